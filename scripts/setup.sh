@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Ravnsti needs (only those missing), then configures and
+# builds into build/ (or build-sanitize/ with --sanitize, build-fuzz/ with --fuzz).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+# The one list of packages the build, the tests and the benchmarks need.
+packages=(
+    cmake g++ make
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+    xvfb xauth fonts-dejavu-core
+    clang-14 libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installerer: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -q
+    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+build=build
+options=()
+case "${1:-}" in
+    --sanitize) build=build-sanitize; options=(-DRAVNSTI_SANITIZE=ON) ;;
+    --fuzz) build=build-fuzz
+        options=(-DRAVNSTI_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14) ;;
+    "") ;;
+    *) echo "ukendt valg: $1" >&2; exit 2 ;;
+esac
+
+cmake -S . -B "$build" "${options[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "fileinfo.h"
+#include "fileresult.h"
+
+#include <QList>
+#include <functional>
+#include <optional>
+
+// Receives bytes done and bytes in all while a file is copied; returning false cancels.
+using CopyProgress = std::function<bool(qint64 done, qint64 total)>;
+
+enum class ReplaceMode { Refuse, Replace };
+
+// Files and folders, addressed by logical paths. Nothing here descends through a
+// symbolic link, and FIFOs and devices are never opened for reading.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Entries of a folder in the platform's order, hidden ones included, "." and ".." not.
+    virtual FileResult list(const QString& folder, QList<FileInfo>& entries) const = 0;
+    // The entry itself (a link is described, not followed); nullopt when it does not exist.
+    virtual std::optional<FileInfo> info(const QString& path) const = 0;
+    // An existing folder, or a link to one.
+    virtual bool isFolder(const QString& path) const = 0;
+    virtual bool exists(const QString& path) const = 0;
+
+    // Copies one file (a link as a link) through a temporary name in the target folder,
+    // so a failure never leaves a truncated target nor touches an existing one. Keeps the
+    // mode and the modification time. Refuses to copy a file onto itself.
+    virtual FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
+                                const CopyProgress& progress = {}) = 0;
+    // Renames or moves within one file system; never replaces an existing target.
+    virtual FileResult rename(const QString& source, const QString& target) = 0;
+    virtual FileResult makeFolder(const QString& path) = 0; // with all missing levels
+    virtual FileResult removeFile(const QString& path) = 0; // files and links
+    virtual FileResult removeFolder(const QString& path) = 0; // an empty folder
+    // A folder with everything in it; links inside are removed, never followed.
+    virtual FileResult removeTree(const QString& path) = 0;
+
+    virtual FileResult setReadOnly(const QString& path, bool readOnly) = 0;
+    virtual FileResult setHidden(const QString& path, bool hidden) = 0;
+};

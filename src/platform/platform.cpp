@@ -1,0 +1,75 @@
+#include "platform.h"
+#include "desktopshell.h"
+#include "freedesktoptrash.h"
+#include "guiclipboard.h"
+#include "linuxvolumes.h"
+#include "messageboxprompter.h"
+#include "posixfilesystem.h"
+#include "posixuseraccount.h"
+#include "systemclock.h"
+#include "xdgspecialfolders.h"
+
+namespace {
+
+struct Services {
+    std::optional<DriveTable> drives;
+    std::unique_ptr<Volumes> volumes;
+    std::unique_ptr<FileSystem> files;
+    std::unique_ptr<RecycleBin> recycleBin;
+    std::unique_ptr<Shell> shell;
+    std::unique_ptr<SpecialFolders> specialFolders;
+    std::unique_ptr<UserAccount> user;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<Clipboard> clipboard;
+    std::unique_ptr<Prompter> prompter;
+};
+
+Services& services() {
+    static Services s;
+    return s;
+}
+
+template <typename Interface, typename Implementation>
+Interface& lazy(std::unique_ptr<Interface>& slot) {
+    if (!slot)
+        slot = std::make_unique<Implementation>();
+    return *slot;
+}
+
+} // namespace
+
+DriveTable& Platform::drives() {
+    auto& d = services().drives;
+    if (!d)
+        d = DriveTable::fromEnvironment();
+    return *d;
+}
+
+Volumes& Platform::volumes() { return lazy<Volumes, LinuxVolumes>(services().volumes); }
+FileSystem& Platform::files() { return lazy<FileSystem, PosixFileSystem>(services().files); }
+RecycleBin& Platform::recycleBin() {
+    return lazy<RecycleBin, FreedesktopTrash>(services().recycleBin);
+}
+Shell& Platform::shell() { return lazy<Shell, DesktopShell>(services().shell); }
+SpecialFolders& Platform::specialFolders() {
+    return lazy<SpecialFolders, XdgSpecialFolders>(services().specialFolders);
+}
+UserAccount& Platform::user() { return lazy<UserAccount, PosixUserAccount>(services().user); }
+Clock& Platform::clock() { return lazy<Clock, SystemClock>(services().clock); }
+Clipboard& Platform::clipboard() { return lazy<Clipboard, GuiClipboard>(services().clipboard); }
+Prompter& Platform::prompter() {
+    return lazy<Prompter, MessageBoxPrompter>(services().prompter);
+}
+
+void Platform::reset() { services() = Services(); }
+
+void Platform::setDrives(const DriveTable& table) { services().drives = table; }
+void Platform::setShell(std::unique_ptr<Shell> shell) { services().shell = std::move(shell); }
+void Platform::setUser(std::unique_ptr<UserAccount> user) { services().user = std::move(user); }
+void Platform::setClock(std::unique_ptr<Clock> clock) { services().clock = std::move(clock); }
+void Platform::setClipboard(std::unique_ptr<Clipboard> clipboard) {
+    services().clipboard = std::move(clipboard);
+}
+void Platform::setPrompter(std::unique_ptr<Prompter> prompter) {
+    services().prompter = std::move(prompter);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "clipboard.h"
+#include "clock.h"
+#include "drivetable.h"
+#include "filesystem.h"
+#include "prompter.h"
+#include "recyclebin.h"
+#include "shell.h"
+#include "specialfolders.h"
+#include "useraccount.h"
+#include "volumes.h"
+
+#include <memory>
+
+// The one place the program reaches its operating-system services. Each service is made
+// on first use from the environment; tests replace single services or make all of them
+// anew after changing the environment.
+class Platform {
+public:
+    static DriveTable& drives();
+    static Volumes& volumes();
+    static FileSystem& files();
+    static RecycleBin& recycleBin();
+    static Shell& shell();
+    static SpecialFolders& specialFolders();
+    static UserAccount& user();
+    static Clock& clock();
+    static Clipboard& clipboard();
+    static Prompter& prompter();
+
+    // Forgets every service, so the next use reads the environment again.
+    static void reset();
+
+    static void setDrives(const DriveTable& table);
+    static void setShell(std::unique_ptr<Shell> shell);
+    static void setUser(std::unique_ptr<UserAccount> user);
+    static void setClock(std::unique_ptr<Clock> clock);
+    static void setClipboard(std::unique_ptr<Clipboard> clipboard);
+    static void setPrompter(std::unique_ptr<Prompter> prompter);
+
+    // Convenience for the layer: the host path of a logical one through the drive table.
+    static std::optional<QString> hostPath(const QString& logical) {
+        return drives().toHost(logical);
+    }
+    static std::optional<QString> logicalPath(const QString& host) {
+        return drives().toLogical(host);
+    }
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+enum class SpecialFolder { Desktop, Documents, Pictures, Music, Videos, Downloads, Profile, AppData };
+
+// The user's special folders as logical paths; nullopt when this system has none (or the
+// folder has no logical form).
+class SpecialFolders {
+public:
+    virtual ~SpecialFolders() = default;
+    virtual std::optional<QString> path(SpecialFolder folder) const = 0;
+};

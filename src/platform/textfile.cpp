@@ -1,0 +1,173 @@
+#include "textfile.h"
+#include "platform.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <array>
+
+namespace {
+
+// Bytes 0x80-0x9F of Windows-1252. The five bytes the code page leaves undefined map to the
+// C1 control of the same value, as Windows itself does, so every byte survives a round trip.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+std::optional<char> byteOf(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return char(c);
+    for (size_t i = 0; i < kHigh.size(); ++i)
+        if (kHigh[i] == c)
+            return char(0x80 + i);
+    return std::nullopt;
+}
+
+bool holdsLineBreak(const QStringList& lines) {
+    for (const QString& line : lines)
+        if (line.contains(QLatin1Char('\n')) || line.contains(QLatin1Char('\r')))
+            return true;
+    return false;
+}
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+} // namespace
+
+QString TextFile::fromWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *out++ = QChar(u >= 0x80 && u < 0xA0 ? kHigh[u - 0x80] : char16_t(u));
+    }
+    return text;
+}
+
+std::optional<QByteArray> TextFile::toWindows1252(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const auto b = byteOf(c.unicode());
+        if (!b)
+            return std::nullopt;
+        *out++ = *b;
+    }
+    return bytes;
+}
+
+QStringList TextFile::decode(const QByteArray& bytes, TextEncoding* encoding) {
+    TextEncoding found = TextEncoding::Windows1252;
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        found = TextEncoding::Utf8Bom;
+        text = QString::fromUtf8(bytes.mid(3));
+    } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const bool little = bytes.at(0) == '\xFF';
+        found = little ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        text = decoder.decode(bytes.mid(2));
+    } else {
+        text = fromWindows1252(bytes);
+    }
+    if (encoding)
+        *encoding = found;
+    return splitLines(text);
+}
+
+bool TextFile::encode(const QStringList& lines, TextEncoding encoding, QByteArray& bytes,
+                      TextEncoding* used) {
+    if (holdsLineBreak(lines))
+        return false;
+    const QString text = lines.isEmpty() ? QString()
+                                         : lines.join(QStringLiteral("\r\n")) +
+                                               QStringLiteral("\r\n");
+    if (encoding == TextEncoding::Windows1252) {
+        if (auto plain = toWindows1252(text)) {
+            bytes = *plain;
+            if (used)
+                *used = TextEncoding::Windows1252;
+            return true;
+        }
+        encoding = TextEncoding::Utf8Bom;
+    }
+    switch (encoding) {
+    case TextEncoding::Utf16LE:
+    case TextEncoding::Utf16BE: {
+        const bool little = encoding == TextEncoding::Utf16LE;
+        QStringEncoder encoder(little ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE);
+        bytes = QByteArray(little ? "\xFF\xFE" : "\xFE\xFF") + QByteArray(encoder.encode(text));
+        break;
+    }
+    default:
+        bytes = QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        break;
+    }
+    if (used)
+        *used = encoding;
+    return true;
+}
+
+FileResult TextFile::read(const QString& logicalPath, QStringList& lines,
+                          TextEncoding* encoding) {
+    const auto host = Platform::hostPath(logicalPath);
+    if (!host)
+        return FileResult::failure(FileError::Unmappable, logicalPath);
+    QFile file(*host);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileResult::failure(file.exists() ? FileError::AccessDenied : FileError::NotFound,
+                                   file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FileResult::failure(FileError::ReadFailed, file.errorString());
+    lines = decode(bytes, encoding);
+    return {};
+}
+
+FileResult TextFile::write(const QString& logicalPath, const QStringList& lines) {
+    return write(logicalPath, lines, TextEncoding::Windows1252);
+}
+
+FileResult TextFile::write(const QString& logicalPath, const QStringList& lines,
+                           TextEncoding encoding) {
+    QByteArray bytes;
+    if (!encode(lines, encoding, bytes))
+        return FileResult::failure(FileError::InvalidData,
+                                   QStringLiteral("a value holds a line break"));
+    const auto host = Platform::hostPath(logicalPath);
+    if (!host)
+        return FileResult::failure(FileError::Unmappable, logicalPath);
+    return writeHostFileAtomically(*host, bytes);
+}
+
+FileResult TextFile::writeHostFileAtomically(const QString& hostPath, const QByteArray& bytes) {
+    QSaveFile file(hostPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileResult::failure(FileError::AccessDenied, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return FileResult::failure(FileError::WriteFailed, why);
+    }
+    if (!file.commit())
+        return FileResult::failure(FileError::WriteFailed, file.errorString());
+    return {};
+}

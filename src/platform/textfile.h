@@ -1,0 +1,40 @@
+#pragma once
+
+#include "fileresult.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+enum class TextEncoding { Windows1252, Utf8Bom, Utf16LE, Utf16BE };
+
+// Reads and writes the program's settings and list files: one value per line.
+//
+// Reading: a byte-order mark selects UTF-8, UTF-16 LE or UTF-16 BE; without one the bytes
+// are Windows-1252 (all 256 values survive a read and a write). Lines end in CR LF, LF or CR.
+// Writing: Windows-1252 with CR LF and no byte-order mark, or UTF-8 with a byte-order mark
+// when a line holds a character Windows-1252 lacks. Files are replaced whole and atomically,
+// so a failed write leaves the old file as it was.
+class TextFile {
+public:
+    static FileResult read(const QString& logicalPath, QStringList& lines,
+                           TextEncoding* encoding = nullptr);
+    static FileResult write(const QString& logicalPath, const QStringList& lines);
+    // Writes in the given encoding where it can hold the text (Windows-1252 falls back to
+    // UTF-8 with a byte-order mark where it cannot).
+    static FileResult write(const QString& logicalPath, const QStringList& lines,
+                            TextEncoding encoding);
+
+    static QStringList decode(const QByteArray& bytes, TextEncoding* encoding = nullptr);
+    // Fails (returns false) for a line holding a line break, which would shift every later
+    // line of the file.
+    static bool encode(const QStringList& lines, TextEncoding encoding, QByteArray& bytes,
+                       TextEncoding* used = nullptr);
+
+    // Single strings, for callers that hold text rather than lines.
+    static QString fromWindows1252(const QByteArray& bytes);
+    // nullopt when a character has no Windows-1252 byte.
+    static std::optional<QByteArray> toWindows1252(const QString& text);
+
+    // Replaces a host file whole and atomically.
+    static FileResult writeHostFileAtomically(const QString& hostPath, const QByteArray& bytes);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "specialfolders.h"
+
+// The XDG user directories (user-dirs.dirs in $XDG_CONFIG_HOME), the home folder and the
+// user's data folder.
+class XdgSpecialFolders : public SpecialFolders {
+public:
+    std::optional<QString> path(SpecialFolder folder) const override;
+};
