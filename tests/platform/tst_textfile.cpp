@@ -1,0 +1,142 @@
+#include "harness/testenvironment.h"
+#include "platform/textfile.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Makes writes beyond `bytes` fail with EFBIG for as long as it lives; works as root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestTextFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyWindows1252ByteSurvives() {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = TextFile::fromWindows1252(all);
+        QCOMPARE(text.at(0x80), QChar(0x20AC));
+        QCOMPARE(text.at(0xE6), QChar(u'æ'));
+        QCOMPARE(*TextFile::toWindows1252(text), all);
+
+        // Through a file: every byte but the line ends stays where it was.
+        TestEnvironment env;
+        QByteArray line = all;
+        line.replace('\r', "").replace('\n', "");
+        env.writeFile(QStringLiteral("C:\\bytes.txt"), line + "\r\n" + line + "\r\n");
+        QStringList lines;
+        TextEncoding encoding = TextEncoding::Utf8Bom;
+        QVERIFY(TextFile::read(QStringLiteral("C:\\bytes.txt"), lines, &encoding));
+        QCOMPARE(encoding, TextEncoding::Windows1252);
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(TextFile::write(QStringLiteral("C:\\copy.txt"), lines));
+        QCOMPARE(env.readFile(QStringLiteral("C:\\copy.txt")), line + "\r\n" + line + "\r\n");
+    }
+
+    void byteOrderMarksAndLineEnds_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("encoding");
+        const QString text = QStringLiteral("Rødgrød\nŁódź");
+        QTest::newRow("utf-8") << QByteArray("\xEF\xBB\xBF") + text.toUtf8()
+                               << int(TextEncoding::Utf8Bom);
+        QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+        for (QChar c : text) {
+            le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        }
+        QTest::newRow("utf-16 le") << le << int(TextEncoding::Utf16LE);
+        QTest::newRow("utf-16 be") << be << int(TextEncoding::Utf16BE);
+    }
+    void byteOrderMarksAndLineEnds() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, encoding);
+        TextEncoding found = TextEncoding::Windows1252;
+        const QStringList lines = TextFile::decode(bytes, &found);
+        QCOMPARE(int(found), encoding);
+        QCOMPARE(lines, QStringList({QStringLiteral("Rødgrød"), QStringLiteral("Łódź")}));
+    }
+
+    void lineEndsOfEveryKind() {
+        QCOMPARE(TextFile::decode("a\r\nb\nc\rd"), QStringList({"a", "b", "c", "d"}));
+        QCOMPARE(TextFile::decode("a\r\n\r\nb\r\n"), QStringList({"a", "", "b"}));
+        QCOMPARE(TextFile::decode(""), QStringList());
+        QByteArray bytes;
+        QVERIFY(TextFile::encode({"a", "", "b"}, TextEncoding::Windows1252, bytes));
+        QCOMPARE(bytes, QByteArray("a\r\n\r\nb\r\n"));
+    }
+
+    void characterOutsideWindows1252WritesUtf8() {
+        TestEnvironment env;
+        const QStringList lines = {QStringLiteral("C:\\Łódź"), QStringLiteral("😀 æ")};
+        QVERIFY(TextFile::write(QStringLiteral("C:\\m.txt"), lines));
+        const QByteArray bytes = env.readFile(QStringLiteral("C:\\m.txt"));
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(!bytes.contains('?'));
+        QStringList back;
+        QVERIFY(TextFile::read(QStringLiteral("C:\\m.txt"), back));
+        QCOMPARE(back, lines);
+
+        // Plain Danish text stays Windows-1252, without a byte-order mark.
+        QVERIFY(TextFile::write(QStringLiteral("C:\\d.txt"), {QStringLiteral("blåbær")}));
+        QCOMPARE(env.readFile(QStringLiteral("C:\\d.txt")), QByteArray("bl\xE5"
+                                                                       "b\xE6r\r\n"));
+    }
+
+    void valueWithLineBreakIsRefused() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\s.txt"), "old\r\n");
+        const FileResult r =
+            TextFile::write(QStringLiteral("C:\\s.txt"), {QStringLiteral("a"), "b\nc"});
+        QCOMPARE(r.error(), FileError::InvalidData);
+        QCOMPARE(env.readFile(QStringLiteral("C:\\s.txt")), QByteArray("old\r\n"));
+    }
+
+    void failedSaveLeavesOldFile() {
+        TestEnvironment env;
+        const QByteArray old = "line 1\r\nline 2\r\n";
+        env.writeFile(QStringLiteral("C:\\Egenskaber\\mainform.txt"), old);
+        const QStringList big(2000, QStringLiteral("a fairly long settings value"));
+        FileResult r;
+        {
+            FileSizeLimit limit(4096);
+            r = TextFile::write(QStringLiteral("C:\\Egenskaber\\mainform.txt"), big);
+        }
+        QVERIFY(!r.ok());
+        QCOMPARE(env.readFile(QStringLiteral("C:\\Egenskaber\\mainform.txt")), old);
+        QCOMPARE(QDir(env.host(QStringLiteral("C:\\Egenskaber"))).entryList(QDir::Files),
+                 QStringList({QStringLiteral("mainform.txt")}));
+
+        // A folder that is missing, or a path with no host form, is a failure too.
+        QVERIFY(!TextFile::write(QStringLiteral("C:\\mangler\\x.txt"), {"a"}));
+        QCOMPARE(TextFile::write(QStringLiteral("Q:\\x.txt"), {"a"}).error(),
+                 FileError::Unmappable);
+        QStringList lines;
+        QCOMPARE(TextFile::read(QStringLiteral("C:\\mangler.txt"), lines).error(),
+                 FileError::NotFound);
+    }
+};
+
+RAVNSTI_TEST_MAIN(TestTextFile)
+#include "tst_textfile.moc"
