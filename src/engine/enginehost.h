@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// What the engine needs of the window that owns it: options, the structure number and the
+// windows the engine fills. The main window implements it; tests give a small fake.
+class EngineHost {
+public:
+    virtual ~EngineHost() = default;
+
+    // Kind of structure the folder tree shows: 0 drives, 1 history, 2 and 3 dot structures.
+    virtual int lastStrukturNo() const = 0;
+    virtual void setLastStrukturNo(int number) = 0;
+    // Rebuilds the saved history or dot structure.
+    virtual void makeSpecialStruktur() = 0;
+    // Preview pictures when they are selected in the file pane.
+    virtual bool visBillede() const = 0;
+    // Enables the back, forward and history-structure controls after the history changed.
+    virtual void historyChanged(bool canGoBack, bool canGoForward, bool hasHistory) = 0;
+    // Shows a loaded picture in the picture window.
+    virtual void showPicture(const QImage& picture, const QString& fileName) = 0;
+};

@@ -1,0 +1,254 @@
+#include "grundfunktioner.h"
+#include "enginehost.h"
+#include "strukturitem.h"
+
+#include "platform/logicalpath.h"
+#include "platform/platform.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+QTreeWidgetItem* childNamed(QTreeWidgetItem* parent, const QString& name) {
+    for (int i = 0; i < parent->childCount(); ++i)
+        if (parent->child(i)->text(0).compare(name, Qt::CaseInsensitive) == 0)
+            return parent->child(i);
+    return nullptr;
+}
+
+bool isVisibleFolder(const QString& path) {
+    const auto info = Platform::files().info(path);
+    return info && !info->hidden && Platform::files().isFolder(path);
+}
+
+} // namespace
+
+void TGrundfunktioner::genindlaesStrukturer() {
+    Platform::prompter().message(
+        QStringLiteral("Mappen eller drevet eksisterer ikke.\nStrukturene vil blive genindlæst."),
+        MessageKind::Information);
+    setGrundmappe(makeStruktur1());
+    makeStruktur2(Grundmappe(), false);
+}
+
+QString TGrundfunktioner::getDirectory() {
+    FFilnavn.clear();
+    QTreeWidget* tree = Struktur1();
+    StrukturItem* node = tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    if (!node)
+        return {};
+    if (Platform::files().isFolder(node->rec.mappe)) {
+        setDirmappe(node->rec.mappe);
+    } else if (getDrevType(node->rec.mappe) == DrevType::CdRom) {
+        Platform::prompter().message(
+            QStringLiteral("Indsæt en disk i drevet.\nOpdater derefter strukturen."),
+            MessageKind::Information);
+        delete node;
+        setDirmappe(QStringLiteral("C:"));
+        if (QTreeWidgetItem* c = findDrevNode(QStringLiteral("C:")))
+            tree->setCurrentItem(c);
+    } else {
+        genindlaesStrukturer();
+        return Dirmappe();
+    }
+    fireDirectoryChange();
+    return Dirmappe();
+}
+
+bool TGrundfunktioner::reloadChildren(QTreeWidgetItem* node) {
+    Struktur1()->setCurrentItem(node);
+    qDeleteAll(node->takeChildren());
+    const StrukturRec* rec = StrukturItem::recOf(node);
+    if (!rec)
+        return false;
+    hentUndermapper(rec->mappe);
+    if (SL.isEmpty())
+        return false;
+    addUndermapper(node);
+    node->setExpanded(true);
+    return true;
+}
+
+QString TGrundfunktioner::udfoldDirectory() {
+    FFilnavn.clear();
+    QTreeWidget* tree = Struktur1();
+    if (!tree || tree->topLevelItemCount() == 0)
+        return Dirmappe();
+    if (!tree->currentItem())
+        tree->setCurrentItem(tree->topLevelItem(0));
+    StrukturItem* node = StrukturItem::of(tree->currentItem());
+    if (!node)
+        return Dirmappe();
+    if (node->childCount() > 0) {
+        setDirmappe(node->rec.mappe);
+        return Dirmappe();
+    }
+    hentUndermapper(node->rec.mappe);
+    if (SL.isEmpty()) {
+        if (getDrevType(node->rec.mappe) == DrevType::CdRom) {
+            if (!node->isDisabled()) {
+                node->setText(0, node->text(0) + QStringLiteral(" TOM"));
+                node->setDisabled(true);
+            }
+            return Dirmappe();
+        }
+        setDirmappe(node->rec.mappe);
+        return Dirmappe();
+    }
+    addUndermapper(node);
+    setDirmappe(node->rec.mappe);
+    node->setExpanded(true);
+    return Dirmappe();
+}
+
+QString TGrundfunktioner::udfoldStruktur1(const QString& aDirectory, bool opfrisk) {
+    if (host.lastStrukturNo() > 0) {
+        host.makeSpecialStruktur();
+        return {};
+    }
+    FKontrolDelete = false;
+    FFilnavn.clear();
+    QString target = aDirectory;
+    if (target.endsWith(QLatin1Char('\\')))
+        target.chop(1);
+    const QStringList parts = target.split(QLatin1Char('\\'));
+    QTreeWidgetItem* root = findDrevNode(parts.first());
+    if (!root)
+        return {};
+    QTreeWidget* tree = Struktur1();
+    QString result = StrukturItem::recOf(root)->mappe;
+    if ((opfrisk && !reloadChildren(root)) || parts.size() == 1 || root->childCount() == 0) {
+        tree->setCurrentItem(root);
+        return result;
+    }
+
+    QTreeWidgetItem* level = root;
+    QTreeWidgetItem* reached = root;
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        QTreeWidgetItem* match = childNamed(level, parts.at(i));
+        const QString wanted = LogicalPath::join(result, parts.at(i));
+        // A visible folder made since this level was read: read the level again.
+        if (!match && isVisibleFolder(wanted) && reloadChildren(level))
+            match = childNamed(level, parts.at(i));
+        if (!match) {
+            // A folder the tree does not show (a hidden one) ends the walk where it is;
+            // only a folder that is really gone rebuilds the trees.
+            if (Platform::files().isFolder(target))
+                break;
+            genindlaesStrukturer();
+            return {};
+        }
+        result = LogicalPath::join(result, match->text(0));
+        reached = match;
+        if ((opfrisk && !reloadChildren(match)) || i == parts.size() - 1 ||
+            match->childCount() == 0)
+            break;
+        level = match;
+    }
+    tree->setCurrentItem(reached);
+    if (opfrisk)
+        reached->setExpanded(true);
+    else if (reached->childCount() > 0)
+        reloadChildren(reached);
+    return result;
+}
+
+QString TGrundfunktioner::udfoldFilDirectory() {
+    QTreeWidget* tree = Struktur2();
+    StrukturItem* node = tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    if (!node)
+        return {};
+    if (node->rec.ID == NodeKind::Folder || node->rec.ID == NodeKind::SearchHit) {
+        if (!Platform::files().isFolder(node->rec.mappe)) {
+            genindlaesStrukturer();
+            return Dirmappe();
+        }
+        setGrundmappe(node->rec.mappe);
+        if (node->childCount() == 0)
+            makeStruktur2(node->rec.mappe, true);
+        return Grundmappe();
+    }
+    if (node->rec.filnavn.isEmpty() || !Platform::files().exists(node->rec.filnavn) ||
+        Platform::files().isFolder(node->rec.filnavn))
+        return {};
+    FFilnavn = node->rec.filnavn;
+    fireDirectoryChange();
+    return Grundmappe();
+}
+
+void TGrundfunktioner::deleteSelected(bool onlyChildren) {
+    QTreeWidget* tree = activeTree();
+    QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
+    if (!node)
+        return;
+    if (onlyChildren)
+        qDeleteAll(node->takeChildren());
+    else
+        delete node;
+}
+
+void TGrundfunktioner::editSelected() {
+    QTreeWidget* tree = activeTree();
+    StrukturItem* node = tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    if (!node) {
+        Platform::prompter().message(
+            QStringLiteral("Der er ikke valgt element,\nder skal omdøbes."),
+            MessageKind::Information);
+        return;
+    }
+    if (node->rec.ID > NodeKind::File) {
+        const QString refusal = AktiveStruktur() == 1 ? QStringLiteral("må ikke omdøbes.")
+                                                      : QStringLiteral("må ikke omdøbes");
+        Platform::prompter().message(node->text(0) + QLatin1Char('\n') + refusal,
+                                     MessageKind::Information);
+        return;
+    }
+    node->setFlags(node->flags() | Qt::ItemIsEditable);
+    tree->editItem(node, 0);
+}
+
+void TGrundfunktioner::infoStruktur2() {
+    QTreeWidget* tree = Struktur2();
+    const StrukturItem* node = tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    if (!node) {
+        setBibmappe(Grundmappe());
+        FFilnavn.clear();
+    } else if (node->rec.isFolder()) {
+        FFilnavn.clear();
+        setBibmappe(node->rec.mappe);
+    } else {
+        setBibmappe(Grundmappe());
+        FFilnavn = node->rec.filnavn;
+        if (host.visBillede() && erDetEnBilledfil(LogicalPath::extension(FFilnavn)))
+            LoadPicture(FFilnavn);
+    }
+    fireDirectoryChange();
+}
+
+bool TGrundfunktioner::LoadPicture(const QString& fName) {
+    const auto hostPath = Platform::hostPath(fName);
+    if (!hostPath || !Platform::files().exists(fName) || Platform::files().isFolder(fName))
+        return false;
+    QImage picture;
+    if (!picture.load(*hostPath))
+        return false;
+    host.showPicture(picture, LogicalPath::lastComponent(fName));
+    return true;
+}
+
+void TGrundfunktioner::setData(const QString& oldDirectory, const QString& newDirectory) {
+    if (host.lastStrukturNo() > 0) {
+        host.makeSpecialStruktur();
+        return;
+    }
+    const QStringList parts = LogicalPath::normalized(oldDirectory).split(QLatin1Char('\\'));
+    QTreeWidgetItem* node = findDrevNode(parts.first());
+    for (qsizetype depth = 1; node && depth < parts.size(); ++depth) {
+        node = childNamed(node, parts.at(depth));
+        if (node && depth == parts.size() - 1) {
+            node->setText(0, getLastDirectory(newDirectory));
+            if (StrukturRec* rec = StrukturItem::recOf(node))
+                rec->mappe = newDirectory;
+        }
+    }
+}

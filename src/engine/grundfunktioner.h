@@ -1,0 +1,35 @@
+#pragma once
+
+#include "makestrukturer.h"
+
+// What the user does in the two trees: taking over a selection, expanding folders, walking
+// to a path, opening from the file pane, renaming and picture preview.
+class TGrundfunktioner : public TMakeStrukturer {
+    Q_OBJECT
+
+public:
+    using TMakeStrukturer::TMakeStrukturer;
+
+    // Takes over the folder tree's selection as Dirmappe.
+    QString getDirectory();
+    // Loads and expands the selected folder tree node; returns Dirmappe.
+    QString udfoldDirectory();
+    // Walks the folder tree down to a folder, re-reading each level when `opfrisk`;
+    // returns the path as far as the tree could follow it.
+    QString udfoldStruktur1(const QString& aDirectory, bool opfrisk);
+    // Double-click in the file pane: opens a folder or chooses a file.
+    QString udfoldFilDirectory();
+    void deleteSelected(bool onlyChildren);
+    void editSelected();
+    // Takes over the file pane's selection.
+    void infoStruktur2();
+    bool LoadPicture(const QString& fName);
+    // Keeps a folder tree node in step after its folder was renamed.
+    void setData(const QString& oldDirectory, const QString& newDirectory);
+
+protected:
+    // Tells the user a folder or drive vanished and rebuilds both trees.
+    void genindlaesStrukturer();
+    // Replaces a node's children by its current subfolders; false when it has none.
+    bool reloadChildren(QTreeWidgetItem* node);
+};

@@ -1,0 +1,247 @@
+#include "grundmetoder.h"
+#include "strukturitem.h"
+
+#include "platform/logicalpath.h"
+#include "platform/platform.h"
+
+#include <QLocale>
+#include <QTreeWidget>
+
+namespace {
+
+const QLocale& danish() {
+    static const QLocale locale(QLocale::Danish, QLocale::Denmark);
+    return locale;
+}
+
+} // namespace
+
+StrukturItem* TGrundMetoder::selectedNode() const {
+    QTreeWidget* tree = activeTree();
+    return tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+}
+
+StrukturItem* TGrundMetoder::newNode(const QString& text, const StrukturRec& rec, int slot,
+                                     const QList<QIcon>& icons) {
+    auto* node = new StrukturItem(text, rec, slot);
+    if (slot >= 0 && slot < icons.size())
+        node->setIcon(0, icons.at(slot));
+    return node;
+}
+
+StrukturItem* TGrundMetoder::addNode(QTreeWidget* tree, QTreeWidgetItem* parent,
+                                     const QString& text, const StrukturRec& rec, int slot,
+                                     const QList<QIcon>& icons) const {
+    StrukturItem* node = newNode(text, rec, slot, icons);
+    if (parent)
+        parent->addChild(node);
+    else
+        tree->addTopLevelItem(node);
+    return node;
+}
+
+QString TGrundMetoder::getSelectedDirectory() const {
+    const StrukturItem* node = selectedNode();
+    return node ? node->rec.mappe : QString();
+}
+
+QString TGrundMetoder::getSelectedFile() const {
+    const StrukturItem* node = selectedNode();
+    return node ? node->rec.filnavn : QString();
+}
+
+bool TGrundMetoder::IsSelectedDirectory() const {
+    const StrukturItem* node = selectedNode();
+    return node && node->rec.isFolder();
+}
+
+void TGrundMetoder::setSelectedDataMappe(const QString& aDirectory) {
+    if (StrukturItem* node = selectedNode())
+        node->rec.mappe = aDirectory;
+}
+
+void TGrundMetoder::setSelectedDataFilnavn(const QString& aFilename) {
+    StrukturItem* node = selectedNode();
+    if (!node)
+        return;
+    node->rec.filnavn = aFilename;
+    if (AktiveStruktur() != 1)
+        FFilnavn = aFilename;
+}
+
+QString TGrundMetoder::getFocusDirectory(int X, int Y) {
+    QTreeWidget* tree = Struktur1();
+    StrukturItem* node = tree ? StrukturItem::of(tree->itemAt(X, Y)) : nullptr;
+    if (!node || !Platform::files().isFolder(node->rec.mappe))
+        return {};
+    tree->setCurrentItem(node);
+    return node->rec.mappe;
+}
+
+QString TGrundMetoder::getFocusFilDirectory(int X, int Y) {
+    QTreeWidget* tree = Struktur2();
+    StrukturItem* node = tree ? StrukturItem::of(tree->itemAt(X, Y)) : nullptr;
+    if (!node || !Platform::files().isFolder(node->rec.mappe))
+        return Grundmappe();
+    tree->setCurrentItem(node);
+    setBibmappe(node->rec.mappe);
+    return node->rec.mappe;
+}
+
+int TGrundMetoder::getIndexLevelNul(const QString& aNodeTekst) const {
+    QTreeWidget* tree = Struktur1();
+    for (int i = 0; tree && i < tree->topLevelItemCount(); ++i)
+        if (tree->topLevelItem(i)->text(0).compare(aNodeTekst, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+QString TGrundMetoder::getParentDirectory() const {
+    const StrukturItem* node = selectedNode();
+    if (!node)
+        return {};
+    if (AktiveStruktur() == 1 || node->rec.isFolder())
+        return LogicalPath::parent(node->rec.mappe);
+    return LogicalPath::normalized(node->rec.mappe);
+}
+
+QTreeWidgetItem* TGrundMetoder::findDrevNode(const QString& aDrive) const {
+    QTreeWidget* tree = Struktur1();
+    for (int i = 0; tree && i < tree->topLevelItemCount(); ++i) {
+        const StrukturRec* rec = StrukturItem::recOf(tree->topLevelItem(i));
+        if (rec && rec->mappe.compare(aDrive, Qt::CaseInsensitive) == 0)
+            return tree->topLevelItem(i);
+    }
+    return nullptr;
+}
+
+QString TGrundMetoder::makeParamString() const {
+    QTreeWidget* tree = Struktur2();
+    QStringList quoted;
+    for (int i = 0; tree && i < tree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = tree->topLevelItem(i);
+        if (!item->isSelected())
+            continue;
+        const QString path = LogicalPath::join(Grundmappe(), item->text(0));
+        if (Platform::files().exists(path) && !Platform::files().isFolder(path))
+            quoted.append(makeParamString(path));
+    }
+    return quoted.join(QLatin1Char(' '));
+}
+
+QString TGrundMetoder::getLastDirectory(const QString& aDirectory) {
+    if (aDirectory.size() <= 3)
+        return aDirectory.left(2);
+    return aDirectory.mid(aDirectory.lastIndexOf(QLatin1Char('\\')) + 1);
+}
+
+QString TGrundMetoder::makeParamString(const QString& etFilnavn) {
+    return QLatin1Char('"') + etFilnavn + QLatin1Char('"');
+}
+
+bool TGrundMetoder::erDetEnTekstfil(const QString& extS) {
+    static const QStringList text = {".asp", ".bat", ".html", ".inc", ".js",  ".vbs",
+                                     ".css", ".txt", ".wsf",  ".xml", ".rtf", ".asa"};
+    return text.contains(extS.toLower());
+}
+
+bool TGrundMetoder::erDetEnBilledfil(const QString& extS) {
+    static const QStringList pictures = {".jpg", ".png", ".bmp", ".ico", ".gif"};
+    return pictures.contains(extS.toLower());
+}
+
+int TGrundMetoder::getDrevType(const QString& path) {
+    const auto volume = Platform::volumes().info(LogicalPath::driveLetter(path));
+    if (!volume)
+        return DrevType::Ukendt;
+    switch (volume->drive.type) {
+    case DriveType::Removable:
+        return DrevType::Flytbar;
+    case DriveType::Fixed:
+        return DrevType::Fast;
+    case DriveType::CdRom:
+        return DrevType::CdRom;
+    case DriveType::RamDisk:
+        return DrevType::RamDisk;
+    case DriveType::Network:
+        return DrevType::Netvaerk;
+    case DriveType::Unknown:
+        break;
+    }
+    return DrevType::Ukendt;
+}
+
+QString TGrundMetoder::getDrevNavn(QChar drive) {
+    const auto volume = Platform::volumes().info(drive);
+    return volume ? volume->drive.label : QString();
+}
+
+QString TGrundMetoder::getSizeTekst(qint64 bytes) {
+    const int digits = int(QString::number(bytes).size());
+    QString unit;
+    double value = 0;
+    if (digits >= 13) {
+        value = double(bytes) / (1024.0 * 1024 * 1024 * 1024);
+        unit = QStringLiteral(" TB");
+    } else if (digits >= 10) {
+        value = double(bytes) / (1024.0 * 1024 * 1024);
+        unit = QStringLiteral(" GB");
+    } else if (digits >= 7) {
+        value = double(bytes) / (1024.0 * 1024);
+        unit = QStringLiteral(" MB");
+    } else if (digits >= 4) {
+        value = double(bytes) / 1024.0;
+        unit = QStringLiteral(" KB");
+    }
+    const QString exact = danish().toString(bytes) + QStringLiteral(" bytes");
+    const QString shown = unit.isEmpty() ? exact : danish().toString(value, 'f', 2) + unit;
+    return shown + QStringLiteral(" (") + exact + QLatin1Char(')');
+}
+
+QString TGrundMetoder::getNyMappenavn(const QString& path, const QString& suffix) {
+    QString candidate = path;
+    for (int i = 1; Platform::files().exists(candidate); ++i)
+        candidate = path + suffix + QStringLiteral(" (%1)").arg(i);
+    return candidate;
+}
+
+QString TGrundMetoder::getNytFilnavn(const QString& path, const QString& suffix) {
+    const QString folder = LogicalPath::parent(path);
+    const QString base = LogicalPath::baseName(path);
+    const QString ext = LogicalPath::extension(path);
+    QString candidate = path;
+    for (int i = 1; Platform::files().exists(candidate); ++i)
+        candidate = LogicalPath::join(folder, base + suffix + QStringLiteral(" (%1)").arg(i) + ext);
+    return candidate;
+}
+
+int TGrundMetoder::filIkon(const QString& fileName) {
+    static const QList<QPair<QStringList, int>> byExtension = {
+        {{".rtf"}, 20},
+        {{".vbs", ".wsf"}, 21},
+        {{".js"}, 22},
+        {{".html", ".asp", ".inc", ".asa"}, 23},
+        {{".css"}, 24},
+        {{".bat"}, 25},
+        {{".ps1"}, 26},
+        {{".txt", ".xml", ".xsd"}, 6},
+        {{".jpg", ".png", ".bmp", ".ico", ".gif"}, 3},
+        {{".mp3"}, 4},
+        {{".m4a"}, 10},
+        {{".mp4"}, 5},
+        {{".m4v"}, 8},
+        {{".avi"}, 9},
+        {{".mpg"}, 12},
+        {{".wav"}, 13},
+        {{".exe"}, 7},
+        {{".lnk"}, 11},
+        {{".iss"}, 14},
+        {{".pas"}, 18}};
+    const QString ext = LogicalPath::extension(fileName).toLower();
+    if (ext.isEmpty())
+        return 2;
+    for (const auto& [extensions, slot] : byExtension)
+        if (extensions.contains(ext))
+            return slot;
+    return 2;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "varprop.h"
+
+class QTreeWidgetItem;
+class StrukturItem;
+
+// Drive kinds as the engine classifies them.
+namespace DrevType {
+constexpr int Ukendt = 0;
+constexpr int Flytbar = 1;
+constexpr int Fast = 2;
+constexpr int CdRom = 3;
+constexpr int RamDisk = 4;
+constexpr int Netvaerk = 5;
+} // namespace DrevType
+
+// Node and path utilities, the size text and the extension classes.
+class TGrundMetoder : public TVarProp {
+    Q_OBJECT
+
+public:
+    using TVarProp::TVarProp;
+
+    QString getSelectedDirectory() const;
+    QString getSelectedFile() const;
+    bool IsSelectedDirectory() const;
+    void setSelectedDataMappe(const QString& aDirectory);
+    void setSelectedDataFilnavn(const QString& aFilename);
+    QString getFocusDirectory(int X, int Y);
+    QString getFocusFilDirectory(int X, int Y);
+    int getIndexLevelNul(const QString& aNodeTekst) const;
+    QString getParentDirectory() const;
+    QTreeWidgetItem* findDrevNode(const QString& aDrive) const;
+    // The selected files of the file pane, each in double quotes, separated by blanks.
+    QString makeParamString() const;
+
+    static QString getLastDirectory(const QString& aDirectory);
+    static QString makeParamString(const QString& etFilnavn);
+    static bool erDetEnTekstfil(const QString& extS);
+    static bool erDetEnBilledfil(const QString& extS);
+    static int getDrevType(const QString& path);
+    static QString getDrevNavn(QChar drive);
+    static QString getSizeTekst(qint64 bytes);
+    static QString getNyMappenavn(const QString& path, const QString& suffix);
+    static QString getNytFilnavn(const QString& path, const QString& suffix);
+    // Icon slot of a file in the file pane, by its extension.
+    static int filIkon(const QString& fileName);
+
+    int antalGrundmapper() const { return FAntalGrundmapper; }
+    int antalGrundfiler() const { return FAntalGrundfiler; }
+
+protected:
+    StrukturItem* selectedNode() const;
+    static StrukturItem* newNode(const QString& text, const StrukturRec& rec, int slot,
+                                 const QList<QIcon>& icons);
+    // A new node with its record and icon, under `parent` or at the top of `tree`.
+    StrukturItem* addNode(QTreeWidget* tree, QTreeWidgetItem* parent, const QString& text,
+                          const StrukturRec& rec, int slot, const QList<QIcon>& icons) const;
+
+    int FAntalGrundmapper = 0;
+    int FAntalGrundfiler = 0;
+};

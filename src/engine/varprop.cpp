@@ -1,0 +1,12 @@
+#include "varprop.h"
+
+TVarProp::TVarProp(QObject* owner, EngineHost& host) : TMapper(owner), host(host) {}
+
+void TVarProp::fireDirectoryChange() const {
+    if (onDirectoryChange)
+        onDirectoryChange(FDirmappe, FBibmappe, FGrundmappe, FFilnavn);
+}
+
+QTreeWidget* TVarProp::activeTree() const {
+    return FAktiveStruktur == 1 ? FStruktur1 : FStruktur2;
+}

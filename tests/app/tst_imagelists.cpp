@@ -1,0 +1,80 @@
+#include "app/imagelists.h"
+#include "harness/testenvironment.h"
+
+#include <QDir>
+#include <QImageReader>
+
+namespace {
+
+// True if the icon draws something at the size asked for (a broken SVG draws nothing).
+bool draws(const QIcon& icon, int size) {
+    const QImage image = icon.pixmap(size).toImage();
+    if (image.isNull() || image.size() != QSize(size, size))
+        return false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) == 255)
+                return true;
+    return false;
+}
+
+// Slot 0 is empty; every other slot draws, and only the unused `repeated` slot draws the
+// same as the slot it repeats, so no two kinds of node are shown alike.
+void checkList(const QList<QIcon>& list, qsizetype length, int repeated, int original) {
+    QCOMPARE(list.size(), length);
+    QVERIFY(list[0].isNull());
+    QList<QImage> seen;
+    for (int slot = 1; slot < list.size(); ++slot) {
+        QVERIFY2(!list[slot].isNull(), qPrintable(QStringLiteral("slot %1").arg(slot)));
+        QVERIFY2(draws(list[slot], 16) && draws(list[slot], 32),
+                 qPrintable(QStringLiteral("slot %1").arg(slot)));
+        const QImage image = list[slot].pixmap(16).toImage();
+        const qsizetype same = seen.indexOf(image);
+        if (slot == repeated)
+            QCOMPARE(same + 1, qsizetype(original));
+        else
+            QVERIFY2(
+                same < 0,
+                qPrintable(QStringLiteral("slot %1 looks like slot %2").arg(slot).arg(same + 1)));
+        seen.append(image);
+    }
+}
+
+} // namespace
+
+class TestImageLists : public QObject {
+    Q_OBJECT
+
+private slots:
+    void folderTree() { checkList(ImageLists::dirliste(), 13, 4, 3); }
+
+    void filePane() { checkList(ImageLists::filliste(), 27, 19, 2); }
+
+    void listsAreKept() {
+        QCOMPARE(ImageLists::filliste()[3].cacheKey(), ImageLists::filliste()[3].cacheKey());
+    }
+
+    void installedFileIcons() {
+        const QDir dir(qEnvironmentVariable("RAVNSTI_DATA") + QStringLiteral("/Program/Ikoner"));
+        QVERIFY2(dir.exists(), "RAVNSTI_DATA does not name the data folder");
+        const QStringList files = dir.entryList({QStringLiteral("*.ico")}, QDir::Files);
+        for (const char* key : {"ukendt", "film", "musik", "billeder"})
+            QVERIFY2(files.contains(QLatin1String(key) + QStringLiteral("_ikon.ico")), key);
+        for (const QString& name : files) {
+            QImageReader reader(dir.filePath(name));
+            QVERIFY2(reader.format() == "ico", qPrintable(name));
+            bool has32 = false;
+            for (int i = 0; i < reader.imageCount(); ++i) {
+                QVERIFY(reader.jumpToImage(i));
+                const QImage image = reader.read();
+                QVERIFY2(!image.isNull(), qPrintable(name));
+                has32 = has32 || image.size() == QSize(32, 32);
+            }
+            QVERIFY2(has32, qPrintable(name));
+            QVERIFY2(draws(QIcon(dir.filePath(name)), 16), qPrintable(name));
+        }
+    }
+};
+
+RAVNSTI_TEST_MAIN(TestImageLists)
+#include "tst_imagelists.moc"
