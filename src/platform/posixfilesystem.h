@@ -3,6 +3,11 @@
 #include "filesystem.h"
 
 // Files and folders of the drive table's host folders, through POSIX calls.
+//
+// Attributes on Linux: read-only = no write permission bit for anyone; hidden = the name
+// begins with "." or is listed in the folder's ".hidden" file; archive and system come from
+// the "user.DOSATTRIB" extended attribute (as samba writes it) and are false without it.
+// Sizes are those of files; folders, links and other kinds report 0, as on Windows.
 class PosixFileSystem : public FileSystem {
 public:
     FileResult list(const QString& folder, QList<FileInfo>& entries) const override;
@@ -12,10 +17,19 @@ public:
     FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
                         const CopyProgress& progress) override;
     FileResult rename(const QString& source, const QString& target) override;
+    // An existing folder is success; an existing entry of another kind is AlreadyExists.
     FileResult makeFolder(const QString& path) override;
     FileResult removeFile(const QString& path) override;
     FileResult removeFolder(const QString& path) override;
     FileResult removeTree(const QString& path) override;
     FileResult setReadOnly(const QString& path, bool readOnly) override;
     FileResult setHidden(const QString& path, bool hidden) override;
+
+    // removeTree() on a host path, for callers whose folders may have no logical path (the
+    // trash). A link is unlinked, never followed; a folder is walked relative to directory
+    // descriptors opened with O_NOFOLLOW, deepest entries first, so a folder swapped for a
+    // link during the walk cannot redirect the delete. Folders of ours that lack the write
+    // (or read) permission needed to empty them are given it on the way, as the Windows
+    // delete ignores the read-only attribute of folders. Stops at the first failure.
+    static FileResult removeHostTree(const QString& hostPath);
 };
