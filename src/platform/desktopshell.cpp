@@ -1,9 +1,128 @@
 #include "desktopshell.h"
+#include "logicalpath.h"
+#include "platform.h"
 
-// Placeholder bodies; being replaced by the real implementation.
-int DesktopShell::open(const QString&, ShellVerb, const QStringList&, const QString&) {
-    return ShellResult::FileNotFound;
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+// Finds the host path of an existing entry (links followed); otherwise the result says
+// whether the entry or already its folder is missing.
+int locate(const QString& logical, QString& host) {
+    const auto mapped = Platform::hostPath(logical);
+    if (!mapped)
+        return ShellResult::PathNotFound;
+    const QFileInfo info(*mapped);
+    if (!info.exists())
+        return QFileInfo(info.path()).isDir() ? ShellResult::FileNotFound
+                                              : ShellResult::PathNotFound;
+    host = *mapped;
+    return ShellResult::Success;
 }
-int DesktopShell::startProgram(const QString&, const QStringList&, const QString&) {
-    return ShellResult::FileNotFound;
+
+// An empty working folder leaves the program in ours.
+int hostFolder(const QString& logical, QString& host) {
+    if (logical.isEmpty())
+        return ShellResult::Success;
+    const auto mapped = Platform::hostPath(logical);
+    if (!mapped || !QFileInfo(*mapped).isDir())
+        return ShellResult::PathNotFound;
+    host = *mapped;
+    return ShellResult::Success;
+}
+
+bool isExecutableFile(const QFileInfo& info) {
+    return info.isFile() && (info.permissions() & (QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                                   QFileDevice::ExeOther));
+}
+
+// Whether the file holds a program the kernel runs: an ELF image or a "#!" script. Files on
+// FAT and NTFS volumes usually all carry x bits, so the bits alone do not make a document a
+// program.
+bool holdsProgram(const QString& host) {
+    QFile file(host);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(4);
+    return head.startsWith("#!") || head == "\x7f"
+                                            "ELF";
+}
+
+// QProcess reports a failed exec only as text ending in the system's message for the errno
+// value, so the cause is recognised by that message. The program itself was found and is
+// executable by then, so ENOENT means its interpreter ("#!" line or loader) is missing.
+int startFailure(const QString& message) {
+    static constexpr std::pair<int, int> causes[] = {
+        {ENOEXEC, ShellResult::BadFormat},  {ENOENT, ShellResult::BadFormat},
+        {ELIBBAD, ShellResult::BadFormat},  {EACCES, ShellResult::AccessDenied},
+        {EPERM, ShellResult::AccessDenied}, {ETXTBSY, ShellResult::SharingViolation},
+        {ENOMEM, ShellResult::OutOfMemory}, {EAGAIN, ShellResult::OutOfResources}};
+    for (const auto& [err, result] : causes)
+        if (message.endsWith(qt_error_string(err)))
+            return result;
+    return ShellResult::UnknownFailure;
+}
+
+int openWithDesktop(const QString& host) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(host)) ? ShellResult::Success
+                                                                : ShellResult::NoAssociation;
+}
+
+} // namespace
+
+int DesktopShell::start(const QString& hostProgram, const QStringList& arguments,
+                        const QString& workingFolder) {
+    if (!isExecutableFile(QFileInfo(hostProgram)))
+        return ShellResult::AccessDenied;
+    QString folder;
+    if (const int r = hostFolder(workingFolder, folder); r != ShellResult::Success)
+        return r;
+    QProcess process;
+    process.setProgram(hostProgram);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(folder);
+    return process.startDetached() ? ShellResult::Success : startFailure(process.errorString());
+}
+
+int DesktopShell::open(const QString& path, ShellVerb verb, const QStringList& arguments,
+                       const QString& workingFolder) {
+    QString host;
+    if (const int r = locate(path, host); r != ShellResult::Success)
+        return r;
+    const QFileInfo info(host);
+    if (info.isDir())
+        return openWithDesktop(host);
+    if (!info.isFile())
+        return ShellResult::NoAssociation; // devices, FIFOs and sockets open in no program
+    if (verb == ShellVerb::Open && isExecutableFile(info) && holdsProgram(host))
+        return start(host, arguments, workingFolder);
+    // The desktop knows one association per type and no separate edit verb, so editing a
+    // document opens it with its default program just as opening does. Documents take
+    // neither arguments nor a working folder there.
+    return openWithDesktop(host);
+}
+
+int DesktopShell::startProgram(const QString& program, const QStringList& arguments,
+                               const QString& workingFolder) {
+    QString host;
+    if (LogicalPath::hasDrive(program)) {
+        if (const int r = locate(program, host); r != ShellResult::Success)
+            return r;
+    } else {
+        // A bare name only: anything with a folder part would be a host path.
+        if (program.isEmpty() || program.contains(QLatin1Char('/')) ||
+            program.contains(QLatin1Char('\\')))
+            return ShellResult::FileNotFound;
+        host = QStandardPaths::findExecutable(program);
+        if (host.isEmpty())
+            return ShellResult::FileNotFound;
+    }
+    return start(host, arguments, workingFolder);
 }

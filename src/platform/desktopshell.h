@@ -10,4 +10,9 @@ public:
              const QString& workingFolder) override;
     int startProgram(const QString& program, const QStringList& arguments,
                      const QString& workingFolder) override;
+
+private:
+    // Starts an executable regular file given by host path, detached from this process.
+    static int start(const QString& hostProgram, const QStringList& arguments,
+                     const QString& workingFolder);
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "drive.h"
 #include "recyclebin.h"
+
+#include <QList>
 
 // The freedesktop.org trash: the home trash for files on the home folder's file system,
 // "$topdir/.Trash-$uid" on other mounts.
@@ -9,4 +12,13 @@ public:
     FileResult moveToTrash(const QString& path) override;
     FileResult emptyDrive(QChar letter) override;
     bool hasItems(QChar letter) const override;
+
+private:
+    // A trashed item: its .trashinfo file and its entry in files/ (which may be missing).
+    struct Item {
+        QString infoFile;
+        QString entry;
+    };
+    // The items of every trash the drive's files can be in whose original path lies on it.
+    QList<Item> itemsOf(const Drive& drive) const;
 };

@@ -7,11 +7,13 @@
 // select the program's launch error texts.
 namespace ShellResult {
 constexpr int OutOfResources = 0;
+constexpr int UnknownFailure = 1; // no more specific number fits
 constexpr int FileNotFound = 2;
 constexpr int PathNotFound = 3;
 constexpr int AccessDenied = 5;
 constexpr int OutOfMemory = 8;
 constexpr int BadFormat = 11;
+constexpr int SharingViolation = 26; // the program file is being written
 constexpr int NoAssociation = 31;
 constexpr int Success = 42;
 inline bool succeeded(int result) { return result > 32; }
