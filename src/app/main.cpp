@@ -1,12 +1,13 @@
+#include "mainform.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravnsti"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Ravnsti"));
-    window.resize(882, 720);
-    window.show();
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    Tmainform mainform(arguments);
+    mainform.show();
     return QApplication::exec();
 }

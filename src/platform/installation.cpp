@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace Installation {
 
@@ -16,6 +19,23 @@ QString dataFolder() {
             return QDir::cleanPath(candidate);
     }
     return {};
+}
+
+QString dataRoot() {
+    const QString env = qEnvironmentVariable("RAVNSTI_ROOT");
+    if (!env.isEmpty())
+        return QDir::cleanPath(env);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Ravnsti");
+}
+
+bool linkProgramFolder(const QString& hostRoot) {
+    const QString link = hostRoot + QStringLiteral("/Program");
+    const QFileInfo existing(link);
+    if (existing.exists() || existing.isSymLink())
+        return existing.isDir();
+    const QString data = dataFolder();
+    return !data.isEmpty() && QFile::link(data + QStringLiteral("/Program"), link);
 }
 
 } // namespace Installation

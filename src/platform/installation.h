@@ -10,4 +10,12 @@ namespace Installation {
 // Host folder holding "Program" and "Styles"; empty when none is found.
 QString dataFolder();
 
+// Host folder of the data root: $RAVNSTI_ROOT, else $XDG_DATA_HOME/Ravnsti
+// (~/.local/share/Ravnsti). Not created here.
+QString dataRoot();
+
+// Makes "<data root>/Program" a link to the installed program folder when it is missing.
+// False when there is none to link to or the link cannot be made.
+bool linkProgramFolder(const QString& hostRoot);
+
 } // namespace Installation

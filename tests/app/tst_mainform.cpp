@@ -1,0 +1,269 @@
+#include "app/billedform.h"
+#include "app/mainform.h"
+#include "engine/handlinger.h"
+#include "harness/testenvironment.h"
+#include "platform/platform.h"
+#include "platform/textfile.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTreeWidget>
+
+namespace {
+
+class NamedUser : public UserAccount {
+public:
+    explicit NamedUser(std::optional<QString> name) : m_name(std::move(name)) {}
+    std::optional<QString> loginName() const override { return m_name; }
+
+private:
+    std::optional<QString> m_name;
+};
+
+const QString kRoot = QStringLiteral("C:\\Ravnsti");
+const QString kSettings = QStringLiteral("C:\\Ravnsti\\anna\\Egenskaber\\mainform.txt");
+
+// The data root on drive C:, as the program sees it, and the user "anna".
+void useDataRoot(TestEnvironment& env, std::optional<QString> user = QStringLiteral("anna")) {
+    qputenv("RAVNSTI_ROOT", (env.driveFolder('C') + QStringLiteral("/Ravnsti")).toLocal8Bit());
+    Platform::setUser(std::make_unique<NamedUser>(std::move(user)));
+}
+
+    return values.lines();
+}
+
+void writeSettings(TestEnvironment& env, const QStringList& lines) {
+    QByteArray bytes;
+    QVERIFY(TextFile::encode(lines, TextEncoding::Windows1252, bytes));
+    env.writeFile(kSettings, bytes);
+}
+
+} // namespace
+
+class TestMainform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartOfNewUser() {
+        TestEnvironment env;
+        useDataRoot(env);
+        Tmainform form;
+        QCOMPARE(form.windowTitle(), QStringLiteral("Ravnsti: anna"));
+        for (const char* folder : {"Egenskaber", "Musik", "Mappestrukturer", "Kalender", "Notater",
+                                   "Alarmer", "Alarmtekster"})
+            QVERIFY2(Platform::files().isFolder(kRoot + QStringLiteral("\\anna\\") +
+                                                QLatin1String(folder)),
+                     folder);
+        QCOMPARE(form.optDir, QStringLiteral("C:\\Ravnsti\\anna\\Egenskaber\\"));
+        QCOMPARE(form.strukturDir, QStringLiteral("C:\\Ravnsti\\Program\\Struktur"));
+        QVERIFY(form.opt.centred);
+        QCOMPARE(form.styles().current(), QStringLiteral("Sky"));
+        QVERIFY(form.typeliste().isEmpty()); // no standard list is written at start
+        QCOMPARE(form.minimumSize(), QSize(882, 720));
+
+        form.show();
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(qAbs(form.geometry().center().x() - screen.center().x()) <= 1);
+
+        // The trees: drives and the private block, the first folder in the file pane.
+        QCOMPARE(form.dirbox()->topLevelItem(0)->text(0), QStringLiteral("anna"));
+        QCOMPARE(form.funk().Grundmappe(), form.EditSti()->text().left(2));
+        form.close();
+        QStringList lines;
+        QVERIFY(TextFile::read(kSettings, lines));
+        QCOMPARE(lines.size(), MainOptions::LineCount);
+        QCOMPARE(lines.first(), QStringLiteral("Sky"));
+    }
+
+    void userNameRules() {
+        TestEnvironment env;
+        useDataRoot(env, std::nullopt);
+        QCOMPARE(Tmainform().windowTitle(), QStringLiteral("Ravnsti: Brugernavn"));
+        useDataRoot(env, QString());
+        Tmainform empty;
+        QCOMPARE(empty.windowTitle(), QStringLiteral("Ravnsti: Alle"));
+        QVERIFY(Platform::files().isFolder(kRoot + QStringLiteral("\\Alle\\Egenskaber")));
+    }
+
+    void settingsRoundTrip() {
+        TestEnvironment env;
+        useDataRoot(env);
+        env.makeFolder(QStringLiteral("D:\\Łódź"));
+        MainOptions saved;
+        saved.designName = QStringLiteral("Luna");
+        saved.AskDelete = false;
+        saved.favoritlisteWidth = 333;
+        saved.openMedLastMappe = true;
+        saved.lastMappe = QStringLiteral("D:\\Łódź");
+        saved.exeProgram = QStringLiteral("C:\\Program Files\\x.exe");
+        saved.panelDirboxWidth = 300;
+        writeSettings(env, saved.lines());
+        {
+            Tmainform form;
+            QCOMPARE(form.styles().current(), QStringLiteral("Luna"));
+            QVERIFY(!form.opt.AskDelete);
+            QVERIFY(!form.opt.centred);
+            QCOMPARE(form.funk().Grundmappe(), QStringLiteral("D:\\Łódź"));
+            form.show();
+            form.close();
+        }
+        QStringList lines;
+        TextEncoding encoding = TextEncoding::Windows1252;
+        QVERIFY(TextFile::read(kSettings, lines, &encoding));
+        QCOMPARE(encoding, TextEncoding::Utf8Bom); // "Ł" has no Windows-1252 byte
+        QCOMPARE(lines.at(15), QStringLiteral("D:\\Łódź"));
+        QCOMPARE(lines.at(13), QStringLiteral("333"));
+        QCOMPARE(lines.at(11), QStringLiteral("C:\\Program Files\\x.exe"));
+        QCOMPARE(lines.at(7), QStringLiteral("0"));
+    }
+
+    void shortOrBrokenSettingsGiveDefaults() {
+        TestEnvironment env;
+        useDataRoot(env);
+        MainOptions saved;
+        saved.designName = QStringLiteral("Luna");
+        saved.AskDelete = false;       // covered by the defaults
+        saved.favoritlisteWidth = 333; // not covered
+        saved.MusikHeight = 77;
+        QStringList lines = saved.lines();
+        lines.removeLast(); // 42 lines
+        writeSettings(env, lines);
+        {
+            Tmainform form;
+            QVERIFY(form.opt.AskDelete);
+            QCOMPARE(form.opt.favoritlisteWidth, 333);
+            QCOMPARE(form.opt.panelDirboxWidth, 260);
+            QCOMPARE(form.styles().current(), QStringLiteral("Sky"));
+            QVERIFY(form.opt.centred);
+        }
+
+        lines = saved.lines();
+        lines[4] = QStringLiteral("høj"); // line 5 is not a number
+        writeSettings(env, lines);
+        {
+            Tmainform form;
+            QCOMPARE(form.opt.MusikHeight, 0); // line 6 is never reached
+            QCOMPARE(form.opt.formWidth, 790);
+        }
+
+        // Garbage and a huge file are read without harm.
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(char((i * 7919) % 256));
+        env.writeFile(kSettings, garbage);
+        QVERIFY(Tmainform().opt.AskInsert);
+        env.writeFile(kSettings, QByteArray(10 * 1024 * 1024, '\n'));
+        QCOMPARE(Tmainform().opt.designName, QStringLiteral("Sky"));
+    }
+
+    void toolBarLineAndLastFolder() {
+        TestEnvironment env;
+        useDataRoot(env);
+        MainOptions saved;
+        saved.mainBarVisible = false; // line 7
+        saved.mainBarShown = true;    // line 17
+        saved.openMedLastMappe = true;
+        saved.lastMappe = QStringLiteral("C:\\forsvundet");
+        writeSettings(env, saved.lines());
+        Tmainform form;
+        QVERIFY(!form.opt.mainBarVisible);
+        // The vanished folder gives the first folder of the new tree instead.
+        QCOMPARE(form.funk().Grundmappe(), form.funk().makeStruktur1());
+        form.close();
+        QStringList lines;
+        QVERIFY(TextFile::read(kSettings, lines));
+        QCOMPARE(lines.at(16), QStringLiteral("0"));
+    }
+
+    void missingStyleKeepsTheSettings() {
+        TestEnvironment env;
+        useDataRoot(env);
+        qputenv("RAVNSTI_DATA", env.base().toLocal8Bit()); // no styles installed here
+        MainOptions saved;
+        saved.designName = QStringLiteral("Luna");
+        saved.AskMove = false;
+        writeSettings(env, saved.lines());
+        Tmainform form;
+        QVERIFY(form.styles().current().isEmpty());
+        QVERIFY(!form.opt.AskMove);
+        form.close();
+        QStringList lines;
+        QVERIFY(TextFile::read(kSettings, lines));
+        QCOMPARE(lines.first(), QStringLiteral("Luna"));
+        QCOMPARE(lines.at(9), QStringLiteral("0"));
+    }
+
+    void boundsOffEveryScreenAreClamped() {
+        TestEnvironment env;
+        useDataRoot(env);
+        MainOptions saved;
+        saved.formLeft = 5000;
+        saved.formTop = -3000;
+        writeSettings(env, saved.lines());
+        Tmainform form;
+        form.show();
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(form.geometry()));
+    }
+
+    void unusableDataRootIsReportedOnce() {
+        TestEnvironment env;
+        Platform::setUser(std::make_unique<NamedUser>(QStringLiteral("anna")));
+        qputenv("RAVNSTI_ROOT", (env.base() + QStringLiteral("/uden drev")).toLocal8Bit());
+        env.prompter().expectMessage(
+            QStringLiteral("Datamappen %1/uden drev kan ikke bruges.\nIndstillingerne bliver "
+                           "hverken læst eller gemt.")
+                .arg(env.base()));
+        Tmainform form;
+        form.show();
+        QVERIFY(form.dirbox()->topLevelItemCount() > 0);
+        form.close();
+    }
+
+    void standardTypeList() {
+        TestEnvironment env;
+        useDataRoot(env);
+        Tmainform form;
+        form.makeTypeliste();
+        const QStringList entries = form.typeliste().filterEntries();
+        QCOMPARE(entries.size(), 11);
+        QCOMPARE(entries.first(), QStringLiteral("Hjemmeside (*.html)"));
+        QCOMPARE(entries.last(), QStringLiteral("Tekstfil (*.txt)"));
+        QVERIFY(!entries.join(QString()).contains(QStringLiteral("Power Shell")));
+        QCOMPARE(form.typeliste().types().size(), 12);
+
+        // Saved and read back at the next start; "*.*" stays out of the offered lists.
+        Typeliste withAll = form.typeliste();
+        auto types = withAll.types();
+        types.append({QStringLiteral("Alle filer"), QStringLiteral("*.*"), true});
+        withAll.setTypes(types);
+        QVERIFY(withAll.save(form.typelisteNavn));
+        Tmainform again;
+        QCOMPARE(again.typeliste().types().size(), 13);
+        QCOMPARE(again.typeliste().filterEntries().size(), 11);
+    }
+
+    void clickingAndPreview() {
+        TestEnvironment env;
+        useDataRoot(env);
+        env.writeFile(QStringLiteral("D:\\Fotos\\p.gif"),
+                      QByteArray::fromHex("47494638396101000100800000ff000000000021f90401000000"
+                                          "002c00000000010001000002024401003b"));
+        Tmainform form;
+        form.show();
+        form.funk().makeStruktur2(QStringLiteral("D:\\Fotos"), true);
+        QCOMPARE(form.EditSti()->text(), QStringLiteral("D:\\Fotos"));
+        QTreeWidgetItem* file = form.filbox()->topLevelItem(0);
+        const QRect r = form.filbox()->visualItemRect(file);
+        QTest::mouseClick(form.filbox()->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(form.funk().Filnavn(), QStringLiteral("D:\\Fotos\\p.gif"));
+        QCOMPARE(form.infoText(3), QStringLiteral("D:\\Fotos\\p.gif"));
+        QVERIFY(form.billedform()->isVisible());
+        QCOMPARE(form.billedform()->panelText(5), QStringLiteral("p.gif"));
+        QCOMPARE(form.billedform()->windowTitle(), QStringLiteral("Billede"));
+        form.close();
+    }
+};
+
+RAVNSTI_TEST_MAIN(TestMainform)
+#include "tst_mainform.moc"
