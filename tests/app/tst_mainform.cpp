@@ -30,9 +30,6 @@ void useDataRoot(TestEnvironment& env, std::optional<QString> user = QStringLite
     Platform::setUser(std::make_unique<NamedUser>(std::move(user)));
 }
 
-    return values.lines();
-}
-
 void writeSettings(TestEnvironment& env, const QStringList& lines) {
     QByteArray bytes;
     QVERIFY(TextFile::encode(lines, TextEncoding::Windows1252, bytes));
