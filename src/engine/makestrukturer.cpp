@@ -25,7 +25,7 @@ void TMakeStrukturer::list(const QString& aDirectory, bool withFiles) {
     SLfil.clear();
     QList<FileInfo> entries;
     // A listing that fails part-way keeps what was collected; an unreadable folder is empty.
-    Platform::files().list(aDirectory, entries);
+    Platform::files().listNames(aDirectory, entries);
     for (const FileInfo& e : entries) {
         if (e.hidden)
             continue;
@@ -159,5 +159,8 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL) {
     }
     FAntalGrundmapper = int(SL.size());
     FAntalGrundfiler = int(SLfil.size());
+    // The nodes hold the entries now; the work lists would only double the memory.
+    SL = {};
+    SLfil = {};
     fireDirectoryChange();
 }

@@ -257,19 +257,24 @@ void readDosAttrib(const QByteArray& path, FileInfo& info, bool& supported) {
     info.system = (flags & kDosSystem) != 0;
 }
 
-// Fills everything but the attributes that need the folder (hidden list) or the path.
-void describe(FileInfo& info, const QByteArray& rawName, const Meta& m) {
+// The name, whether a logical path can hold it, and the hidden dot.
+void describeName(FileInfo& info, const QByteArray& rawName) {
     info.name = QFile::decodeName(rawName);
     // A name must survive the way back to bytes too, else no logical path can reach it.
     info.mappable =
         DriveTable::isMappableName(info.name) && QFile::encodeName(info.name) == rawName;
+    info.hidden = rawName.startsWith('.');
+}
+
+// Fills everything but the attributes that need the folder (hidden list) or the path.
+void describe(FileInfo& info, const QByteArray& rawName, const Meta& m) {
+    describeName(info, rawName);
     info.kind = kindOf(m.mode);
     info.size = info.kind == EntryKind::File ? m.size : 0;
     info.created = toDateTime(m.hasBirth ? m.btime : m.ctime);
     info.modified = toDateTime(m.mtime);
     info.accessed = toDateTime(m.atime);
     info.readOnly = (m.mode & 0222) == 0;
-    info.hidden = rawName.startsWith('.');
 }
 
 EntryKind linkTargetKind(int dirfd, const char* name) {
@@ -793,6 +798,15 @@ bool folderHoldsExactName(const QByteArray& folder, const QByteArray& name) {
 // -----------------------------------------------------------------------------------------
 
 FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries) const {
+    return listing(folder, entries, true);
+}
+
+FileResult PosixFileSystem::listNames(const QString& folder, QList<FileInfo>& entries) const {
+    return listing(folder, entries, false);
+}
+
+FileResult PosixFileSystem::listing(const QString& folder, QList<FileInfo>& entries,
+                                    bool full) const {
     entries.clear();
     const auto host = hostBytes(folder);
     if (!host)
@@ -827,6 +841,19 @@ FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries
             continue;
         const QByteArray raw(n);
         FileInfo info;
+        if (!full && d->d_type != DT_UNKNOWN) {
+            // The kind readdir gives is enough; only a link needs a look at its target.
+            describeName(info, raw);
+            info.kind = d->d_type == DT_DIR   ? EntryKind::Folder
+                        : d->d_type == DT_REG ? EntryKind::File
+                        : d->d_type == DT_LNK ? EntryKind::Link
+                                              : EntryKind::Other;
+            if (info.kind == EntryKind::Link)
+                info.linkTarget = linkTargetKind(fd, n);
+            info.hidden = info.hidden || hiddenNames.contains(raw);
+            entries.append(info);
+            continue;
+        }
         Meta m;
         const int e = statAt(fd, n, false, m);
         if (e == ENOENT)
@@ -847,7 +874,7 @@ FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries
         info.hidden = info.hidden || hiddenNames.contains(raw);
         if (e == 0 && info.kind == EntryKind::Link)
             info.linkTarget = linkTargetKind(fd, n);
-        if (e == 0 && (info.kind == EntryKind::File || info.kind == EntryKind::Folder))
+        if (full && e == 0 && (info.kind == EntryKind::File || info.kind == EntryKind::Folder))
             readDosAttrib(joinHost(*host, raw), info, xattrs);
         entries.append(info);
     }

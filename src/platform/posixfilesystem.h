@@ -11,6 +11,7 @@
 class PosixFileSystem : public FileSystem {
 public:
     FileResult list(const QString& folder, QList<FileInfo>& entries) const override;
+    FileResult listNames(const QString& folder, QList<FileInfo>& entries) const override;
     std::optional<FileInfo> info(const QString& path) const override;
     bool isFolder(const QString& path) const override;
     bool exists(const QString& path) const override;
@@ -32,4 +33,8 @@ public:
     // (or read) permission needed to empty them are given it on the way, as the Windows
     // delete ignores the read-only attribute of folders. Stops at the first failure.
     static FileResult removeHostTree(const QString& hostPath);
+
+private:
+    // `full` false fills only what listNames() promises.
+    FileResult listing(const QString& folder, QList<FileInfo>& entries, bool full) const;
 };

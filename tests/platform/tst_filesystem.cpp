@@ -235,6 +235,7 @@ private slots:
     void list_linkReportedAsLinkNotFollowed();
     void list_unmappableNamesFlagged();
     void list_fifoListedAsOther();
+    void listNames_agreesWithList();
     void list_sizesTimesAndReadOnly();
     void list_archiveAndSystemFromDosAttrib();
     void list_failures();
@@ -422,6 +423,36 @@ void TestFileSystem::list_fifoListedAsOther() {
     QCOMPARE(fs().info(QStringLiteral("C:\\F\\rør"))->kind, EntryKind::Other);
     QVERIFY(fs().exists(QStringLiteral("C:\\F\\rør")));
     QVERIFY(!fs().isFolder(QStringLiteral("C:\\F\\rør")));
+}
+
+// The cheap listing of the trees must tell the same kinds, link targets and hidden flags.
+void TestFileSystem::listNames_agreesWithList() {
+    TestEnvironment env;
+    env.writeFile(QStringLiteral("C:\\N\\fil.txt"), "x");
+    env.writeFile(QStringLiteral("C:\\N\\.skjult"), "x");
+    env.writeFile(QStringLiteral("C:\\N\\.hidden"), "i .hidden\n");
+    env.writeFile(QStringLiteral("C:\\N\\i .hidden"), "x");
+    env.makeFolder(QStringLiteral("C:\\N\\mappe"));
+    const QString n = env.host(QStringLiteral("C:\\N"));
+    QCOMPARE(::symlink("mappe", enc(n + QStringLiteral("/til mappe")).constData()), 0);
+    QCOMPARE(::symlink("borte", enc(n + QStringLiteral("/død")).constData()), 0);
+    QCOMPARE(::mkfifo(enc(n + QStringLiteral("/rør")).constData(), 0644), 0);
+    QFile odd(n + QStringLiteral("/a\\b"));
+    QVERIFY(odd.open(QIODevice::WriteOnly));
+
+    QList<FileInfo> full, names;
+    QVERIFY(fs().list(QStringLiteral("C:\\N"), full));
+    QVERIFY(fs().listNames(QStringLiteral("C:\\N"), names));
+    QCOMPARE(names.size(), full.size());
+    QCOMPARE(names.size(), 9);
+    for (qsizetype i = 0; i < full.size(); ++i) {
+        QCOMPARE(names.at(i).name, full.at(i).name);
+        QCOMPARE(names.at(i).kind, full.at(i).kind);
+        QCOMPARE(names.at(i).hidden, full.at(i).hidden);
+        QCOMPARE(names.at(i).mappable, full.at(i).mappable);
+        if (full.at(i).kind == EntryKind::Link)
+            QCOMPARE(names.at(i).linkTarget, full.at(i).linkTarget);
+    }
 }
 
 void TestFileSystem::list_sizesTimesAndReadOnly() {
