@@ -1001,30 +1001,25 @@ FileResult PosixFileSystem::makeFolder(const QString& path) {
 }
 
 FileResult PosixFileSystem::removeFile(const QString& path) {
-    const auto host = hostBytes(path);
-    if (!host)
-        return unmappable(path);
-    Meta m;
-    if (const int e = lstatPath(*host, m))
-        return FileResult::fromErrno(e, path);
-    if (S_ISDIR(m.mode))
-        return failed(FileError::NotSupported, path + QStringLiteral(": a folder"));
-    const int e = removeHostFile(*host);
-    return e == 0 ? FileResult() : FileResult::fromErrno(e, path);
+    return removeEntry(path, false);
 }
 
 FileResult PosixFileSystem::removeFolder(const QString& path) {
+    return removeEntry(path, true);
+}
+
+FileResult PosixFileSystem::removeEntry(const QString& path, bool folder) {
     const auto host = hostBytes(path);
     if (!host)
         return unmappable(path);
     Meta m;
     if (const int e = lstatPath(*host, m))
         return FileResult::fromErrno(e, path);
-    if (!S_ISDIR(m.mode))
-        return failed(FileError::NotSupported, path + QStringLiteral(": not a folder"));
-    if (::rmdir(host->constData()) != 0)
-        return FileResult::fromErrno(errno, path);
-    return {};
+    if (S_ISDIR(m.mode) != folder)
+        return failed(FileError::NotSupported, path + (folder ? QStringLiteral(": not a folder")
+                                                              : QStringLiteral(": a folder")));
+    const int e = folder ? (::rmdir(host->constData()) == 0 ? 0 : errno) : removeHostFile(*host);
+    return e == 0 ? FileResult() : FileResult::fromErrno(e, path);
 }
 
 FileResult PosixFileSystem::removeTree(const QString& path) {

@@ -37,4 +37,6 @@ public:
 private:
     // `full` false fills only what listNames() promises.
     FileResult listing(const QString& folder, QList<FileInfo>& entries, bool full) const;
+    // A file or link (folder false) or an empty folder (folder true).
+    static FileResult removeEntry(const QString& path, bool folder);
 };
