@@ -226,11 +226,11 @@ void TGrundfunktioner::infoStruktur2() {
 }
 
 bool TGrundfunktioner::LoadPicture(const QString& fName) {
-    const auto hostPath = Platform::hostPath(fName);
-    if (!hostPath || !Platform::files().exists(fName) || Platform::files().isFolder(fName))
-        return false;
+    // Pictures larger than this are no preview matter.
+    constexpr qint64 kLargestPicture = 256 * 1024 * 1024;
+    QByteArray bytes;
     QImage picture;
-    if (!picture.load(*hostPath))
+    if (!Platform::files().readFile(fName, bytes, kLargestPicture) || !picture.loadFromData(bytes))
         return false;
     host.showPicture(picture, LogicalPath::lastComponent(fName));
     return true;

@@ -29,6 +29,10 @@ public:
     virtual bool isFolder(const QString& path) const = 0;
     virtual bool exists(const QString& path) const = 0;
 
+    // The bytes of a regular file (or a link to one), at most `maxBytes` of them; a larger
+    // file is InvalidData. FIFOs and devices are refused without being opened for reading.
+    virtual FileResult readFile(const QString& path, QByteArray& bytes, qint64 maxBytes) const = 0;
+
     // Copies one file (a link as a link) through a temporary name in the target folder,
     // so a failure never leaves a truncated target nor touches an existing one. Keeps the
     // mode and the modification time. Refuses to copy a file onto itself.

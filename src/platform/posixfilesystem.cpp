@@ -1000,6 +1000,41 @@ FileResult PosixFileSystem::makeFolder(const QString& path) {
     return e == 0 ? FileResult() : FileResult::fromErrno(e, path);
 }
 
+FileResult PosixFileSystem::readFile(const QString& path, QByteArray& bytes,
+                                     qint64 maxBytes) const {
+    bytes.clear();
+    const auto host = hostBytes(path);
+    if (!host)
+        return unmappable(path);
+    Meta m;
+    if (const int e = statPath(*host, m))
+        return FileResult::fromErrno(e, path);
+    if (!S_ISREG(m.mode))
+        return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
+    // O_NONBLOCK: should the entry have been swapped for a FIFO, opening it does not hang.
+    Fd fd(::open(host->constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd.valid())
+        return FileResult::fromErrno(errno, path);
+    if (statAt(fd.get(), "", true, m) != 0 || !S_ISREG(m.mode))
+        return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
+    if (m.size > maxBytes)
+        return failed(FileError::InvalidData, path + QStringLiteral(": too large"));
+    bytes.resize(m.size);
+    qint64 done = 0;
+    while (done < m.size) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + done, size_t(m.size - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return FileResult::fromErrno(errno, path);
+        if (n == 0)
+            break; // shrank while being read
+        done += n;
+    }
+    bytes.truncate(done);
+    return {};
+}
+
 FileResult PosixFileSystem::removeFile(const QString& path) {
     return removeEntry(path, false);
 }

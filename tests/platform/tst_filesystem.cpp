@@ -236,6 +236,7 @@ private slots:
     void list_unmappableNamesFlagged();
     void list_fifoListedAsOther();
     void listNames_agreesWithList();
+    void readFile_regularFilesOnly();
     void list_sizesTimesAndReadOnly();
     void list_archiveAndSystemFromDosAttrib();
     void list_failures();
@@ -453,6 +454,24 @@ void TestFileSystem::listNames_agreesWithList() {
         if (full.at(i).kind == EntryKind::Link)
             QCOMPARE(names.at(i).linkTarget, full.at(i).linkTarget);
     }
+}
+
+void TestFileSystem::readFile_regularFilesOnly() {
+    TestEnvironment env;
+    env.writeFile(QStringLiteral("C:\\R\\fil.bin"), QByteArray("\0\x01\xff", 3));
+    const QString r = env.host(QStringLiteral("C:\\R"));
+    QCOMPARE(::symlink("fil.bin", enc(r + QStringLiteral("/link")).constData()), 0);
+    QCOMPARE(::mkfifo(enc(r + QStringLiteral("/rør")).constData(), 0644), 0);
+    QByteArray bytes;
+    QVERIFY(fs().readFile(QStringLiteral("C:\\R\\link"), bytes, 3));
+    QCOMPARE(bytes, QByteArray("\0\x01\xff", 3));
+    QCOMPARE(fs().readFile(QStringLiteral("C:\\R\\fil.bin"), bytes, 2).error(),
+             FileError::InvalidData);
+    // A FIFO with no writer would block a reader for ever.
+    QCOMPARE(fs().readFile(QStringLiteral("C:\\R\\rør"), bytes, 10).error(),
+             FileError::NotSupported);
+    QCOMPARE(fs().readFile(QStringLiteral("C:\\R"), bytes, 10).error(), FileError::NotSupported);
+    QCOMPARE(fs().readFile(QStringLiteral("C:\\R\\ingen"), bytes, 10).error(), FileError::NotFound);
 }
 
 void TestFileSystem::list_sizesTimesAndReadOnly() {
