@@ -1,4 +1,7 @@
+#include "formprompter.h"
 #include "mainform.h"
+
+#include "platform/platform.h"
 
 #include <QApplication>
 
@@ -8,6 +11,7 @@ int main(int argc, char** argv) {
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     Tmainform mainform(arguments);
+    Platform::setPrompter(std::make_unique<FormPrompter>(*mainform.spmForm()));
     mainform.show();
     return QApplication::exec();
 }

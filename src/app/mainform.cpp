@@ -1,6 +1,12 @@
 #include "mainform.h"
+#include "aboutbox.h"
 #include "billedform.h"
+#include "extform.h"
+#include "fileexistsform.h"
 #include "imagelists.h"
+#include "kopieringsform.h"
+#include "progressform.h"
+#include "spmform.h"
 
 #include "engine/handlinger.h"
 #include "platform/installation.h"
@@ -48,8 +54,20 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     startEngine();
     startStrukturer();
     hentTypelisteFil();
-    m_billedform = new Tbilledform(this);
     QApplication::restoreOverrideCursor();
+    createWindows();
+}
+
+void Tmainform::createWindows() {
+    // In the order the program has always made them; the windows of the parts not built
+    // yet will take their places in this list.
+    m_aboutBox = new TAboutBox(this);
+    m_progressform = new Tprogressform(this);
+    m_spmForm = new TspmForm(this);
+    m_kopieringsform = new Tkopieringsform(this);
+    m_fileExistsForm = new TfileExistsForm(this);
+    m_billedform = new Tbilledform(this);
+    m_extForm = new TextForm(this);
 }
 
 Tmainform::~Tmainform() = default;

@@ -16,7 +16,13 @@ class QStatusBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 class THandlinger;
+class TAboutBox;
 class Tbilledform;
+class TextForm;
+class TfileExistsForm;
+class Tkopieringsform;
+class Tprogressform;
+class TspmForm;
 
 // The main window: folder tree on the left, file pane on the right, path box and status
 // bar; host of the engine and owner of every option.
@@ -49,7 +55,14 @@ public:
     QTreeWidget* filbox() const { return m_filbox; }
     QLineEdit* EditSti() const { return m_editSti; }
     QWidget* PanelDirbox() const { return m_panelDirbox; }
+    // The shared windows, created once at start-up.
+    TAboutBox* AboutBox() const { return m_aboutBox; }
+    Tprogressform* progressform() const { return m_progressform; }
+    TspmForm* spmForm() const { return m_spmForm; }
+    Tkopieringsform* kopieringsform() const { return m_kopieringsform; }
+    TfileExistsForm* fileExistsForm() const { return m_fileExistsForm; }
     Tbilledform* billedform() const { return m_billedform; }
+    TextForm* extForm() const { return m_extForm; }
     StyleLibrary& styles() { return m_styles; }
 
     const QString& brugernavn() const { return m_brugernavn; }
@@ -72,6 +85,7 @@ private:
     bool gemOpt();
     void hentTypelisteFil();
     void buildLayout();
+    void createWindows();
     void startEngine();
     void startStrukturer();
     void FormShow();
@@ -100,5 +114,11 @@ private:
     QLineEdit* m_editSti = nullptr;
     QStatusBar* m_infobar = nullptr;
     QList<QLabel*> m_panels;
+    TAboutBox* m_aboutBox = nullptr;
+    Tprogressform* m_progressform = nullptr;
+    TspmForm* m_spmForm = nullptr;
+    Tkopieringsform* m_kopieringsform = nullptr;
+    TfileExistsForm* m_fileExistsForm = nullptr;
     Tbilledform* m_billedform = nullptr;
+    TextForm* m_extForm = nullptr;
 };

@@ -1,0 +1,43 @@
+#include "centreddialog.h"
+
+#include <QBoxLayout>
+#include <QIcon>
+#include <QPushButton>
+#include <QShowEvent>
+
+// The icons are a resource of this static library; registering them more than once is
+// harmless. The macro has to be used from the global namespace.
+static void registerIconResources() {
+    Q_INIT_RESOURCE(icons);
+}
+
+CentredDialog::CentredDialog(QWidget* parent, Qt::WindowFlags extraFlags)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | extraFlags) {}
+
+QIcon CentredDialog::programIcon(const QString& name) {
+    [[maybe_unused]] static const bool registered = (registerIconResources(), true);
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+}
+
+void CentredDialog::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        if (const QWidget* host = parentWidget()) {
+            QRect frame(QPoint(), frameGeometry().size());
+            frame.moveCenter(host->window()->frameGeometry().center());
+            move(frame.topLeft());
+        }
+        if (m_firstFocus)
+            m_firstFocus->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+QPushButton* CentredDialog::addButton(QBoxLayout* row, const QString& name, const QString& text,
+                                      DialogCode result) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, [this, result] { done(result); });
+    row->addWidget(button);
+    return button;
+}
