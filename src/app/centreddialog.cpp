@@ -41,3 +41,14 @@ QPushButton* CentredDialog::addButton(QBoxLayout* row, const QString& name, cons
     row->addWidget(button);
     return button;
 }
+
+QBoxLayout* CentredDialog::jaNejButtons() {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    QPushButton* ja =
+        addButton(buttons, QStringLiteral("okButton"), QStringLiteral("Ja"), Accepted);
+    ja->setDefault(true);
+    setFirstFocus(ja);
+    addButton(buttons, QStringLiteral("cancelButton"), QStringLiteral("Nej"), Rejected);
+    return buttons;
+}

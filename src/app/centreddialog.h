@@ -23,6 +23,8 @@ protected:
     // Appends a button to `row` that closes the dialog with `result`.
     QPushButton* addButton(QBoxLayout* row, const QString& name, const QString& text,
                            DialogCode result);
+    // A right-aligned row of "Ja" (the default, with the first focus) and "Nej".
+    QBoxLayout* jaNejButtons();
     // The widget that has the keyboard focus each time the dialog is shown.
     void setFirstFocus(QWidget* widget) { m_firstFocus = widget; }
 

@@ -60,13 +60,7 @@ Tkopieringsform::Tkopieringsform(QWidget* parent)
     question->addWidget(questionPicture);
     question->addWidget(m_question, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* ja =
-        addButton(buttons, QStringLiteral("okButton"), QStringLiteral("Ja"), Accepted);
-    ja->setDefault(true);
-    setFirstFocus(ja);
-    addButton(buttons, QStringLiteral("cancelButton"), QStringLiteral("Nej"), Rejected);
+    QBoxLayout* buttons = jaNejButtons();
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Kildemappe:"), this));

@@ -30,13 +30,7 @@ TspmForm::TspmForm(QWidget* parent) : CentredDialog(parent) {
     top->addSpacing(8);
     top->addWidget(m_info, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    QPushButton* ja =
-        addButton(buttons, QStringLiteral("okButton"), QStringLiteral("Ja"), Accepted);
-    ja->setDefault(true);
-    setFirstFocus(ja);
-    addButton(buttons, QStringLiteral("cancelButton"), QStringLiteral("Nej"), Rejected);
+    QBoxLayout* buttons = jaNejButtons();
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
