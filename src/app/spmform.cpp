@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 TspmForm::TspmForm(QWidget* parent) : CentredDialog(parent) {
     setObjectName(QStringLiteral("spmForm"));
