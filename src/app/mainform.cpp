@@ -7,6 +7,7 @@
 #include "kopieringsform.h"
 #include "progressform.h"
 #include "spmform.h"
+#include "statustekster.h"
 
 #include "engine/handlinger.h"
 #include "platform/installation.h"
@@ -43,7 +44,12 @@ QTreeWidget* makeTree(QWidget* parent, const QString& name) {
 } // namespace
 
 Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), m_arguments(arguments) {
+    : QMainWindow(parent), m_arguments(arguments),
+      // The built-in editor comes with the document windows; until then a text file that
+      // no program opens is left alone.
+      m_launcher(
+          opt, [this] { return appdir; }, [](const QString&) {},
+          [this](const QString& text) { Info(text); }) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("mainform"));
     hentBrugernavn();
@@ -359,4 +365,7 @@ void Tmainform::filboxClick(QTreeWidgetItem*) {
 void Tmainform::filboxDblClick(QTreeWidgetItem*) {
     m_funk->setAktiveStruktur(2);
     m_funk->udfoldFilDirectory();
+    const QString file = m_funk->Filnavn();
+    if (!file.isEmpty() && Platform::files().exists(file) && !Platform::files().isFolder(file))
+        m_launcher.OpenFil(file, false);
 }

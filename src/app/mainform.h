@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launcher.h"
 #include "mainoptions.h"
 #include "stylelibrary.h"
 #include "typeliste.h"
@@ -44,6 +45,9 @@ public:
 
     // Status bar panel 3.
     void Info(const QString& text);
+    // The counted result sentence of an operation (code 0 copy ... 5 rename).
+    void HandlingsInfo(int hNumber, int aAntal);
+    const Launcher& launcher() const { return m_launcher; }
     QString infoText(int panel) const;
 
     // Type list distribution to the windows that show it.
@@ -105,6 +109,7 @@ private:
     Typeliste m_typeliste;
     StyleLibrary m_styles;
     std::unique_ptr<THandlinger> m_funk;
+    Launcher m_launcher;
 
     QSplitter* m_splitter = nullptr;
     QWidget* m_panelDirbox = nullptr;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class MainOptions;
+
+// Starts files, programs, scripts and the file manager for the main window, and turns
+// every failed start into its message. Reaches the main window only through what it is
+// given here.
+class Launcher {
+public:
+    using TextHandler = std::function<void(const QString&)>;
+
+    // `appdir` gives the applet folder (with its trailing backslash), `openFilIEditor` opens
+    // a file in a document window, `info` writes the status panel.
+    Launcher(const MainOptions& opt, std::function<QString()> appdir, TextHandler openFilIEditor,
+             TextHandler info);
+
+    void ErrorInfo(int Nr) const;
+    // Starts the file, or edits it when `forRedigering`.
+    void OpenFil(const QString& aFilnavn, bool forRedigering) const;
+    // `aFilnavn` is an argument string; double quotes keep blanks inside one argument.
+    void OpenFilMedProgram(const QString& aProgram, const QString& aFilnavn) const;
+    void runScript(const QString& script, const QString& parameters) const;
+    // `aFilename` is a file name of the applet folder.
+    void runApplets(const QString& aFilename) const;
+    // "Kopier sti": the path box's text to the clipboard.
+    void CopyPath(const QString& pathBoxText) const;
+    // "Kopier filnavn": the selected file (empty when none) to the clipboard.
+    void CopyFilnavn(const QString& filnavn) const;
+    // Shows the folder in the desktop's file manager; a failure is not reported.
+    void OpenAktuelleMappe(const QString& grundmappe) const;
+
+private:
+    // A program by logical path (a document there opens with its program) or by bare name.
+    static int execute(const QString& program, const QStringList& arguments,
+                       const QString& workingFolder);
+    static int runBatch(const QString& aFilnavn);
+    bool htmlProgramExists() const;
+    void report(int result) const;
+
+    const MainOptions& m_opt;
+    std::function<QString()> m_appdir;
+    TextHandler m_openFilIEditor;
+    TextHandler m_info;
+};
