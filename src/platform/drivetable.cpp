@@ -26,11 +26,11 @@ DriveType typeFromWord(const QString& word) {
 
 bool isPseudoFileSystem(const QByteArray& fs) {
     static const QList<QByteArray> pseudo = {
-        "proc",   "sysfs",       "devtmpfs",  "devpts",   "cgroup",     "cgroup2",
-        "pstore", "securityfs",  "debugfs",   "tracefs",  "configfs",   "fusectl",
-        "mqueue", "hugetlbfs",   "bpf",       "autofs",   "binfmt_misc", "nsfs",
-        "efivarfs", "rpc_pipefs", "selinuxfs", "squashfs", "overlay",    "fuse.portal",
-        "fuse.gvfsd-fuse"};
+        "proc",      "sysfs",       "devtmpfs",   "devpts",      "cgroup",
+        "cgroup2",   "pstore",      "securityfs", "debugfs",     "tracefs",
+        "configfs",  "fusectl",     "mqueue",     "hugetlbfs",   "bpf",
+        "autofs",    "binfmt_misc", "nsfs",       "efivarfs",    "rpc_pipefs",
+        "selinuxfs", "squashfs",    "overlay",    "fuse.portal", "fuse.gvfsd-fuse"};
     return pseudo.contains(fs);
 }
 
@@ -77,9 +77,9 @@ DriveTable DriveTable::fromSpec(const QString& spec) {
         d.hostRoot = QDir::cleanPath(fields.value(0));
         d.type = fields.size() > 1 ? typeFromWord(fields.at(1)) : DriveType::Fixed;
         d.label = fields.value(2);
-        d.fileSystem = fields.size() > 3 ? fields.at(3)
-                                         : QString::fromLatin1(QStorageInfo(d.hostRoot)
-                                                                   .fileSystemType());
+        d.fileSystem = fields.size() > 3
+                           ? fields.at(3)
+                           : QString::fromLatin1(QStorageInfo(d.hostRoot).fileSystemType());
         if (QDir::isAbsolutePath(d.hostRoot))
             table.add(d);
     }
@@ -169,16 +169,15 @@ std::optional<QString> DriveTable::toLogical(const QString& host) const {
     const QString clean = QDir::cleanPath(host);
     const Drive* best = nullptr;
     for (const Drive& d : m_drives) {
-        const bool inside =
-            d.hostRoot == QLatin1String("/") || clean == d.hostRoot ||
-            clean.startsWith(d.hostRoot + QLatin1Char('/'));
+        const bool inside = d.hostRoot == QLatin1String("/") || clean == d.hostRoot ||
+                            clean.startsWith(d.hostRoot + QLatin1Char('/'));
         if (inside && (!best || d.hostRoot.size() > best->hostRoot.size()))
             best = &d;
     }
     if (!best)
         return std::nullopt;
-    const QString rest = best->hostRoot == QLatin1String("/") ? clean.mid(1)
-                                                              : clean.mid(best->hostRoot.size() + 1);
+    const QString rest =
+        best->hostRoot == QLatin1String("/") ? clean.mid(1) : clean.mid(best->hostRoot.size() + 1);
     QString logical = QString(best->letter) + QLatin1Char(':');
     for (const QString& part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         if (!isMappableName(part))

@@ -10,8 +10,8 @@ enum class FileError {
     PathNotFound, // a folder on the way is missing
     AccessDenied,
     AlreadyExists,
-    SameFile,     // source and target are one file (same device and inode)
-    CrossDevice,  // a rename that would cross file systems
+    SameFile,    // source and target are one file (same device and inode)
+    CrossDevice, // a rename that would cross file systems
     NoSpace,
     ReadFailed,
     WriteFailed,

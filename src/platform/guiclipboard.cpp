@@ -3,6 +3,10 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-void GuiClipboard::setText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
+void GuiClipboard::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
 
-QString GuiClipboard::text() const { return QGuiApplication::clipboard()->text(); }
+QString GuiClipboard::text() const {
+    return QGuiApplication::clipboard()->text();
+}

@@ -45,28 +45,50 @@ DriveTable& Platform::drives() {
     return *d;
 }
 
-Volumes& Platform::volumes() { return lazy<Volumes, LinuxVolumes>(services().volumes); }
-FileSystem& Platform::files() { return lazy<FileSystem, PosixFileSystem>(services().files); }
+Volumes& Platform::volumes() {
+    return lazy<Volumes, LinuxVolumes>(services().volumes);
+}
+FileSystem& Platform::files() {
+    return lazy<FileSystem, PosixFileSystem>(services().files);
+}
 RecycleBin& Platform::recycleBin() {
     return lazy<RecycleBin, FreedesktopTrash>(services().recycleBin);
 }
-Shell& Platform::shell() { return lazy<Shell, DesktopShell>(services().shell); }
+Shell& Platform::shell() {
+    return lazy<Shell, DesktopShell>(services().shell);
+}
 SpecialFolders& Platform::specialFolders() {
     return lazy<SpecialFolders, XdgSpecialFolders>(services().specialFolders);
 }
-UserAccount& Platform::user() { return lazy<UserAccount, PosixUserAccount>(services().user); }
-Clock& Platform::clock() { return lazy<Clock, SystemClock>(services().clock); }
-Clipboard& Platform::clipboard() { return lazy<Clipboard, GuiClipboard>(services().clipboard); }
+UserAccount& Platform::user() {
+    return lazy<UserAccount, PosixUserAccount>(services().user);
+}
+Clock& Platform::clock() {
+    return lazy<Clock, SystemClock>(services().clock);
+}
+Clipboard& Platform::clipboard() {
+    return lazy<Clipboard, GuiClipboard>(services().clipboard);
+}
 Prompter& Platform::prompter() {
     return lazy<Prompter, MessageBoxPrompter>(services().prompter);
 }
 
-void Platform::reset() { services() = Services(); }
+void Platform::reset() {
+    services() = Services();
+}
 
-void Platform::setDrives(const DriveTable& table) { services().drives = table; }
-void Platform::setShell(std::unique_ptr<Shell> shell) { services().shell = std::move(shell); }
-void Platform::setUser(std::unique_ptr<UserAccount> user) { services().user = std::move(user); }
-void Platform::setClock(std::unique_ptr<Clock> clock) { services().clock = std::move(clock); }
+void Platform::setDrives(const DriveTable& table) {
+    services().drives = table;
+}
+void Platform::setShell(std::unique_ptr<Shell> shell) {
+    services().shell = std::move(shell);
+}
+void Platform::setUser(std::unique_ptr<UserAccount> user) {
+    services().user = std::move(user);
+}
+void Platform::setClock(std::unique_ptr<Clock> clock) {
+    services().clock = std::move(clock);
+}
 void Platform::setClipboard(std::unique_ptr<Clipboard> clipboard) {
     services().clipboard = std::move(clipboard);
 }

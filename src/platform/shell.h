@@ -16,7 +16,9 @@ constexpr int BadFormat = 11;
 constexpr int SharingViolation = 26; // the program file is being written
 constexpr int NoAssociation = 31;
 constexpr int Success = 42;
-inline bool succeeded(int result) { return result > 32; }
+inline bool succeeded(int result) {
+    return result > 32;
+}
 } // namespace ShellResult
 
 enum class ShellVerb { Open, Edit };

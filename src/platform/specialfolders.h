@@ -3,7 +3,16 @@
 #include <QString>
 #include <optional>
 
-enum class SpecialFolder { Desktop, Documents, Pictures, Music, Videos, Downloads, Profile, AppData };
+enum class SpecialFolder {
+    Desktop,
+    Documents,
+    Pictures,
+    Music,
+    Videos,
+    Downloads,
+    Profile,
+    AppData
+};
 
 // The user's special folders as logical paths; nullopt when this system has none (or the
 // folder has no logical form).

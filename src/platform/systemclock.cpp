@@ -3,9 +3,13 @@
 #include <cerrno>
 #include <ctime>
 
-QDateTime SystemClock::localNow() const { return QDateTime::currentDateTime(); }
+QDateTime SystemClock::localNow() const {
+    return QDateTime::currentDateTime();
+}
 
-QDateTime SystemClock::utcNow() const { return QDateTime::currentDateTimeUtc(); }
+QDateTime SystemClock::utcNow() const {
+    return QDateTime::currentDateTimeUtc();
+}
 
 FileResult SystemClock::setSystemTime(const QDateTime& time) {
     if (!time.isValid())

@@ -97,9 +97,8 @@ bool TextFile::encode(const QStringList& lines, TextEncoding encoding, QByteArra
                       TextEncoding* used) {
     if (holdsLineBreak(lines))
         return false;
-    const QString text = lines.isEmpty() ? QString()
-                                         : lines.join(QStringLiteral("\r\n")) +
-                                               QStringLiteral("\r\n");
+    const QString text =
+        lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     if (encoding == TextEncoding::Windows1252) {
         if (auto plain = toWindows1252(text)) {
             bytes = *plain;
@@ -126,8 +125,7 @@ bool TextFile::encode(const QStringList& lines, TextEncoding encoding, QByteArra
     return true;
 }
 
-FileResult TextFile::read(const QString& logicalPath, QStringList& lines,
-                          TextEncoding* encoding) {
+FileResult TextFile::read(const QString& logicalPath, QStringList& lines, TextEncoding* encoding) {
     const auto host = Platform::hostPath(logicalPath);
     if (!host)
         return FileResult::failure(FileError::Unmappable, logicalPath);

@@ -210,8 +210,7 @@ private slots:
                  QStringLiteral("C:"));
         env.prompter().expectMessage(QStringLiteral(
             "Mappen eller drevet eksisterer ikke.\nStrukturene vil blive genindlæst."));
-        QCOMPARE(e.funk.udfoldStruktur1(QStringLiteral("C:\\findes ikke\\x"), false),
-                 QString());
+        QCOMPARE(e.funk.udfoldStruktur1(QStringLiteral("C:\\findes ikke\\x"), false), QString());
         QCOMPARE(e.funk.Grundmappe(), QStringLiteral("C:"));
 
         // A special structure is rebuilt by the host instead.

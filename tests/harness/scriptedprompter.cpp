@@ -2,9 +2,13 @@
 
 #include <QTest>
 
-void ScriptedPrompter::expectMessage(const QString& text) { m_messages.enqueue(text); }
+void ScriptedPrompter::expectMessage(const QString& text) {
+    m_messages.enqueue(text);
+}
 
-void ScriptedPrompter::answer(bool ja) { m_answers.enqueue(ja); }
+void ScriptedPrompter::answer(bool ja) {
+    m_answers.enqueue(ja);
+}
 
 void ScriptedPrompter::message(const QString& text, MessageKind kind) {
     m_shown.append(text);
@@ -16,9 +20,9 @@ void ScriptedPrompter::message(const QString& text, MessageKind kind) {
     }
     const QString expected = m_messages.dequeue();
     if (expected != text)
-        QTest::qFail(qPrintable(QStringLiteral("message box \"%1\", expected \"%2\"")
-                                    .arg(text, expected)),
-                     __FILE__, __LINE__);
+        QTest::qFail(
+            qPrintable(QStringLiteral("message box \"%1\", expected \"%2\"").arg(text, expected)),
+            __FILE__, __LINE__);
 }
 
 bool ScriptedPrompter::question(const QString& text) {

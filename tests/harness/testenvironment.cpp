@@ -8,8 +8,9 @@
 
 namespace {
 
-const char* const kVariables[] = {"RAVNSTI_DRIVES", "RAVNSTI_ROOT", "HOME", "XDG_DATA_HOME",
-                                  "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"};
+const char* const kVariables[] = {"RAVNSTI_DRIVES", "RAVNSTI_ROOT",    "HOME",
+                                  "XDG_DATA_HOME",  "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
+                                  "XDG_RUNTIME_DIR"};
 
 } // namespace
 
@@ -22,8 +23,7 @@ TestEnvironment::TestEnvironment(const QString& extraDrives) {
     for (const char* sub : {"C", "D", "home", "data", "config", "cache", "runtime", "root"})
         QDir().mkpath(b + QLatin1Char('/') + QLatin1String(sub));
     QFile::setPermissions(b + QStringLiteral("/runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                              QFileDevice::ExeOwner);
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     QString drives = QStringLiteral("C=%1/C;D=%1/D").arg(b);
     if (!extraDrives.isEmpty())
@@ -65,8 +65,7 @@ QString TestEnvironment::driveFolder(QChar letter) const {
 QString TestEnvironment::host(const QString& logical) const {
     const auto h = Platform::hostPath(logical);
     if (!h) {
-        QTest::qFail(qPrintable(QStringLiteral("no host path for ") + logical), __FILE__,
-                     __LINE__);
+        QTest::qFail(qPrintable(QStringLiteral("no host path for ") + logical), __FILE__, __LINE__);
         return {};
     }
     return *h;
@@ -87,4 +86,6 @@ QByteArray TestEnvironment::readFile(const QString& logical) const {
     return f.readAll();
 }
 
-void TestEnvironment::makeFolder(const QString& logical) const { QDir().mkpath(host(logical)); }
+void TestEnvironment::makeFolder(const QString& logical) const {
+    QDir().mkpath(host(logical));
+}

@@ -44,10 +44,10 @@ private:
 };
 
 // main() for a test suite: the offscreen platform, a full QApplication, the suite.
-#define RAVNSTI_TEST_MAIN(TestClass)                                                       \
-    int main(int argc, char** argv) {                                                      \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                           \
-        QApplication app(argc, argv);                                                      \
-        TestClass suite;                                                                   \
-        return QTest::qExec(&suite, argc, argv);                                           \
+#define RAVNSTI_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char** argv) {                                                              \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                   \
+        QApplication app(argc, argv);                                                              \
+        TestClass suite;                                                                           \
+        return QTest::qExec(&suite, argc, argv);                                                   \
     }
