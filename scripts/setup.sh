@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
     xvfb xauth fonts-dejavu-core
     clang-14 libclang-rt-14-dev
+    libglib2.0-bin
 )
 
 missing=()

@@ -126,3 +126,12 @@ int DesktopShell::startProgram(const QString& program, const QStringList& argume
     }
     return start(host, arguments, workingFolder);
 }
+
+int DesktopShell::openUrl(const QString& url) {
+    const QUrl parsed(url, QUrl::StrictMode);
+    // Only web addresses: a file or script URL from a settings file never runs from here.
+    if (!parsed.isValid() ||
+        (parsed.scheme() != QLatin1String("https") && parsed.scheme() != QLatin1String("http")))
+        return ShellResult::FileNotFound;
+    return QDesktopServices::openUrl(parsed) ? ShellResult::Success : ShellResult::NoAssociation;
+}

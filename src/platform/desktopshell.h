@@ -10,6 +10,7 @@ public:
              const QString& workingFolder) override;
     int startProgram(const QString& program, const QStringList& arguments,
                      const QString& workingFolder) override;
+    int openUrl(const QString& url) override;
 
 private:
     // Starts an executable regular file given by host path, detached from this process.

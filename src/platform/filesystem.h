@@ -2,9 +2,12 @@
 
 #include "fileinfo.h"
 #include "fileresult.h"
+#include "logicalpath.h"
 
+#include <QIODevice>
 #include <QList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 // Receives bytes done and bytes in all while a file is copied; returning false cancels.
@@ -28,10 +31,20 @@ public:
     // An existing folder, or a link to one.
     virtual bool isFolder(const QString& path) const = 0;
     virtual bool exists(const QString& path) const = 0;
+    // True when `path` is `folder` itself or lies below it, also when a link on the way
+    // leads there. Without links to resolve, the logical paths decide.
+    virtual bool isSameOrInside(const QString& path, const QString& folder) const {
+        return LogicalPath::isSameOrBelow(path, folder);
+    }
 
     // The bytes of a regular file (or a link to one), at most `maxBytes` of them; a larger
     // file is InvalidData. FIFOs and devices are refused without being opened for reading.
     virtual FileResult readFile(const QString& path, QByteArray& bytes, qint64 maxBytes) const = 0;
+    // A regular file (or a link to one) opened for reading in large parts (unbuffered), for
+    // files too large to hold whole; null, with the reason in `result`, for anything else.
+    // FIFOs and devices are refused as by readFile().
+    virtual std::unique_ptr<QIODevice> openForReading(const QString& path,
+                                                      FileResult& result) const = 0;
 
     // Copies one file (a link as a link) through a temporary name in the target folder,
     // so a failure never leaves a truncated target nor touches an existing one. Keeps the

@@ -80,6 +80,12 @@ void Platform::reset() {
 void Platform::setDrives(const DriveTable& table) {
     services().drives = table;
 }
+void Platform::setFiles(std::unique_ptr<FileSystem> files) {
+    services().files = std::move(files);
+}
+void Platform::setRecycleBin(std::unique_ptr<RecycleBin> recycleBin) {
+    services().recycleBin = std::move(recycleBin);
+}
 void Platform::setShell(std::unique_ptr<Shell> shell) {
     services().shell = std::move(shell);
 }

@@ -33,6 +33,8 @@ public:
     static void reset();
 
     static void setDrives(const DriveTable& table);
+    static void setFiles(std::unique_ptr<FileSystem> files);
+    static void setRecycleBin(std::unique_ptr<RecycleBin> recycleBin);
     static void setShell(std::unique_ptr<Shell> shell);
     static void setUser(std::unique_ptr<UserAccount> user);
     static void setClock(std::unique_ptr<Clock> clock);

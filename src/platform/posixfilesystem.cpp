@@ -11,7 +11,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio> // renameat2
+#include <climits> // PATH_MAX
+#include <cstdio>  // renameat2
 #include <cstring>
 #include <memory>
 #include <utility>
@@ -56,6 +57,8 @@ public:
             ::close(m_fd);
         m_fd = fd;
     }
+    // Hands the descriptor over to a new owner.
+    int release() { return std::exchange(m_fd, -1); }
     // Closes and reports the error close() gave (0 when none).
     int close() {
         if (m_fd < 0)
@@ -915,6 +918,22 @@ bool PosixFileSystem::exists(const QString& path) const {
     return host && lstatPath(*host, m) == 0;
 }
 
+bool PosixFileSystem::isSameOrInside(const QString& path, const QString& folder) const {
+    if (LogicalPath::isSameOrBelow(path, folder))
+        return true;
+    const auto p = hostBytes(path);
+    const auto f = hostBytes(folder);
+    if (!p || !f)
+        return false;
+    char resolvedPath[PATH_MAX];
+    char resolvedFolder[PATH_MAX];
+    if (!::realpath(p->constData(), resolvedPath) || !::realpath(f->constData(), resolvedFolder))
+        return false;
+    const QByteArray inner(resolvedPath);
+    const QByteArray outer(resolvedFolder);
+    return inner == outer || inner.startsWith(outer == "/" ? outer : outer + '/');
+}
+
 FileResult PosixFileSystem::copyFile(const QString& source, const QString& target, ReplaceMode mode,
                                      const CopyProgress& progress) {
     const auto src = hostBytes(source);
@@ -1000,23 +1019,58 @@ FileResult PosixFileSystem::makeFolder(const QString& path) {
     return e == 0 ? FileResult() : FileResult::fromErrno(e, path);
 }
 
-FileResult PosixFileSystem::readFile(const QString& path, QByteArray& bytes,
-                                     qint64 maxBytes) const {
-    bytes.clear();
+namespace {
+
+// Opens a regular file (or a link to one) for reading; anything else is refused before it
+// is opened, and an entry swapped for a FIFO meanwhile is opened without blocking and
+// refused all the same.
+FileResult openRegular(const QString& path, Fd& fd, Meta& m) {
     const auto host = hostBytes(path);
     if (!host)
         return unmappable(path);
-    Meta m;
     if (const int e = statPath(*host, m))
         return FileResult::fromErrno(e, path);
     if (!S_ISREG(m.mode))
         return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
-    // O_NONBLOCK: should the entry have been swapped for a FIFO, opening it does not hang.
-    Fd fd(::open(host->constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    fd.reset(::open(host->constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!fd.valid())
         return FileResult::fromErrno(errno, path);
-    if (statAt(fd.get(), "", true, m) != 0 || !S_ISREG(m.mode))
+    if (statAt(fd.get(), "", true, m) != 0 || !S_ISREG(m.mode)) {
+        fd.reset();
         return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
+    }
+    return {};
+}
+
+} // namespace
+
+std::unique_ptr<QIODevice> PosixFileSystem::openForReading(const QString& path,
+                                                           FileResult& result) const {
+    Fd fd;
+    Meta m;
+    result = openRegular(path, fd, m);
+    if (!result)
+        return nullptr;
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags != -1)
+        ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
+    auto file = std::make_unique<QFile>();
+    if (!file->open(fd.get(), QIODevice::ReadOnly | QIODevice::Unbuffered,
+                    QFileDevice::AutoCloseHandle)) {
+        result = failed(FileError::ReadFailed, path);
+        return nullptr;
+    }
+    fd.release();
+    return file;
+}
+
+FileResult PosixFileSystem::readFile(const QString& path, QByteArray& bytes,
+                                     qint64 maxBytes) const {
+    bytes.clear();
+    Fd fd;
+    Meta m;
+    if (FileResult opened = openRegular(path, fd, m); !opened)
+        return opened;
     if (m.size > maxBytes)
         return failed(FileError::InvalidData, path + QStringLiteral(": too large"));
     bytes.resize(m.size);

@@ -15,7 +15,10 @@ public:
     std::optional<FileInfo> info(const QString& path) const override;
     bool isFolder(const QString& path) const override;
     bool exists(const QString& path) const override;
+    bool isSameOrInside(const QString& path, const QString& folder) const override;
     FileResult readFile(const QString& path, QByteArray& bytes, qint64 maxBytes) const override;
+    std::unique_ptr<QIODevice> openForReading(const QString& path,
+                                              FileResult& result) const override;
     FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
                         const CopyProgress& progress) override;
     FileResult rename(const QString& source, const QString& target) override;

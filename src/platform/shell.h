@@ -35,4 +35,6 @@ public:
     // A program by logical path or by bare name looked up on the search path.
     virtual int startProgram(const QString& program, const QStringList& arguments,
                              const QString& workingFolder) = 0;
+    // A web address in the desktop's browser.
+    virtual int openUrl(const QString& url) = 0;
 };

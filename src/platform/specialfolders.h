@@ -10,8 +10,15 @@ enum class SpecialFolder {
     Music,
     Videos,
     Downloads,
+    PublicShare, // the user's folder shared with others
     Profile,
-    AppData
+    AppData,
+    Programs, // the menu entries of the installed programs
+    Favorites,
+    CommonDocuments, // the all-users folders
+    CommonPictures,
+    CommonMusic,
+    CommonVideos
 };
 
 // The user's special folders as logical paths; nullopt when this system has none (or the

@@ -2,8 +2,8 @@
 
 #include "specialfolders.h"
 
-// The XDG user directories (user-dirs.dirs in $XDG_CONFIG_HOME), the home folder and the
-// user's data folder.
+// The XDG user directories (user-dirs.dirs in $XDG_CONFIG_HOME), the home folder, the
+// user's data folder and its menu of installed programs.
 class XdgSpecialFolders : public SpecialFolders {
 public:
     std::optional<QString> path(SpecialFolder folder) const override;

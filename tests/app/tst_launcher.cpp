@@ -28,6 +28,10 @@ public:
         m_calls.append({true, program, ShellVerb::Open, arguments, workingFolder});
         return m_result;
     }
+    int openUrl(const QString& url) override {
+        m_calls.append({false, url, ShellVerb::Open, {}, {}});
+        return m_result;
+    }
 
 private:
     QList<ShellCall>& m_calls;

@@ -1,0 +1,97 @@
+#include "faultyfilesystem.h"
+#include "faultpoints.h"
+
+FaultyFileSystem::FaultyFileSystem(FaultPoints& faults, std::unique_ptr<FileSystem> inner)
+    : m_faults(faults), m_inner(std::move(inner)) {}
+
+FileResult FaultyFileSystem::list(const QString& folder, QList<FileInfo>& entries) const {
+    if (FileResult r = m_faults.check(FaultOp::List, {folder}); !r) {
+        entries.clear();
+        return r;
+    }
+    return m_inner->list(folder, entries);
+}
+
+FileResult FaultyFileSystem::listNames(const QString& folder, QList<FileInfo>& entries) const {
+    if (FileResult r = m_faults.check(FaultOp::List, {folder}); !r) {
+        entries.clear();
+        return r;
+    }
+    return m_inner->listNames(folder, entries);
+}
+
+std::optional<FileInfo> FaultyFileSystem::info(const QString& path) const {
+    return m_inner->info(path);
+}
+
+bool FaultyFileSystem::isFolder(const QString& path) const {
+    return m_inner->isFolder(path);
+}
+
+bool FaultyFileSystem::exists(const QString& path) const {
+    return m_inner->exists(path);
+}
+
+bool FaultyFileSystem::isSameOrInside(const QString& path, const QString& folder) const {
+    return m_inner->isSameOrInside(path, folder);
+}
+
+FileResult FaultyFileSystem::readFile(const QString& path, QByteArray& bytes,
+                                      qint64 maxBytes) const {
+    return m_inner->readFile(path, bytes, maxBytes);
+}
+
+std::unique_ptr<QIODevice> FaultyFileSystem::openForReading(const QString& path,
+                                                            FileResult& result) const {
+    return m_inner->openForReading(path, result);
+}
+
+FileResult FaultyFileSystem::copyFile(const QString& source, const QString& target,
+                                      ReplaceMode mode, const CopyProgress& progress) {
+    if (FileResult r = m_faults.check(FaultOp::Copy, {source, target}); !r) {
+        const auto info = m_inner->info(source);
+        const qint64 size = info ? info->size : 0;
+        if (progress)
+            progress(size / 2, size);
+        return r;
+    }
+    return m_inner->copyFile(source, target, mode, progress);
+}
+
+FileResult FaultyFileSystem::rename(const QString& source, const QString& target) {
+    if (FileResult r = m_faults.check(FaultOp::Rename, {source, target}); !r)
+        return r;
+    return m_inner->rename(source, target);
+}
+
+FileResult FaultyFileSystem::makeFolder(const QString& path) {
+    if (FileResult r = m_faults.check(FaultOp::MakeFolder, {path}); !r)
+        return r;
+    return m_inner->makeFolder(path);
+}
+
+FileResult FaultyFileSystem::removeFile(const QString& path) {
+    if (FileResult r = m_faults.check(FaultOp::RemoveFile, {path}); !r)
+        return r;
+    return m_inner->removeFile(path);
+}
+
+FileResult FaultyFileSystem::removeFolder(const QString& path) {
+    if (FileResult r = m_faults.check(FaultOp::RemoveTree, {path}); !r)
+        return r;
+    return m_inner->removeFolder(path);
+}
+
+FileResult FaultyFileSystem::removeTree(const QString& path) {
+    if (FileResult r = m_faults.check(FaultOp::RemoveTree, {path}); !r)
+        return r;
+    return m_inner->removeTree(path);
+}
+
+FileResult FaultyFileSystem::setReadOnly(const QString& path, bool readOnly) {
+    return m_inner->setReadOnly(path, readOnly);
+}
+
+FileResult FaultyFileSystem::setHidden(const QString& path, bool hidden) {
+    return m_inner->setHidden(path, hidden);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/filesystem.h"
+
+#include <memory>
+
+class FaultPoints;
+
+// A file system that fails where the fault points say and otherwise passes every call on.
+class FaultyFileSystem : public FileSystem {
+public:
+    FaultyFileSystem(FaultPoints& faults, std::unique_ptr<FileSystem> inner);
+
+    FileResult list(const QString& folder, QList<FileInfo>& entries) const override;
+    FileResult listNames(const QString& folder, QList<FileInfo>& entries) const override;
+    std::optional<FileInfo> info(const QString& path) const override;
+    bool isFolder(const QString& path) const override;
+    bool exists(const QString& path) const override;
+    bool isSameOrInside(const QString& path, const QString& folder) const override;
+    FileResult readFile(const QString& path, QByteArray& bytes, qint64 maxBytes) const override;
+    std::unique_ptr<QIODevice> openForReading(const QString& path,
+                                              FileResult& result) const override;
+    // A failing copy reports half the file done first, as a copy that breaks off would.
+    FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
+                        const CopyProgress& progress) override;
+    FileResult rename(const QString& source, const QString& target) override;
+    FileResult makeFolder(const QString& path) override;
+    FileResult removeFile(const QString& path) override;
+    FileResult removeFolder(const QString& path) override;
+    FileResult removeTree(const QString& path) override;
+    FileResult setReadOnly(const QString& path, bool readOnly) override;
+    FileResult setHidden(const QString& path, bool hidden) override;
+
+private:
+    FaultPoints& m_faults;
+    std::unique_ptr<FileSystem> m_inner;
+};
