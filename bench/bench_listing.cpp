@@ -1,8 +1,9 @@
 // Lists a folder of 100,000 entries into the file pane and compares the time with
 // `find DIR -maxdepth 1` on the same folder, and the memory with a bare QTreeWidget holding
 // the same items. Usage: bench_listing [folder-for-test-data]
+#include "benchtools.h"
+
 #include "app/imagelists.h"
-#include "engine/enginehost.h"
 #include "engine/handlinger.h"
 #include "platform/platform.h"
 
@@ -25,16 +26,6 @@ namespace {
 constexpr int kEntries = 100000;
 constexpr int kRounds = 5;
 
-class QuietHost : public EngineHost {
-public:
-    int lastStrukturNo() const override { return 0; }
-    void setLastStrukturNo(int) override {}
-    void makeSpecialStruktur() override {}
-    bool visBillede() const override { return false; }
-    void historyChanged(bool, bool, bool) override {}
-    void showPicture(const QImage&, const QString&) override {}
-};
-
 // Heap bytes in use, in KiB: unlike the resident size it does not hide memory that the
 // tree takes from blocks freed earlier in the process.
 long heapKiB() {
@@ -52,11 +43,6 @@ void makeEntries(const QString& folder) {
         else
             ::close(::open(name.constData(), O_CREAT | O_WRONLY, 0644));
     }
-}
-
-double median(QList<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
 }
 
 // Memory of one tree in a process of its own, so that neither tree inherits freed memory.

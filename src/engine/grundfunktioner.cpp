@@ -4,17 +4,12 @@
 
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
+#include "platform/textfile.h"
 
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
-
-QTreeWidgetItem* childNamed(QTreeWidgetItem* parent, const QString& name) {
-    for (int i = 0; i < parent->childCount(); ++i)
-        if (parent->child(i)->text(0).compare(name, Qt::CaseInsensitive) == 0)
-            return parent->child(i);
-    return nullptr;
-}
 
 bool isVisibleFolder(const QString& path) {
     const auto info = Platform::files().info(path);
@@ -236,6 +231,28 @@ bool TGrundfunktioner::LoadPicture(const QString& fName) {
     return true;
 }
 
+int TGrundfunktioner::fremvisFiltype(const QString& aExt) {
+    // File pane slot of a search hit, which also marks the files of the type shown.
+    constexpr int kSlotMarkeret = 15;
+    QTreeWidget* tree = Struktur2();
+    if (aExt.isEmpty() || !tree)
+        return 0;
+    const QString ext = aExt.startsWith(QLatin1Char('.')) ? aExt : QLatin1Char('.') + aExt;
+    int count = 0;
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        (*it)->setSelected(false);
+        StrukturItem* node = StrukturItem::of(*it);
+        if (!node || node->rec.filnavn.isEmpty() ||
+            LogicalPath::extension(node->rec.filnavn).compare(ext, Qt::CaseInsensitive) != 0)
+            continue;
+        node->imageIndex = kSlotMarkeret;
+        node->setIcon(0, kSlotMarkeret < ImageFilliste.size() ? ImageFilliste.at(kSlotMarkeret)
+                                                              : QIcon());
+        ++count;
+    }
+    return count;
+}
+
 void TGrundfunktioner::setData(const QString& oldDirectory, const QString& newDirectory) {
     if (host.lastStrukturNo() > 0) {
         host.makeSpecialStruktur();
@@ -251,4 +268,29 @@ void TGrundfunktioner::setData(const QString& oldDirectory, const QString& newDi
                 rec->mappe = newDirectory;
         }
     }
+}
+
+void TGrundfunktioner::makeDrevMappeMenu(QMenu* PUdrevene) {
+    fyldDrevMenu(PUdrevene, [this](const QString& drive) {
+        setAktiveStruktur(1);
+        if (makePunktStruktur({drive}, std::nullopt, 2))
+            udfoldDirectory();
+    });
+}
+
+void TGrundfunktioner::genopbygSpecialStruktur() {
+    const int strukturNo = host.lastStrukturNo();
+    QStringList folders;
+    bool built = false;
+    if (strukturNo >= 1 && strukturNo <= 3 && !FLastStruktur.isEmpty() &&
+        TextFile::read(FLastStruktur, folders))
+        built = strukturNo == 1 ? makeHistoryStruktur(folders)
+                                : makePunktStruktur(folders, std::nullopt, strukturNo);
+    if (!built) {
+        // A missing or empty list, or folders that all vanished: the drives are shown.
+        setGrundmappe(makeStruktur1());
+        return;
+    }
+    if (strukturNo == 3)
+        udfoldDirectory();
 }

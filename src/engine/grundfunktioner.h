@@ -26,6 +26,15 @@ public:
     bool LoadPicture(const QString& fName);
     // Keeps a folder tree node in step after its folder was renamed.
     void setData(const QString& oldDirectory, const QString& newDirectory);
+    // Marks the file pane's files of one type (with or without its dot) with the search hit
+    // icon, deselecting every node; returns how many were marked.
+    int fremvisFiltype(const QString& aExt);
+
+    // Drive menu whose click shows that one drive as the folder tree, opened one level.
+    void makeDrevMappeMenu(QMenu* PUdrevene);
+    // Rebuilds the history or dot structure kept in "lastStruktur.txt" under the host's
+    // structure number; the normal structure when that cannot be done.
+    void genopbygSpecialStruktur();
 
 protected:
     // Tells the user a folder or drive vanished and rebuilds both trees.

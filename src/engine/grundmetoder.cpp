@@ -21,6 +21,13 @@ StrukturItem* TGrundMetoder::selectedNode() const {
     return tree ? StrukturItem::of(tree->currentItem()) : nullptr;
 }
 
+QTreeWidgetItem* TGrundMetoder::childNamed(QTreeWidgetItem* parent, const QString& name) {
+    for (int i = 0; i < parent->childCount(); ++i)
+        if (parent->child(i)->text(0).compare(name, Qt::CaseInsensitive) == 0)
+            return parent->child(i);
+    return nullptr;
+}
+
 StrukturItem* TGrundMetoder::newNode(const QString& text, const StrukturRec& rec, int slot,
                                      const QList<QIcon>& icons) {
     auto* node = new StrukturItem(text, rec, slot);
@@ -176,26 +183,38 @@ QString TGrundMetoder::getDrevNavn(QChar drive) {
     return volume ? volume->drive.label : QString();
 }
 
-QString TGrundMetoder::getSizeTekst(qint64 bytes) {
+namespace {
+
+// The size in the unit its number of decimal digits chooses (TB only `withTerabytes`),
+// with two decimals; the plain count and " bytes" below four digits.
+QString sizeInUnit(qint64 bytes, bool withTerabytes) {
     const int digits = int(QString::number(bytes).size());
-    QString unit;
-    double value = 0;
-    if (digits >= 13) {
-        value = double(bytes) / (1024.0 * 1024 * 1024 * 1024);
-        unit = QStringLiteral(" TB");
-    } else if (digits >= 10) {
-        value = double(bytes) / (1024.0 * 1024 * 1024);
-        unit = QStringLiteral(" GB");
-    } else if (digits >= 7) {
-        value = double(bytes) / (1024.0 * 1024);
-        unit = QStringLiteral(" MB");
-    } else if (digits >= 4) {
-        value = double(bytes) / 1024.0;
-        unit = QStringLiteral(" KB");
+    const struct {
+        int digits;
+        double divisor;
+        const char* unit;
+    } units[] = {{13, 1024.0 * 1024 * 1024 * 1024, " TB"},
+                 {10, 1024.0 * 1024 * 1024, " GB"},
+                 {7, 1024.0 * 1024, " MB"},
+                 {4, 1024.0, " KB"}};
+    for (const auto& u : units) {
+        if (u.digits == 13 && !withTerabytes)
+            continue;
+        if (digits >= u.digits)
+            return danish().toString(double(bytes) / u.divisor, 'f', 2) + QLatin1String(u.unit);
     }
-    const QString exact = danish().toString(bytes) + QStringLiteral(" bytes");
-    const QString shown = unit.isEmpty() ? exact : danish().toString(value, 'f', 2) + unit;
-    return shown + QStringLiteral(" (") + exact + QLatin1Char(')');
+    return danish().toString(bytes) + QStringLiteral(" bytes");
+}
+
+} // namespace
+
+QString TGrundMetoder::getSizeTekst(qint64 bytes) {
+    return sizeInUnit(bytes, true) + QStringLiteral(" (") + danish().toString(bytes) +
+           QStringLiteral(" bytes)");
+}
+
+QString TGrundMetoder::getKortSizeTekst(qint64 bytes) {
+    return sizeInUnit(bytes, false);
 }
 
 QString TGrundMetoder::getNyMappenavn(const QString& path, const QString& suffix) {

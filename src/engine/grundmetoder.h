@@ -42,6 +42,9 @@ public:
     static int getDrevType(const QString& path);
     static QString getDrevNavn(QChar drive);
     static QString getSizeTekst(qint64 bytes);
+    // The short size of the progress window: the size text's units without TB and
+    // without the exact count ("1,50 MB", "500 bytes").
+    static QString getKortSizeTekst(qint64 bytes);
     static QString getNyMappenavn(const QString& path, const QString& suffix);
     static QString getNytFilnavn(const QString& path, const QString& suffix);
     // Icon slot of a file in the file pane, by its extension.
@@ -52,6 +55,8 @@ public:
 
 protected:
     StrukturItem* selectedNode() const;
+    // The first child whose text is `name`, ignoring case.
+    static QTreeWidgetItem* childNamed(QTreeWidgetItem* parent, const QString& name);
     static StrukturItem* newNode(const QString& text, const StrukturRec& rec, int slot,
                                  const QList<QIcon>& icons);
     // A new node with its record and icon, under `parent` or at the top of `tree`.

@@ -2,10 +2,99 @@
 
 #include "filmappeinfo.h"
 
-// The file operations: copy, paste, delete, rename, new folder, extension change.
+#include "platform/fileresult.h"
+
+class QTreeWidgetItem;
+
+// The file operations: the engine's own clipboard, paste, delete, rename, new folder,
+// extension change and the selection commands of the file pane.
 class THandlinger : public TFilMappeInfo {
     Q_OBJECT
 
 public:
     using TFilMappeInfo::TFilMappeInfo;
+
+    // The clipboard: copied folders and files, both as full paths.
+    const QStringList& CopyListe1() const { return FCopyListe1; }
+    const QStringList& CopyListe2() const { return FCopyListe2; }
+    const QStringList& DeleteListe1() const { return FDeleteListe1; }
+    const QStringList& DeleteListe2() const { return FDeleteListe2; }
+
+    // Fills the clipboard from the active tree's selection; the number of elements.
+    int CopyElementer();
+    void InitRegister();
+    // Adds one path dropped from another program; false when it is no file or folder.
+    bool RegisterElements(const QString& aElement);
+    bool canCopy() const;
+    bool canDoIt() const;
+    // Pastes the clipboard into the destination, moving with `sletAfterCopy`;
+    // `sourceStruktur` is the tree a drag came from (0 without a drag). The number of
+    // elements pasted, 0 when nothing was done, -1 after a failure the user was told of.
+    int PasteElementer(bool sletAfterCopy, int sourceStruktur);
+
+    // Deletes the active tree's selection: the number of elements deleted, 0 when nothing
+    // was done, -1 when every delete failed.
+    int DeleteElementer(bool tilPapirkurven);
+    bool sletFil(const QString& aFilename, bool toPapirkurv);
+    bool sletMappe(const QString& aDirectory, bool toPapirkurv);
+    // Empties the trash of the drive of `aDrive`: 0 done, 1 declined, -1 failed.
+    int EmptyRecycleBin(bool Confirm, const QString& aDrive);
+    // Makes a free "Ny mappe" in the folder and starts renaming it in the file pane.
+    bool NyMappe(const QString& aDirectory);
+    // Ends an in-place rename: renames the element behind the node and returns the text
+    // the node shows.
+    QString RenameNode(QTreeWidgetItem* aNode, const QString& oldNodeName,
+                       const QString& newNodeName, bool nyMappe);
+    // Changes the extension of every file of one type in a folder and below it; the
+    // number of files renamed, -1 when every rename failed.
+    int RenameExt(const QString& aMappe, const QString& oldExt, const QString& newExt);
+    void selectFile(const QString& aFilename);
+    // 1 select all, 2 none, 3 invert, in the file pane.
+    void SelectMapperFiler(int actionNumber);
+    // 0 empty file pane, 1 nothing selected, 2 a folder selected, 3 a file.
+    int getStrukturSitNo() const;
+
+    // A name the file system may be given for a file or folder.
+    static bool gyldigtNavn(const QString& name);
+
+private:
+    enum class Udfald { Kopieret, Sprunget, Fejlet };
+
+    // What a node stands for: a folder or file path; empty for nothing copyable.
+    struct Element {
+        QString path;
+        bool folder = false;
+    };
+    static Element elementOf(const StrukturRec& rec);
+    QList<StrukturItem*> selectedNodes() const;
+    // The elements of the active tree's selected nodes, folders and files apart.
+    void delValgte(QStringList& mapper, QStringList& filer) const;
+
+    // One file (a link as a link); the progress advances by its size whatever happens.
+    Udfald kopierFil(const QString& source, const QString& target, bool overskriv);
+    // Copies a folder's contents into `target`; true when all of it was copied.
+    bool kopierMappe(const QString& source, const QString& target);
+    // The files of the clipboard into the destination, with the existing-files questions;
+    // the number of files pasted (and for a move removed from their folders).
+    int indsaetFiler(const QStringList& filer, const QString& destination);
+    // A folder of the clipboard into the destination; true when it was pasted (and moved).
+    bool indsaetMappe(const QString& folder, const QString& destination, bool kopiMode);
+    void fejl(const QString& path, const QString& handling, const FileResult& r);
+    void visFejl(const QString& overskrift);
+    // The folder itself if it exists, else its nearest existing ancestor.
+    static QString naermesteMappe(const QString& folder);
+    // The name clashes with an element that is not the renamed one.
+    static bool navnOptaget(const QString& oldPath, const QString& newPath);
+    // The files below a folder whose names end with `ext`, never through a link.
+    void samlFiler(const QString& folder, const QString& ext, QStringList& found);
+
+    QStringList fList; // files to paste whose names are new at the destination
+    QStringList eList; // files whose names exist there already
+    QString SourceMappe;
+    QString SourceDirectory;
+    QStringList FCopyListe1;
+    QStringList FCopyListe2;
+    QStringList FDeleteListe1;
+    QStringList FDeleteListe2;
+    QStringList FFejl; // what went wrong in the running operation
 };

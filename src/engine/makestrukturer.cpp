@@ -4,7 +4,9 @@
 
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
+#include "platform/textfile.h"
 
+#include <QMenu>
 #include <QTreeWidget>
 
 namespace {
@@ -17,6 +19,47 @@ constexpr int kSlotCdRom = 12;
 constexpr int kSlotUser = 11;
 // File pane icon slot of a folder.
 constexpr int kSlotPaneFolder = 1;
+
+// How the folder tree and the drive menus show a drive.
+struct DrevVisning {
+    QString drive; // "X:"
+    QString text;
+    int slot;
+};
+
+// Nullopt for a drive they leave out: one whose root cannot be read (a CD-ROM drive without
+// a disc), and unknown, RAM and network drives.
+std::optional<DrevVisning> drevVisning(const VolumeInfo& v) {
+    const QString drive = QString(v.drive.letter) + QLatin1Char(':');
+    if (!Platform::files().isFolder(drive))
+        return std::nullopt;
+    const QString labelled = v.drive.label + QStringLiteral(" (") + drive + QLatin1Char(')');
+    switch (TGrundMetoder::getDrevType(drive)) {
+    case DrevType::Flytbar:
+        return DrevVisning{drive, labelled, kSlotDrive};
+    case DrevType::Fast:
+        return DrevVisning{drive, labelled,
+                           v.drive.letter == QLatin1Char('C') ? kSlotDriveC : kSlotDrive};
+    case DrevType::CdRom:
+        return DrevVisning{drive, QStringLiteral("Diskdrev(") + drive + QLatin1Char(')'),
+                           kSlotCdRom};
+    default:
+        return std::nullopt;
+    }
+}
+
+bool isFolder(const QString& path) {
+    return Platform::files().isFolder(path);
+}
+
+// The shorter icon classification of a filtered listing: every file of the text class
+// shows the text icon, and the web and script types without their own icon there.
+int kortFilIkon(const QString& fileName) {
+    if (TGrundMetoder::erDetEnTekstfil(LogicalPath::extension(fileName)))
+        return 6;
+    const int slot = TGrundMetoder::filIkon(fileName);
+    return slot == 6 || slot >= 20 ? 2 : slot;
+}
 
 } // namespace
 
@@ -84,30 +127,25 @@ QString TMakeStrukturer::makeStruktur1() {
 
 void TMakeStrukturer::makeDrevStruktur() {
     for (const VolumeInfo& v : Platform::volumes().list()) {
-        const QString drive = QString(v.drive.letter) + QLatin1Char(':');
-        if (!Platform::files().isFolder(drive))
-            continue;
-        QString text;
-        int slot = kSlotDrive;
-        switch (getDrevType(drive)) {
-        case DrevType::Flytbar:
-            text = v.drive.label + QStringLiteral(" (") + drive + QLatin1Char(')');
-            break;
-        case DrevType::Fast:
-            text = v.drive.label + QStringLiteral(" (") + drive + QLatin1Char(')');
-            slot = v.drive.letter == QLatin1Char('C') ? kSlotDriveC : kSlotDrive;
-            break;
-        case DrevType::CdRom:
-            text = QStringLiteral("Diskdrev(") + drive + QLatin1Char(')');
-            slot = kSlotCdRom;
-            break;
-        default:
-            continue; // unknown, RAM disks and network drives are not shown
+        if (const auto shown = drevVisning(v)) {
+            addNode(Struktur1(), nullptr, shown->text, {shown->drive, QString(), NodeKind::Drive},
+                    shown->slot, ImageDirliste);
+            ++StartNo;
         }
-        addNode(Struktur1(), nullptr, text, {drive, QString(), NodeKind::Drive}, slot,
-                ImageDirliste);
-        ++StartNo;
     }
+}
+
+bool TMakeStrukturer::addDrevNode(const QString& aDrive) {
+    for (const VolumeInfo& v : Platform::volumes().list()) {
+        const auto shown = drevVisning(v);
+        if (shown && LogicalPath::same(shown->drive, aDrive)) {
+            addNode(Struktur1(), nullptr, shown->text, {shown->drive, QString(), NodeKind::Drive},
+                    shown->slot, ImageDirliste);
+            ++StartNo;
+            return true;
+        }
+    }
+    return false;
 }
 
 void TMakeStrukturer::makePrivatStruktur() {
@@ -119,9 +157,12 @@ void TMakeStrukturer::makePrivatStruktur() {
         const char* text;
         std::optional<QString> folder;
         int slot;
-    } personal[] = {{"Skrivebord", GetMyDesktop(), 9}, {"Dokumenter", GetMyDocuments(), 6},
-                    {"Billeder", GetMyPictures(), 5},  {"Musik", GetMyMusic(), 7},
-                    {"Videoer", GetMyVideo(), 8},      {"Favoritter", GetMyFavorit(), 10}};
+    } personal[] = {{"Skrivebord", existingFolder(SpecialFolder::Desktop), 9},
+                    {"Dokumenter", existingFolder(SpecialFolder::Documents), 6},
+                    {"Billeder", existingFolder(SpecialFolder::Pictures), 5},
+                    {"Musik", existingFolder(SpecialFolder::Music), 7},
+                    {"Videoer", existingFolder(SpecialFolder::Videos), 8},
+                    {"Favoritter", existingFolder(SpecialFolder::Favorites), 10}};
     for (const auto& p : personal)
         if (p.folder)
             addNode(Struktur1(), user, QString::fromUtf8(p.text),
@@ -143,7 +184,7 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL) {
     setBibmappe(aDirectory);
     if (insertMSL)
         addHistorik(aDirectory);
-    host.historyChanged(mappeIndex > 0, mappeIndex < mappeSL.size() - 1, !mappeSL.isEmpty());
+    visHistorik();
 
     QTreeWidget* tree = Struktur2();
     hentMappeIndhold(aDirectory);
@@ -163,4 +204,187 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL) {
     SL = {};
     SLfil = {};
     fireDirectoryChange();
+}
+
+int TMakeStrukturer::makeStrukturFil(const QString& aExt) {
+    const QString ext =
+        aExt.isEmpty() || aExt.startsWith(QLatin1Char('.')) ? aExt : QLatin1Char('.') + aExt;
+    QTreeWidget* tree = Struktur2();
+    if (!tree)
+        return 0;
+    list(Grundmappe(), true);
+    SL = {};
+    tree->clear();
+    QList<QTreeWidgetItem*> nodes;
+    for (const ListEntry& e : std::as_const(SLfil))
+        if (ext.isEmpty() || LogicalPath::extension(e.text).compare(ext, Qt::CaseInsensitive) == 0)
+            nodes.append(newNode(e.text, e.rec, kortFilIkon(e.text), ImageFilliste));
+    SLfil = {};
+    tree->addTopLevelItems(nodes);
+    return int(nodes.size());
+}
+
+void TMakeStrukturer::visHistorik() {
+    const bool canGoForward = mappeIndex < mappeSL.size() - 1;
+    host.historyChanged(mappeIndex > 0, canGoForward, mappeSL.size() > 1);
+}
+
+bool TMakeStrukturer::mappeTilbage() {
+    while (mappeIndex > 0) {
+        const QString previous = mappeSL.at(mappeIndex - 1);
+        if (isFolder(previous)) {
+            --mappeIndex;
+            makeStruktur2(previous, false);
+            break;
+        }
+        // A folder deleted since it was visited is dropped; the one before it is next.
+        mappeSL.removeAt(--mappeIndex);
+    }
+    visHistorik();
+    return mappeIndex > 0;
+}
+
+bool TMakeStrukturer::mappeFrem() {
+    while (mappeIndex < mappeSL.size() - 1) {
+        const QString next = mappeSL.at(mappeIndex + 1);
+        if (isFolder(next)) {
+            ++mappeIndex;
+            makeStruktur2(next, false);
+            break;
+        }
+        mappeSL.removeAt(mappeIndex + 1);
+    }
+    visHistorik();
+    return mappeIndex < mappeSL.size() - 1;
+}
+
+void TMakeStrukturer::gemStruktur(const QStringList& folders, int strukturNo) {
+    host.setLastStrukturNo(strukturNo);
+    if (!FLastStruktur.isEmpty())
+        TextFile::write(FLastStruktur, folders);
+}
+
+bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
+    aList.removeIf([](const QString& folder) { return !isFolder(folder); });
+    QTreeWidget* tree = Struktur1();
+    if (aList.isEmpty() || !tree)
+        return false;
+    tree->clear();
+    FFilnavn.clear();
+    StartNo = 0;
+    QList<QStringList> chains;
+    for (const QString& folder : std::as_const(aList))
+        chains.append(LogicalPath::normalized(folder).split(QLatin1Char('\\'), Qt::SkipEmptyParts));
+    // The drives in the order of their last visits, the latest first.
+    for (auto chain = chains.crbegin(); chain != chains.crend(); ++chain)
+        if (!findDrevNode(chain->first()))
+            addDrevNode(chain->first());
+    // Each folder becomes a chain of nodes under its drive; common beginnings share nodes.
+    for (const QStringList& chain : std::as_const(chains)) {
+        QTreeWidgetItem* node = findDrevNode(chain.first());
+        QString path = node ? StrukturItem::recOf(node)->mappe : QString();
+        for (qsizetype i = 1; node && i < chain.size(); ++i) {
+            path = LogicalPath::join(path, chain.at(i));
+            QTreeWidgetItem* child = childNamed(node, chain.at(i));
+            node = child ? child
+                         : addNode(tree, node, chain.at(i), {path, QString(), NodeKind::Folder},
+                                   kSlotFolder, ImageDirliste);
+        }
+    }
+    tree->expandAll();
+    const StrukturRec* first =
+        tree->topLevelItemCount() > 0 ? StrukturItem::recOf(tree->topLevelItem(0)) : nullptr;
+    setDirmappe(first ? first->mappe : QString());
+    gemStruktur(aList, 1);
+    return true;
+}
+
+bool TMakeStrukturer::makePunktStruktur(QStringList aList, std::optional<QStringList> aTekstList,
+                                        int aStrukturNo) {
+    QStringList captions;
+    if (aTekstList) {
+        captions = *aTekstList;
+    } else {
+        for (const QString& folder : std::as_const(aList))
+            captions.append(getLastDirectory(folder));
+    }
+    // Captions that do not pair with the folders would name the wrong ones.
+    if (captions.size() != aList.size())
+        return false;
+    for (qsizetype i = aList.size() - 1; i >= 0; --i) {
+        if (!isFolder(aList.at(i))) {
+            aList.removeAt(i);
+            captions.removeAt(i);
+        }
+    }
+    QTreeWidget* tree = Struktur1();
+    if (aList.isEmpty() || !tree)
+        return false;
+    tree->clear();
+    StartNo = 0;
+    for (const QString& folder : std::as_const(aList))
+        if (LogicalPath::isDriveRoot(folder))
+            addDrevNode(folder);
+    for (qsizetype i = 0; i < aList.size(); ++i) {
+        if (LogicalPath::isDriveRoot(aList.at(i)))
+            continue;
+        addNode(tree, nullptr, captions.at(i),
+                {LogicalPath::normalized(aList.at(i)), QString(), NodeKind::Folder}, kSlotFolder,
+                ImageDirliste);
+        ++StartNo;
+    }
+    gemStruktur(aList, aStrukturNo);
+    return true;
+}
+
+bool TMakeStrukturer::makeOversigt() {
+    // The shown folder keeps its place; when it vanished, the one visited before it takes it.
+    int keptUpToShown = 0;
+    QStringList kept;
+    for (qsizetype i = 0; i < mappeSL.size(); ++i) {
+        if (!isFolder(mappeSL.at(i)))
+            continue;
+        kept.append(mappeSL.at(i));
+        if (i <= mappeIndex)
+            ++keptUpToShown;
+    }
+    mappeSL = kept;
+    mappeIndex = std::max(0, keptUpToShown - 1);
+    visHistorik();
+    return makeHistoryStruktur(mappeSL);
+}
+
+void TMakeStrukturer::clearOversigt() {
+    mappeSL.clear();
+    mappeIndex = 0;
+    makeStruktur2(Dirmappe(), true);
+    visHistorik();
+}
+
+void TMakeStrukturer::fyldDrevMenu(QMenu* menu, const std::function<void(const QString&)>& klik) {
+    if (!menu)
+        return;
+    menu->clear();
+    for (const VolumeInfo& v : Platform::volumes().list()) {
+        const auto shown = drevVisning(v);
+        if (!shown)
+            continue;
+        // The drive goes with the item, so a label is only ever shown; its "&" stays an "&"
+        // instead of marking an accelerator key.
+        QString caption = shown->text;
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = menu->addAction(caption);
+        if (shown->slot < ImageDirliste.size())
+            item->setIcon(ImageDirliste.at(shown->slot));
+        item->setData(shown->drive);
+        connect(item, &QAction::triggered, this, [klik, item] { klik(item->data().toString()); });
+    }
+}
+
+void TMakeStrukturer::makeDrevMenu(QMenu* PUdrive) {
+    fyldDrevMenu(PUdrive, [this](const QString& drive) { makeStruktur2(drive, true); });
+}
+
+void TMakeStrukturer::makeDrevTekstMenu(QMenu* PUdrev) {
+    fyldDrevMenu(PUdrev, [this](const QString& drive) { makeStruktur2(drive, false); });
 }

@@ -1,6 +1,6 @@
 #include "varprop.h"
 
-TVarProp::TVarProp(QObject* owner, EngineHost& host) : TMapper(owner), host(host) {}
+TVarProp::TVarProp(QObject* owner, EngineHost& host) : TMapper(owner, host) {}
 
 void TVarProp::fireDirectoryChange() const {
     if (onDirectoryChange)

@@ -57,7 +57,6 @@ protected:
     // The tree the user acts in: Struktur1 for 1, Struktur2 otherwise.
     QTreeWidget* activeTree() const;
 
-    EngineHost& host;
     QList<QIcon> ImageDirliste; // icons of the folder tree by slot
     QList<QIcon> ImageFilliste; // icons of the file pane by slot
 

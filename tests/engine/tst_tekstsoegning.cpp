@@ -1,0 +1,167 @@
+#include "engine/rtftekst.h"
+#include "engine/tekstsoegning.h"
+#include "harness/testenvironment.h"
+#include "platform/textfile.h"
+
+#include <QFile>
+#include <QStringEncoder>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString kTekst = QStringLiteral("Æblegrød og rødgrød\r\nmed fløde\r\n");
+
+QList<TekstFund> soeg(const QString& path, const QString& text, bool heleOrd = false,
+                      bool forskel = false, bool* read = nullptr) {
+    QList<TekstFund> fund;
+    const bool ok = TekstSoegning(text, heleOrd, forskel).soegFil(path, fund);
+    if (read)
+        *read = ok;
+    return fund;
+}
+
+// "position:line" of each hit.
+QStringList rows(const QList<TekstFund>& fund) {
+    QStringList r;
+    for (const TekstFund& f : fund)
+        r << QStringLiteral("%1:%2").arg(f.position).arg(f.tekst);
+    return r;
+}
+
+QByteArray utf16(const QString& text, QStringEncoder::Encoding encoding) {
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+} // namespace
+
+class TestTekstSoegning : public QObject {
+    Q_OBJECT
+
+private slots:
+    void encodingsAndPositions_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("Windows-1252") << *TextFile::toWindows1252(kTekst);
+        QTest::newRow("UTF-8") << kTekst.toUtf8();
+        QTest::newRow("UTF-8 med BOM") << QByteArray("\xEF\xBB\xBF") + kTekst.toUtf8();
+        QTest::newRow("UTF-16 LE") << utf16(kTekst, QStringEncoder::Utf16LE);
+        QTest::newRow("UTF-16 BE") << utf16(kTekst, QStringEncoder::Utf16BE);
+        QTest::newRow("LF") << QString(kTekst).remove(QLatin1Char('\r')).toUtf8();
+        QTest::newRow("CR") << QString(kTekst).remove(QLatin1Char('\n')).toUtf8();
+    }
+    void encodingsAndPositions() {
+        QFETCH(QByteArray, bytes);
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\t\\f.txt"), bytes);
+        const QString path = QStringLiteral("C:\\t\\f.txt");
+        const QList<TekstFund> fund = soeg(path, QStringLiteral("GRØD"));
+        // Every line break counts as one character.
+        QCOMPARE(rows(fund), QStringList({"4:Æblegrød og rødgrød", "15:Æblegrød og rødgrød"}));
+        QCOMPARE(fund.first().dokument, path);
+        QCOMPARE(rows(soeg(path, QStringLiteral("fløde"))), QStringList({"24:med fløde"}));
+        QVERIFY(soeg(path, QStringLiteral("GRØD"), false, true).isEmpty());
+        QCOMPARE(rows(soeg(path, QStringLiteral("ø"), false, true)).size(), 4);
+        // Whole words: a letter next to the hit rules it out.
+        QVERIFY(soeg(path, QStringLiteral("grød"), true).isEmpty());
+        QCOMPARE(rows(soeg(path, QStringLiteral("og"), true)),
+                 QStringList({"9:Æblegrød og rødgrød"}));
+    }
+
+    void richTextIsSearchedAsText() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\t\\r.rtf"),
+                      "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fswiss Arial;}}"
+                      "{\\*\\generator Skriver;}\\f0\\fs20 R\\'f8dgr\\'f8d med \\u230?ble"
+                      "\\par Linje\\tab to \\{ok\\}\\par}");
+        const QString path = QStringLiteral("C:\\t\\r.rtf");
+        QCOMPARE(rows(soeg(path, QStringLiteral("æble"))), QStringList({"12:Rødgrød med æble"}));
+        QCOMPARE(rows(soeg(path, QStringLiteral("{ok}"))), QStringList({"26:Linje\tto {ok}"}));
+        QVERIFY(soeg(path, QStringLiteral("Arial")).isEmpty());
+        QVERIFY(soeg(path, QStringLiteral("Skriver")).isEmpty());
+        QVERIFY(soeg(path, QStringLiteral("fs20")).isEmpty());
+
+        // Read in parts of any size, the text is the same.
+        const QByteArray rtf = env.readFile(path);
+        QString whole, parts;
+        RtfTekst().feed(rtf, whole);
+        RtfTekst reader;
+        for (const char c : rtf)
+            reader.feed(QByteArrayView(&c, 1), parts);
+        QCOMPARE(parts, whole);
+        QCOMPARE(whole, QStringLiteral("Rødgrød med æble\nLinje\tto {ok}\n"));
+    }
+
+    void textsAreLiteral() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\t\\m.txt"), "a.*b axxb [x] (y)\n");
+        const QString path = QStringLiteral("C:\\t\\m.txt");
+        QCOMPARE(rows(soeg(path, QStringLiteral("a.*b"))), QStringList({"0:a.*b axxb [x] (y)"}));
+        QCOMPARE(rows(soeg(path, QStringLiteral("[x]"))), QStringList({"10:a.*b axxb [x] (y)"}));
+        QCOMPARE(rows(soeg(path, QStringLiteral("(y)"))), QStringList({"14:a.*b axxb [x] (y)"}));
+        QVERIFY(soeg(path, QStringLiteral("?")).isEmpty());
+    }
+
+    void largeFilesAreReadInParts() {
+        TestEnvironment env;
+        constexpr qsizetype kPart = 1 << 20;
+        // A CR LF split between two parts, and a hit across the boundary of the next two.
+        QByteArray bytes(kPart - 1, 'a');
+        bytes += "\r\nnål";
+        bytes += QByteArray(2 * kPart - bytes.size() - 3, 'b') + "nål" + QByteArray(10, 'c');
+        env.writeFile(QStringLiteral("C:\\t\\stor.txt"), bytes);
+        const QList<TekstFund> fund =
+            soeg(QStringLiteral("C:\\t\\stor.txt"), QStringLiteral("NÅL"));
+        QCOMPARE(fund.size(), 2);
+        QCOMPARE(fund.at(0).position, kPart);
+        // A line too long to show whole is shown around the hit.
+        QCOMPARE(fund.at(0).tekst, QStringLiteral("nål") + QString(TekstSoegning::kKontekst, 'b'));
+        QCOMPARE(fund.at(1).position, 2 * kPart - 5);
+        QCOMPARE(fund.at(1).tekst,
+                 QString(TekstSoegning::kKontekst, 'b') + QStringLiteral("nål") + QString(10, 'c'));
+
+        // Not valid UTF-8 far into the file: the whole file is Windows-1252.
+        QByteArray mixed = "nål i starten\n" + QByteArray(3 * kPart, 'x') + "\nsl\xF8jfe\n";
+        env.writeFile(QStringLiteral("C:\\t\\blandet.txt"), mixed);
+        QCOMPARE(rows(soeg(QStringLiteral("C:\\t\\blandet.txt"), QStringLiteral("slø"))),
+                 QStringList({QStringLiteral("%1:sløjfe").arg(3 * kPart + 16)}));
+        QCOMPARE(rows(soeg(QStringLiteral("C:\\t\\blandet.txt"), QStringLiteral("nÃ¥l"))),
+                 QStringList({"0:nÃ¥l i starten"}));
+        // A UTF-8 sequence cut off at the end is not UTF-8 either.
+        env.writeFile(QStringLiteral("C:\\t\\kort.txt"), "abc\xC3");
+        QCOMPARE(rows(soeg(QStringLiteral("C:\\t\\kort.txt"), QStringLiteral("Ã"), false, true)),
+                 QStringList({"3:abcÃ"}));
+    }
+
+    void hitsAreCapped() {
+        TestEnvironment env;
+        QByteArray many;
+        for (qsizetype i = 0; i < TekstSoegning::kMaxFund + 5; ++i)
+            many += "x\n";
+        env.writeFile(QStringLiteral("C:\\t\\mange.txt"), many);
+        const TekstSoegning soegning(QStringLiteral("x"), false, false);
+        QList<TekstFund> fund;
+        QVERIFY(soegning.soegFil(QStringLiteral("C:\\t\\mange.txt"), fund));
+        QCOMPARE(fund.size(), TekstSoegning::kMaxFund);
+        QCOMPARE(fund.last().position, 2 * (TekstSoegning::kMaxFund - 1));
+        QVERIFY(soegning.soegFil(QStringLiteral("C:\\t\\mange.txt"), fund));
+        QCOMPARE(fund.size(), TekstSoegning::kMaxFund);
+    }
+
+    void onlyRegularFilesAreOpened() {
+        TestEnvironment env;
+        env.makeFolder(QStringLiteral("C:\\t"));
+        QCOMPARE(::mkfifo(QFile::encodeName(env.host(QStringLiteral("C:\\t\\fifo"))), 0600), 0);
+        bool read = true;
+        QVERIFY(soeg(QStringLiteral("C:\\t\\fifo"), QStringLiteral("x"), false, false, &read)
+                    .isEmpty());
+        QVERIFY(!read);
+        soeg(QStringLiteral("C:\\t\\findes ikke"), QStringLiteral("x"), false, false, &read);
+        QVERIFY(!read);
+        soeg(QStringLiteral("C:\\t"), QStringLiteral("x"), false, false, &read);
+        QVERIFY(!read);
+    }
+};
+
+RAVNSTI_TEST_MAIN(TestTekstSoegning)
+#include "tst_tekstsoegning.moc"
