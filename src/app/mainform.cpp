@@ -1,29 +1,50 @@
 #include "mainform.h"
 #include "aboutbox.h"
 #include "billedform.h"
+#include "commandtable.h"
 #include "extform.h"
 #include "fileexistsform.h"
+#include "findform.h"
+#include "findformen.h"
 #include "imagelists.h"
+#include "keyguard.h"
 #include "kopieringsform.h"
+#include "maincommands.h"
+#include "mainmenus.h"
+#include "mainoperationwindows.h"
+#include "maintoolbars.h"
 #include "progressform.h"
+#include "renamedelegate.h"
+#include "specialfoldercommands.h"
 #include "spmform.h"
 #include "statustekster.h"
 
 #include "engine/handlinger.h"
+#include "engine/strukturitem.h"
+#include "engine/tekstsoegning.h"
 #include "platform/installation.h"
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
+#include "tools/filinfoform.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -38,6 +59,7 @@ QTreeWidget* makeTree(QWidget* parent, const QString& name) {
     font.setPixelSize(13);
     tree->setFont(font);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
     return tree;
 }
 
@@ -62,6 +84,9 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     hentTypelisteFil();
     QApplication::restoreOverrideCursor();
     createWindows();
+    m_mainCommands = std::make_unique<MainCommands>(*this, *m_commands);
+    m_specialFolders = std::make_unique<SpecialFolderCommands>(*this);
+    m_commands->evaluate();
 }
 
 void Tmainform::createWindows() {
@@ -72,8 +97,67 @@ void Tmainform::createWindows() {
     m_spmForm = new TspmForm(this);
     m_kopieringsform = new Tkopieringsform(this);
     m_fileExistsForm = new TfileExistsForm(this);
+    m_filinfoform = new Tfilinfoform(this);
+    m_filinfoform->helpInfo = [this](const QString& topic) { HelpInfo(topic); };
+    m_filinfoform->updateStrukturer = [this] { updateStrukturer(); };
     m_billedform = new Tbilledform(this);
+    m_findform = new Tfindform(this);
+    m_findform->setFilbox(m_filbox);
+    m_findform->helpInfo = [this](const QString& topic) { HelpInfo(topic); };
+    m_findform->fyldFilterBoks = [this] {
+        m_findform->setFilterEntries(m_typeliste.filterEntries());
+    };
+    m_findform->vaelgMappe = [this](const QString& start) { return vaelgMappe(start); };
+    // Until the built-in editor exists a hit opens in the file's own editing program.
+    m_findform->visFund = [this](const TekstFund& fund, int, bool) {
+        if (!Platform::files().exists(fund.dokument))
+            return false;
+        m_launcher.OpenFil(fund.dokument, true);
+        return true;
+    };
     m_extForm = new TextForm(this);
+    m_findformen = new Tfindformen(this);
+    m_findformen->setSearchAction(m_commands->find(QStringLiteral("aSearch")));
+    m_findformen->setClearSearchListeAction(m_commands->find(QStringLiteral("aClearSearchListe")));
+    m_findformen->statusInfo = [this](const QString& text) { Info(text); };
+    m_findformen->helpInfo = [this](const QString& topic) { HelpInfo(topic); };
+
+    m_operationWindows = std::make_unique<MainOperationWindows>(opt, *m_kopieringsform, *m_spmForm,
+                                                                *m_fileExistsForm, *m_progressform);
+    m_funk->setOperationWindows(m_operationWindows.get());
+    m_funk->setFilinfoform(m_filinfoform);
+    m_funk->setIkonDir(ikonDir);
+    m_findform->setEngine(m_funk.get());
+    m_findform->setOptDir(optDir);
+    m_findformen->setEngine(m_funk.get());
+}
+
+std::optional<QString> Tmainform::vaelgMappe(const QString& start) {
+    const QString host = Platform::hostPath(start).value_or(QDir::homePath());
+    const QString chosen =
+        QFileDialog::getExistingDirectory(this, QStringLiteral("Vælg søgebibliotek"), host);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    const std::optional<QString> logical = Platform::logicalPath(chosen);
+    if (!logical)
+        Platform::prompter().message(
+            QStringLiteral("Mappen %1 ligger ikke på et af programmets drev.").arg(chosen),
+            MessageKind::Information);
+    return logical;
+}
+
+void Tmainform::updateStrukturer() {
+    QString d = m_funk->Dirmappe();
+    QString g = m_funk->Grundmappe();
+    m_funk->makeStruktur1();
+    if (!Platform::files().isFolder(d))
+        d = m_funk->Dirmappe();
+    m_funk->udfoldStruktur1(d, true);
+    if (!Platform::files().isFolder(g))
+        g = m_funk->Dirmappe();
+    m_funk->makeStruktur2(g, false);
+    m_dirbox->setFocus();
+    m_funk->setAktiveStruktur(1);
 }
 
 Tmainform::~Tmainform() = default;
@@ -144,6 +228,11 @@ void Tmainform::hentOpt() {
         if (!complete)
             standardOpt();
     }
+    m_toolbars->mainBar()->setVisible(opt.mainBarVisible);
+    m_commands->find(QStringLiteral("aRedskabslinjen"))
+        ->setText(opt.mainBarVisible ? QStringLiteral("Skjul Redskabslinjen")
+                                     : QStringLiteral("Redskabslinjen"));
+    m_toolbars->setAMfunktioner(opt.AMfunktionsNumber);
     m_panelDirbox->resize(opt.panelDirboxWidth, m_panelDirbox->height());
     m_splitter->setSizes({opt.panelDirboxWidth, qMax(1, width() - opt.panelDirboxWidth)});
 }
@@ -179,14 +268,30 @@ void Tmainform::makeTypeliste() {
     if (m_dataRootUsable && !m_typeliste.save(typelisteNavn))
         Platform::prompter().message(QStringLiteral("Typelisten kunne ikke gemmes."),
                                      MessageKind::Error);
+    if (m_findform)
+        m_findform->setFilterEntries(m_typeliste.filterEntries());
 }
 
 void Tmainform::buildLayout() {
     setMinimumSize(882, 720);
+    m_commands = new CommandTable(this);
+    m_commands->setUnfinished([this](QAction* action) {
+        const QString caption = action->text().trimmed();
+        Info(QStringLiteral("\"%1\" findes ikke i denne udgave af programmet.")
+                 .arg(caption.isEmpty() ? action->statusTip() : caption));
+    });
+    m_keyGuard = new KeyGuard(*m_commands, this);
+    m_menus = new MainMenus(*this, *m_commands);
+    connect(m_menus, &MainMenus::helpRequested, this, &Tmainform::HelpInfo);
+    m_toolbars = new MainToolbars(*this, *m_commands, *m_menus);
+    addToolBar(Qt::TopToolBarArea, m_toolbars->mainBar());
+    m_toolbars->mainBar()->hide();
+
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    column->addWidget(m_toolbars->panelTop());
 
     m_splitter = new QSplitter(Qt::Horizontal, central);
     m_panelDirbox = new QWidget;
@@ -194,24 +299,31 @@ void Tmainform::buildLayout() {
     m_panelDirbox->setMinimumWidth(260);
     auto* left = new QVBoxLayout(m_panelDirbox);
     left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(0);
     m_dirbox = makeTree(m_panelDirbox, QStringLiteral("dirbox"));
     m_dirbox->setIndentation(12);
-    left->addWidget(m_dirbox);
+    left->addWidget(m_toolbars->toolBar1());
+    left->addWidget(m_dirbox, 1);
+    left->addWidget(m_toolbars->toolBar3());
 
     m_panelRight = new QWidget;
     m_panelRight->setObjectName(QStringLiteral("PanelRight"));
     auto* right = new QVBoxLayout(m_panelRight);
     right->setContentsMargins(0, 0, 0, 0);
+    right->setSpacing(0);
     m_filbox = makeTree(m_panelRight, QStringLiteral("filbox"));
     m_filbox->setIndentation(5);
     m_filbox->setRootIsDecorated(false);
     m_filbox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    right->addWidget(m_filbox);
+    right->addWidget(m_toolbars->toolBar2());
+    right->addWidget(m_filbox, 1);
     m_splitter->addWidget(m_panelDirbox);
     m_splitter->addWidget(m_panelRight);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setChildrenCollapsible(false);
     column->addWidget(m_splitter, 1);
+    m_keyGuard->addFileView(m_dirbox);
+    m_keyGuard->addFileView(m_filbox);
 
     auto* panelSti = new QWidget(central);
     panelSti->setObjectName(QStringLiteral("PanelSti"));
@@ -223,6 +335,7 @@ void Tmainform::buildLayout() {
     m_editSti->setObjectName(QStringLiteral("EditSti"));
     m_editSti->setReadOnly(true);
     sti->addWidget(m_editSti, 1);
+    sti->addWidget(m_toolbars->stiButtons());
     column->addWidget(panelSti);
     setCentralWidget(central);
 
@@ -242,6 +355,8 @@ void Tmainform::buildLayout() {
     m_infobar->addWidget(m_panels.at(1));
     m_infobar->addWidget(m_panels.at(2), 1);
     setStatusBar(m_infobar);
+    // Hints of menus and other windows reach the main window through the application.
+    qApp->installEventFilter(this);
 
     connect(m_dirbox, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { dirboxClick(item); });
@@ -251,6 +366,18 @@ void Tmainform::buildLayout() {
             [this](QTreeWidgetItem* item) { filboxClick(item); });
     connect(m_filbox, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { filboxDblClick(item); });
+    connect(m_toolbars->stibox(), &QTabBar::currentChanged, this, &Tmainform::stiboxChange);
+    connect(m_editSti, &QLineEdit::textChanged, this, [this] { favChanged = true; });
+    for (QTreeWidget* tree : {m_dirbox, m_filbox}) {
+        connect(tree, &QWidget::customContextMenuRequested, this,
+                [this, tree](const QPoint& position) { showTreeMenu(tree, position); });
+        tree->setItemDelegate(new RenameDelegate(
+            *tree, [this, tree](QTreeWidgetItem* item) { return treeEditing(tree, item); },
+            [this, tree](QTreeWidgetItem* item, const QString& oldText, const QString& newText) {
+                return treeEdited(tree, item, oldText, newText);
+            },
+            [this](QTreeWidgetItem*) { nyMappeErOprettet = false; }));
+    }
 }
 
 void Tmainform::startEngine() {
@@ -263,14 +390,16 @@ void Tmainform::startEngine() {
     m_funk->setBrugernavn(m_brugernavn);
     m_funk->setImageDirliste(ImageLists::dirliste());
     m_funk->setImageFilliste(ImageLists::filliste());
+    m_funk->setLastStruktur(lastStruktur);
     m_funk->onDirectoryChange = [this](const QString& d, const QString& f, const QString& g,
                                        const QString& n) { mappeChange(d, f, g, n); };
 }
 
 void Tmainform::startStrukturer() {
-    // Saved history and dot structures come with the structure commands; until then the
-    // normal tree is built.
-    m_funk->setGrundmappe(m_funk->makeStruktur1());
+    if (opt.openLastStruktur && opt.lastStrukturNo > 0)
+        m_funk->genopbygSpecialStruktur();
+    else
+        m_funk->setGrundmappe(m_funk->makeStruktur1());
     const QString grund = m_funk->Grundmappe();
     if (opt.openMedLastMappe && !opt.lastMappe.isEmpty() &&
         Platform::files().isFolder(opt.lastMappe))
@@ -279,33 +408,179 @@ void Tmainform::startStrukturer() {
         m_funk->makeStruktur2(grund, true);
     else
         m_funk->makeStruktur2(QStringLiteral("C:"), true);
+    m_funk->makeDrevMenu(m_menus->menu(QStringLiteral("PUdrive")));
 }
 
 void Tmainform::makeSpecialStruktur() {
-    // No saved structure can be rebuilt yet: show the normal tree.
-    m_funk->setGrundmappe(m_funk->makeStruktur1());
+    m_funk->genopbygSpecialStruktur();
 }
 
-void Tmainform::historyChanged(bool, bool, bool) {}
+void Tmainform::historyChanged(bool canGoBack, bool canGoForward, bool hasHistory) {
+    m_toolbars->button(QStringLiteral("ButtonPrevMappe"))->setEnabled(canGoBack);
+    m_toolbars->button(QStringLiteral("ButtonNextMappe"))->setEnabled(canGoForward);
+    m_toolbars->button(QStringLiteral("ButtonMakeHis"))->setEnabled(hasHistory);
+    m_menus->item(QStringLiteral("mOversigt"))->setEnabled(hasHistory);
+}
 
 void Tmainform::showPicture(const QImage& picture, const QString& fileName) {
     m_billedform->showPicture(picture, fileName);
 }
 
 void Tmainform::Info(const QString& text) {
+    m_lastMessage = text;
     m_panels.at(2)->setText(text);
+}
+
+void Tmainform::HandlingsInfo(int hNumber, int aAntal) {
+    Info(StatusTekster::HandlingsTekst(hNumber, aAntal));
+}
+
+void Tmainform::visHint(const QString& hint) {
+    // Leaving an element with a hint brings the last message back.
+    m_panels.at(2)->setText(hint.isEmpty() ? m_lastMessage : hint);
+}
+
+void Tmainform::InfoProg(const QString& text) {
+    QLabel* panel = m_panels.at(0);
+    QFont font = m_infobar->font();
+    font.setPointSize(9);
+    panel->setFixedWidth(QFontMetrics(font).horizontalAdvance(text) + 8);
+    panel->setText(text);
+}
+
+void Tmainform::HelpInfo(const QString& topic) {
+    // The information viewer is not part of this build yet.
+    Info(QStringLiteral("Informationen om \"%1\" findes ikke i denne udgave af programmet.")
+             .arg(topic));
+}
+
+bool Tmainform::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        visHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool Tmainform::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched == m_toolbars->stibox()) {
+        stiboxMouseDown(static_cast<QMouseEvent*>(event)->button());
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress && (watched == m_dirbox || watched == m_filbox)) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const int key = keyEvent->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+            (keyEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            // While a name is edited the key goes to the editor, not to the tree.
+            auto* tree = static_cast<QTreeWidget*>(watched);
+            if (tree->currentItem()) {
+                if (tree == m_dirbox) {
+                    dirboxClick(tree->currentItem());
+                    dirboxDblClick(tree->currentItem());
+                } else {
+                    filboxDblClick(tree->currentItem());
+                }
+                return true;
+            }
+        }
+    }
+    // Hints from menus, which are windows of their own, and from the other windows of the
+    // program; the main window's own widgets pass their hints up to event().
+    if (event->type() == QEvent::StatusTip && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow() && watched != this) {
+        visHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return false;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tmainform::showTreeMenu(QTreeWidget* tree, const QPoint& position) {
+    QMenu* menu = nullptr;
+    if (tree == m_dirbox) {
+        m_funk->setAktiveStruktur(1);
+        if (!m_funk->getFocusDirectory(position.x(), position.y()).isEmpty()) {
+            m_funk->getDirectory();
+            refreshMay();
+        }
+        if (LogicalPath::isDriveRoot(m_funk->Dirmappe())) {
+            m_menus->item(QStringLiteral("mPrivatmapper"))
+                ->setText(opt.medPrivat ? QStringLiteral("Fjern privatmapper")
+                                        : QStringLiteral("Vis privatmapper"));
+            menu = m_menus->menu(QStringLiteral("PUdirboxDrev"));
+        } else {
+            menu = m_menus->menu(QStringLiteral("PUdirbox"));
+        }
+    } else {
+        m_funk->setAktiveStruktur(2);
+        if (!m_funk->getFocusFilDirectory(position.x(), position.y()).isEmpty()) {
+            m_funk->infoStruktur2();
+            refreshMay();
+        }
+        const int situation = m_funk->getStrukturSitNo();
+        menu = m_menus->menu(situation == 0   ? QStringLiteral("PUfilbox2")
+                             : situation == 1 ? QStringLiteral("PUfilbox3")
+                                              : QStringLiteral("PUfilbox"));
+        m_menus->menu(QStringLiteral("mFilfunktioner"))->menuAction()->setVisible(situation == 3);
+    }
+    m_commands->evaluate();
+    menu->popup(tree->viewport()->mapToGlobal(position));
 }
 
 QString Tmainform::infoText(int panel) const {
     return panel >= 1 && panel <= m_panels.size() ? m_panels.at(panel - 1)->text() : QString();
 }
 
-void Tmainform::mappeChange(const QString&, const QString&, const QString& grundDir,
+void Tmainform::mappeChange(const QString&, const QString& fileDir, const QString& grundDir,
                             const QString& filnavnet) {
+    udskrivSti();
+    if (!opstart && m_findformen) {
+        m_findformen->setSoegemappe(getSlutDir(fileDir));
+        m_findform->setMappe(LogicalPath::normalized(grundDir) + QLatin1Char('\\'));
+    }
     m_editSti->setText(LogicalPath::isDriveRoot(grundDir) && grundDir.size() == 2
                            ? grundDir + QLatin1Char('\\')
                            : grundDir);
     Info(filnavnet);
+}
+
+void Tmainform::udskrivSti() {
+    QTabBar* tabs = m_toolbars->stibox();
+    const QSignalBlocker quiet(tabs);
+    while (tabs->count() > 0)
+        tabs->removeTab(0);
+    // A path never holds empty components here, so tab n stands for the first n + 1 parts.
+    stiArray = m_funk->Grundmappe().split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    for (const QString& component : std::as_const(stiArray))
+        tabs->addTab(component);
+    tabs->setCurrentIndex(stiArray.size() - 1);
+}
+
+QString Tmainform::getStiFraFane(int n) const {
+    return QStringList(stiArray.mid(0, n + 1)).join(QLatin1Char('\\'));
+}
+
+QString Tmainform::getSlutDir(const QString& path) {
+    if (path.size() == 3)
+        return path;
+    return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
+}
+
+void Tmainform::stiboxMouseDown(Qt::MouseButton button) {
+    if (m_panelRight->isHidden())
+        m_panelRight->show();
+    QAction* none = m_commands->find(QStringLiteral("aMarkerIngen"));
+    m_commands->evaluate();
+    if (button == Qt::LeftButton && none->isEnabled())
+        none->trigger();
+}
+
+void Tmainform::stiboxChange(int index) {
+    if (index < 0 || index >= stiArray.size())
+        return;
+    m_funk->setAktiveStruktur(2);
+    m_funk->makeStruktur2(getStiFraFane(index), true);
+    udskrivSti();
 }
 
 void Tmainform::showEvent(QShowEvent* event) {
@@ -340,12 +615,51 @@ void Tmainform::placeWindow() {
 }
 
 void Tmainform::closeEvent(QCloseEvent* event) {
+    // A paste or delete that is running ends before the window may close.
+    if (m_funk && m_funk->busy()) {
+        Info(QStringLiteral("Programmet lukkes ikke, mens en kopiering eller sletning er i gang."));
+        event->ignore();
+        return;
+    }
     gemOpt();
     event->accept();
 }
 
+bool Tmainform::treeEditing(QTreeWidget* tree, QTreeWidgetItem* item) {
+    if (tree == m_filbox)
+        return true;
+    if (opt.medPrivat && !item->parent() &&
+        m_dirbox->indexOfTopLevelItem(item) == m_funk->getIndexLevelNul(m_brugernavn)) {
+        // The user node stands for the account, which the account settings rename.
+        const QString accounts = appdir + QStringLiteral("bruger_konti.vbs");
+        if (Platform::files().exists(accounts))
+            m_launcher.OpenFil(accounts, false);
+        return false;
+    }
+    const StrukturRec* rec = StrukturItem::recOf(item);
+    if (m_funk->canDoIt() && rec && Platform::files().isFolder(rec->mappe))
+        return true;
+    Platform::prompter().message(item->text(0) + QStringLiteral("\nkan ikke omdøbes."),
+                                 MessageKind::Information);
+    return false;
+}
+
+QString Tmainform::treeEdited(QTreeWidget* tree, QTreeWidgetItem* item, const QString& oldText,
+                              const QString& newText) {
+    m_funk->setAktiveStruktur(tree == m_dirbox ? 1 : 2);
+    const QString shown = m_funk->RenameNode(item, oldText, newText, nyMappeErOprettet);
+    nyMappeErOprettet = false;
+    return shown;
+}
+
+void Tmainform::refreshMay() {
+    mayCopy = m_funk->canCopy();
+    mayDoIt = m_funk->canDoIt();
+}
+
 void Tmainform::dirboxClick(QTreeWidgetItem*) {
     m_funk->setAktiveStruktur(1);
+    refreshMay();
     const QString folder = m_funk->getDirectory();
     if (!folder.isEmpty() && !LogicalPath::same(folder, m_funk->Grundmappe()))
         m_funk->makeStruktur2(folder, true);
@@ -360,6 +674,7 @@ void Tmainform::dirboxDblClick(QTreeWidgetItem*) {
 void Tmainform::filboxClick(QTreeWidgetItem*) {
     m_funk->setAktiveStruktur(2);
     m_funk->infoStruktur2();
+    refreshMay();
 }
 
 void Tmainform::filboxDblClick(QTreeWidgetItem*) {

@@ -9,7 +9,15 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
+class CommandTable;
+class KeyGuard;
+class MainCommands;
+class SpecialFolderCommands;
+class MainMenus;
+class MainOperationWindows;
+class MainToolbars;
 class QLabel;
 class QLineEdit;
 class QSplitter;
@@ -18,6 +26,9 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class THandlinger;
 class TAboutBox;
+class Tfilinfoform;
+class Tfindform;
+class Tfindformen;
 class Tbilledform;
 class TextForm;
 class TfileExistsForm;
@@ -45,6 +56,10 @@ public:
 
     // Status bar panel 3.
     void Info(const QString& text);
+    // Status bar panel 1: the caption of the current program.
+    void InfoProg(const QString& text);
+    // Opens the information viewer on a help topic.
+    void HelpInfo(const QString& topic);
     // The counted result sentence of an operation (code 0 copy ... 5 rename).
     void HandlingsInfo(int hNumber, int aAntal);
     const Launcher& launcher() const { return m_launcher; }
@@ -67,7 +82,16 @@ public:
     TfileExistsForm* fileExistsForm() const { return m_fileExistsForm; }
     Tbilledform* billedform() const { return m_billedform; }
     TextForm* extForm() const { return m_extForm; }
+    Tfilinfoform* filinfoform() const { return m_filinfoform; }
+    Tfindform* findform() const { return m_findform; }
+    Tfindformen* findformen() const { return m_findformen; }
     StyleLibrary& styles() { return m_styles; }
+    CommandTable& commands() const { return *m_commands; }
+    MainMenus& menus() const { return *m_menus; }
+    MainToolbars& toolbars() const { return *m_toolbars; }
+    KeyGuard& keyGuard() const { return *m_keyGuard; }
+    // Open document windows; there are none until the document area exists.
+    int documentCount() const { return 0; }
 
     const QString& brugernavn() const { return m_brugernavn; }
 
@@ -76,12 +100,37 @@ public:
         attributedir, optDir, musikListeDir, mappestrukturDir, brugerKalenderMappe,
         brugerNotatMappe, alarmDir, alarmTekster, lastStruktur, optFilnavn, typelisteNavn;
     MainOptions opt;
+    // The user's OneDrive and contacts folders, from the personal folders settings.
+    QString OneDriveDir, kontakterDir;
+    // Window state the enabling rules read.
+    bool mayCopy = false;           // the engine's canCopy, taken after clicks in the trees
+    bool mayDoIt = false;           // the engine's canDoIt, taken at the same moments
+    bool klipAfterCopy = false;     // the last copy was a cut: the next paste moves
+    bool favChanged = false;        // the path box changed since the last favourite insertion
+    bool listeForandret = false;    // the favourites were reordered and not saved
+    bool nyMappeErOprettet = false; // the last new folder's name is being edited
+    int NewCount = 0;               // document windows opened in this run
+    // Rebuilds the path tabs from the engine's Grundmappe.
+    void udskrivSti();
+    // The path tab n stands for.
+    QString getStiFraFane(int n) const;
+    // The last folder name of a path; a drive root with its backslash stays whole.
+    static QString getSlutDir(const QString& path);
+    // Rebuilds both trees in place after an element's attributes changed.
+    void updateStrukturer();
+    // Takes mayCopy and mayDoIt from the engine.
+    void refreshMay();
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    friend class MainCommands;
+    void visHint(const QString& hint);
+    void showTreeMenu(QTreeWidget* tree, const QPoint& position);
     void hentBrugernavn();
     bool makeDataFolders();
     void hentOpt();
@@ -97,6 +146,14 @@ private:
     void mappeChange(const QString& dirDir, const QString& fileDir, const QString& grundDir,
                      const QString& filnavnet);
 
+    // In-place renaming in either tree.
+    bool treeEditing(QTreeWidget* tree, QTreeWidgetItem* item);
+    QString treeEdited(QTreeWidget* tree, QTreeWidgetItem* item, const QString& oldText,
+                       const QString& newText);
+    // The folder dialog of the text search; nullopt when the user cancels.
+    std::optional<QString> vaelgMappe(const QString& start);
+    void stiboxChange(int index);
+    void stiboxMouseDown(Qt::MouseButton button);
     void dirboxClick(QTreeWidgetItem* item);
     void dirboxDblClick(QTreeWidgetItem* item);
     void filboxClick(QTreeWidgetItem* item);
@@ -108,8 +165,18 @@ private:
     QString m_brugernavn;
     Typeliste m_typeliste;
     StyleLibrary m_styles;
+    // Declared before the engine, which uses them until it is gone.
+    std::unique_ptr<MainOperationWindows> m_operationWindows;
     std::unique_ptr<THandlinger> m_funk;
     Launcher m_launcher;
+    CommandTable* m_commands = nullptr;
+    MainMenus* m_menus = nullptr;
+    MainToolbars* m_toolbars = nullptr;
+    KeyGuard* m_keyGuard = nullptr;
+    std::unique_ptr<MainCommands> m_mainCommands;
+    std::unique_ptr<SpecialFolderCommands> m_specialFolders;
+    QString m_lastMessage;
+    QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 
     QSplitter* m_splitter = nullptr;
     QWidget* m_panelDirbox = nullptr;
@@ -126,4 +193,7 @@ private:
     TfileExistsForm* m_fileExistsForm = nullptr;
     Tbilledform* m_billedform = nullptr;
     TextForm* m_extForm = nullptr;
+    Tfilinfoform* m_filinfoform = nullptr;
+    Tfindform* m_findform = nullptr;
+    Tfindformen* m_findformen = nullptr;
 };

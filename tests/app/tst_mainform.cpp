@@ -1,6 +1,7 @@
 #include "app/billedform.h"
 #include "app/mainform.h"
 #include "engine/handlinger.h"
+#include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
@@ -12,23 +13,8 @@
 
 namespace {
 
-class NamedUser : public UserAccount {
-public:
-    explicit NamedUser(std::optional<QString> name) : m_name(std::move(name)) {}
-    std::optional<QString> loginName() const override { return m_name; }
-
-private:
-    std::optional<QString> m_name;
-};
-
 const QString kRoot = QStringLiteral("C:\\Ravnsti");
 const QString kSettings = QStringLiteral("C:\\Ravnsti\\anna\\Egenskaber\\mainform.txt");
-
-// The data root on drive C:, as the program sees it, and the user "anna".
-void useDataRoot(TestEnvironment& env, std::optional<QString> user = QStringLiteral("anna")) {
-    qputenv("RAVNSTI_ROOT", (env.driveFolder('C') + QStringLiteral("/Ravnsti")).toLocal8Bit());
-    Platform::setUser(std::make_unique<NamedUser>(std::move(user)));
-}
 
 void writeSettings(TestEnvironment& env, const QStringList& lines) {
     QByteArray bytes;
@@ -44,7 +30,7 @@ class TestMainform : public QObject {
 private slots:
     void firstStartOfNewUser() {
         TestEnvironment env;
-        useDataRoot(env);
+        NamedUser::useDataRoot(env);
         Tmainform form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Ravnsti: anna"));
         for (const char* folder : {"Egenskaber", "Musik", "Mappestrukturer", "Kalender", "Notater",
@@ -75,9 +61,9 @@ private slots:
 
     void userNameRules() {
         TestEnvironment env;
-        useDataRoot(env, std::nullopt);
+        NamedUser::useDataRoot(env, std::nullopt);
         QCOMPARE(Tmainform().windowTitle(), QStringLiteral("Ravnsti: Brugernavn"));
-        useDataRoot(env, QString());
+        NamedUser::useDataRoot(env, QString());
         Tmainform empty;
         QCOMPARE(empty.windowTitle(), QStringLiteral("Ravnsti: Alle"));
         QVERIFY(Platform::files().isFolder(kRoot + QStringLiteral("\\Alle\\Egenskaber")));
@@ -85,7 +71,7 @@ private slots:
 
     void settingsRoundTrip() {
         TestEnvironment env;
-        useDataRoot(env);
+        NamedUser::useDataRoot(env);
         env.makeFolder(QStringLiteral("D:\\Łódź"));
         MainOptions saved;
         saved.designName = QStringLiteral("Luna");
@@ -117,7 +103,7 @@ private slots:
 
     void shortOrBrokenSettingsGiveDefaults() {
         TestEnvironment env;
-        useDataRoot(env);
+        NamedUser::useDataRoot(env);
         MainOptions saved;
         saved.designName = QStringLiteral("Luna");
         saved.AskDelete = false;       // covered by the defaults
@@ -156,7 +142,7 @@ private slots:
 
     void toolBarLineAndLastFolder() {
         TestEnvironment env;
-        useDataRoot(env);
+        NamedUser::useDataRoot(env);
         MainOptions saved;
         saved.mainBarVisible = false; // line 7
         saved.mainBarShown = true;    // line 17
@@ -175,7 +161,7 @@ private slots:
 
     void missingStyleKeepsTheSettings() {
         TestEnvironment env;
-        useDataRoot(env);
+        NamedUser::useDataRoot(env);
         qputenv("RAVNSTI_DATA", env.base().toLocal8Bit()); // no styles installed here
         MainOptions saved;
         saved.designName = QStringLiteral("Luna");
@@ -193,7 +179,7 @@ private slots:
 
     void boundsOffEveryScreenAreClamped() {
         TestEnvironment env;
-        useDataRoot(env);
+        NamedUser::useDataRoot(env);
         MainOptions saved;
         saved.formLeft = 5000;
         saved.formTop = -3000;
@@ -219,7 +205,7 @@ private slots:
 
     void standardTypeList() {
         TestEnvironment env;
-        useDataRoot(env);
+        NamedUser::useDataRoot(env);
         Tmainform form;
         form.makeTypeliste();
         const QStringList entries = form.typeliste().filterEntries();
@@ -242,7 +228,7 @@ private slots:
 
     void clickingAndPreview() {
         TestEnvironment env;
-        useDataRoot(env);
+        NamedUser::useDataRoot(env);
         env.writeFile(QStringLiteral("D:\\Fotos\\p.gif"),
                       QByteArray::fromHex("47494638396101000100800000ff000000000021f90401000000"
                                           "002c00000000010001000002024401003b"));

@@ -4,6 +4,7 @@
 #include "app/kopieringsform.h"
 #include "app/progressform.h"
 #include "app/spmform.h"
+#include "harness/findchild.h"
 #include "harness/testenvironment.h"
 
 #include <QLabel>
@@ -27,14 +28,6 @@ template <class Action> void whenOpen(QDialog& dialog, Action action) {
         if (dialog.isVisible())
             dialog.done(-1);
     });
-}
-
-template <class T = QWidget> T* child(const QWidget& parent, const char* name) {
-    T* found = parent.findChild<T*>(QLatin1String(name));
-    if (!found)
-        QTest::qFail(qPrintable(QStringLiteral("no widget ") + QLatin1String(name)), __FILE__,
-                     __LINE__);
-    return found;
 }
 
 void click(const QWidget& dialog, const char* button) {

@@ -1,0 +1,394 @@
+#include "findform.h"
+#include "dialogknapper.h"
+#include "tekstfundmodel.h"
+
+#include "engine/searchhandlinger.h"
+#include "engine/strukturitem.h"
+#include "platform/logicalpath.h"
+#include "platform/platform.h"
+#include "platform/textfile.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QHideEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QShowEvent>
+#include <QTableView>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+namespace {
+
+const QLocale& danish() {
+    static const QLocale locale(QLocale::Danish, QLocale::Denmark);
+    return locale;
+}
+
+QAction* kommando(const char* name, const QString& text, const QString& hint, QWidget* parent) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QLatin1String(name));
+    action->setToolTip(hint.isEmpty() ? text : hint);
+    action->setStatusTip(hint);
+    return action;
+}
+
+// A button that shows a command; `caption` replaces the command's own text.
+QToolButton* kommandoKnap(const char* name, QAction* action, QWidget* parent,
+                          const QString& caption = {}) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setDefaultAction(action);
+    if (!caption.isEmpty())
+        button->setText(caption);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return button;
+}
+
+QCheckBox* afkrydsning(const char* name, const QString& text, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+// Empties a box's list of earlier texts, keeping the text typed.
+void rydHistorik(QComboBox* box) {
+    const QString text = box->currentText();
+    box->clear();
+    box->setCurrentText(text);
+}
+
+void tilfoejHistorik(QComboBox* box) {
+    const QString text = box->currentText();
+    if (!text.isEmpty() && box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        box->addItem(text);
+    box->setCurrentText(text);
+}
+
+// The extension of a filter entry "Tekstfil (*.txt)", with its dot; empty for none.
+QString filterExtension(const QString& entry) {
+    const qsizetype open = entry.lastIndexOf(QStringLiteral("(*"));
+    if (open < 0 || !entry.endsWith(QLatin1Char(')')))
+        return {};
+    return entry.mid(open + 2, entry.size() - open - 3);
+}
+
+} // namespace
+
+Tfindform::Tfindform(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("findform"));
+    setWindowTitle(QStringLiteral("Søg i dokumenter"));
+    resize(760, 520);
+
+    m_editFind = historikBoks("EditFind", this);
+    m_editErstat = historikBoks("EditErstat", this);
+    QPushButton* button1 =
+        dialogKnap("Button1", QStringLiteral("#"), QStringLiteral("Ryd find- listen"), this);
+    QPushButton* button2 =
+        dialogKnap("Button2", QStringLiteral("#"), QStringLiteral("Ryd erstat-listen"), this);
+
+    m_afind = kommando("Afind", QStringLiteral("Find i åbne dokumenter"), {}, this);
+    m_aerstat = kommando("Aerstat", QStringLiteral("Erstat i åbne dokumenter"), {}, this);
+    m_afindBib = kommando("AfindBib", QStringLiteral("Find i bibliotek"),
+                          QStringLiteral("Find i alle filer i valgte bibliotek"), this);
+    m_aopenAll = kommando("AopenAll", QStringLiteral("Åben alle dokumenter"),
+                          QStringLiteral("Åben alle i listen viste dokumenter"), this);
+    m_avisValgte = kommando("AvisValgte", QStringLiteral("Vis valgte"),
+                            QStringLiteral("Vis den i listen valgte fil"), this);
+    m_afjern = kommando("Afjern", QStringLiteral("Fjern valgte"),
+                        QStringLiteral("Fjern det i listen valgte element"), this);
+    m_asletAlt = kommando("AsletAlt", QStringLiteral("Slet alt"),
+                          QStringLiteral("Fjern alle fundne elementer"), this);
+    // The documents open in the editor are not searched here yet.
+    m_afind->setEnabled(false);
+    m_aerstat->setEnabled(false);
+
+    m_check1 = afkrydsning("Check1", QStringLiteral("Kun hele ord"), this);
+    m_check2 = afkrydsning("Check2", QStringLiteral("Forskel på store og små bogstaver"), this);
+    m_check3 = afkrydsning("Check3", QStringLiteral("Kun valgte filer"), this);
+    m_filtyperCheck = afkrydsning("filtyperCheck", QStringLiteral("*.*"), this);
+    m_filtyperCheck->setToolTip(QStringLiteral("Søg i alle filtyper: *.*"));
+    m_filterBoks = new QComboBox(this);
+    m_filterBoks->setObjectName(QStringLiteral("filterBoks"));
+    m_filterBoks->setToolTip(QStringLiteral("Nye dokumenter er af valgte type"));
+    m_dirEdit = new QLineEdit(this);
+    m_dirEdit->setObjectName(QStringLiteral("dirEdit"));
+    m_dirEdit->setReadOnly(true);
+    QPushButton* setDirKnap = dialogKnap("setDirKnap", QStringLiteral("Vælg mappe"), {}, this);
+
+    m_model = new TekstFundModel(this);
+    m_findis = new QTableView(this);
+    m_findis->setObjectName(QStringLiteral("findis"));
+    m_findis->setModel(m_model);
+    m_findis->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_findis->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_findis->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_findis->setShowGrid(true);
+    m_findis->verticalHeader()->hide();
+    m_findis->horizontalHeader()->setStretchLastSection(true);
+    m_findis->setColumnWidth(0, 260);
+    m_findis->setColumnWidth(1, 70);
+    m_countdis = new QLabel(QStringLiteral("0"), this);
+    m_countdis->setObjectName(QStringLiteral("countdis"));
+    QPushButton* infoKnap = dialogKnap("infoKnap", QStringLiteral("?"),
+                                       QStringLiteral("Information om Find-specialboksen"), this);
+    QPushButton* luk = dialogKnap("Button10", QStringLiteral("Luk"), {}, this);
+
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(QStringLiteral("Søg efter"), this), 0, 0);
+    fields->addWidget(m_editFind, 0, 1);
+    fields->addWidget(button1, 0, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Erstat med"), this), 1, 0);
+    fields->addWidget(m_editErstat, 1, 1);
+    fields->addWidget(button2, 1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Filtype filter"), this), 2, 0);
+    auto* filter = new QHBoxLayout;
+    filter->addWidget(m_filterBoks, 1);
+    filter->addWidget(m_filtyperCheck);
+    fields->addLayout(filter, 2, 1);
+    fields->addWidget(new QLabel(QStringLiteral("Søgemappe"), this), 3, 0);
+    fields->addWidget(m_dirEdit, 3, 1);
+    fields->addWidget(setDirKnap, 3, 2);
+    fields->setColumnStretch(1, 1);
+    auto* checks = new QHBoxLayout;
+    for (QCheckBox* box : {m_check1, m_check2, m_check3})
+        checks->addWidget(box);
+    checks->addStretch();
+    auto* commands = new QVBoxLayout;
+    commands->addWidget(kommandoKnap("Button3", m_afind, this));
+    commands->addWidget(kommandoKnap("Button4", m_aerstat, this));
+    commands->addWidget(kommandoKnap("Button12", m_afindBib, this, QStringLiteral("Find i mappe")));
+    commands->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields, 1);
+    top->addLayout(commands);
+    auto* rows = new QHBoxLayout;
+    rows->addWidget(m_countdis, 1);
+    rows->addWidget(kommandoKnap("Button6", m_aopenAll, this));
+    rows->addWidget(kommandoKnap("Button8", m_avisValgte, this));
+    rows->addWidget(kommandoKnap("Button9", m_afjern, this));
+    rows->addWidget(kommandoKnap("Button7", m_asletAlt, this));
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(infoKnap);
+    bottom->addStretch();
+    bottom->addWidget(luk);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(checks);
+    layout->addWidget(m_findis, 1);
+    layout->addLayout(rows);
+    layout->addLayout(bottom);
+
+    connect(button1, &QPushButton::clicked, this, [this] { rydHistorik(m_editFind); });
+    connect(button2, &QPushButton::clicked, this, [this] { rydHistorik(m_editErstat); });
+    connect(m_editFind, &QComboBox::currentTextChanged, this, &Tfindform::opdaterKommandoer);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &Tfindform::opdaterKommandoer);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &Tfindform::opdaterKommandoer);
+    connect(m_findis->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Tfindform::opdaterKommandoer);
+    connect(m_afindBib, &QAction::triggered, this, &Tfindform::FindSD);
+    connect(m_avisValgte, &QAction::triggered, this, &Tfindform::AvisValgteExecute);
+    connect(m_findis, &QTableView::doubleClicked, this, &Tfindform::AvisValgteExecute);
+    connect(m_aopenAll, &QAction::triggered, this, &Tfindform::AopenAllExecute);
+    connect(m_afjern, &QAction::triggered, this, [this] {
+        m_model->fjern(valgtRaekke());
+        visAntal(0, false);
+    });
+    connect(m_asletAlt, &QAction::triggered, this, [this] {
+        m_model->setFund({});
+        m_editFind->setCurrentText(QString());
+        m_editErstat->setCurrentText(QString());
+        visAntal(0, false);
+    });
+    connect(setDirKnap, &QPushButton::clicked, this, &Tfindform::setDirKnapClick);
+    connect(infoKnap, &QPushButton::clicked, this, [this] {
+        if (helpInfo)
+            helpInfo(QStringLiteral("Søg i dokumenter"));
+    });
+    connect(luk, &QPushButton::clicked, this, &QDialog::close);
+    opdaterKommandoer();
+}
+
+void Tfindform::setMappe(const QString& mappe) {
+    m_mappe = mappe;
+    m_dirEdit->setText(mappe);
+}
+
+void Tfindform::setFilterEntries(const QStringList& entries) {
+    m_filterBoks->clear();
+    m_filterBoks->addItems(entries);
+    m_filterBoks->setMaxVisibleItems(qMax(1, int(entries.size())));
+    m_filterBoks->setCurrentIndex(entries.isEmpty() ? -1 : 0);
+}
+
+int Tfindform::valgtRaekke() const {
+    const QModelIndexList rows = m_findis->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void Tfindform::opdaterKommandoer() {
+    const bool harRaekker = m_model->rowCount() > 0;
+    m_afindBib->setEnabled(!m_editFind->currentText().isEmpty());
+    m_aopenAll->setEnabled(harRaekker);
+    m_asletAlt->setEnabled(harRaekker);
+    m_avisValgte->setEnabled(valgtRaekke() >= 0);
+    m_afjern->setEnabled(valgtRaekke() >= 0);
+}
+
+void Tfindform::visAntal(int ulaesteFiler, bool ulaesteMappe) {
+    QString text = danish().toString(m_model->rowCount());
+    if (ulaesteMappe)
+        text += QStringLiteral(" (mappen kunne ikke læses)");
+    else if (ulaesteFiler > 0)
+        text += QStringLiteral(" (%1 %2 kunne ikke læses)")
+                    .arg(ulaesteFiler)
+                    .arg(ulaesteFiler == 1 ? QStringLiteral("fil") : QStringLiteral("filer"));
+    if (m_model->rowCount() >= TekstSoegning::kMaxFund)
+        text += QStringLiteral(" (søgningen stoppede ved %1 fund)")
+                    .arg(danish().toString(TekstSoegning::kMaxFund));
+    m_countdis->setText(text);
+}
+
+void Tfindform::opdaterHistorik() {
+    tilfoejHistorik(m_editFind);
+    tilfoejHistorik(m_editErstat);
+}
+
+QStringList Tfindform::filerAtSoege(bool& ulaesteMappe) const {
+    QStringList files;
+    if (m_check3->isChecked()) {
+        for (QTreeWidgetItemIterator it(m_filbox, QTreeWidgetItemIterator::Selected); *it; ++it) {
+            const StrukturRec* rec = StrukturItem::recOf(*it);
+            if (rec && !rec->filnavn.isEmpty() && Platform::files().exists(rec->filnavn) &&
+                !Platform::files().isFolder(rec->filnavn))
+                files.append(rec->filnavn);
+        }
+        return files;
+    }
+    const QString folder = LogicalPath::normalized(m_mappe);
+    const QString ext = filterExtension(m_filterBoks->currentText());
+    QList<FileInfo> entries;
+    ulaesteMappe = !Platform::files().listNames(folder, entries);
+    QStringList names;
+    for (const FileInfo& e : std::as_const(entries)) {
+        const bool file = e.kind == EntryKind::File ||
+                          (e.kind == EntryKind::Link && e.linkTarget == EntryKind::File);
+        if (file && e.mappable &&
+            (ext.isEmpty() ||
+             LogicalPath::extension(e.name).compare(ext, Qt::CaseInsensitive) == 0))
+            names.append(e.name);
+    }
+    names.sort(Qt::CaseInsensitive);
+    for (const QString& name : std::as_const(names))
+        files.append(LogicalPath::join(folder, name));
+    return files;
+}
+
+void Tfindform::FindSD() {
+    if (!Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
+        return;
+    m_model->setFund({});
+    visAntal(0, false);
+    QCoreApplication::processEvents();
+    const QString text = m_editFind->currentText();
+    if (text.isEmpty())
+        return;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    opdaterHistorik();
+    m_soegetekst = text;
+    if (m_filtyperCheck->isChecked())
+        m_check3->setChecked(true); // every type only among the files chosen
+    if (m_check3->isChecked() && (!m_filbox || m_filbox->selectedItems().isEmpty())) {
+        Platform::prompter().message(QStringLiteral("Der er ikke valgt nogen tekstfiler."),
+                                     MessageKind::Information);
+        return;
+    }
+    bool ulaesteMappe = false;
+    const QStringList files = filerAtSoege(ulaesteMappe);
+    const TekstSoegning soegning(text, m_check1->isChecked(), m_check2->isChecked());
+    QList<TekstFund> fund;
+    int ulaeste = 0;
+    for (const QString& file : files) {
+        if (!soegning.soegFil(file, fund))
+            ++ulaeste;
+        if (fund.size() >= TekstSoegning::kMaxFund)
+            break;
+    }
+    m_model->setFund(std::move(fund));
+    visAntal(ulaeste, ulaesteMappe);
+}
+
+void Tfindform::AvisValgteExecute() {
+    const int row = valgtRaekke();
+    if (row < 0 || !visFund)
+        return;
+    if (!visFund(m_model->fund(row), int(m_soegetekst.size()), true)) {
+        m_model->fjern(row);
+        visAntal(0, false);
+    }
+}
+
+void Tfindform::AopenAllExecute() {
+    if (!visFund)
+        return;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (!visFund(m_model->fund(row), int(m_soegetekst.size()), false)) {
+            m_model->fjern(row);
+            visAntal(0, false);
+            return;
+        }
+    }
+}
+
+void Tfindform::setDirKnapClick() {
+    if (!vaelgMappe || !m_funk)
+        return;
+    const std::optional<QString> chosen = vaelgMappe(m_funk->Grundmappe());
+    if (!chosen)
+        return;
+    setMappe(LogicalPath::normalized(*chosen) + QLatin1Char('\\'));
+    m_funk->makeStruktur2(*chosen, true);
+}
+
+void Tfindform::showEvent(QShowEvent* event) {
+    if (m_opstart && !event->spontaneous()) {
+        m_opstart = false;
+        QStringList lines;
+        bool top = false, left = false;
+        if (!m_optDir.isEmpty() &&
+            TextFile::read(m_optDir + QStringLiteral("findoptions.txt"), lines) &&
+            lines.size() >= 2) {
+            const int y = lines.at(0).toInt(&top);
+            const int x = lines.at(1).toInt(&left);
+            if (top && left)
+                move(x, y);
+        }
+        if (!top || !left)
+            move(100, 100);
+        if (m_funk)
+            setMappe(LogicalPath::normalized(m_funk->Grundmappe()) + QLatin1Char('\\'));
+        if (fyldFilterBoks)
+            fyldFilterBoks();
+    }
+    QDialog::showEvent(event);
+}
+
+void Tfindform::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous() && !m_optDir.isEmpty())
+        TextFile::write(m_optDir + QStringLiteral("findoptions.txt"),
+                        {QString::number(y()), QString::number(x())});
+    QDialog::hideEvent(event);
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "engine/tekstsoegning.h"
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+class QTreeWidget;
+class TSearchHandlinger;
+class TekstFundModel;
+
+// The text search window: finds a text in the files of a folder (or in the files selected
+// in the file pane) and lists every hit with its document, position and line; showing a
+// hit opens its document there. Remembers its place in "findoptions.txt".
+class Tfindform : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Tfindform(QWidget* parent = nullptr);
+
+    void setEngine(TSearchHandlinger* funk) { m_funk = funk; }
+    // The main window's file pane, whose selection "Kun valgte filer" searches.
+    void setFilbox(QTreeWidget* filbox) { m_filbox = filbox; }
+    // The settings folder (logical, with its trailing backslash).
+    void setOptDir(const QString& optDir) { m_optDir = optDir; }
+
+    // The search folder with a trailing backslash; the main window keeps it at the folder
+    // the file pane shows.
+    const QString& Mappe() const { return m_mappe; }
+    void setMappe(const QString& mappe);
+    // The file types offered ("Tekstfil (*.txt)"); the first is chosen.
+    void setFilterEntries(const QStringList& entries);
+
+    // "Find i mappe": searches the search folder's files of the chosen type, or the files
+    // selected in the file pane.
+    void FindSD();
+
+    // Lets the main window fill the filter box at the first showing.
+    std::function<void()> fyldFilterBoks;
+    // The folder dialog "Vælg søgebibliotek", opened at a folder; nullopt when cancelled.
+    std::function<std::optional<QString>(const QString& start)> vaelgMappe;
+    // Opens the hit's document (or brings its window to the front) and selects `laengde`
+    // characters at the hit, focusing the text with `fokus`; false when the document is
+    // neither a file nor an open document any more.
+    std::function<bool(const TekstFund& fund, int laengde, bool fokus)> visFund;
+    std::function<void(const QString& topic)> helpInfo;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QStringList filerAtSoege(bool& ulaesteMappe) const;
+    void opdaterHistorik();
+    void opdaterKommandoer();
+    void visAntal(int ulaesteFiler, bool ulaesteMappe);
+    int valgtRaekke() const;
+    void AvisValgteExecute();
+    void AopenAllExecute();
+    void setDirKnapClick();
+
+    TSearchHandlinger* m_funk = nullptr;
+    QTreeWidget* m_filbox = nullptr;
+    QString m_optDir;
+    QString m_mappe;
+    QString m_soegetekst; // the text of the hits listed
+    bool m_opstart = true;
+
+    QComboBox* m_editFind = nullptr;
+    QComboBox* m_editErstat = nullptr;
+    QCheckBox* m_check1 = nullptr;
+    QCheckBox* m_check2 = nullptr;
+    QCheckBox* m_check3 = nullptr;
+    QCheckBox* m_filtyperCheck = nullptr;
+    QComboBox* m_filterBoks = nullptr;
+    QLineEdit* m_dirEdit = nullptr;
+    QTableView* m_findis = nullptr;
+    TekstFundModel* m_model = nullptr;
+    QLabel* m_countdis = nullptr;
+    QAction* m_afind = nullptr;
+    QAction* m_aerstat = nullptr;
+    QAction* m_afindBib = nullptr;
+    QAction* m_aopenAll = nullptr;
+    QAction* m_avisValgte = nullptr;
+    QAction* m_afjern = nullptr;
+    QAction* m_asletAlt = nullptr;
+};

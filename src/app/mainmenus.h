@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class CommandTable;
+class QAction;
+class QMainWindow;
+class QMenu;
+
+// The main menu and every context and drop-down menu of the main window. Items that show a
+// command are the command's own action or, where a menu gives the command another caption,
+// a view of it that follows its enabled state and runs it. Items without a command are
+// actions of their own, found by name; help items carry their topic and report it through
+// helpRequested.
+class MainMenus : public QObject {
+    Q_OBJECT
+
+public:
+    MainMenus(QMainWindow& window, CommandTable& commands);
+
+    QMenu* menu(const QString& name) const;
+    // An item without a command (mLukProgram, sbCopyPath, mMapper01 ...).
+    QAction* item(const QString& name) const;
+
+    // One line of a menu: a command, an item, a separator ("-") or a submenu.
+    struct Entry;
+
+signals:
+    void helpRequested(const QString& topic);
+
+private:
+    void fill(QMenu* menu, const QList<Entry>& entries);
+    QMenu* makeMenu(const QString& name, const QList<Entry>& entries);
+    QAction* view(const QString& command, const QString& caption, const QString& hint,
+                  QObject* parent);
+    void makeItems(QMainWindow& window);
+    void buildMainMenu(QMainWindow& window);
+    void buildContextMenus();
+
+    CommandTable& m_commands;
+    QHash<QString, QMenu*> m_menus;
+    QHash<QString, QAction*> m_items;
+};

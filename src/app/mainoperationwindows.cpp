@@ -1,0 +1,92 @@
+#include "mainoperationwindows.h"
+#include "fileexistsform.h"
+#include "kopieringsform.h"
+#include "mainoptions.h"
+#include "progressform.h"
+#include "spmform.h"
+
+#include <QApplication>
+#include <QStyle>
+
+namespace {
+
+// The 32-pixel pictures of copy (2), delete (4) and move (7).
+QIcon billede(int picture) {
+    QStyle* style = QApplication::style();
+    switch (picture) {
+    case 4:
+        return style->standardIcon(QStyle::SP_TrashIcon);
+    case 7:
+        return style->standardIcon(QStyle::SP_ArrowForward);
+    default:
+        return style->standardIcon(QStyle::SP_FileIcon);
+    }
+}
+
+} // namespace
+
+MainOperationWindows::MainOperationWindows(const MainOptions& options,
+                                           Tkopieringsform& kopieringsform, TspmForm& spmForm,
+                                           TfileExistsForm& fileExistsForm,
+                                           Tprogressform& progressform)
+    : m_options(options), m_kopieringsform(kopieringsform), m_spmForm(spmForm),
+      m_fileExistsForm(fileExistsForm), m_progressform(progressform) {}
+
+bool MainOperationWindows::AskInsert() const {
+    return m_options.AskInsert;
+}
+
+bool MainOperationWindows::AskMove() const {
+    return m_options.AskMove;
+}
+
+bool MainOperationWindows::AskDelete() const {
+    return m_options.AskDelete;
+}
+
+bool MainOperationWindows::sletTilPapirkurv() const {
+    return m_options.sletTilPapirkurv;
+}
+
+bool MainOperationWindows::bekraeft(const Bekraeftelse& spm) {
+    m_kopieringsform.clear();
+    m_kopieringsform.setCaption(spm.caption);
+    m_kopieringsform.setQuestion(spm.question);
+    m_kopieringsform.setIcon(billede(spm.picture));
+    m_kopieringsform.setLists(spm.files, spm.folders);
+    m_kopieringsform.setSource(spm.source);
+    m_kopieringsform.setDestination(spm.destination);
+    return m_kopieringsform.exec() == QDialog::Accepted;
+}
+
+bool MainOperationWindows::spoerg(const QStringList& lines) {
+    return m_spmForm.ask(lines);
+}
+
+int MainOperationWindows::filerEksisterer(const QStringList& names) {
+    m_fileExistsForm.setNames(names);
+    return m_fileExistsForm.exec() == QDialog::Accepted ? m_fileExistsForm.choice() : -1;
+}
+
+void MainOperationWindows::visProgress(const ProgressVisning& visning) {
+    m_progressform.setInfo(visning.info);
+    m_progressform.setFileProgress(visning.filProcent);
+    m_progressform.setProcent(visning.procent);
+    m_progressform.setAllProgress(visning.alleProcent);
+    m_progressform.setResterende(visning.resterende);
+    m_progressform.setSletInfo(visning.sletter);
+    m_progressform.setCountRange(visning.taelleMaksimum);
+    m_progressform.setCounted(visning.taelt);
+    m_progressform.setCountText(visning.taelleTekst);
+    if (!m_progressform.isVisible()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_progressform.show();
+    }
+}
+
+void MainOperationWindows::lukProgress() {
+    if (!m_progressform.isVisible())
+        return;
+    m_progressform.hide();
+    QApplication::restoreOverrideCursor();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "engine/operationwindows.h"
+
+class MainOptions;
+class TfileExistsForm;
+class Tkopieringsform;
+class Tprogressform;
+class TspmForm;
+
+// The engine's operation windows on the main window's shared dialogs and options.
+class MainOperationWindows : public OperationWindows {
+public:
+    MainOperationWindows(const MainOptions& options, Tkopieringsform& kopieringsform,
+                         TspmForm& spmForm, TfileExistsForm& fileExistsForm,
+                         Tprogressform& progressform);
+
+    bool AskInsert() const override;
+    bool AskMove() const override;
+    bool AskDelete() const override;
+    bool sletTilPapirkurv() const override;
+
+    bool bekraeft(const Bekraeftelse& spm) override;
+    bool spoerg(const QStringList& lines) override;
+    int filerEksisterer(const QStringList& names) override;
+    void visProgress(const ProgressVisning& visning) override;
+    void lukProgress() override;
+
+private:
+    const MainOptions& m_options;
+    Tkopieringsform& m_kopieringsform;
+    TspmForm& m_spmForm;
+    TfileExistsForm& m_fileExistsForm;
+    Tprogressform& m_progressform;
+};

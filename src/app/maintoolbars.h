@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+class CommandTable;
+class MainMenus;
+class QAction;
+class QTabBar;
+class QToolBar;
+class QWidget;
+
+// The tool bars of the main window: the optional tool bar `mainBar`, the top bar with the
+// path tabs, the folder tree's two bars, the file pane's bar with the switchable action bar
+// `ToolBar`, and the buttons beside the path box. Buttons without a command of the table
+// are actions of their own, found by name; the information buttons report their help topic
+// through the menus' helpRequested.
+class MainToolbars : public QObject {
+    Q_OBJECT
+
+public:
+    MainToolbars(QWidget& window, CommandTable& commands, MainMenus& menus);
+
+    QToolBar* mainBar() const { return m_mainBar; }
+    // `PanelTop`, holding the path tabs `stibox`.
+    QWidget* panelTop() const { return m_panelTop; }
+    QTabBar* stibox() const { return m_stibox; }
+    QToolBar* toolBar1() const { return m_toolBar1; }
+    QToolBar* toolBar3() const { return m_toolBar3; }
+    QToolBar* toolBar2() const { return m_toolBar2; }
+    QToolBar* actionBar() const { return m_actionBar; }
+    // The buttons right of the path box.
+    QToolBar* stiButtons() const { return m_stiButtons; }
+    QAction* button(const QString& name) const;
+
+    // Shows button set `number` (0 to 3) in the action bar.
+    void setAMfunktioner(int number);
+    int AMfunktionsNumber() const { return m_set; }
+
+private:
+    QAction* makeButton(const char* name, const char* caption, const char* hint, const char* icon);
+    QAction* helpButton(const char* name, const char* hint, const char* topic);
+    QAction* dropDown(QToolBar* bar, const char* name, const char* caption, const char* hint,
+                      const char* menu, const char* icon, bool showText);
+    void buildMainBar();
+    void buildPanelTop();
+    void buildFolderBars();
+    void buildFileBar();
+
+    QWidget& m_window;
+    CommandTable& m_commands;
+    MainMenus& m_menus;
+    QHash<QString, QAction*> m_buttons;
+    QToolBar* m_mainBar = nullptr;
+    QWidget* m_panelTop = nullptr;
+    QTabBar* m_stibox = nullptr;
+    QToolBar* m_toolBar1 = nullptr;
+    QToolBar* m_toolBar3 = nullptr;
+    QToolBar* m_toolBar2 = nullptr;
+    QToolBar* m_actionBar = nullptr;
+    QToolBar* m_stiButtons = nullptr;
+    int m_set = -1;
+};

@@ -1,0 +1,157 @@
+#include "specialfoldercommands.h"
+#include "commandtable.h"
+#include "mainform.h"
+#include "mainmenus.h"
+#include "maintoolbars.h"
+
+#include "engine/handlinger.h"
+#include "platform/platform.h"
+
+#include <QAction>
+
+SpecialFolderCommands::SpecialFolderCommands(Tmainform& window) : w(window) {
+    THandlinger& funk = w.funk();
+    auto of = [&funk](std::optional<QString> (TMapper::*find)(bool) const) -> Lookup {
+        return [&funk, find](bool medBesked) { return (funk.*find)(medBesked); };
+    };
+    desktop = of(&TMapper::GetMyDesktop);
+    documents = of(&TMapper::GetMyDocuments);
+    favourites = of(&TMapper::GetMyFavorit);
+    pictures = of(&TMapper::GetMyPictures);
+    music = of(&TMapper::GetMyMusic);
+    videos = of(&TMapper::GetMyVideo);
+    oneDrive = ownSetting(w.OneDriveDir);
+    contacts = ownSetting(w.kontakterDir);
+    downloads = of(&TMapper::GetMyDownLoad);
+    startMenu = of(&TMapper::GetStartMenuPrograms);
+    appData = of(&TMapper::GetMyApp);
+    allUsers = of(&TMapper::GetAllUsers);
+    cameraPictures = camera(w.opt.kameraBilledDir, pictures);
+    cameraFilms = camera(w.opt.KameraFilmDir, videos);
+
+    const CommandTable& c = w.commands();
+    auto cmd = [&c](const char* name) { return c(QString::fromLatin1(name)); };
+    inFilePane({cmd("Adesktopdir"), cmd("Action1")}, desktop);
+    inFilePane({cmd("Adokudir"), cmd("Action2")}, documents);
+    inFilePane({cmd("aFavoritmappe"), cmd("Action3")}, favourites);
+    inFilePane({cmd("Apicdir"), cmd("Action4")}, pictures);
+    inFilePane({cmd("Amusikdir"), cmd("Action5")}, music);
+    inFilePane({cmd("Avideodir"), cmd("Action6")}, videos);
+    inFilePane({cmd("Action7")}, oneDrive);
+    inFilePane({cmd("Action8")}, contacts);
+    inFilePane({cmd("Action9")}, downloads);
+    inFilePane({cmd("aStartMappe"), cmd("Action10")}, startMenu);
+    inFilePane({cmd("Aprogdir"), cmd("Action11")}, appData);
+    inFilePane({cmd("Action12")}, allUsers);
+    inFilePane({cmd("Action13")}, cameraPictures);
+    inFilePane({cmd("Action14")}, cameraFilms);
+    inFilePane({cmd("Aalldocu")}, of(&TMapper::GetCommonDocuments));
+    inFilePane({cmd("AallPic")}, of(&TMapper::GetCommonPictures));
+    inFilePane({cmd("AallVideo")}, of(&TMapper::GetCommonVideo));
+
+    const MainMenus& menus = w.menus();
+    auto item = [&menus](const char* name) { return menus.item(QString::fromLatin1(name)); };
+    asDotStructure(item("mMapper01"), oneDrive);
+    asDotStructure(item("mMapper02"), desktop);
+    asDotStructure(item("mMapper03"), documents);
+    asDotStructure(item("mMapper04"), pictures);
+    asDotStructure(item("mMapper05"), music);
+    asDotStructure(item("mMapper06"), videos);
+    asDotStructure(item("mMapper11"), favourites);
+    asDotStructure(item("mMapper12"), contacts);
+    asDotStructure(item("mMapper13"), downloads);
+    asDotStructure(item("mMapper14"), startMenu);
+    asDotStructure(item("mMapper15"), appData);
+    asDotStructure(item("mMapper21"), cameraPictures);
+    asDotStructure(item("mMapper22"), cameraFilms);
+    asDotStructure(item("mMapper31"), of(&TMapper::GetCommonDocuments));
+    asDotStructure(item("mMapper32"), of(&TMapper::GetCommonPictures));
+    asDotStructure(item("mMapper33"), of(&TMapper::GetCommonMusic));
+    asDotStructure(item("mMapper34"), of(&TMapper::GetCommonVideo));
+
+    const MainToolbars& bars = w.toolbars();
+    for (QAction* history : {item("mMapperUdvidet"), cmd("Action16"),
+                             bars.button(QStringLiteral("tbSpecialStruktur"))})
+        QObject::connect(history, &QAction::triggered, &w, [this] {
+            QStringList folders, labels;
+            collect(folders, labels);
+            w.funk().makeHistoryStruktur(folders);
+        });
+    for (QAction* dots : {item("mMapperPunkt"), cmd("Action17"),
+                          bars.button(QStringLiteral("tbSpecialPunktStruktur"))})
+        QObject::connect(dots, &QAction::triggered, &w, [this] {
+            QStringList folders, labels;
+            collect(folders, labels);
+            w.funk().makePunktStruktur(folders, labels, 2);
+        });
+}
+
+SpecialFolderCommands::Lookup SpecialFolderCommands::ownSetting(const QString& folder) const {
+    return [&folder](bool medBesked) -> std::optional<QString> {
+        if (!folder.isEmpty() && Platform::files().isFolder(folder))
+            return folder;
+        if (medBesked)
+            Platform::prompter().message(QStringLiteral("Mappen blev ikke fundet."),
+                                         MessageKind::Information);
+        return std::nullopt;
+    };
+}
+
+SpecialFolderCommands::Lookup SpecialFolderCommands::camera(QString& setting,
+                                                            Lookup fallback) const {
+    return [&setting, fallback](bool medBesked) -> std::optional<QString> {
+        if (setting.isEmpty() || !Platform::files().isFolder(setting)) {
+            // The fallback is kept as the camera folder and saved with the settings.
+            const std::optional<QString> found = fallback(medBesked);
+            if (!found)
+                return std::nullopt;
+            setting = *found;
+        }
+        return setting;
+    };
+}
+
+void SpecialFolderCommands::inFilePane(QList<QAction*> views, const Lookup& lookup) {
+    for (QAction* view : views)
+        QObject::connect(view, &QAction::triggered, &w, [this, lookup] {
+            if (const std::optional<QString> folder = lookup(true))
+                w.funk().makeStruktur2(*folder, true);
+        });
+}
+
+void SpecialFolderCommands::asDotStructure(QAction* item, const Lookup& lookup) {
+    QObject::connect(item, &QAction::triggered, &w, [this, lookup] {
+        const std::optional<QString> folder = lookup(true);
+        if (!folder)
+            return;
+        THandlinger& funk = w.funk();
+        funk.setDirmappe(*folder);
+        funk.setAktiveStruktur(1);
+        if (funk.makePunktStruktur({*folder}, QStringList{THandlinger::getLastDirectory(*folder)},
+                                   3))
+            funk.udfoldDirectory();
+    });
+}
+
+void SpecialFolderCommands::collect(QStringList& folders, QStringList& labels) const {
+    // A folder that is not there takes its label with it, so the two lists stay paired.
+    const QList<std::pair<const char*, const Lookup*>> all = {{"Skrivebord", &desktop},
+                                                              {"Dokumenter", &documents},
+                                                              {"Favoritter", &favourites},
+                                                              {"Billeder", &pictures},
+                                                              {"Musik", &music},
+                                                              {"Videoer", &videos},
+                                                              {"OneDrive", &oneDrive},
+                                                              {"Kontakter", &contacts},
+                                                              {"Overførsler", &downloads},
+                                                              {"Startmenu", &startMenu},
+                                                              {"AppData", &appData},
+                                                              {"Alle brugere", &allUsers},
+                                                              {"Kamera billeder", &cameraPictures},
+                                                              {"Kamera film", &cameraFilms}};
+    for (const auto& [label, lookup] : all)
+        if (const std::optional<QString> folder = (*lookup)(false)) {
+            folders.append(*folder);
+            labels.append(QString::fromUtf8(label));
+        }
+}

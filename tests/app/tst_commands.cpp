@@ -1,0 +1,248 @@
+#include "app/commandtable.h"
+#include "app/keyguard.h"
+#include "app/mainform.h"
+#include "app/mainmenus.h"
+#include "app/maintoolbars.h"
+#include "engine/handlinger.h"
+#include "harness/nameduser.h"
+#include "harness/testenvironment.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList shortcutTexts(const QAction* action) {
+    QStringList texts;
+    for (const QKeySequence& key : action->shortcuts())
+        texts.append(key.toString(QKeySequence::PortableText));
+    return texts;
+}
+
+// A window with a data root of its own and the file pane showing `folder`.
+struct Window {
+    explicit Window(TestEnvironment& env) {
+        NamedUser::useDataRoot(env);
+        form = std::make_unique<Tmainform>();
+        form->show();
+    }
+    QAction* operator()(const char* name) const {
+        return form->commands()(QString::fromLatin1(name));
+    }
+    bool enabled(const char* name) const {
+        form->commands().evaluate();
+        return (*this)(name)->isEnabled();
+    }
+    std::unique_ptr<Tmainform> form;
+};
+
+} // namespace
+
+class TestCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionsKeysAndHintsAsTheMenusShowThem() {
+        TestEnvironment env;
+        Window w(env);
+        // Captions keep their trailing blanks: the menus align on them.
+        QCOMPARE(w("aCopy")->text(), QStringLiteral("Kopier "));
+        QCOMPARE(w("aMarkerAlt")->text(), QStringLiteral("Marker alt   "));
+        QCOMPARE(w("aFilinfo")->text(), QStringLiteral("Fil        "));
+        QCOMPARE(shortcutTexts(w("aDelete")), (QStringList{"Ctrl+D", "Del"}));
+        QCOMPARE(shortcutTexts(w("aNyMappe")), (QStringList{"Ctrl+M", "Ctrl+Shift+N"}));
+        QCOMPARE(shortcutTexts(w("aEleEgenskaber")), QStringList{"Alt+Return"});
+        QCOMPARE(w("aRun")->statusTip(),
+                 QStringLiteral("Kør. Åbner filen i andet program, hvis et sådant er associeret "
+                                "til filtypen: Ctrl+K eller F9"));
+
+        // Two actions of one window with the same key would both stay silent.
+        QHash<QKeySequence, QString> owners;
+        for (QAction* action : w.form->findChildren<QAction*>()) {
+            for (const QKeySequence& key : action->shortcuts()) {
+                QVERIFY2(!key.isEmpty(), qPrintable(action->objectName()));
+                QVERIFY2(!owners.contains(key),
+                         qPrintable(owners.value(key) + " / " + action->objectName()));
+                owners.insert(key, action->objectName());
+            }
+        }
+        // A view with its own caption shows the command's key and follows its state.
+        QMenu* handlinger = w.form->menus().menu(QStringLiteral("PUfilbox"));
+        QAction* copyTo = nullptr;
+        for (QAction* item : handlinger->actions())
+            if (item->text() == QStringLiteral("Kopier til..."))
+                copyTo = item;
+        QVERIFY(copyTo);
+        w.form->mayCopy = true;
+        QVERIFY(w.enabled("aKopier32"));
+        QVERIFY(copyTo->isEnabled());
+        w.form->mayCopy = false;
+        QVERIFY(!w.enabled("aKopier32"));
+        QVERIFY(!copyTo->isEnabled());
+    }
+
+    void selectionRulesFollowTheFilePane() {
+        TestEnvironment env;
+        for (const char* name : {"a.txt", "b.txt", "c.txt"})
+            env.writeFile(QStringLiteral("D:\\Tre\\") + QLatin1String(name), "x");
+        env.makeFolder(QStringLiteral("D:\\Tom"));
+        Window w(env);
+        w.form->funk().makeStruktur2(QStringLiteral("D:\\Tre"), true);
+        QTreeWidget* pane = w.form->filbox();
+        QCOMPARE(pane->topLevelItemCount(), 3);
+        QVERIFY(w.enabled("aMarkerAlt"));
+        QVERIFY(!w.enabled("aMarkerIngen"));
+        QVERIFY(w.enabled("aMarkerInvers"));
+        pane->topLevelItem(1)->setSelected(true);
+        QVERIFY(w.enabled("aMarkerAlt"));
+        QVERIFY(w.enabled("aMarkerIngen"));
+        pane->selectAll();
+        QVERIFY(!w.enabled("aMarkerAlt"));
+        QVERIFY(w.enabled("aMarkerIngen"));
+
+        w.form->funk().makeStruktur2(QStringLiteral("D:\\Tom"), true);
+        QVERIFY(!w.enabled("aMarkerAlt"));
+        QVERIFY(!w.enabled("aMarkerInvers"));
+        // No documents: closing one or all is disabled.
+        QVERIFY(!w.enabled("aLuk"));
+        QVERIFY(!w.enabled("aLukAlle"));
+    }
+
+    void toolBarToggleLastsOnlyUntilTheNextStart() {
+        TestEnvironment env;
+        {
+            Window w(env);
+            QToolBar* bar = w.form->toolbars().mainBar();
+            QVERIFY(bar->isHidden());
+            w("aRedskabslinjen")->trigger();
+            QVERIFY(!bar->isHidden());
+            QCOMPARE(w("aRedskabslinjen")->text(), QStringLiteral("Skjul Redskabslinjen"));
+            QVERIFY(w("aRedskabslinjen")->statusTip().isEmpty());
+            w("aRedskabslinjen")->trigger();
+            w("aRedskabslinjen")->trigger();
+            w.form->close();
+        }
+        Window again(env);
+        QVERIFY(again.form->toolbars().mainBar()->isHidden());
+        QCOMPARE(again("aRedskabslinjen")->text(), QStringLiteral("Redskabslinjen"));
+    }
+
+    void actionBarSetsAreSavedWithTheOptions() {
+        TestEnvironment env;
+        {
+            Window w(env);
+            QCOMPARE(w.form->toolbars().AMfunktionsNumber(), 0);
+            QVERIFY(!w.enabled("Action19"));
+            QVERIFY(w.enabled("Action21"));
+            w("Action21")->trigger();
+            QCOMPARE(w.form->toolbars().actionBar()->actions().size(), 4);
+            QVERIFY(!w.enabled("Action21"));
+            QVERIFY(w.enabled("Action19"));
+            w.form->close();
+        }
+        Window again(env);
+        QCOMPARE(again.form->toolbars().AMfunktionsNumber(), 2);
+        const QList<QAction*> buttons = again.form->toolbars().actionBar()->actions();
+        QCOMPARE(buttons.first(), again("aAlarmNy"));
+        QCOMPARE(buttons.last(), again("aLukKalender"));
+    }
+
+    void hintsReplaceMessagesUntilThePointerLeaves() {
+        TestEnvironment env;
+        Window w(env);
+        w.form->HandlingsInfo(0, 3);
+        QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev kopieret 3 elementer."));
+        QToolBar* bar = w.form->toolbars().actionBar();
+        w("aCopy")->showStatusText(bar);
+        QCOMPARE(w.form->infoText(3), QStringLiteral("Kopier valgte elementer: Ctrl+C"));
+        QStatusTipEvent leave{QString()};
+        QCoreApplication::sendEvent(bar, &leave);
+        QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev kopieret 3 elementer."));
+
+        // A menu is a window of its own; its hints still reach panel 3.
+        QMenu* menu = w.form->menus().menu(QStringLiteral("PUfilbox2"));
+        QStatusTipEvent fromMenu(QStringLiteral("Indsæt kopierede elementer: Ctrl+V"));
+        QCoreApplication::sendEvent(menu, &fromMenu);
+        QCOMPARE(w.form->infoText(3), QStringLiteral("Indsæt kopierede elementer: Ctrl+V"));
+        // The next message replaces the hint.
+        w.form->HandlingsInfo(1, 1);
+        QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev klippet 1 element."));
+    }
+
+    void helpItemsNameTheirTopics() {
+        TestEnvironment env;
+        Window w(env);
+        QStringList topics;
+        connect(&w.form->menus(), &MainMenus::helpRequested, this,
+                [&](const QString& topic) { topics.append(topic); });
+        w.form->menus().item(QStringLiteral("mi02"))->trigger();
+        w("aInformation")->trigger();
+        w.form->toolbars().button(QStringLiteral("tbFaneinfo"))->trigger();
+        QCOMPARE(topics, (QStringList{"Sæt ind", "Fanelinjen"}));
+        QVERIFY(w.form->infoText(3).contains(QStringLiteral("\"Fanelinjen\"")));
+    }
+
+    void deleteKeysNeverHarmAnEdit() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("D:\\Fil\\a.txt"), "data");
+        Window w(env);
+        w.form->opt.AskDelete = false; // a wrong delete would happen at once, not ask
+        QApplication::setActiveWindow(w.form.get());
+        w.form->funk().makeStruktur2(QStringLiteral("D:\\Fil"), true);
+        QTreeWidget* pane = w.form->filbox();
+        const QRect row = pane->visualItemRect(pane->topLevelItem(0));
+        QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, row.center());
+        QVERIFY(w.enabled("aDelete"));
+
+        w("aRename")->trigger();
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        for (const QKeySequence& key :
+             {QKeySequence(Qt::Key_Delete), QKeySequence(Qt::SHIFT | Qt::Key_Delete),
+              QKeySequence(Qt::CTRL | Qt::Key_D)})
+            QTest::keySequence(editor, key);
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QVERIFY(QFile::exists(env.host(QStringLiteral("D:\\Fil\\a.txt"))));
+
+        // A list of the window keeps Del too.
+        auto* list = new QListWidget(w.form->centralWidget());
+        list->addItem(QStringLiteral("punkt"));
+        list->show();
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Delete);
+        QVERIFY(QFile::exists(env.host(QStringLiteral("D:\\Fil\\a.txt"))));
+
+        // In the file pane the key deletes.
+        pane->setFocus();
+        QVERIFY(w.enabled("aDelete"));
+        QTest::keyClick(pane, Qt::Key_Delete);
+        QVERIFY(!QFile::exists(env.host(QStringLiteral("D:\\Fil\\a.txt"))));
+        QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev slettet 1 element."));
+    }
+
+    void anActiveAreaOwnsItsKeys() {
+        TestEnvironment env;
+        Window w(env);
+        QApplication::setActiveWindow(w.form.get());
+        auto* area = new QWidget(w.form->centralWidget());
+        auto* editor = new QLineEdit(area);
+        area->show();
+        w.form->keyGuard().addKeyOwner(area, {QKeySequence(Qt::CTRL | Qt::Key_S)});
+        QCOMPARE(shortcutTexts(w("aOpenAktuelleMappe")), QStringList{"Ctrl+S"});
+        editor->setFocus();
+        QVERIFY(shortcutTexts(w("aOpenAktuelleMappe")).isEmpty());
+        QCOMPARE(shortcutTexts(w("aCopy")), QStringList{"Ctrl+C"});
+        w.form->filbox()->setFocus();
+        QCOMPARE(shortcutTexts(w("aOpenAktuelleMappe")), QStringList{"Ctrl+S"});
+    }
+};
+
+RAVNSTI_TEST_MAIN(TestCommands)
+
+#include "tst_commands.moc"

@@ -1,0 +1,241 @@
+#include "app/findform.h"
+#include "app/findformen.h"
+#include "harness/findchild.h"
+#include "harness/testengine.h"
+#include "harness/testenvironment.h"
+#include "platform/textfile.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTreeWidget>
+
+namespace {
+
+QString labelText(const QWidget& window, const char* name) {
+    return child<QLabel>(window, name)->text();
+}
+
+void click(const QWidget& window, const char* name) {
+    child<QAbstractButton>(window, name)->click();
+}
+
+void type(QComboBox* box, const QString& text) {
+    box->lineEdit()->clear();
+    QTest::keyClicks(box->lineEdit(), text);
+}
+
+QStringList paneTexts(const QTreeWidget& filbox) {
+    QStringList texts;
+    QTreeWidgetItem* root = filbox.topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i)
+        texts << root->child(i)->text(0);
+    return texts;
+}
+
+QStringList tableRows(const Tfindform& form) {
+    const QAbstractItemModel* model = child<QTableView>(form, "findis")->model();
+    QStringList rows;
+    for (int r = 0; r < model->rowCount(); ++r)
+        rows << QStringLiteral("%1|%2|%3")
+                    .arg(model->index(r, 0).data().toString(), model->index(r, 1).data().toString(),
+                         model->index(r, 2).data().toString());
+    return rows;
+}
+
+QAction* action(const QWidget& window, const char* name) {
+    return window.findChild<QAction*>(QLatin1String(name));
+}
+
+} // namespace
+
+class TestFindForms : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findWindowSearches() {
+        TestEnvironment env;
+        for (const char* name : {"rapport.doc", "report.doc", "part.doc", "Rapport\\noter.txt",
+                                 ".skjult\\rapport.txt"})
+            env.writeFile(QStringLiteral("C:\\s\\") + QLatin1String(name), "x");
+        TestEngine e;
+        e.funk.makeStruktur2(QStringLiteral("C:\\s"), false);
+        Tfindformen form;
+        form.setEngine(&e.funk);
+        // The main window's two commands, with their rules and effects.
+        QAction aSearch(QStringLiteral("Søg"));
+        QAction aClear(QStringLiteral("Ryd"));
+        form.setSearchAction(&aSearch);
+        form.setClearSearchListeAction(&aClear);
+        connect(&aSearch, &QAction::triggered, &form, &Tfindformen::Search);
+        connect(&aClear, &QAction::triggered, &form, &Tfindformen::clearSearchListe);
+        form.show();
+        form.setSoegemappe(QStringLiteral("s"));
+        QCOMPARE(labelText(form, "LabelSearch"), QStringLiteral("Der søges i s"));
+        auto* editSearch = child<QComboBox>(form, "EditSearch");
+        QVERIFY(!form.searchEnabled());
+        QVERIFY(!form.clearSearchListeEnabled());
+
+        // Enter runs the command while it is enabled.
+        type(editSearch, QStringLiteral("port"));
+        aSearch.setEnabled(form.searchEnabled());
+        click(form, "checkPos");
+        QTest::keyClick(editSearch->lineEdit(), Qt::Key_Return);
+        QCOMPARE(paneTexts(e.filbox),
+                 QStringList({"Rapport", "rapport.doc", "rapport.txt", "report.doc"}));
+        QCOMPARE(labelText(form, "LabelSearchAntalFundne"),
+                 QStringLiteral("Der blev fundet 4 antal elementer."));
+        QCOMPARE(editSearch->count(), 1);
+        QVERIFY(form.isVisible());
+
+        // A text with an extension compares whole file names, files only.
+        type(editSearch, QStringLiteral("RAPPORT.doc"));
+        QTest::keyClick(editSearch->lineEdit(), Qt::Key_Return);
+        QCOMPARE(paneTexts(e.filbox), QStringList({"rapport.doc"}));
+        QVERIFY(form.findChildren<QRadioButton*>().at(0)->isChecked());
+        QCOMPARE(labelText(form, "LabelSearchAntalFundne"),
+                 QStringLiteral("Der blev fundet 1 antal elementer."));
+
+        // A text beginning with a dot lists a file type; texts are remembered once.
+        type(editSearch, QStringLiteral(".txt"));
+        form.Search();
+        QCOMPARE(e.filbox.topLevelItem(0)->text(0), QStringLiteral("txt filer"));
+        QCOMPARE(paneTexts(e.filbox), QStringList({"noter"}));
+        type(editSearch, QStringLiteral("Port"));
+        form.Search();
+        QCOMPARE(editSearch->count(), 3);
+        QVERIFY(form.clearSearchListeEnabled());
+        aClear.trigger();
+        QCOMPARE(editSearch->count(), 0);
+        QCOMPARE(editSearch->currentText(), QStringLiteral("Port"));
+        type(editSearch, QString());
+        aSearch.setEnabled(form.searchEnabled());
+        QVERIFY(!aSearch.isEnabled());
+    }
+
+    void showFileType() {
+        TestEnvironment env;
+        for (const char* name : {"a.txt", "b.TXT", "c.html", "mappe\\d.txt"})
+            env.writeFile(QStringLiteral("C:\\x\\") + QLatin1String(name), "x");
+        TestEngine e;
+        e.funk.makeStruktur2(QStringLiteral("C:\\x"), false);
+        Tfindformen form;
+        form.setEngine(&e.funk);
+        QStringList status;
+        form.statusInfo = [&status](const QString& text) { status << text; };
+        form.show();
+        auto* editFremvis = child<QComboBox>(form, "EditFremvis");
+        QCOMPARE(editFremvis->count(), 7);
+        type(editFremvis, QStringLiteral("txt"));
+        QTest::keyClick(editFremvis->lineEdit(), Qt::Key_Return);
+        QCOMPARE(status, QStringList({"Der blev fundte 2 filer af typen txt"}));
+        QCOMPARE(labelText(form, "fremvisInfo"), QStringLiteral("Fundet: 2"));
+        QCOMPARE(e.filbox.topLevelItemCount(), 4);
+        type(editFremvis, QStringLiteral("html"));
+        click(form, "sbFremvisKun");
+        QCOMPARE(e.filbox.topLevelItemCount(), 1);
+        QCOMPARE(labelText(form, "fremvisInfo"), QStringLiteral("Fundet: 1"));
+        QCOMPARE(status.last(), QStringLiteral("Der blev fundte 1 filer af typen html"));
+        QVERIFY(form.isVisible());
+    }
+
+    void textSearchInAFolder() {
+        TestEnvironment env;
+        const QString text = QStringLiteral("Kære Åse\r\nhusk mødet\r\n");
+        env.writeFile(QStringLiteral("C:\\doc\\a.txt"), *TextFile::toWindows1252(text));
+        env.writeFile(QStringLiteral("C:\\doc\\b.txt"), text.toUtf8());
+        env.writeFile(QStringLiteral("C:\\doc\\c.html"), "<p>mødet</p>");
+        env.writeFile(QStringLiteral("C:\\doc\\d.TXT"), "intet her");
+        env.writeFile(QStringLiteral("C:\\doc\\under\\e.txt"), "mødet");
+        env.writeFile(QStringLiteral("C:\\optioner\\findoptions.txt"), "140\r\n230\r\n");
+        TestEngine e;
+        e.funk.makeStruktur2(QStringLiteral("C:\\doc"), false);
+        Tfindform form;
+        form.setEngine(&e.funk);
+        form.setFilbox(&e.filbox);
+        form.setOptDir(QStringLiteral("C:\\optioner\\"));
+        form.fyldFilterBoks = [&form] {
+            form.setFilterEntries({"Tekstfil (*.txt)", "Hjemmeside (*.html)"});
+        };
+        QList<TekstFund> shown;
+        bool documentThere = true;
+        form.visFund = [&](const TekstFund& fund, int laengde, bool) {
+            shown << TekstFund{fund.dokument, fund.position, QString::number(laengde)};
+            return documentThere;
+        };
+        form.show();
+        QCOMPARE(form.pos(), QPoint(230, 140));
+        QCOMPARE(form.Mappe(), QStringLiteral("C:\\doc\\"));
+        QCOMPARE(child<QLineEdit>(form, "dirEdit")->text(), QStringLiteral("C:\\doc\\"));
+        QVERIFY(!action(form, "AfindBib")->isEnabled());
+        QVERIFY(!action(form, "Afind")->isEnabled());
+
+        // The folder's text files, in their own encodings; subfolders are not searched.
+        type(child<QComboBox>(form, "EditFind"), QStringLiteral("MØDET"));
+        QVERIFY(action(form, "AfindBib")->isEnabled());
+        action(form, "AfindBib")->trigger();
+        QCOMPARE(tableRows(form),
+                 QStringList({"C:\\doc\\a.txt|14|husk mødet", "C:\\doc\\b.txt|14|husk mødet"}));
+        QCOMPARE(labelText(form, "countdis"), QStringLiteral("2"));
+        QCOMPARE(child<QComboBox>(form, "EditFind")->count(), 1);
+        child<QComboBox>(form, "filterBoks")->setCurrentIndex(1);
+        action(form, "AfindBib")->trigger();
+        QCOMPARE(tableRows(form), QStringList({"C:\\doc\\c.html|3|<p>mødet</p>"}));
+        click(form, "Check2");
+        action(form, "AfindBib")->trigger();
+        QVERIFY(tableRows(form).isEmpty());
+        click(form, "Check2");
+
+        // Showing a hit hands over its document, position and the text's length; a hit
+        // whose document is gone is removed.
+        child<QComboBox>(form, "filterBoks")->setCurrentIndex(0);
+        action(form, "AfindBib")->trigger();
+        auto* findis = child<QTableView>(form, "findis");
+        findis->selectRow(1);
+        QVERIFY(action(form, "AvisValgte")->isEnabled());
+        action(form, "AvisValgte")->trigger();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).dokument, QStringLiteral("C:\\doc\\b.txt"));
+        QCOMPARE(shown.at(0).position, 14);
+        QCOMPARE(shown.at(0).tekst, QStringLiteral("5"));
+        documentThere = false;
+        action(form, "AvisValgte")->trigger();
+        QCOMPARE(tableRows(form).size(), 1);
+        QCOMPARE(labelText(form, "countdis"), QStringLiteral("1"));
+        documentThere = true;
+        action(form, "AopenAll")->trigger();
+        QCOMPARE(shown.size(), 3);
+        action(form, "AsletAlt")->trigger();
+        QVERIFY(tableRows(form).isEmpty());
+        QVERIFY(child<QComboBox>(form, "EditFind")->currentText().isEmpty());
+
+        // All file types search only the files chosen in the file pane.
+        type(child<QComboBox>(form, "EditFind"), QStringLiteral("mødet"));
+        click(form, "filtyperCheck");
+        env.prompter().expectMessage(QStringLiteral("Der er ikke valgt nogen tekstfiler."));
+        action(form, "AfindBib")->trigger();
+        QVERIFY(child<QCheckBox>(form, "Check3")->isChecked());
+        for (int i = 0; i < e.filbox.topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = e.filbox.topLevelItem(i);
+            item->setSelected(item->text(0) == QLatin1String("c.html") ||
+                              item->text(0) == QLatin1String("under"));
+        }
+        action(form, "AfindBib")->trigger();
+        QCOMPARE(tableRows(form), QStringList({"C:\\doc\\c.html|3|<p>mødet</p>"}));
+
+        form.move(300, 200);
+        click(form, "Button10");
+        QVERIFY(!form.isVisible());
+        QStringList lines;
+        QVERIFY(TextFile::read(QStringLiteral("C:\\optioner\\findoptions.txt"), lines));
+        QCOMPARE(lines, QStringList({QString::number(form.y()), QString::number(form.x())}));
+    }
+};
+
+RAVNSTI_TEST_MAIN(TestFindForms)
+#include "tst_findforms.moc"

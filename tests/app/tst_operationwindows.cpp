@@ -1,0 +1,114 @@
+#include "app/fileexistsform.h"
+#include "app/kopieringsform.h"
+#include "app/mainoperationwindows.h"
+#include "app/mainoptions.h"
+#include "app/progressform.h"
+#include "app/spmform.h"
+#include "harness/testenvironment.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+// The engine's windows on real dialogs, as the main window makes them.
+struct Windows {
+    Windows() : windows(options, kopiering, spm, exists, progress) {}
+    MainOptions options;
+    Tkopieringsform kopiering;
+    TspmForm spm;
+    TfileExistsForm exists;
+    Tprogressform progress;
+    MainOperationWindows windows;
+};
+
+// Clicks the button of that caption in the modal dialog once its event loop runs.
+void clickWhenOpen(const QString& caption) {
+    QTimer::singleShot(0, [caption] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        for (QPushButton* b : dialog->findChildren<QPushButton*>())
+            if (b->text() == caption)
+                b->click();
+        if (dialog->isVisible())
+            static_cast<QDialog*>(dialog)->done(-1);
+    });
+}
+
+} // namespace
+
+class TestOperationWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void optionsAndConfirmation() {
+        TestEnvironment env;
+        Windows w;
+        w.options.AskMove = false;
+        w.options.sletTilPapirkurv = false;
+        QVERIFY(w.windows.AskInsert() && !w.windows.AskMove() && !w.windows.sletTilPapirkurv());
+
+        Bekraeftelse spm{"Flytning af elementer",
+                         "Skal valgte elementer flyttes?",
+                         7,
+                         "C:\\kilde",
+                         "D:\\maal",
+                         {"a.txt"},
+                         {"sub"}};
+        clickWhenOpen("Ja");
+        QVERIFY(w.windows.bekraeft(spm));
+        QCOMPARE(w.kopiering.windowTitle(), spm.caption);
+        QCOMPARE(w.kopiering.findChild<QLabel*>("LabelSpm")->text(), spm.question);
+        QCOMPARE(w.kopiering.findChild<QLineEdit*>("Editsource")->text(), spm.source);
+        QCOMPARE(w.kopiering.findChild<QLineEdit*>("EditDest")->text(), spm.destination);
+        QCOMPARE(w.kopiering.findChild<QListWidget*>("filBox")->item(0)->text(), "a.txt");
+        QCOMPARE(w.kopiering.findChild<QListWidget*>("mappeBox")->item(0)->text(), "sub");
+        clickWhenOpen("Nej");
+        QVERIFY(!w.windows.bekraeft(spm));
+
+        clickWhenOpen("Ja");
+        QVERIFY(w.windows.spoerg({"Skal filen", "a.txt", "overskrives?"}));
+    }
+
+    void existingFilesChoice() {
+        TestEnvironment env;
+        Windows w;
+        QTimer::singleShot(0, [&w] {
+            w.exists.findChildren<QRadioButton*>().at(3)->setChecked(true);
+            w.exists.findChild<QPushButton*>("okButton")->click();
+        });
+        QCOMPARE(w.windows.filerEksisterer({"a.txt", "b.txt"}), 3);
+        QTimer::singleShot(0, [&w] { w.exists.reject(); });
+        QCOMPARE(w.windows.filerEksisterer({"a.txt", "b.txt"}), -1);
+    }
+
+    void progressShowsAndCloses() {
+        TestEnvironment env;
+        Windows w;
+        ProgressVisning v;
+        v.info = "Der kopieres 3 filer fra 1 mappe: 2,00 KB";
+        v.procent = 40;
+        v.alleProcent = 40;
+        v.resterende = "2";
+        v.sletter = true;
+        w.windows.visProgress(v);
+        QVERIFY(w.progress.isVisible());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QCOMPARE(w.progress.findChild<QLabel*>("LabelInfo")->text(), v.info);
+        QCOMPARE(w.progress.findChild<QLabel*>("LabelProcent")->text(), "40%");
+        QCOMPARE(w.progress.findChild<QProgressBar*>("pBarAll")->value(), 40);
+        QCOMPARE(w.progress.findChild<QLabel*>("LabelSletInfo")->text(), "Sletter mapper/filer...");
+        w.windows.visProgress(v); // an update does not stack another cursor
+        w.windows.lukProgress();
+        QVERIFY(!w.progress.isVisible());
+        QVERIFY(!QApplication::overrideCursor());
+    }
+};
+
+RAVNSTI_TEST_MAIN(TestOperationWindows)
+#include "tst_operationwindows.moc"
