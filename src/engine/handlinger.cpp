@@ -642,7 +642,7 @@ void THandlinger::samlFiler(const QString& folder, const QString& ext, QStringLi
 
 int THandlinger::RenameExt(const QString& aMappe, const QString& oldExt, const QString& newExt) {
     if (afvistFordiOptaget())
-        return 0;
+        return -1;
     const QString ny = newExt.startsWith(QLatin1Char('.')) ? newExt : QLatin1Char('.') + newExt;
     const auto gyldig = [](const QString& ext) {
         return ext.size() >= 2 && ext.startsWith(QLatin1Char('.')) && gyldigtNavn(ext);
@@ -654,7 +654,7 @@ int THandlinger::RenameExt(const QString& aMappe, const QString& oldExt, const Q
                            "\\ / : * ? \" < > |")
                 .arg(gyldig(oldExt) ? newExt : oldExt),
             MessageKind::Information);
-        return 0;
+        return -1;
     }
     Optaget optaget(*this);
     QStringList found;

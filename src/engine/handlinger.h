@@ -46,7 +46,8 @@ public:
     QString RenameNode(QTreeWidgetItem* aNode, const QString& oldNodeName,
                        const QString& newNodeName, bool nyMappe);
     // Changes the extension of every file of one type in a folder and below it; the
-    // number of files renamed, -1 when every rename failed.
+    // number of files renamed; -1 when every rename failed or the types were refused, the
+    // user having been told why.
     int RenameExt(const QString& aMappe, const QString& oldExt, const QString& newExt);
     void selectFile(const QString& aFilename);
     // 1 select all, 2 none, 3 invert, in the file pane.

@@ -800,6 +800,15 @@ bool folderHoldsExactName(const QByteArray& folder, const QByteArray& name) {
 
 // -----------------------------------------------------------------------------------------
 
+// Names ignoring case, as the drives of the desktop the program comes from list them; the
+// order readdir gives on Linux follows no rule a user could see.
+void PosixFileSystem::sortByName(QList<FileInfo>& entries) {
+    std::sort(entries.begin(), entries.end(), [](const FileInfo& a, const FileInfo& b) {
+        const int c = a.name.compare(b.name, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : a.name < b.name;
+    });
+}
+
 FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries) const {
     return listing(folder, entries, true);
 }
@@ -837,6 +846,7 @@ FileResult PosixFileSystem::listing(const QString& folder, QList<FileInfo>& entr
                 entries.clear();
                 return FileResult::fromErrno(e, folder);
             }
+            sortByName(entries);
             return {};
         }
         const char* n = d->d_name;

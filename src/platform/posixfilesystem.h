@@ -41,6 +41,7 @@ public:
 private:
     // `full` false fills only what listNames() promises.
     FileResult listing(const QString& folder, QList<FileInfo>& entries, bool full) const;
+    static void sortByName(QList<FileInfo>& entries);
     // A file or link (folder false) or an empty folder (folder true).
     static FileResult removeEntry(const QString& path, bool folder);
 };

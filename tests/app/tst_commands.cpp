@@ -1,4 +1,5 @@
 #include "app/commandtable.h"
+#include "app/extform.h"
 #include "app/keyguard.h"
 #include "app/mainform.h"
 #include "app/mainmenus.h"
@@ -6,6 +7,7 @@
 #include "engine/handlinger.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
+#include "platform/platform.h"
 
 #include <QAction>
 #include <QFile>
@@ -13,6 +15,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 
@@ -224,6 +227,61 @@ private slots:
         QTest::keyClick(pane, Qt::Key_Delete);
         QVERIFY(!QFile::exists(env.host(QStringLiteral("D:\\Fil\\a.txt"))));
         QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev slettet 1 element."));
+    }
+
+    void fileTypeRenameAddsTheDotAndRefusesBadTypes() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("D:\\Tekst\\brev.txt"), "x");
+        Window w(env);
+        auto chooseFirstFile = [&] {
+            w.form->funk().makeStruktur2(QStringLiteral("D:\\Tekst"), true);
+            QTreeWidget* pane = w.form->filbox();
+            const QRect row = pane->visualItemRect(pane->topLevelItem(0));
+            QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, row.center());
+        };
+        auto answer = [&](const QString& type) {
+            TextForm* form = w.form->extForm();
+            QTimer::singleShot(0, form, [form, type] {
+                form->findChild<QLineEdit*>(QStringLiteral("newEdit"))->setText(type);
+                form->accept();
+            });
+        };
+        chooseFirstFile();
+        QVERIFY(w.enabled("aRenameExt"));
+        answer(QStringLiteral("bak"));
+        env.prompter().expectMessage(QStringLiteral("Der blev omdøbt 1 fil."));
+        w("aRenameExt")->trigger();
+        QVERIFY(QFile::exists(env.host(QStringLiteral("D:\\Tekst\\brev.bak"))));
+
+        // A refused type is said once; no count follows and nothing is renamed.
+        chooseFirstFile();
+        answer(QStringLiteral("b?k"));
+        env.prompter().expectMessage(
+            QStringLiteral("Filtypen \".b?k\" kan ikke bruges.\nEn filtype skal begynde med et "
+                           "punktum, må ikke være tom og må ikke indeholde tegnene "
+                           "\\ / : * ? \" < > |"));
+        w("aRenameExt")->trigger();
+        QVERIFY(QFile::exists(env.host(QStringLiteral("D:\\Tekst\\brev.bak"))));
+    }
+
+    void emptyingTheTrashTakesTheSelectedDrive() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\Arkiv\\c.txt"), "c");
+        env.writeFile(QStringLiteral("D:\\d.txt"), "d");
+        QVERIFY(Platform::recycleBin().moveToTrash(QStringLiteral("C:\\Arkiv\\c.txt")));
+        QVERIFY(Platform::recycleBin().moveToTrash(QStringLiteral("D:\\d.txt")));
+        Window w(env);
+        w.form->funk().makeStruktur2(QStringLiteral("C:\\Arkiv"), true);
+        w.form->funk().setDirmappe(QStringLiteral("D:"));
+        QVERIFY(w.enabled("aEmptyRB"));
+        env.prompter().answer(true);
+        w("aEmptyRB")->trigger();
+        QCOMPARE(env.prompter().shown().last(),
+                 QStringLiteral("Skal papirkurven for drev D: tømmes?"));
+        QVERIFY(!Platform::recycleBin().hasItems(QLatin1Char('D')));
+        QVERIFY(Platform::recycleBin().hasItems(QLatin1Char('C')));
+        w.form->funk().setDirmappe(QStringLiteral("C:\\Arkiv"));
+        QVERIFY(!w.enabled("aEmptyRB"));
     }
 
     void anActiveAreaOwnsItsKeys() {

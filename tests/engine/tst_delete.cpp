@@ -307,7 +307,7 @@ private slots:
                                                     "ikke være tom og må ikke indeholde tegnene "
                                                     "\\ / : * ? \" < > |")
                                          .arg(shown));
-        QCOMPARE(e.funk.RenameExt(kKilde, oldExt, newExt), 0);
+        QCOMPARE(e.funk.RenameExt(kKilde, oldExt, newExt), -1);
         QCOMPARE(snapshot(env.host(kKilde)), before);
     }
 

@@ -230,7 +230,7 @@ class TestFileSystem : public QObject {
 
 private slots:
     // --- Listing -------------------------------------------------------------------------
-    void list_platformOrderWithoutDots();
+    void list_byNameWithoutDots();
     void list_hiddenByDotAndByHiddenFile();
     void list_linkReportedAsLinkNotFollowed();
     void list_unmappableNamesFlagged();
@@ -294,7 +294,7 @@ private slots:
 
 // --- Listing ---------------------------------------------------------------------------
 
-void TestFileSystem::list_platformOrderWithoutDots() {
+void TestFileSystem::list_byNameWithoutDots() {
     TestEnvironment env;
     for (const char* name : {"zeta.txt", "Alpha.txt", "mid", ".skjult", "beta.TXT"})
         env.writeFile(QStringLiteral("C:\\Liste\\") + QLatin1String(name), "x");
@@ -303,18 +303,12 @@ void TestFileSystem::list_platformOrderWithoutDots() {
     QList<FileInfo> entries;
     QVERIFY(fs().list(QStringLiteral("C:\\Liste"), entries));
 
-    QStringList expected; // readdir's own order
-    DIR* dir = ::opendir(enc(env.host(QStringLiteral("C:\\Liste"))).constData());
-    QVERIFY(dir);
-    while (const dirent* d = ::readdir(dir))
-        if (std::strcmp(d->d_name, ".") != 0 && std::strcmp(d->d_name, "..") != 0)
-            expected << QFile::decodeName(d->d_name);
-    ::closedir(dir);
-
     QStringList names;
     for (const FileInfo& e : entries)
         names << e.name;
-    QCOMPARE(names, expected);
+    // By name ignoring case, whatever order the file system keeps.
+    QCOMPARE(names,
+             (QStringList{".skjult", "Alpha.txt", "beta.TXT", "mid", "Undermappe", "zeta.txt"}));
     QCOMPARE(names.size(), 6);
     QVERIFY(entryNamed(entries, QStringLiteral("Undermappe"))->isFolder());
     QVERIFY(entryNamed(entries, QStringLiteral("zeta.txt"))->isFile());
