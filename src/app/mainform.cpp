@@ -18,6 +18,8 @@
 #include "specialfoldercommands.h"
 #include "spmform.h"
 #include "statustekster.h"
+#include "strukturtree.h"
+#include "treedragdrop.h"
 
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
@@ -50,8 +52,8 @@
 
 namespace {
 
-QTreeWidget* makeTree(QWidget* parent, const QString& name) {
-    auto* tree = new QTreeWidget(parent);
+StrukturTree* makeTree(QWidget* parent, const QString& name) {
+    auto* tree = new StrukturTree(parent);
     tree->setObjectName(name);
     tree->setHeaderHidden(true);
     tree->setFont(QFont(QStringLiteral("Tahoma"), -1));
@@ -300,7 +302,8 @@ void Tmainform::buildLayout() {
     auto* left = new QVBoxLayout(m_panelDirbox);
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(0);
-    m_dirbox = makeTree(m_panelDirbox, QStringLiteral("dirbox"));
+    StrukturTree* dirbox = makeTree(m_panelDirbox, QStringLiteral("dirbox"));
+    m_dirbox = dirbox;
     m_dirbox->setIndentation(12);
     left->addWidget(m_toolbars->toolBar1());
     left->addWidget(m_dirbox, 1);
@@ -311,7 +314,8 @@ void Tmainform::buildLayout() {
     auto* right = new QVBoxLayout(m_panelRight);
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(0);
-    m_filbox = makeTree(m_panelRight, QStringLiteral("filbox"));
+    StrukturTree* filbox = makeTree(m_panelRight, QStringLiteral("filbox"));
+    m_filbox = filbox;
     m_filbox->setIndentation(5);
     m_filbox->setRootIsDecorated(false);
     m_filbox->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -322,6 +326,7 @@ void Tmainform::buildLayout() {
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setChildrenCollapsible(false);
     column->addWidget(m_splitter, 1);
+    m_dragDrop = new TreeDragDrop(*this, *dirbox, *filbox, *m_toolbars->stibox());
     m_keyGuard->addFileView(m_dirbox);
     m_keyGuard->addFileView(m_filbox);
 

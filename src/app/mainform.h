@@ -26,6 +26,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class THandlinger;
 class TAboutBox;
+class TreeDragDrop;
 class Tfilinfoform;
 class Tfindform;
 class Tfindformen;
@@ -90,6 +91,7 @@ public:
     MainMenus& menus() const { return *m_menus; }
     MainToolbars& toolbars() const { return *m_toolbars; }
     KeyGuard& keyGuard() const { return *m_keyGuard; }
+    TreeDragDrop& dragDrop() const { return *m_dragDrop; }
     // Open document windows; there are none until the document area exists.
     int documentCount() const { return 0; }
 
@@ -173,6 +175,7 @@ private:
     MainMenus* m_menus = nullptr;
     MainToolbars* m_toolbars = nullptr;
     KeyGuard* m_keyGuard = nullptr;
+    TreeDragDrop* m_dragDrop = nullptr;
     std::unique_ptr<MainCommands> m_mainCommands;
     std::unique_ptr<SpecialFolderCommands> m_specialFolders;
     QString m_lastMessage;

@@ -121,6 +121,13 @@ int THandlinger::CopyElementer() {
     return int(FCopyListe1.size() + FCopyListe2.size());
 }
 
+void THandlinger::setUdklip(const Udklip& udklip) {
+    FCopyListe1 = udklip.mapper;
+    FCopyListe2 = udklip.filer;
+    SourceMappe = udklip.sourceMappe;
+    SourceDirectory = udklip.sourceDirectory;
+}
+
 void THandlinger::InitRegister() {
     FCopyListe1.clear();
     FCopyListe2.clear();

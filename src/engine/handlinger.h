@@ -20,6 +20,15 @@ public:
     const QStringList& DeleteListe1() const { return FDeleteListe1; }
     const QStringList& DeleteListe2() const { return FDeleteListe2; }
 
+    // The clipboard as a whole, so that a drag can register its elements and give the user's
+    // copied elements back afterwards.
+    struct Udklip {
+        QStringList mapper, filer;
+        QString sourceMappe, sourceDirectory;
+    };
+    Udklip udklip() const { return {FCopyListe1, FCopyListe2, SourceMappe, SourceDirectory}; }
+    void setUdklip(const Udklip& udklip);
+
     // Fills the clipboard from the active tree's selection; the number of elements.
     int CopyElementer();
     void InitRegister();

@@ -2,6 +2,8 @@
 #include "app/mainform.h"
 #include "app/mainmenus.h"
 #include "app/maintoolbars.h"
+#include "app/strukturtree.h"
+#include "app/treedragdrop.h"
 #include "engine/handlinger.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
@@ -10,8 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTabBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 namespace {
 
@@ -109,6 +113,100 @@ private slots:
         for (const char* label : {"Favoritter", "OneDrive", "Kontakter"})
             QVERIFY2(!roots.contains(QString::fromUtf8(label)), label);
         QCOMPARE(form.opt.lastStrukturNo, 2);
+    }
+
+    void dragsMoveWithinADriveAndCopyAcross() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\A\\brev.txt"), "brev");
+        env.writeFile(QStringLiteral("C:\\A\\note.txt"), "note");
+        env.makeFolder(QStringLiteral("C:\\B"));
+        env.makeFolder(QStringLiteral("D:\\Kopi"));
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.opt.AskInsert = form.opt.AskMove = false;
+        form.show();
+        THandlinger& funk = form.funk();
+        auto dragFile = [&](const char* name, const QString& target, const char* targetNode) {
+            funk.makeStruktur2(QStringLiteral("C:\\A"), true);
+            const QList<QTreeWidgetItem*> found =
+                form.filbox()->findItems(QString::fromLatin1(name), Qt::MatchExactly);
+            QCOMPARE(found.size(), 1);
+            form.filbox()->setCurrentItem(found.first());
+            funk.setAktiveStruktur(2);
+            funk.infoStruktur2();
+            QVERIFY(form.dragDrop().startDrag(false));
+            funk.udfoldStruktur1(target, true);
+            const QList<QTreeWidgetItem*> nodes = form.dirbox()->findItems(
+                QString::fromLatin1(targetNode), Qt::MatchExactly | Qt::MatchRecursive);
+            QCOMPARE(nodes.size(), 1);
+            QTreeWidgetItem* node = nodes.first();
+            form.dragDrop().dropAt(TreeDragDrop::Target::Dirbox,
+                                   form.dirbox()->visualItemRect(node).center());
+            form.dragDrop().endDrag();
+        };
+        dragFile("brev.txt", QStringLiteral("D:\\Kopi"), "Kopi");
+        QCOMPARE(env.readFile(QStringLiteral("D:\\Kopi\\brev.txt")), QByteArray("brev"));
+        QVERIFY(QFile::exists(env.host(QStringLiteral("C:\\A\\brev.txt"))));
+        QCOMPARE(form.infoText(3), QStringLiteral("Der blev indsat 1 element."));
+
+        dragFile("note.txt", QStringLiteral("C:\\B"), "B");
+        QCOMPARE(env.readFile(QStringLiteral("C:\\B\\note.txt")), QByteArray("note"));
+        QVERIFY(!QFile::exists(env.host(QStringLiteral("C:\\A\\note.txt"))));
+        QCOMPARE(form.infoText(3), QStringLiteral("Der blev flyttet 1 element."));
+    }
+
+    void aCancelledDragKeepsWhatWasCopied() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\A\\kopieret.txt"), "k");
+        env.writeFile(QStringLiteral("C:\\A\\trukket.txt"), "t");
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.show();
+        THandlinger& funk = form.funk();
+        funk.makeStruktur2(QStringLiteral("C:\\A"), true);
+        auto select = [&](const char* name) {
+            form.filbox()->setCurrentItem(
+                form.filbox()->findItems(QString::fromLatin1(name), Qt::MatchExactly).first());
+            funk.setAktiveStruktur(2);
+            funk.infoStruktur2();
+        };
+        select("kopieret.txt");
+        form.mayCopy = true;
+        form.commands().evaluate();
+        form.commands()(QStringLiteral("aCopy"))->trigger();
+        select("trukket.txt");
+        QVERIFY(form.dragDrop().startDrag(false));
+        QCOMPARE(funk.CopyListe2(), QStringList{"C:\\A\\trukket.txt"});
+        form.dragDrop().endDrag();
+        QCOMPARE(funk.CopyListe2(), QStringList{"C:\\A\\kopieret.txt"});
+        QVERIFY(form.dragDrop().sourceDir().isEmpty());
+    }
+
+    void filesDroppedByAnotherProgramAreCopiedAfterTheDrop() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("D:\\Ude\\Min fødselsdag æøå.txt"), "fest");
+        env.makeFolder(QStringLiteral("C:\\Hjem"));
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.opt.AskInsert = false;
+        form.show();
+        form.funk().makeStruktur2(QStringLiteral("C:\\Hjem"), true);
+
+        QMimeData data;
+        data.setData(
+            QStringLiteral("text/uri-list"),
+            QUrl::fromLocalFile(env.host(QStringLiteral("D:\\Ude\\Min fødselsdag æøå.txt")))
+                    .toEncoded() +
+                "\r\n");
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        auto* pane = static_cast<StrukturTree*>(form.filbox());
+        QVERIFY(pane->accepts(&drop));
+        pane->dropped(&drop);
+        // Nothing is pasted while the other program waits for the drop to return.
+        QVERIFY(!QFile::exists(env.host(QStringLiteral("C:\\Hjem\\Min fødselsdag æøå.txt"))));
+        QTRY_COMPARE(env.readFile(QStringLiteral("C:\\Hjem\\Min fødselsdag æøå.txt")),
+                     QByteArray("fest"));
+        QVERIFY(QFile::exists(env.host(QStringLiteral("D:\\Ude\\Min fødselsdag æøå.txt"))));
     }
 
     void privateBlockToggles() {

@@ -1,0 +1,54 @@
+#include "strukturtree.h"
+
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+
+StrukturTree::StrukturTree(QWidget* parent) : QTreeWidget(parent) {
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
+}
+
+QString StrukturTree::mimeType() {
+    return QStringLiteral("application/x-ravnsti-elementer");
+}
+
+void StrukturTree::startDrag(Qt::DropActions) {
+    if (!startingDrag || !startingDrag())
+        return;
+    auto* drag = new QDrag(this);
+    auto* data = new QMimeData;
+    data->setData(mimeType(), QByteArray());
+    drag->setMimeData(data);
+    const QList<QTreeWidgetItem*> chosen = selectedItems();
+    if (chosen.size() == 1)
+        drag->setPixmap(chosen.first()->icon(0).pixmap(16, 16));
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    if (dragEnded)
+        dragEnded();
+}
+
+void StrukturTree::dragEnterEvent(QDragEnterEvent* event) {
+    if (accepts && accepts(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void StrukturTree::dragMoveEvent(QDragMoveEvent* event) {
+    if (accepts && accepts(event))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void StrukturTree::dropEvent(QDropEvent* event) {
+    if (!accepts || !accepts(event) || !dropped) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    dropped(event);
+}
