@@ -477,9 +477,9 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event) {
         const int key = keyEvent->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
             (keyEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            // While a name is edited the key goes to the editor, not to the tree.
+            // A key the name editor left over reaches the tree too; it is the editor's.
             auto* tree = static_cast<QTreeWidget*>(watched);
-            if (tree->currentItem()) {
+            if (QApplication::focusWidget() == tree && tree->currentItem()) {
                 if (tree == m_dirbox) {
                     dirboxClick(tree->currentItem());
                     dirboxDblClick(tree->currentItem());

@@ -229,6 +229,41 @@ private slots:
         QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev slettet 1 element."));
     }
 
+    void renameInPlaceShowsWhatTheEngineDid() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("D:\\Navne\\gammel.txt"), "g");
+        env.writeFile(QStringLiteral("D:\\Navne\\optaget.txt"), "o");
+        Window w(env);
+        QApplication::setActiveWindow(w.form.get());
+        QTreeWidget* pane = w.form->filbox();
+        // The node's text after the edit, or "(ingen redigering)" when none started.
+        auto renameTo = [&](const char* from, const QString& typed) -> QString {
+            w.form->funk().makeStruktur2(QStringLiteral("D:\\Navne"), true);
+            QTreeWidgetItem* node =
+                pane->findItems(QString::fromLatin1(from), Qt::MatchExactly).first();
+            QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
+                              pane->visualItemRect(node).center());
+            if (!w.enabled("aRename"))
+                return QStringLiteral("(ingen redigering)");
+            QTest::keyClick(pane, Qt::Key_F2);
+            auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            if (!editor)
+                return QStringLiteral("(ingen redigering)");
+            editor->setText(typed);
+            QTest::keyClick(editor, Qt::Key_Return);
+            // The view ends the edit from its event queue.
+            QCoreApplication::processEvents();
+            return node->text(0);
+        };
+        // No extension typed: the old one is kept.
+        QCOMPARE(renameTo("gammel.txt", QStringLiteral("ny")), QStringLiteral("ny.txt"));
+        QCOMPARE(env.readFile(QStringLiteral("D:\\Navne\\ny.txt")), QByteArray("g"));
+        // A taken name gets the next free one; nothing is replaced.
+        QCOMPARE(renameTo("ny.txt", QStringLiteral("optaget.txt")),
+                 QStringLiteral("optaget (1).txt"));
+        QCOMPARE(env.readFile(QStringLiteral("D:\\Navne\\optaget.txt")), QByteArray("o"));
+    }
+
     void fileTypeRenameAddsTheDotAndRefusesBadTypes() {
         TestEnvironment env;
         env.writeFile(QStringLiteral("D:\\Tekst\\brev.txt"), "x");
