@@ -175,6 +175,17 @@ int statAt(int dirfd, const char* name, bool follow, Meta& m) {
 int lstatPath(const QByteArray& path, Meta& m) {
     return statAt(AT_FDCWD, path.constData(), false, m);
 }
+
+// The host path of an existing entry and what lstat says of it, or why there is none.
+FileResult examine(const QString& path, QByteArray& host, Meta& m) {
+    const auto bytes = hostBytes(path);
+    if (!bytes)
+        return unmappable(path);
+    host = *bytes;
+    if (const int e = lstatPath(host, m))
+        return FileResult::fromErrno(e, path);
+    return {};
+}
 int statPath(const QByteArray& path, Meta& m) {
     return statAt(AT_FDCWD, path.constData(), true, m);
 }
@@ -1108,16 +1119,14 @@ FileResult PosixFileSystem::removeFolder(const QString& path) {
 }
 
 FileResult PosixFileSystem::removeEntry(const QString& path, bool folder) {
-    const auto host = hostBytes(path);
-    if (!host)
-        return unmappable(path);
+    QByteArray host;
     Meta m;
-    if (const int e = lstatPath(*host, m))
-        return FileResult::fromErrno(e, path);
+    if (FileResult found = examine(path, host, m); !found)
+        return found;
     if (S_ISDIR(m.mode) != folder)
         return failed(FileError::NotSupported, path + (folder ? QStringLiteral(": not a folder")
                                                               : QStringLiteral(": a folder")));
-    const int e = folder ? (::rmdir(host->constData()) == 0 ? 0 : errno) : removeHostFile(*host);
+    const int e = folder ? (::rmdir(host.constData()) == 0 ? 0 : errno) : removeHostFile(host);
     return e == 0 ? FileResult() : FileResult::fromErrno(e, path);
 }
 
@@ -1178,12 +1187,10 @@ FileResult PosixFileSystem::removeHostTree(const QString& hostPath) {
 }
 
 FileResult PosixFileSystem::setReadOnly(const QString& path, bool readOnly) {
-    const auto host = hostBytes(path);
-    if (!host)
-        return unmappable(path);
+    QByteArray host;
     Meta m;
-    if (const int e = lstatPath(*host, m))
-        return FileResult::fromErrno(e, path);
+    if (FileResult found = examine(path, host, m); !found)
+        return found;
     if (S_ISLNK(m.mode))
         return failed(FileError::NotSupported, path + QStringLiteral(": a link has no modes"));
     const mode_t bits = m.mode & 07777;
@@ -1194,21 +1201,19 @@ FileResult PosixFileSystem::setReadOnly(const QString& path, bool readOnly) {
         wanted = bits | S_IWUSR | (0222 & ~currentUmask());
     if (wanted == bits)
         return {};
-    if (::chmod(host->constData(), wanted) != 0)
+    if (::chmod(host.constData(), wanted) != 0)
         return FileResult::fromErrno(errno, path);
     return {};
 }
 
 FileResult PosixFileSystem::setHidden(const QString& path, bool hidden) {
-    const auto host = hostBytes(path);
-    if (!host)
-        return unmappable(path);
     if (LogicalPath::isDriveRoot(path))
         return failed(FileError::NotSupported, path + QStringLiteral(": a drive"));
+    QByteArray host;
     Meta m;
-    if (const int e = lstatPath(*host, m))
-        return FileResult::fromErrno(e, path);
-    const auto [folder, name] = splitHost(*host);
+    if (FileResult found = examine(path, host, m); !found)
+        return found;
+    const auto [folder, name] = splitHost(host);
     if (name.startsWith('.')) {
         if (hidden)
             return {};
