@@ -163,15 +163,18 @@ std::optional<QString> DriveTable::toHost(const QString& logical) const {
                                              : d->hostRoot + QLatin1Char('/') + tail;
 }
 
+bool DriveTable::isInside(const QString& hostRoot, const QString& hostPath) {
+    return hostRoot == QLatin1String("/") || hostPath == hostRoot ||
+           hostPath.startsWith(hostRoot + QLatin1Char('/'));
+}
+
 std::optional<QString> DriveTable::toLogical(const QString& host) const {
     if (!QDir::isAbsolutePath(host))
         return std::nullopt;
     const QString clean = QDir::cleanPath(host);
     const Drive* best = nullptr;
     for (const Drive& d : m_drives) {
-        const bool inside = d.hostRoot == QLatin1String("/") || clean == d.hostRoot ||
-                            clean.startsWith(d.hostRoot + QLatin1Char('/'));
-        if (inside && (!best || d.hostRoot.size() > best->hostRoot.size()))
+        if (isInside(d.hostRoot, clean) && (!best || d.hostRoot.size() > best->hostRoot.size()))
             best = &d;
     }
     if (!best)

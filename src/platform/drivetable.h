@@ -27,6 +27,8 @@ public:
     std::optional<QString> toLogical(const QString& host) const;
     // Whether a host file name can appear in a logical path.
     static bool isMappableName(const QString& hostName);
+    // The clean absolute host path lies in the folder `hostRoot` or is that folder itself.
+    static bool isInside(const QString& hostRoot, const QString& hostPath);
 
 private:
     void add(const Drive& d);

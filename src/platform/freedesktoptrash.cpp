@@ -1,4 +1,5 @@
 #include "freedesktoptrash.h"
+#include "drivetable.h"
 #include "logicalpath.h"
 #include "platform.h"
 #include "posixfilesystem.h"
@@ -250,9 +251,7 @@ QChar owningDrive(const DriveRoots& roots, const QString& hostPath) {
     QChar owner;
     qsizetype longest = -1;
     for (const auto& [root, letter] : roots) {
-        const bool inside = root == QLatin1String("/") || hostPath == root ||
-                            hostPath.startsWith(root + QLatin1Char('/'));
-        if (inside && root.size() > longest) {
+        if (DriveTable::isInside(root, hostPath) && root.size() > longest) {
             longest = root.size();
             owner = letter;
         }
