@@ -84,9 +84,8 @@ QAction* MainToolbars::helpButton(const char* name, const char* hint, const char
     return action;
 }
 
-QAction* MainToolbars::dropDown(QToolBar* bar, const char* name, const char* caption,
-                                const char* hint, const char* menu, const char* iconName,
-                                bool withText) {
+void MainToolbars::dropDown(QToolBar* bar, const char* name, const char* caption, const char* hint,
+                            const char* menu, const char* iconName, bool withText) {
     auto* button = new QToolButton(bar);
     QAction* action = makeButton(name, caption, hint, iconName);
     action->setMenu(m_menus.menu(QString::fromLatin1(menu)));
@@ -94,7 +93,6 @@ QAction* MainToolbars::dropDown(QToolBar* bar, const char* name, const char* cap
     button->setPopupMode(QToolButton::InstantPopup);
     button->setToolButtonStyle(withText ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
     bar->addWidget(button);
-    return action;
 }
 
 void MainToolbars::buildMainBar() {

@@ -40,8 +40,8 @@ public:
 private:
     QAction* makeButton(const char* name, const char* caption, const char* hint, const char* icon);
     QAction* helpButton(const char* name, const char* hint, const char* topic);
-    QAction* dropDown(QToolBar* bar, const char* name, const char* caption, const char* hint,
-                      const char* menu, const char* icon, bool showText);
+    void dropDown(QToolBar* bar, const char* name, const char* caption, const char* hint,
+                  const char* menu, const char* icon, bool showText);
     void buildMainBar();
     void buildPanelTop();
     void buildFolderBars();
