@@ -48,6 +48,12 @@ bool MainCommands::noFile() const {
     return w.funk().Filnavn().isEmpty();
 }
 
+// The rules run at every idle moment: asking the selection model costs nothing, while
+// selectedItems() would build a list of the whole selection each time.
+bool MainCommands::hasSelection(const QTreeWidget* tree) {
+    return tree->selectionModel()->hasSelection();
+}
+
 bool MainCommands::hasUnselected(const QTreeWidget* tree) {
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
         if (!tree->topLevelItem(i)->isSelected())
@@ -66,7 +72,7 @@ void MainCommands::fileRules() {
     c.setRule(QStringLiteral("aMarkerAlt"),
               [this] { return hasUnselected(w.filbox()) && fileContext(); });
     c.setRule(QStringLiteral("aMarkerIngen"),
-              [this] { return !w.filbox()->selectedItems().isEmpty() && fileContext(); });
+              [this] { return hasSelection(w.filbox()) && fileContext(); });
     c.setRule(QStringLiteral("aMarkerInvers"),
               [this] { return w.filbox()->topLevelItemCount() > 0 && fileContext(); });
     c.setRule(QStringLiteral("aEmptyRB"),
@@ -154,13 +160,11 @@ void MainCommands::informationCommands() {
         const THandlinger& funk = w.funk();
         if (funk.AktiveStruktur() == 1)
             return funk.Dirmappe().size() > 2;
-        return funk.AktiveStruktur() == 2 && noFile() && !w.filbox()->selectedItems().isEmpty() &&
-               fileContext();
+        return funk.AktiveStruktur() == 2 && noFile() && hasSelection(w.filbox()) && fileContext();
     });
     c.setRule(QStringLiteral("aFilinfo"), [this] { return !noFile() && fileContext(); });
-    c.setRule(QStringLiteral("aEleEgenskaber"), [this] {
-        return !w.dirbox()->selectedItems().isEmpty() || !w.filbox()->selectedItems().isEmpty();
-    });
+    c.setRule(QStringLiteral("aEleEgenskaber"),
+              [this] { return hasSelection(w.dirbox()) || hasSelection(w.filbox()); });
     c.setEffect(QStringLiteral("aDrevinfo"),
                 [this] { w.funk().showDriveInfo(w.funk().Dirmappe()); });
     c.setEffect(QStringLiteral("aMappeInfo"), [this] { w.funk().showMappeInfo(); });
@@ -295,7 +299,8 @@ void MainCommands::renameExt() {
     const QString file = w.funk().Filnavn();
     TextForm* form = w.extForm();
     form->clear();
-    form->setFolder(LogicalPath::parent(file));
+    const QString folder = LogicalPath::parent(file);
+    form->setFolder(folder);
     const QString oldType = LogicalPath::extension(file);
     form->setOldType(oldType);
     if (form->exec() != QDialog::Accepted)
@@ -304,7 +309,7 @@ void MainCommands::renameExt() {
     if (!newType.startsWith(QLatin1Char('.')))
         newType.prepend(QLatin1Char('.'));
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int count = w.funk().RenameExt(LogicalPath::parent(file), oldType, newType);
+    const int count = w.funk().RenameExt(folder, oldType, newType);
     QApplication::restoreOverrideCursor();
     if (count < 0)
         return;

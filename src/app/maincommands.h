@@ -29,6 +29,7 @@ private:
     void renameExt();
 
     bool noFile() const;
+    static bool hasSelection(const QTreeWidget* tree);
     static bool hasUnselected(const QTreeWidget* tree);
 
     Tmainform& w;

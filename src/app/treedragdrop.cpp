@@ -62,11 +62,15 @@ void TreeDragDrop::endDrag() {
     m_destDir.clear();
 }
 
-bool TreeDragDrop::accepts(const QDropEvent* event) const {
+bool TreeDragDrop::isOurDrag(const QDropEvent* event) const {
     const QObject* source = event->source();
-    if (source == &m_dirbox || source == &m_filbox)
-        return !m_sourceDir.isEmpty();
-    return !source && event->mimeData()->hasUrls();
+    return (source == &m_dirbox || source == &m_filbox) && !m_sourceDir.isEmpty();
+}
+
+bool TreeDragDrop::accepts(const QDropEvent* event) const {
+    if (event->source())
+        return isOurDrag(event);
+    return event->mimeData()->hasUrls();
 }
 
 void TreeDragDrop::dropped(Target target, const QDropEvent* event) {
@@ -91,8 +95,7 @@ bool TreeDragDrop::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDropEvent*>(event);
-        const QObject* source = drag->source();
-        if ((source == &m_dirbox || source == &m_filbox) && !m_sourceDir.isEmpty())
+        if (isOurDrag(drag))
             drag->acceptProposedAction();
         else
             drag->ignore();
@@ -100,7 +103,7 @@ bool TreeDragDrop::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (drop->source() && !m_sourceDir.isEmpty()) {
+        if (isOurDrag(drop)) {
             drop->acceptProposedAction();
             dropAt(Target::Stibox, drop->position().toPoint());
         }

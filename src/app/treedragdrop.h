@@ -47,6 +47,8 @@ private:
         QPoint position;
     };
 
+    // A drag that started in one of the two trees and may be dropped.
+    bool isOurDrag(const QDropEvent* event) const;
     bool accepts(const QDropEvent* event) const;
     void dropped(Target target, const QDropEvent* event);
     void paste(const Drop& drop);
