@@ -3,9 +3,9 @@
 // the same items. Usage: bench_listing [folder-for-test-data]
 #include "benchtools.h"
 
-#include "app/imagelists.h"
 #include "engine/handlinger.h"
 #include "platform/platform.h"
+#include "shared/imagelists.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,11 @@
 #include "findform.h"
-#include "dialogknapper.h"
+#include "shared/datafolders.h"
+#include "shared/dialogknapper.h"
+#include "shared/mainhost.h"
+#include "shared/typeliste.h"
 #include "tekstfundmodel.h"
 
-#include "engine/searchhandlinger.h"
+#include "engine/handlinger.h"
 #include "engine/strukturitem.h"
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
@@ -85,9 +88,10 @@ QString filterExtension(const QString& entry) {
 
 } // namespace
 
-Tfindform::Tfindform(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+Tfindform::Tfindform(MainHost& host, QTreeWidget* filbox)
+    : QDialog(host.hovedvindue(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowCloseButtonHint),
+      m_host(host), m_filbox(filbox) {
     setObjectName(QStringLiteral("findform"));
     setWindowTitle(QStringLiteral("Søg i dokumenter"));
     resize(760, 520);
@@ -213,10 +217,8 @@ Tfindform::Tfindform(QWidget* parent)
         visAntal(0, false);
     });
     connect(setDirKnap, &QPushButton::clicked, this, &Tfindform::setDirKnapClick);
-    connect(infoKnap, &QPushButton::clicked, this, [this] {
-        if (helpInfo)
-            helpInfo(QStringLiteral("Søg i dokumenter"));
-    });
+    connect(infoKnap, &QPushButton::clicked, this,
+            [this] { m_host.HelpInfo(QStringLiteral("Søg i dokumenter"), false); });
     connect(luk, &QPushButton::clicked, this, &QDialog::close);
     opdaterKommandoer();
 }
@@ -333,19 +335,17 @@ void Tfindform::FindSD() {
 
 void Tfindform::AvisValgteExecute() {
     const int row = valgtRaekke();
-    if (row < 0 || !visFund)
+    if (row < 0)
         return;
-    if (!visFund(m_model->fund(row), int(m_soegetekst.size()), true)) {
+    if (!m_host.visTekstFund(m_model->fund(row), int(m_soegetekst.size()), true)) {
         m_model->fjern(row);
         visAntal(0, false);
     }
 }
 
 void Tfindform::AopenAllExecute() {
-    if (!visFund)
-        return;
     for (int row = 0; row < m_model->rowCount(); ++row) {
-        if (!visFund(m_model->fund(row), int(m_soegetekst.size()), false)) {
+        if (!m_host.visTekstFund(m_model->fund(row), int(m_soegetekst.size()), false)) {
             m_model->fjern(row);
             visAntal(0, false);
             return;
@@ -354,13 +354,12 @@ void Tfindform::AopenAllExecute() {
 }
 
 void Tfindform::setDirKnapClick() {
-    if (!vaelgMappe || !m_funk)
-        return;
-    const std::optional<QString> chosen = vaelgMappe(m_funk->Grundmappe());
+    const std::optional<QString> chosen =
+        m_host.vaelgMappe(QStringLiteral("Vælg søgebibliotek"), m_host.funk().Grundmappe());
     if (!chosen)
         return;
     setMappe(LogicalPath::normalized(*chosen) + QLatin1Char('\\'));
-    m_funk->makeStruktur2(*chosen, true);
+    m_host.funk().makeStruktur2(*chosen, true);
 }
 
 void Tfindform::showEvent(QShowEvent* event) {
@@ -368,9 +367,7 @@ void Tfindform::showEvent(QShowEvent* event) {
         m_opstart = false;
         QStringList lines;
         bool top = false, left = false;
-        if (!m_optDir.isEmpty() &&
-            TextFile::read(m_optDir + QStringLiteral("findoptions.txt"), lines) &&
-            lines.size() >= 2) {
+        if (TextFile::read(optionFil(), lines) && lines.size() >= 2) {
             const int y = lines.at(0).toInt(&top);
             const int x = lines.at(1).toInt(&left);
             if (top && left)
@@ -378,17 +375,19 @@ void Tfindform::showEvent(QShowEvent* event) {
         }
         if (!top || !left)
             move(100, 100);
-        if (m_funk)
-            setMappe(LogicalPath::normalized(m_funk->Grundmappe()) + QLatin1Char('\\'));
-        if (fyldFilterBoks)
-            fyldFilterBoks();
+        setMappe(LogicalPath::normalized(m_host.funk().Grundmappe()) + QLatin1Char('\\'));
+        setFilterEntries(m_host.typeliste().filterEntries());
     }
     QDialog::showEvent(event);
 }
 
+QString Tfindform::optionFil() const {
+    return m_host.mapper().optDir + QStringLiteral("findoptions.txt");
+}
+
 void Tfindform::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous() && !m_optDir.isEmpty())
-        TextFile::write(m_optDir + QStringLiteral("findoptions.txt"),
-                        {QString::number(y()), QString::number(x())});
+    // A place that cannot be saved is found again at the default place next time.
+    if (!event->spontaneous())
+        (void)TextFile::write(optionFil(), {QString::number(y()), QString::number(x())});
     QDialog::hideEvent(event);
 }

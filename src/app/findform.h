@@ -3,8 +3,6 @@
 #include "engine/tekstsoegning.h"
 
 #include <QDialog>
-#include <functional>
-#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -13,7 +11,7 @@ class QLabel;
 class QLineEdit;
 class QTableView;
 class QTreeWidget;
-class TSearchHandlinger;
+class MainHost;
 class TekstFundModel;
 
 // The text search window: finds a text in the files of a folder (or in the files selected
@@ -23,13 +21,8 @@ class Tfindform : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Tfindform(QWidget* parent = nullptr);
-
-    void setEngine(TSearchHandlinger* funk) { m_funk = funk; }
-    // The main window's file pane, whose selection "Kun valgte filer" searches.
-    void setFilbox(QTreeWidget* filbox) { m_filbox = filbox; }
-    // The settings folder (logical, with its trailing backslash).
-    void setOptDir(const QString& optDir) { m_optDir = optDir; }
+    // `filbox` is the main window's file pane, whose selection "Kun valgte filer" searches.
+    Tfindform(MainHost& host, QTreeWidget* filbox);
 
     // The search folder with a trailing backslash; the main window keeps it at the folder
     // the file pane shows.
@@ -41,16 +34,6 @@ public:
     // "Find i mappe": searches the search folder's files of the chosen type, or the files
     // selected in the file pane.
     void FindSD();
-
-    // Lets the main window fill the filter box at the first showing.
-    std::function<void()> fyldFilterBoks;
-    // The folder dialog "Vælg søgebibliotek", opened at a folder; nullopt when cancelled.
-    std::function<std::optional<QString>(const QString& start)> vaelgMappe;
-    // Opens the hit's document (or brings its window to the front) and selects `laengde`
-    // characters at the hit, focusing the text with `fokus`; false when the document is
-    // neither a file nor an open document any more.
-    std::function<bool(const TekstFund& fund, int laengde, bool fokus)> visFund;
-    std::function<void(const QString& topic)> helpInfo;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,9 +49,10 @@ private:
     void AopenAllExecute();
     void setDirKnapClick();
 
-    TSearchHandlinger* m_funk = nullptr;
-    QTreeWidget* m_filbox = nullptr;
-    QString m_optDir;
+    QString optionFil() const;
+
+    MainHost& m_host;
+    QTreeWidget* m_filbox;
     QString m_mappe;
     QString m_soegetekst; // the text of the hits listed
     bool m_opstart = true;

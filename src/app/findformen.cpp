@@ -1,8 +1,9 @@
 #include "findformen.h"
-#include "dialogknapper.h"
+#include "shared/dialogknapper.h"
 
-#include "engine/searchhandlinger.h"
+#include "engine/handlinger.h"
 #include "platform/logicalpath.h"
+#include "shared/mainhost.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -38,7 +39,7 @@ QString ulaesteMapper(int antal) {
 
 } // namespace
 
-Tfindformen::Tfindformen(QWidget* parent) : CentredDialog(parent) {
+Tfindformen::Tfindformen(MainHost& host) : CentredDialog(host.hovedvindue()), m_host(host) {
     setObjectName(QStringLiteral("findformen"));
     setWindowTitle(QStringLiteral("Find eller fremvis filtyepe"));
 
@@ -127,10 +128,12 @@ Tfindformen::Tfindformen(QWidget* parent) : CentredDialog(parent) {
     m_editFremvis->lineEdit()->installEventFilter(this);
     connect(sbFremvis, &QPushButton::clicked, this, [this] { fremvis(false); });
     connect(sbFremvisKun, &QPushButton::clicked, this, [this] { fremvis(true); });
-    connect(sbHelpSearch, &QPushButton::clicked, this, [this] { help(QStringLiteral("Søg")); });
-    connect(infoKnap, &QPushButton::clicked, this, [this] { help(QStringLiteral("Søg")); });
+    connect(sbHelpSearch, &QPushButton::clicked, this,
+            [this] { m_host.HelpInfo(QStringLiteral("Søg"), false); });
+    connect(infoKnap, &QPushButton::clicked, this,
+            [this] { m_host.HelpInfo(QStringLiteral("Søg"), false); });
     connect(sbHelpFremvis, &QPushButton::clicked, this,
-            [this] { help(QStringLiteral("Fremvis filtype")); });
+            [this] { m_host.HelpInfo(QStringLiteral("Fremvis filtype"), false); });
     connect(luk, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -190,41 +193,35 @@ void Tfindformen::setSearchOpt(int option) {
 
 void Tfindformen::Search() {
     const QString text = m_editSearch->currentText();
-    if (!m_funk || text.isEmpty())
+    if (text.isEmpty())
         return;
+    THandlinger& funk = m_host.funk();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    m_funk->setFindCount(0);
-    const QString folder = m_funk->Bibmappe();
+    funk.setFindCount(0);
+    const QString folder = funk.Bibmappe();
     if (text.startsWith(QLatin1Char('.'))) {
         setSearchOpt(TSearchHandlinger::KunFiler);
-        m_funk->getDirFileExtList(folder, text);
+        funk.getDirFileExtList(folder, text);
     } else if (!LogicalPath::extension(text).isEmpty()) {
         setSearchOpt(TSearchHandlinger::KunFiler);
-        m_funk->getDirFileList(folder, text, TSearchHandlinger::KunFiler, true,
-                               m_checkPos->isChecked());
+        funk.getDirFileList(folder, text, TSearchHandlinger::KunFiler, true,
+                            m_checkPos->isChecked());
     } else {
-        m_funk->getDirFileList(folder, text, searchOpt(), false, m_checkPos->isChecked());
+        funk.getDirFileList(folder, text, searchOpt(), false, m_checkPos->isChecked());
     }
     if (m_editSearch->findText(text, Qt::MatchFixedString) < 0)
         m_editSearch->addItem(text);
     m_editSearch->setCurrentText(text);
     m_antalFundne->setText(
-        QStringLiteral("Der blev fundet %1 antal elementer.").arg(m_funk->FindCount()) +
-        ulaesteMapper(m_funk->UlaesteMapper()));
+        QStringLiteral("Der blev fundet %1 antal elementer.").arg(funk.FindCount()) +
+        ulaesteMapper(funk.UlaesteMapper()));
 }
 
 void Tfindformen::fremvis(bool kun) {
-    if (!m_funk)
-        return;
+    THandlinger& funk = m_host.funk();
     const QString type = m_editFremvis->currentText();
-    const int count = kun ? m_funk->makeStrukturFil(type) : m_funk->fremvisFiltype(type);
-    if (statusInfo)
-        statusInfo(QStringLiteral("Der blev fundte %1 filer af typen ").arg(count) + type);
+    const int count = kun ? funk.makeStrukturFil(type) : funk.fremvisFiltype(type);
+    m_host.Info(QStringLiteral("Der blev fundte %1 filer af typen ").arg(count) + type);
     m_fremvisInfo->setText(QStringLiteral("Fundet: %1").arg(count));
-}
-
-void Tfindformen::help(const QString& topic) {
-    if (helpInfo)
-        helpInfo(topic);
 }

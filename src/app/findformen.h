@@ -1,8 +1,6 @@
 #pragma once
 
-#include "centreddialog.h"
-
-#include <functional>
+#include "shared/centreddialog.h"
 
 class QAction;
 class QCheckBox;
@@ -10,7 +8,7 @@ class QComboBox;
 class QLabel;
 class QRadioButton;
 class QToolButton;
-class TSearchHandlinger;
+class MainHost;
 
 // The find window: finds files and folders by name under the folder in focus and lists
 // them in the file pane; its panel "Fremvis filtype" marks or filters the file pane by one
@@ -19,9 +17,8 @@ class Tfindformen : public CentredDialog {
     Q_OBJECT
 
 public:
-    explicit Tfindformen(QWidget* parent = nullptr);
+    explicit Tfindformen(MainHost& host);
 
-    void setEngine(TSearchHandlinger* funk) { m_funk = funk; }
     // The main window's search command and its command emptying the list of earlier search
     // texts, shown by the window's two buttons.
     void setSearchAction(QAction* aSearch);
@@ -37,10 +34,6 @@ public:
     // The folder in focus, as the main window shows it after every change.
     void setSoegemappe(const QString& folder);
 
-    // The main window's status message and help.
-    std::function<void(const QString& text)> statusInfo;
-    std::function<void(const QString& topic)> helpInfo;
-
 protected:
     // Enter in the search box runs the search command, in the type box the highlighting.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,9 +42,8 @@ private:
     int searchOpt() const;
     void setSearchOpt(int option);
     void fremvis(bool kun);
-    void help(const QString& topic);
 
-    TSearchHandlinger* m_funk = nullptr;
+    MainHost& m_host;
     QAction* m_aSearch = nullptr;
     QRadioButton* m_options[3] = {};
     QLabel* m_labelSearch = nullptr;

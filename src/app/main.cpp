@@ -1,5 +1,5 @@
-#include "formprompter.h"
 #include "mainform.h"
+#include "shared/formprompter.h"
 
 #include "platform/platform.h"
 

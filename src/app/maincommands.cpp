@@ -1,12 +1,12 @@
 #include "maincommands.h"
-#include "aboutbox.h"
 #include "commandtable.h"
-#include "extform.h"
 #include "findform.h"
 #include "findformen.h"
 #include "mainform.h"
 #include "mainmenus.h"
 #include "maintoolbars.h"
+#include "shared/aboutbox.h"
+#include "shared/extform.h"
 
 #include "engine/handlinger.h"
 #include "platform/logicalpath.h"
@@ -87,7 +87,7 @@ void MainCommands::fileRules() {
     c.setEffect(QStringLiteral("aKlip"), [this] { copy(true); });
     c.setEffect(QStringLiteral("aPaste"), [this] {
         const int count = w.funk().PasteElementer(w.klipAfterCopy, 0);
-        w.HandlingsInfo(w.klipAfterCopy ? 3 : 2, count);
+        w.HandlingsInfo(w.klipAfterCopy ? StatusTekster::Flyttet : StatusTekster::Indsat, count);
     });
     c.setEffect(QStringLiteral("aDelete"), [this] { remove(true); });
     c.setEffect(QStringLiteral("aDeletePermanent"), [this] { remove(false); });
@@ -111,13 +111,14 @@ void MainCommands::fileRules() {
 
 void MainCommands::copy(bool cut) {
     w.klipAfterCopy = cut;
-    w.HandlingsInfo(cut ? 1 : 0, w.funk().CopyElementer());
+    w.HandlingsInfo(cut ? StatusTekster::Klippet : StatusTekster::Kopieret,
+                    w.funk().CopyElementer());
 }
 
 void MainCommands::remove(bool toRecycleBin) {
     const int count = w.funk().DeleteElementer(toRecycleBin);
     w.refreshMay();
-    w.HandlingsInfo(4, count);
+    w.HandlingsInfo(StatusTekster::Slettet, count);
 }
 
 void MainCommands::runningCommands() {
@@ -128,7 +129,7 @@ void MainCommands::runningCommands() {
         c.setRule(QString::fromLatin1(name), [this] { return !noFile(); });
     for (const char* name : {"aHTMLfilmliste", "aHTMLmusikliste", "aHTMLbilledliste"})
         c.setRule(QString::fromLatin1(name), [this] { return !noFile() && fileAreaShown(); });
-    c.setRule(QStringLiteral("aOpen"), [this] { return !w.opt.exeProgram.isEmpty(); });
+    c.setRule(QStringLiteral("aOpen"), [this] { return !w.opt().exeProgram.isEmpty(); });
     c.setRule(QStringLiteral("aOpenAktuelleMappe"),
               [this] { return !w.funk().Grundmappe().isEmpty(); });
     c.setRule(QStringLiteral("AInsertInSenesteMapper"),
@@ -144,13 +145,14 @@ void MainCommands::runningCommands() {
             w.launcher().OpenFil(w.funk().Filnavn(), true);
     });
     c.setEffect(QStringLiteral("aOpen"), [this] {
-        w.launcher().OpenFilMedProgram(w.opt.exeProgram, w.funk().makeParamString());
+        w.launcher().OpenFilMedProgram(w.opt().exeProgram, w.funk().makeParamString());
     });
     c.setEffect(QStringLiteral("aOpenAktuelleMappe"),
                 [this] { w.launcher().OpenAktuelleMappe(w.funk().Grundmappe()); });
     c.setEffect(QStringLiteral("aVisValgteBillede"),
                 [this] { w.funk().LoadPicture(w.funk().Filnavn()); });
-    c.setEffect(QStringLiteral("aVisBillede"), [this] { w.opt.visBillede = !w.opt.visBillede; });
+    c.setEffect(QStringLiteral("aVisBillede"),
+                [this] { w.opt().visBillede = !w.opt().visBillede; });
 }
 
 void MainCommands::informationCommands() {
@@ -186,8 +188,9 @@ void MainCommands::informationCommands() {
         }
     });
     c.setEffect(QStringLiteral("aInformation"),
-                [this] { w.HelpInfo(QStringLiteral("Information")); });
-    c.setEffect(QStringLiteral("Action15"), [this] { w.HelpInfo(QStringLiteral("Mapper")); });
+                [this] { w.HelpInfo(QStringLiteral("Information"), false); });
+    c.setEffect(QStringLiteral("Action15"),
+                [this] { w.HelpInfo(QStringLiteral("Mapper"), false); });
 }
 
 void MainCommands::searchCommands() {
@@ -231,7 +234,7 @@ void MainCommands::viewCommands() {
         const QString name = QString::fromLatin1(sets[number]);
         c.setRule(name, [this, number] { return w.toolbars().AMfunktionsNumber() != number; });
         c.setEffect(name, [this, number] {
-            w.opt.AMfunktionsNumber = number;
+            w.opt().AMfunktionsNumber = number;
             w.toolbars().setAMfunktioner(number);
         });
     }
@@ -273,8 +276,8 @@ void MainCommands::itemEffects() {
     for (QAction* item : {menus.item(QStringLiteral("mPrivatmapper")),
                           w.toolbars().button(QStringLiteral("tbPrivatmapper"))})
         on(item, [this] {
-            w.opt.medPrivat = !w.opt.medPrivat;
-            w.funk().setMedtagPrivat(w.opt.medPrivat);
+            w.opt().medPrivat = !w.opt().medPrivat;
+            w.funk().setMedtagPrivat(w.opt().medPrivat);
             w.funk().makeStruktur1();
         });
 }

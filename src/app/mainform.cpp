@@ -1,23 +1,23 @@
 #include "mainform.h"
-#include "aboutbox.h"
-#include "billedform.h"
 #include "commandtable.h"
-#include "extform.h"
-#include "fileexistsform.h"
 #include "findform.h"
 #include "findformen.h"
-#include "imagelists.h"
 #include "keyguard.h"
-#include "kopieringsform.h"
 #include "maincommands.h"
 #include "mainmenus.h"
-#include "mainoperationwindows.h"
 #include "maintoolbars.h"
-#include "progressform.h"
 #include "renamedelegate.h"
+#include "shared/aboutbox.h"
+#include "shared/billedform.h"
+#include "shared/extform.h"
+#include "shared/fileexistsform.h"
+#include "shared/imagelists.h"
+#include "shared/kopieringsform.h"
+#include "shared/mainoperationwindows.h"
+#include "shared/progressform.h"
+#include "shared/spmform.h"
+#include "shared/statustekster.h"
 #include "specialfoldercommands.h"
-#include "spmform.h"
-#include "statustekster.h"
 #include "strukturtree.h"
 #include "treedragdrop.h"
 
@@ -72,7 +72,8 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
       // The built-in editor comes with the document windows; until then a text file that
       // no program opens is left alone.
       m_launcher(
-          opt, [this] { return appdir; }, [](const QString&) {},
+          m_opt, [this] { return m_mapper.appdir; },
+          [this](const QString& path) { OpenFilIEditor(path); },
           [this](const QString& text) { Info(text); }) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("mainform"));
@@ -99,45 +100,24 @@ void Tmainform::createWindows() {
     m_spmForm = new TspmForm(this);
     m_kopieringsform = new Tkopieringsform(this);
     m_fileExistsForm = new TfileExistsForm(this);
-    m_filinfoform = new Tfilinfoform(this);
-    m_filinfoform->helpInfo = [this](const QString& topic) { HelpInfo(topic); };
-    m_filinfoform->updateStrukturer = [this] { updateStrukturer(); };
+    m_filinfoform = new Tfilinfoform(*this);
     m_billedform = new Tbilledform(this);
-    m_findform = new Tfindform(this);
-    m_findform->setFilbox(m_filbox);
-    m_findform->helpInfo = [this](const QString& topic) { HelpInfo(topic); };
-    m_findform->fyldFilterBoks = [this] {
-        m_findform->setFilterEntries(m_typeliste.filterEntries());
-    };
-    m_findform->vaelgMappe = [this](const QString& start) { return vaelgMappe(start); };
-    // Until the built-in editor exists a hit opens in the file's own editing program.
-    m_findform->visFund = [this](const TekstFund& fund, int, bool) {
-        if (!Platform::files().exists(fund.dokument))
-            return false;
-        m_launcher.OpenFil(fund.dokument, true);
-        return true;
-    };
+    m_findform = new Tfindform(*this, m_filbox);
     m_extForm = new TextForm(this);
-    m_findformen = new Tfindformen(this);
+    m_findformen = new Tfindformen(*this);
     m_findformen->setSearchAction(m_commands->find(QStringLiteral("aSearch")));
     m_findformen->setClearSearchListeAction(m_commands->find(QStringLiteral("aClearSearchListe")));
-    m_findformen->statusInfo = [this](const QString& text) { Info(text); };
-    m_findformen->helpInfo = [this](const QString& topic) { HelpInfo(topic); };
 
-    m_operationWindows = std::make_unique<MainOperationWindows>(opt, *m_kopieringsform, *m_spmForm,
-                                                                *m_fileExistsForm, *m_progressform);
+    m_operationWindows = std::make_unique<MainOperationWindows>(
+        m_opt, *m_kopieringsform, *m_spmForm, *m_fileExistsForm, *m_progressform);
     m_funk->setOperationWindows(m_operationWindows.get());
     m_funk->setFilinfoform(m_filinfoform);
-    m_funk->setIkonDir(ikonDir);
-    m_findform->setEngine(m_funk.get());
-    m_findform->setOptDir(optDir);
-    m_findformen->setEngine(m_funk.get());
+    m_funk->setIkonDir(m_mapper.ikonDir);
 }
 
-std::optional<QString> Tmainform::vaelgMappe(const QString& start) {
+std::optional<QString> Tmainform::vaelgMappe(const QString& caption, const QString& start) {
     const QString host = Platform::hostPath(start).value_or(QDir::homePath());
-    const QString chosen =
-        QFileDialog::getExistingDirectory(this, QStringLiteral("Vælg søgebibliotek"), host);
+    const QString chosen = QFileDialog::getExistingDirectory(this, caption, host);
     if (chosen.isEmpty())
         return std::nullopt;
     const std::optional<QString> logical = Platform::logicalPath(chosen);
@@ -146,6 +126,21 @@ std::optional<QString> Tmainform::vaelgMappe(const QString& start) {
             QStringLiteral("Mappen %1 ligger ikke på et af programmets drev.").arg(chosen),
             MessageKind::Information);
     return logical;
+}
+
+// The document area is not part of this build yet: a file meant for the built-in editor
+// is left alone, and a search hit opens in the file's own editing program.
+void Tmainform::openwin(const QString&, const QString&) {}
+
+void Tmainform::OpenFilIEditor(const QString& path) {
+    openwin(LogicalPath::lastComponent(path), path);
+}
+
+bool Tmainform::visTekstFund(const TekstFund& fund, int, bool) {
+    if (!Platform::files().exists(fund.dokument))
+        return false;
+    m_launcher.OpenFil(fund.dokument, true);
+    return true;
 }
 
 void Tmainform::updateStrukturer() {
@@ -184,74 +179,59 @@ bool Tmainform::makeDataFolders() {
             MessageKind::Error);
         return false;
     }
-    programDir = *root;
-    Installation::linkProgramFolder(hostRoot);
-    const QString program = programDir + QStringLiteral("\\Program");
-    ikonDir = program + QStringLiteral("\\Ikoner\\");
-    scriptdir = program + QStringLiteral("\\Scripts\\");
-    appdir = program + QStringLiteral("\\Window applets\\");
-    lydfilDir = program + QStringLiteral("\\Alarmlydfiler\\");
-    strukturDir = program + QStringLiteral("\\Struktur");
-    htmllistedir = program + QStringLiteral("\\Dir\\Html\\");
-    attributedir = program + QStringLiteral("\\Dir\\Attributes\\");
-
-    const QString user = LogicalPath::join(programDir, m_brugernavn);
-    optDir = user + QStringLiteral("\\Egenskaber\\");
-    lastStruktur = optDir + QStringLiteral("lastStruktur.txt");
-    musikListeDir = user + QStringLiteral("\\Musik\\");
-    mappestrukturDir = user + QStringLiteral("\\Mappestrukturer\\");
-    brugerKalenderMappe = user + QStringLiteral("\\Kalender");
-    brugerNotatMappe = user + QStringLiteral("\\Notater");
-    alarmDir = user + QStringLiteral("\\Alarmer\\");
-    alarmTekster = user + QStringLiteral("\\Alarmtekster\\");
-    optFilnavn = optDir + QStringLiteral("mainform.txt");
-    typelisteNavn = optDir + QStringLiteral("typeliste.txt");
-    for (const QString& folder : {optDir, musikListeDir, mappestrukturDir, brugerKalenderMappe,
-                                  brugerNotatMappe, alarmDir, alarmTekster})
-        Platform::files().makeFolder(LogicalPath::normalized(folder));
+    m_mapper = DataFolders::of(*root, m_brugernavn);
+    if (!Installation::linkProgramFolder(hostRoot))
+        Platform::prompter().message(
+            QStringLiteral("Programmappen kunne ikke findes.\nIkoner, lyde og lister mangler."),
+            MessageKind::Error);
+    for (const QString& folder : m_mapper.brugerMapper()) {
+        if (!Platform::files().makeFolder(folder))
+            Platform::prompter().message(
+                QStringLiteral("Mappen %1 kunne ikke oprettes.").arg(folder), MessageKind::Error);
+    }
     return true;
 }
 
 void Tmainform::standardOpt() {
-    opt.applyDefaults();
-    if (!m_styles.apply(opt.designName))
+    m_opt.applyDefaults();
+    if (!m_styles.apply(m_opt.designName))
         m_styles.applyBuiltIn();
 }
 
 void Tmainform::hentOpt() {
     QStringList lines;
-    if (!m_dataRootUsable || !TextFile::read(optFilnavn, lines)) {
+    if (!m_dataRootUsable || !TextFile::read(m_mapper.optFilnavn, lines)) {
         standardOpt();
     } else {
-        const bool complete = opt.read(lines);
+        const bool complete = m_opt.read(lines);
         // A style that is not installed leaves the built-in look; the other settings stay.
-        if (!m_styles.apply(opt.designName))
+        if (!m_styles.apply(m_opt.designName))
             m_styles.applyBuiltIn();
         if (!complete)
             standardOpt();
     }
-    m_toolbars->mainBar()->setVisible(opt.mainBarVisible);
+    m_toolbars->mainBar()->setVisible(m_opt.mainBarVisible);
     m_commands->find(QStringLiteral("aRedskabslinjen"))
-        ->setText(opt.mainBarVisible ? QStringLiteral("Skjul Redskabslinjen")
-                                     : QStringLiteral("Redskabslinjen"));
-    m_toolbars->setAMfunktioner(opt.AMfunktionsNumber);
-    m_panelDirbox->resize(opt.panelDirboxWidth, m_panelDirbox->height());
-    m_splitter->setSizes({opt.panelDirboxWidth, qMax(1, width() - opt.panelDirboxWidth)});
+        ->setText(m_opt.mainBarVisible ? QStringLiteral("Skjul Redskabslinjen")
+                                       : QStringLiteral("Redskabslinjen"));
+    m_toolbars->setAMfunktioner(m_opt.AMfunktionsNumber);
+    m_panelDirbox->resize(m_opt.panelDirboxWidth, m_panelDirbox->height());
+    m_splitter->setSizes({m_opt.panelDirboxWidth, qMax(1, width() - m_opt.panelDirboxWidth)});
 }
 
 bool Tmainform::gemOpt() {
     if (!m_dataRootUsable)
         return false;
-    opt.lastMappe = m_funk->Grundmappe();
-    opt.mainBarShown = opt.mainBarVisible;
+    m_opt.lastMappe = m_funk->Grundmappe();
+    m_opt.mainBarShown = m_opt.mainBarVisible;
     if (!isMaximized() && !isMinimized()) {
-        opt.formTop = y();
-        opt.formLeft = x();
-        opt.formWidth = width();
-        opt.formHeight = height();
+        m_opt.formTop = y();
+        m_opt.formLeft = x();
+        m_opt.formWidth = width();
+        m_opt.formHeight = height();
     }
-    opt.panelDirboxWidth = m_panelDirbox->width();
-    if (!TextFile::write(optFilnavn, opt.lines())) {
+    m_opt.panelDirboxWidth = m_panelDirbox->width();
+    if (!TextFile::write(m_mapper.optFilnavn, m_opt.lines())) {
         Platform::prompter().message(
             QStringLiteral("Indstillingerne kunne ikke gemmes.\nDen gamle fil er bevaret."),
             MessageKind::Error);
@@ -262,12 +242,12 @@ bool Tmainform::gemOpt() {
 
 void Tmainform::hentTypelisteFil() {
     if (m_dataRootUsable)
-        m_typeliste.load(typelisteNavn);
+        m_typeliste.load(m_mapper.typelisteNavn);
 }
 
 void Tmainform::makeTypeliste() {
     m_typeliste.makeStandard();
-    if (m_dataRootUsable && !m_typeliste.save(typelisteNavn))
+    if (m_dataRootUsable && !m_typeliste.save(m_mapper.typelisteNavn))
         Platform::prompter().message(QStringLiteral("Typelisten kunne ikke gemmes."),
                                      MessageKind::Error);
     if (m_findform)
@@ -284,7 +264,8 @@ void Tmainform::buildLayout() {
     });
     m_keyGuard = new KeyGuard(*m_commands, this);
     m_menus = new MainMenus(*this, *m_commands);
-    connect(m_menus, &MainMenus::helpRequested, this, &Tmainform::HelpInfo);
+    connect(m_menus, &MainMenus::helpRequested, this,
+            [this](const QString& topic) { HelpInfo(topic, false); });
     m_toolbars = new MainToolbars(*this, *m_commands, *m_menus);
     addToolBar(Qt::TopToolBarArea, m_toolbars->mainBar());
     m_toolbars->mainBar()->hide();
@@ -390,25 +371,25 @@ void Tmainform::startEngine() {
     m_funk->setStruktur1(m_dirbox);
     m_funk->setStruktur2(m_filbox);
     m_funk->setAktiveStruktur(1);
-    m_funk->setMedtagPrivat(opt.medPrivat);
-    m_funk->setPrivatTop(opt.privatOnTop);
+    m_funk->setMedtagPrivat(m_opt.medPrivat);
+    m_funk->setPrivatTop(m_opt.privatOnTop);
     m_funk->setBrugernavn(m_brugernavn);
     m_funk->setImageDirliste(ImageLists::dirliste());
     m_funk->setImageFilliste(ImageLists::filliste());
-    m_funk->setLastStruktur(lastStruktur);
-    m_funk->onDirectoryChange = [this](const QString& d, const QString& f, const QString& g,
-                                       const QString& n) { mappeChange(d, f, g, n); };
+    m_funk->setLastStruktur(m_mapper.lastStruktur);
+    m_funk->setOnDirectoryChange([this](const QString& d, const QString& f, const QString& g,
+                                        const QString& n) { mappeChange(d, f, g, n); });
 }
 
 void Tmainform::startStrukturer() {
-    if (opt.openLastStruktur && opt.lastStrukturNo > 0)
+    if (m_opt.openLastStruktur && m_opt.lastStrukturNo > 0)
         m_funk->genopbygSpecialStruktur();
     else
         m_funk->setGrundmappe(m_funk->makeStruktur1());
     const QString grund = m_funk->Grundmappe();
-    if (opt.openMedLastMappe && !opt.lastMappe.isEmpty() &&
-        Platform::files().isFolder(opt.lastMappe))
-        m_funk->makeStruktur2(opt.lastMappe, true);
+    if (m_opt.openMedLastMappe && !m_opt.lastMappe.isEmpty() &&
+        Platform::files().isFolder(m_opt.lastMappe))
+        m_funk->makeStruktur2(m_opt.lastMappe, true);
     else if (!grund.isEmpty() && Platform::files().isFolder(grund))
         m_funk->makeStruktur2(grund, true);
     else
@@ -436,7 +417,7 @@ void Tmainform::Info(const QString& text) {
     m_panels.at(2)->setText(text);
 }
 
-void Tmainform::HandlingsInfo(int hNumber, int aAntal) {
+void Tmainform::HandlingsInfo(StatusTekster::Handling hNumber, int aAntal) {
     Info(StatusTekster::HandlingsTekst(hNumber, aAntal));
 }
 
@@ -453,7 +434,7 @@ void Tmainform::InfoProg(const QString& text) {
     panel->setText(text);
 }
 
-void Tmainform::HelpInfo(const QString& topic) {
+void Tmainform::HelpInfo(const QString& topic, bool) {
     // The information viewer is not part of this build yet.
     Info(QStringLiteral("Informationen om \"%1\" findes ikke i denne udgave af programmet.")
              .arg(topic));
@@ -510,8 +491,8 @@ void Tmainform::showTreeMenu(QTreeWidget* tree, const QPoint& position) {
         }
         if (LogicalPath::isDriveRoot(m_funk->Dirmappe())) {
             m_menus->item(QStringLiteral("mPrivatmapper"))
-                ->setText(opt.medPrivat ? QStringLiteral("Fjern privatmapper")
-                                        : QStringLiteral("Vis privatmapper"));
+                ->setText(m_opt.medPrivat ? QStringLiteral("Fjern privatmapper")
+                                          : QStringLiteral("Vis privatmapper"));
             menu = m_menus->menu(QStringLiteral("PUdirboxDrev"));
         } else {
             menu = m_menus->menu(QStringLiteral("PUdirbox"));
@@ -602,8 +583,8 @@ void Tmainform::FormShow() {
 void Tmainform::placeWindow() {
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QRect available = primary ? primary->availableGeometry() : QRect(0, 0, 1280, 1024);
-    QRect saved(opt.formLeft, opt.formTop, qMax(opt.formWidth, minimumWidth()),
-                qMax(opt.formHeight, minimumHeight()));
+    QRect saved(m_opt.formLeft, m_opt.formTop, qMax(m_opt.formWidth, minimumWidth()),
+                qMax(m_opt.formHeight, minimumHeight()));
     // A window saved on a screen that is gone, or mostly off every screen, opens centred.
     bool visible = false;
     for (const QScreen* screen : QGuiApplication::screens()) {
@@ -612,7 +593,7 @@ void Tmainform::placeWindow() {
             screen->availableGeometry().contains(saved.topLeft() + QPoint(50, 10)))
             visible = true;
     }
-    if (opt.centred || !visible) {
+    if (m_opt.centred || !visible) {
         saved.setSize(saved.size().boundedTo(available.size()).expandedTo(minimumSize()));
         saved.moveCenter(available.center());
     }
@@ -633,10 +614,10 @@ void Tmainform::closeEvent(QCloseEvent* event) {
 bool Tmainform::treeEditing(QTreeWidget* tree, QTreeWidgetItem* item) {
     if (tree == m_filbox)
         return true;
-    if (opt.medPrivat && !item->parent() &&
+    if (m_opt.medPrivat && !item->parent() &&
         m_dirbox->indexOfTopLevelItem(item) == m_funk->getIndexLevelNul(m_brugernavn)) {
         // The user node stands for the account, which the account settings rename.
-        const QString accounts = appdir + QStringLiteral("bruger_konti.vbs");
+        const QString accounts = m_mapper.appdir + QStringLiteral("bruger_konti.vbs");
         if (Platform::files().exists(accounts))
             m_launcher.OpenFil(accounts, false);
         return false;

@@ -1,11 +1,14 @@
 #pragma once
 
-#include "launcher.h"
-#include "mainoptions.h"
 #include "stylelibrary.h"
-#include "typeliste.h"
 
 #include "engine/enginehost.h"
+#include "shared/datafolders.h"
+#include "shared/launcher.h"
+#include "shared/mainhost.h"
+#include "shared/mainoptions.h"
+#include "shared/statustekster.h"
+#include "shared/typeliste.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -38,8 +41,8 @@ class Tprogressform;
 class TspmForm;
 
 // The main window: folder tree on the left, file pane on the right, path box and status
-// bar; host of the engine and owner of every option.
-class Tmainform : public QMainWindow, public EngineHost {
+// bar; host of the engine and of every other window, and owner of every option.
+class Tmainform : public QMainWindow, public EngineHost, public MainHost {
     Q_OBJECT
 
 public:
@@ -48,29 +51,37 @@ public:
     ~Tmainform() override;
 
     // EngineHost
-    int lastStrukturNo() const override { return opt.lastStrukturNo; }
-    void setLastStrukturNo(int number) override { opt.lastStrukturNo = number; }
+    int lastStrukturNo() const override { return m_opt.lastStrukturNo; }
+    void setLastStrukturNo(int number) override { m_opt.lastStrukturNo = number; }
     void makeSpecialStruktur() override;
-    bool visBillede() const override { return opt.visBillede; }
+    bool visBillede() const override { return m_opt.visBillede; }
     void historyChanged(bool canGoBack, bool canGoForward, bool hasHistory) override;
     void showPicture(const QImage& picture, const QString& fileName) override;
 
-    // Status bar panel 3.
-    void Info(const QString& text);
-    // Status bar panel 1: the caption of the current program.
-    void InfoProg(const QString& text);
-    // Opens the information viewer on a help topic.
-    void HelpInfo(const QString& topic);
-    // The counted result sentence of an operation (code 0 copy ... 5 rename).
-    void HandlingsInfo(int hNumber, int aAntal);
-    const Launcher& launcher() const { return m_launcher; }
+    // MainHost
+    QWidget* hovedvindue() override { return this; }
+    MainOptions& opt() override { return m_opt; }
+    const DataFolders& mapper() const override { return m_mapper; }
+    THandlinger& funk() override { return *m_funk; }
+    const Launcher& launcher() const override { return m_launcher; }
+    const Typeliste& typeliste() const override { return m_typeliste; }
+    const QString& brugernavn() const override { return m_brugernavn; }
+    void Info(const QString& text) override;
+    void InfoProg(const QString& text) override;
+    void HelpInfo(const QString& topic, bool lukFoerst) override;
+    void updateStrukturer() override;
+    std::optional<QString> vaelgMappe(const QString& caption, const QString& start) override;
+    void openwin(const QString& aCap, const QString& aFilename) override;
+    void OpenFilIEditor(const QString& path) override;
+    bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) override;
+
+    // The counted result sentence of an operation.
+    void HandlingsInfo(StatusTekster::Handling hNumber, int aAntal);
     QString infoText(int panel) const;
 
     // Type list distribution to the windows that show it.
     void makeTypeliste();
-    const Typeliste& typeliste() const { return m_typeliste; }
 
-    THandlinger& funk() { return *m_funk; }
     QTreeWidget* dirbox() const { return m_dirbox; }
     QTreeWidget* filbox() const { return m_filbox; }
     QLineEdit* EditSti() const { return m_editSti; }
@@ -95,13 +106,6 @@ public:
     // Open document windows; there are none until the document area exists.
     int documentCount() const { return 0; }
 
-    const QString& brugernavn() const { return m_brugernavn; }
-
-    // Every path of the data root, logical; those with a trailing backslash keep it.
-    QString programDir, ikonDir, scriptdir, appdir, lydfilDir, strukturDir, htmllistedir,
-        attributedir, optDir, musikListeDir, mappestrukturDir, brugerKalenderMappe,
-        brugerNotatMappe, alarmDir, alarmTekster, lastStruktur, optFilnavn, typelisteNavn;
-    MainOptions opt;
     // The user's OneDrive and contacts folders, from the personal folders settings.
     QString OneDriveDir, kontakterDir;
     // Window state the enabling rules read.
@@ -118,8 +122,6 @@ public:
     QString getStiFraFane(int n) const;
     // The last folder name of a path; a drive root with its backslash stays whole.
     static QString getSlutDir(const QString& path);
-    // Rebuilds both trees in place after an element's attributes changed.
-    void updateStrukturer();
     // Takes mayCopy and mayDoIt from the engine.
     void refreshMay();
 
@@ -152,8 +154,6 @@ private:
     bool treeEditing(QTreeWidget* tree, QTreeWidgetItem* item);
     QString treeEdited(QTreeWidget* tree, QTreeWidgetItem* item, const QString& oldText,
                        const QString& newText);
-    // The folder dialog of the text search; nullopt when the user cancels.
-    std::optional<QString> vaelgMappe(const QString& start);
     void stiboxChange(int index);
     void stiboxMouseDown(Qt::MouseButton button);
     void dirboxClick(QTreeWidgetItem* item);
@@ -165,6 +165,8 @@ private:
     bool opstart = true;
     bool m_dataRootUsable = false;
     QString m_brugernavn;
+    DataFolders m_mapper;
+    MainOptions m_opt;
     Typeliste m_typeliste;
     StyleLibrary m_styles;
     // Declared before the engine, which uses them until it is gone.

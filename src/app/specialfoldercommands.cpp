@@ -26,8 +26,8 @@ SpecialFolderCommands::SpecialFolderCommands(Tmainform& window) : w(window) {
     startMenu = of(&TMapper::GetStartMenuPrograms);
     appData = of(&TMapper::GetMyApp);
     allUsers = of(&TMapper::GetAllUsers);
-    cameraPictures = camera(w.opt.kameraBilledDir, pictures);
-    cameraFilms = camera(w.opt.KameraFilmDir, videos);
+    cameraPictures = camera(w.opt().kameraBilledDir, pictures);
+    cameraFilms = camera(w.opt().KameraFilmDir, videos);
 
     const CommandTable& c = w.commands();
     auto cmd = [&c](const char* name) { return c(QString::fromLatin1(name)); };

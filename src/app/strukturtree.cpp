@@ -16,7 +16,7 @@ QString StrukturTree::mimeType() {
 }
 
 void StrukturTree::startDrag(Qt::DropActions) {
-    if (!startingDrag || !startingDrag())
+    if (!m_regler || !m_regler->startingDrag(*this))
         return;
     auto* drag = new QDrag(this);
     auto* data = new QMimeData;
@@ -26,29 +26,28 @@ void StrukturTree::startDrag(Qt::DropActions) {
     if (chosen.size() == 1)
         drag->setPixmap(chosen.first()->icon(0).pixmap(16, 16));
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
-    if (dragEnded)
-        dragEnded();
+    emit dragEnded();
 }
 
 void StrukturTree::dragEnterEvent(QDragEnterEvent* event) {
-    if (accepts && accepts(event))
+    if (accepts(event))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
 void StrukturTree::dragMoveEvent(QDragMoveEvent* event) {
-    if (accepts && accepts(event))
+    if (accepts(event))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
 void StrukturTree::dropEvent(QDropEvent* event) {
-    if (!accepts || !accepts(event) || !dropped) {
+    if (!accepts(event)) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
-    dropped(event);
+    emit dropped(event);
 }

@@ -14,19 +14,20 @@
 TreeDragDrop::TreeDragDrop(Tmainform& window, StrukturTree& dirbox, StrukturTree& filbox,
                            QTabBar& stibox)
     : QObject(&window), w(window), m_dirbox(dirbox), m_filbox(filbox), m_stibox(stibox) {
-    dirbox.startingDrag = [this] { return startDrag(true); };
-    filbox.startingDrag = [this] { return startDrag(false); };
     for (StrukturTree* tree : {&dirbox, &filbox}) {
-        tree->dragEnded = [this] { endDrag(); };
-        tree->accepts = [this](const QDropEvent* event) { return accepts(event); };
+        tree->setRegler(this);
+        connect(tree, &StrukturTree::dragEnded, this, &TreeDragDrop::endDrag);
     }
-    dirbox.dropped = [this](const QDropEvent* event) { dropped(Target::Dirbox, event); };
-    filbox.dropped = [this](const QDropEvent* event) { dropped(Target::Filbox, event); };
+    connect(&dirbox, &StrukturTree::dropped, this,
+            [this](const QDropEvent* event) { dropped(Target::Dirbox, event); });
+    connect(&filbox, &StrukturTree::dropped, this,
+            [this](const QDropEvent* event) { dropped(Target::Filbox, event); });
     stibox.setAcceptDrops(true);
     stibox.installEventFilter(this);
 }
 
-bool TreeDragDrop::startDrag(bool fromDirbox) {
+bool TreeDragDrop::startingDrag(const StrukturTree& tree) {
+    const bool fromDirbox = &tree == &m_dirbox;
     THandlinger& funk = w.funk();
     funk.setAktiveStruktur(fromDirbox ? 1 : 2);
     if (fromDirbox) {
@@ -131,7 +132,7 @@ void TreeDragDrop::paste(const Drop& drop) {
         w.klipAfterCopy = move;
         funk.makeStruktur2(m_destDir, false);
         const int count = funk.PasteElementer(move, sourceTree);
-        w.HandlingsInfo(move ? 3 : 2, count);
+        w.HandlingsInfo(move ? StatusTekster::Flyttet : StatusTekster::Indsat, count);
         if (count <= 0)
             funk.makeStruktur2(funk.OldGrundmappe(), false);
         return;
@@ -150,7 +151,8 @@ void TreeDragDrop::paste(const Drop& drop) {
     }
     const bool move = sameDrive();
     w.klipAfterCopy = move;
-    w.HandlingsInfo(move ? 3 : 2, funk.PasteElementer(move, sourceTree));
+    w.HandlingsInfo(move ? StatusTekster::Flyttet : StatusTekster::Indsat,
+                    funk.PasteElementer(move, sourceTree));
 }
 
 QStringList TreeDragDrop::droppedPaths(const QMimeData& data) {

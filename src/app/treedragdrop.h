@@ -1,5 +1,7 @@
 #pragma once
 
+#include "strukturtree.h"
+
 #include "engine/handlinger.h"
 
 #include <QObject>
@@ -9,7 +11,6 @@
 class QDropEvent;
 class QMimeData;
 class QTabBar;
-class StrukturTree;
 class Tmainform;
 
 // Drag and drop in the main window: between the two trees and onto the path tabs, where the
@@ -17,7 +18,7 @@ class Tmainform;
 // which are copied into the folder the file pane shows. A drag registers its elements on the
 // engine's clipboard only for its own time: the user's copied elements come back after it.
 // Pastes run after the drop event has returned.
-class TreeDragDrop : public QObject {
+class TreeDragDrop : public QObject, public StrukturTree::Regler {
     Q_OBJECT
 
 public:
@@ -29,7 +30,8 @@ public:
 
     enum class Target { Dirbox, Filbox, Stibox };
     // The start of a drag from one of the trees: false when it may not start.
-    bool startDrag(bool fromDirbox);
+    bool startingDrag(const StrukturTree& tree) override;
+    bool accepts(const QDropEvent* event) const override;
     // A drop of the running drag at a point of the target; it is pasted at the drag's end.
     void dropAt(Target target, const QPoint& position);
     void endDrag();
@@ -49,7 +51,6 @@ private:
 
     // A drag that started in one of the two trees and may be dropped.
     bool isOurDrag(const QDropEvent* event) const;
-    bool accepts(const QDropEvent* event) const;
     void dropped(Target target, const QDropEvent* event);
     void paste(const Drop& drop);
     void pasteDropped(const QStringList& paths);

@@ -3,8 +3,8 @@
 TVarProp::TVarProp(QObject* owner, EngineHost& host) : TMapper(owner, host) {}
 
 void TVarProp::fireDirectoryChange() const {
-    if (onDirectoryChange)
-        onDirectoryChange(FDirmappe, FBibmappe, FGrundmappe, FFilnavn);
+    if (FOnDirectoryChange)
+        FOnDirectoryChange(FDirmappe, FBibmappe, FGrundmappe, FFilnavn);
 }
 
 QTreeWidget* TVarProp::activeTree() const {

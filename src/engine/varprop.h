@@ -50,7 +50,12 @@ public:
     bool PrivatTop() const { return FPrivatTop; }
     void setPrivatTop(bool on) { FPrivatTop = on; }
 
-    TonDirectoryChange onDirectoryChange;
+    // The change event. It is one handler, not a broadcast: a dialog that borrows a tree
+    // takes the event over and gives it back (StrukturLaan).
+    const TonDirectoryChange& onDirectoryChange() const { return FOnDirectoryChange; }
+    void setOnDirectoryChange(TonDirectoryChange handler) {
+        FOnDirectoryChange = std::move(handler);
+    }
 
 protected:
     void fireDirectoryChange() const;
@@ -82,4 +87,5 @@ private:
     QString FBrugernavn;
     bool FMedtagPrivat = true;
     bool FPrivatTop = true;
+    TonDirectoryChange FOnDirectoryChange;
 };

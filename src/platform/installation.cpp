@@ -35,7 +35,8 @@ bool linkProgramFolder(const QString& hostRoot) {
     if (existing.exists() || existing.isSymLink())
         return existing.isDir();
     const QString data = dataFolder();
-    return !data.isEmpty() && QFile::link(data + QStringLiteral("/Program"), link);
+    const QString program = data + QStringLiteral("/Program");
+    return !data.isEmpty() && QFileInfo(program).isDir() && QFile::link(program, link);
 }
 
 } // namespace Installation

@@ -1,6 +1,7 @@
 #include "filinfoform.h"
 
 #include "platform/platform.h"
+#include "shared/mainhost.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -49,9 +50,10 @@ QPushButton* button(const QString& text, const QString& hint, QWidget* parent) {
 
 } // namespace
 
-Tfilinfoform::Tfilinfoform(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint) {
+Tfilinfoform::Tfilinfoform(MainHost& host)
+    : QDialog(host.hovedvindue(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
+      m_host(host) {
     setObjectName(QStringLiteral("filinfoform"));
     m_bog = new QTabWidget(this);
     m_bog->setObjectName(QStringLiteral("Bog"));
@@ -163,8 +165,7 @@ Tfilinfoform::Tfilinfoform(QWidget* parent)
     connect(m_anvend, &QAction::triggered, this, &Tfilinfoform::aAnvendExecute);
     connect(information, &QPushButton::clicked, this, [this] {
         static const char* const topics[] = {"Fil", "Drev", "Mappe"};
-        if (helpInfo)
-            helpInfo(QLatin1String(topics[qBound(0, SideNummer, 2)]));
+        m_host.HelpInfo(QLatin1String(topics[qBound(0, SideNummer, 2)]), false);
     });
     connect(m_stoerre, &QToolButton::clicked, this, [this] { setBredde(width() + kBreddeSkridt); });
     connect(m_mindre, &QToolButton::clicked, this, [this] { setBredde(kMindsteBredde); });
@@ -252,6 +253,5 @@ void Tfilinfoform::aAnvendExecute() {
             Platform::prompter().message(QStringLiteral("Der opstod en fejl."), MessageKind::Error);
     }
     m_anvend->setEnabled(false);
-    if (updateStrukturer)
-        updateStrukturer();
+    m_host.updateStrukturer();
 }

@@ -3,8 +3,8 @@
 #include "engine/filinfovisning.h"
 
 #include <QDialog>
-#include <functional>
 
+class MainHost;
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -20,7 +20,7 @@ class Tfilinfoform : public QDialog, public FilInfoVisning {
     Q_OBJECT
 
 public:
-    explicit Tfilinfoform(QWidget* parent = nullptr);
+    explicit Tfilinfoform(MainHost& host);
 
     void visFil(const FilEgenskaber& fil) override;
     void visDrev(const DrevEgenskaber& drev) override;
@@ -36,11 +36,6 @@ public:
     // The file on the page "Fil".
     QString Filnavn;
 
-    // Refreshes both trees in place after "Anvend".
-    std::function<void()> updateStrukturer;
-    // Opens the help on a topic.
-    std::function<void(const QString& topic)> helpInfo;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -49,6 +44,7 @@ private:
     void setBredde(int width);
     void aAnvendExecute();
 
+    MainHost& m_host;
     QTabWidget* m_bog = nullptr;
     QLabel* m_ikonBox = nullptr;
     QLineEdit* m_editFilnavn = nullptr;

@@ -1,5 +1,4 @@
 #include "app/commandtable.h"
-#include "app/extform.h"
 #include "app/keyguard.h"
 #include "app/mainform.h"
 #include "app/mainmenus.h"
@@ -8,6 +7,7 @@
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
+#include "shared/extform.h"
 
 #include <QAction>
 #include <QFile>
@@ -159,7 +159,7 @@ private slots:
     void hintsReplaceMessagesUntilThePointerLeaves() {
         TestEnvironment env;
         Window w(env);
-        w.form->HandlingsInfo(0, 3);
+        w.form->HandlingsInfo(StatusTekster::Kopieret, 3);
         QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev kopieret 3 elementer."));
         QToolBar* bar = w.form->toolbars().actionBar();
         w("aCopy")->showStatusText(bar);
@@ -174,7 +174,7 @@ private slots:
         QCoreApplication::sendEvent(menu, &fromMenu);
         QCOMPARE(w.form->infoText(3), QStringLiteral("Indsæt kopierede elementer: Ctrl+V"));
         // The next message replaces the hint.
-        w.form->HandlingsInfo(1, 1);
+        w.form->HandlingsInfo(StatusTekster::Klippet, 1);
         QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev klippet 1 element."));
     }
 
@@ -195,7 +195,7 @@ private slots:
         TestEnvironment env;
         env.writeFile(QStringLiteral("D:\\Fil\\a.txt"), "data");
         Window w(env);
-        w.form->opt.AskDelete = false; // a wrong delete would happen at once, not ask
+        w.form->opt().AskDelete = false; // a wrong delete would happen at once, not ask
         QApplication::setActiveWindow(w.form.get());
         w.form->funk().makeStruktur2(QStringLiteral("D:\\Fil"), true);
         QTreeWidget* pane = w.form->filbox();

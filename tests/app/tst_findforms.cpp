@@ -1,8 +1,8 @@
 #include "app/findform.h"
 #include "app/findformen.h"
 #include "harness/findchild.h"
-#include "harness/testengine.h"
 #include "harness/testenvironment.h"
+#include "harness/testhost.h"
 #include "platform/textfile.h"
 
 #include <QAction>
@@ -63,10 +63,10 @@ private slots:
         for (const char* name : {"rapport.doc", "report.doc", "part.doc", "Rapport\\noter.txt",
                                  ".skjult\\rapport.txt"})
             env.writeFile(QStringLiteral("C:\\s\\") + QLatin1String(name), "x");
-        TestEngine e;
+        TestHost h;
+        TestEngine& e = h.engine;
         e.funk.makeStruktur2(QStringLiteral("C:\\s"), false);
-        Tfindformen form;
-        form.setEngine(&e.funk);
+        Tfindformen form(h);
         // The main window's two commands, with their rules and effects.
         QAction aSearch(QStringLiteral("Søg"));
         QAction aClear(QStringLiteral("Ryd"));
@@ -122,12 +122,11 @@ private slots:
         TestEnvironment env;
         for (const char* name : {"a.txt", "b.TXT", "c.html", "mappe\\d.txt"})
             env.writeFile(QStringLiteral("C:\\x\\") + QLatin1String(name), "x");
-        TestEngine e;
+        TestHost h;
+        TestEngine& e = h.engine;
         e.funk.makeStruktur2(QStringLiteral("C:\\x"), false);
-        Tfindformen form;
-        form.setEngine(&e.funk);
-        QStringList status;
-        form.statusInfo = [&status](const QString& text) { status << text; };
+        Tfindformen form(h);
+        const QStringList& status = h.info;
         form.show();
         auto* editFremvis = child<QComboBox>(form, "EditFremvis");
         QCOMPARE(editFremvis->count(), 7);
@@ -152,22 +151,14 @@ private slots:
         env.writeFile(QStringLiteral("C:\\doc\\c.html"), "<p>mødet</p>");
         env.writeFile(QStringLiteral("C:\\doc\\d.TXT"), "intet her");
         env.writeFile(QStringLiteral("C:\\doc\\under\\e.txt"), "mødet");
-        env.writeFile(QStringLiteral("C:\\optioner\\findoptions.txt"), "140\r\n230\r\n");
-        TestEngine e;
+        TestHost h;
+        env.writeFile(h.mapper().optDir + "findoptions.txt", "140\r\n230\r\n");
+        TestEngine& e = h.engine;
         e.funk.makeStruktur2(QStringLiteral("C:\\doc"), false);
-        Tfindform form;
-        form.setEngine(&e.funk);
-        form.setFilbox(&e.filbox);
-        form.setOptDir(QStringLiteral("C:\\optioner\\"));
-        form.fyldFilterBoks = [&form] {
-            form.setFilterEntries({"Tekstfil (*.txt)", "Hjemmeside (*.html)"});
-        };
-        QList<TekstFund> shown;
-        bool documentThere = true;
-        form.visFund = [&](const TekstFund& fund, int laengde, bool) {
-            shown << TekstFund{fund.dokument, fund.position, QString::number(laengde)};
-            return documentThere;
-        };
+        h.types.setTypes({{"Tekstfil", ".txt", true}, {"Hjemmeside", ".html", true}});
+        Tfindform form(h, &e.filbox);
+        const QList<TekstFund>& shown = h.visteFund;
+        bool& documentThere = h.dokumentFindes;
         form.show();
         QCOMPARE(form.pos(), QPoint(230, 140));
         QCOMPARE(form.Mappe(), QStringLiteral("C:\\doc\\"));
@@ -232,7 +223,7 @@ private slots:
         click(form, "Button10");
         QVERIFY(!form.isVisible());
         QStringList lines;
-        QVERIFY(TextFile::read(QStringLiteral("C:\\optioner\\findoptions.txt"), lines));
+        QVERIFY(TextFile::read(h.mapper().optDir + "findoptions.txt", lines));
         QCOMPARE(lines, QStringList({QString::number(form.y()), QString::number(form.x())}));
     }
 };

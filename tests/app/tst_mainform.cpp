@@ -1,10 +1,10 @@
-#include "app/billedform.h"
 #include "app/mainform.h"
 #include "engine/handlinger.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
+#include "shared/billedform.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -38,9 +38,9 @@ private slots:
             QVERIFY2(Platform::files().isFolder(kRoot + QStringLiteral("\\anna\\") +
                                                 QLatin1String(folder)),
                      folder);
-        QCOMPARE(form.optDir, QStringLiteral("C:\\Ravnsti\\anna\\Egenskaber\\"));
-        QCOMPARE(form.strukturDir, QStringLiteral("C:\\Ravnsti\\Program\\Struktur"));
-        QVERIFY(form.opt.centred);
+        QCOMPARE(form.mapper().optDir, QStringLiteral("C:\\Ravnsti\\anna\\Egenskaber\\"));
+        QCOMPARE(form.mapper().strukturDir, QStringLiteral("C:\\Ravnsti\\Program\\Struktur"));
+        QVERIFY(form.opt().centred);
         QCOMPARE(form.styles().current(), QStringLiteral("Sky"));
         QVERIFY(form.typeliste().isEmpty()); // no standard list is written at start
         QCOMPARE(form.minimumSize(), QSize(882, 720));
@@ -85,8 +85,8 @@ private slots:
         {
             Tmainform form;
             QCOMPARE(form.styles().current(), QStringLiteral("Luna"));
-            QVERIFY(!form.opt.AskDelete);
-            QVERIFY(!form.opt.centred);
+            QVERIFY(!form.opt().AskDelete);
+            QVERIFY(!form.opt().centred);
             QCOMPARE(form.funk().Grundmappe(), QStringLiteral("D:\\Łódź"));
             form.show();
             form.close();
@@ -114,11 +114,11 @@ private slots:
         writeSettings(env, lines);
         {
             Tmainform form;
-            QVERIFY(form.opt.AskDelete);
-            QCOMPARE(form.opt.favoritlisteWidth, 333);
-            QCOMPARE(form.opt.panelDirboxWidth, 260);
+            QVERIFY(form.opt().AskDelete);
+            QCOMPARE(form.opt().favoritlisteWidth, 333);
+            QCOMPARE(form.opt().panelDirboxWidth, 260);
             QCOMPARE(form.styles().current(), QStringLiteral("Sky"));
-            QVERIFY(form.opt.centred);
+            QVERIFY(form.opt().centred);
         }
 
         lines = saved.lines();
@@ -126,8 +126,8 @@ private slots:
         writeSettings(env, lines);
         {
             Tmainform form;
-            QCOMPARE(form.opt.MusikHeight, 0); // line 6 is never reached
-            QCOMPARE(form.opt.formWidth, 790);
+            QCOMPARE(form.opt().MusikHeight, 0); // line 6 is never reached
+            QCOMPARE(form.opt().formWidth, 790);
         }
 
         // Garbage and a huge file are read without harm.
@@ -135,9 +135,9 @@ private slots:
         for (int i = 0; i < 4096; ++i)
             garbage.append(char((i * 7919) % 256));
         env.writeFile(kSettings, garbage);
-        QVERIFY(Tmainform().opt.AskInsert);
+        QVERIFY(Tmainform().opt().AskInsert);
         env.writeFile(kSettings, QByteArray(10 * 1024 * 1024, '\n'));
-        QCOMPARE(Tmainform().opt.designName, QStringLiteral("Sky"));
+        QCOMPARE(Tmainform().opt().designName, QStringLiteral("Sky"));
     }
 
     void toolBarLineAndLastFolder() {
@@ -150,7 +150,7 @@ private slots:
         saved.lastMappe = QStringLiteral("C:\\forsvundet");
         writeSettings(env, saved.lines());
         Tmainform form;
-        QVERIFY(!form.opt.mainBarVisible);
+        QVERIFY(!form.opt().mainBarVisible);
         // The vanished folder gives the first folder of the new tree instead.
         QCOMPARE(form.funk().Grundmappe(), form.funk().makeStruktur1());
         form.close();
@@ -163,13 +163,15 @@ private slots:
         TestEnvironment env;
         NamedUser::useDataRoot(env);
         qputenv("RAVNSTI_DATA", env.base().toLocal8Bit()); // no styles installed here
+        env.prompter().expectMessage(
+            QStringLiteral("Programmappen kunne ikke findes.\nIkoner, lyde og lister mangler."));
         MainOptions saved;
         saved.designName = QStringLiteral("Luna");
         saved.AskMove = false;
         writeSettings(env, saved.lines());
         Tmainform form;
         QVERIFY(form.styles().current().isEmpty());
-        QVERIFY(!form.opt.AskMove);
+        QVERIFY(!form.opt().AskMove);
         form.close();
         QStringList lines;
         QVERIFY(TextFile::read(kSettings, lines));
@@ -220,7 +222,7 @@ private slots:
         auto types = withAll.types();
         types.append({QStringLiteral("Alle filer"), QStringLiteral("*.*"), true});
         withAll.setTypes(types);
-        QVERIFY(withAll.save(form.typelisteNavn));
+        QVERIFY(withAll.save(form.mapper().typelisteNavn));
         Tmainform again;
         QCOMPARE(again.typeliste().types().size(), 13);
         QCOMPARE(again.typeliste().filterEntries().size(), 11);

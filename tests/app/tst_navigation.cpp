@@ -99,10 +99,10 @@ private slots:
         QCOMPARE(form.funk().Grundmappe(), anna + QStringLiteral("\\Skrivebord"));
 
         // An empty camera folder setting shows the pictures and keeps them as the camera's.
-        form.opt.kameraBilledDir.clear();
+        form.opt().kameraBilledDir.clear();
         form.commands()(QStringLiteral("Action13"))->trigger();
         QCOMPARE(form.funk().Grundmappe(), anna + QStringLiteral("\\Billeder"));
-        QCOMPARE(form.opt.kameraBilledDir, anna + QStringLiteral("\\Billeder"));
+        QCOMPARE(form.opt().kameraBilledDir, anna + QStringLiteral("\\Billeder"));
 
         // Every folder that exists, under its own label; the missing ones take theirs along.
         form.commands()(QStringLiteral("Action17"))->trigger();
@@ -112,7 +112,7 @@ private slots:
             QVERIFY2(roots.contains(QString::fromUtf8(label)), label);
         for (const char* label : {"Favoritter", "OneDrive", "Kontakter"})
             QVERIFY2(!roots.contains(QString::fromUtf8(label)), label);
-        QCOMPARE(form.opt.lastStrukturNo, 2);
+        QCOMPARE(form.opt().lastStrukturNo, 2);
     }
 
     void dragsMoveWithinADriveAndCopyAcross() {
@@ -123,7 +123,7 @@ private slots:
         env.makeFolder(QStringLiteral("D:\\Kopi"));
         NamedUser::useDataRoot(env);
         Tmainform form;
-        form.opt.AskInsert = form.opt.AskMove = false;
+        form.opt().AskInsert = form.opt().AskMove = false;
         form.show();
         THandlinger& funk = form.funk();
         auto dragFile = [&](const char* name, const QString& target, const char* targetNode) {
@@ -134,7 +134,7 @@ private slots:
             form.filbox()->setCurrentItem(found.first());
             funk.setAktiveStruktur(2);
             funk.infoStruktur2();
-            QVERIFY(form.dragDrop().startDrag(false));
+            QVERIFY(form.dragDrop().startingDrag(*static_cast<StrukturTree*>(form.filbox())));
             funk.udfoldStruktur1(target, true);
             const QList<QTreeWidgetItem*> nodes = form.dirbox()->findItems(
                 QString::fromLatin1(targetNode), Qt::MatchExactly | Qt::MatchRecursive);
@@ -175,7 +175,7 @@ private slots:
         form.commands().evaluate();
         form.commands()(QStringLiteral("aCopy"))->trigger();
         select("trukket.txt");
-        QVERIFY(form.dragDrop().startDrag(false));
+        QVERIFY(form.dragDrop().startingDrag(*static_cast<StrukturTree*>(form.filbox())));
         QCOMPARE(funk.CopyListe2(), QStringList{"C:\\A\\trukket.txt"});
         form.dragDrop().endDrag();
         QCOMPARE(funk.CopyListe2(), QStringList{"C:\\A\\kopieret.txt"});
@@ -188,7 +188,7 @@ private slots:
         env.makeFolder(QStringLiteral("C:\\Hjem"));
         NamedUser::useDataRoot(env);
         Tmainform form;
-        form.opt.AskInsert = false;
+        form.opt().AskInsert = false;
         form.show();
         form.funk().makeStruktur2(QStringLiteral("C:\\Hjem"), true);
 
@@ -201,7 +201,7 @@ private slots:
         QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         auto* pane = static_cast<StrukturTree*>(form.filbox());
         QVERIFY(pane->accepts(&drop));
-        pane->dropped(&drop);
+        emit pane->dropped(&drop);
         // Nothing is pasted while the other program waits for the drop to return.
         QVERIFY(!QFile::exists(env.host(QStringLiteral("C:\\Hjem\\Min fødselsdag æøå.txt"))));
         QTRY_COMPARE(env.readFile(QStringLiteral("C:\\Hjem\\Min fødselsdag æøå.txt")),
@@ -216,9 +216,9 @@ private slots:
         Tmainform form;
         form.show();
         const int withPrivate = form.dirbox()->topLevelItemCount();
-        QVERIFY(form.opt.medPrivat);
+        QVERIFY(form.opt().medPrivat);
         form.menus().item(QStringLiteral("mPrivatmapper"))->trigger();
-        QVERIFY(!form.opt.medPrivat);
+        QVERIFY(!form.opt().medPrivat);
         QCOMPARE(form.dirbox()->topLevelItemCount(), withPrivate - 1);
         form.toolbars().button(QStringLiteral("tbPrivatmapper"))->trigger();
         QCOMPARE(form.dirbox()->topLevelItemCount(), withPrivate);

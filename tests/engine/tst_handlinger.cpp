@@ -37,8 +37,8 @@ struct Engine {
         funk.setStruktur1(&dirbox);
         funk.setStruktur2(&filbox);
         funk.setBrugernavn(QStringLiteral("anna"));
-        funk.onDirectoryChange = [this](const QString&, const QString&, const QString&,
-                                        const QString&) { ++changes; };
+        funk.setOnDirectoryChange(
+            [this](const QString&, const QString&, const QString&, const QString&) { ++changes; });
     }
     QStringList texts(QTreeWidgetItem* parent = nullptr) const {
         QStringList t;

@@ -2,6 +2,7 @@
 #include "harness/findchild.h"
 #include "harness/testengine.h"
 #include "harness/testenvironment.h"
+#include "harness/testhost.h"
 #include "tools/filinfoform.h"
 
 #include <QCheckBox>
@@ -22,8 +23,8 @@ namespace {
 struct Engine : TestEngine {
     Engine() {
         funk.setFilinfoform(&filinfoform);
-        funk.onDirectoryChange = [this](const QString&, const QString&, const QString&,
-                                        const QString&) { ++changes; };
+        funk.setOnDirectoryChange(
+            [this](const QString&, const QString&, const QString&, const QString&) { ++changes; });
     }
     // "text slot" of each child of the search root, in order.
     QStringList hits() const {
@@ -49,7 +50,8 @@ struct Engine : TestEngine {
         return qobject_cast<const QLineEdit*>(w)->text();
     }
 
-    Tfilinfoform filinfoform;
+    TestHost host; // the window's own host; the engine under test is this one
+    Tfilinfoform filinfoform{host};
     int changes = 0;
 };
 

@@ -5,19 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 
-namespace {
-
-const char* const kVariables[] = {"RAVNSTI_DRIVES", "RAVNSTI_ROOT",    "HOME",
-                                  "XDG_DATA_HOME",  "XDG_CONFIG_HOME", "XDG_CACHE_HOME",
-                                  "XDG_RUNTIME_DIR"};
-
-} // namespace
-
-TestEnvironment::TestEnvironment(const QString& extraDrives) {
+TestEnvironment::TestEnvironment(const QString& extraDrives)
+    : m_saved(QProcessEnvironment::systemEnvironment()) {
     QVERIFY2(m_dir.isValid(), "no temporary folder");
-    for (const char* name : kVariables)
-        m_saved.append({name, qgetenv(name)});
 
     const QString b = base();
     for (const char* sub : {"C", "D", "home", "data", "config", "cache", "runtime", "root"})
@@ -50,11 +42,15 @@ TestEnvironment::~TestEnvironment() {
         QTest::qFail("the test queued message expectations or answers that were never used",
                      __FILE__, __LINE__);
     Platform::reset();
-    for (const auto& [name, value] : m_saved) {
-        if (value.isNull())
-            qunsetenv(name.constData());
-        else
-            qputenv(name.constData(), value);
+    // Every variable the environment or the test set goes back, and those added go.
+    const QProcessEnvironment now = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : now.keys()) {
+        if (!m_saved.contains(name))
+            qunsetenv(name.toLocal8Bit().constData());
+    }
+    for (const QString& name : m_saved.keys()) {
+        if (now.value(name) != m_saved.value(name) || !now.contains(name))
+            qputenv(name.toLocal8Bit().constData(), m_saved.value(name).toLocal8Bit());
     }
 }
 

@@ -5,13 +5,14 @@
 
 #include <QApplication>
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
 // Everything a test may touch, inside one temporary folder: drives C: and D: (and any
 // further ones the test names), the data root, HOME, XDG_DATA_HOME and XDG_CONFIG_HOME.
 // The platform services are made anew for it, with a scripted prompter and a fake clock.
-// Make one per test function; its destructor restores the environment.
+// Make one per test function; its destructor restores every environment variable.
 class TestEnvironment {
 public:
     // `extraDrives` is added to the drive table as written, e.g. "E=/some/dir|removable".
@@ -37,8 +38,8 @@ public:
     FakeClock& clock() { return *m_clock; }
 
 private:
+    QProcessEnvironment m_saved; // the variables as they were before
     QTemporaryDir m_dir;
-    QList<QPair<QByteArray, QByteArray>> m_saved; // variables to restore
     ScriptedPrompter* m_prompter = nullptr;
     FakeClock* m_clock = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "harness/findchild.h"
 #include "harness/testenvironment.h"
+#include "harness/testhost.h"
 #include "platform/platform.h"
 #include "tools/filinfoform.h"
 
@@ -28,9 +29,9 @@ class TestFilinfoform : public QObject {
 private slots:
     void pageAndWidth() {
         TestEnvironment env;
-        Tfilinfoform form;
-        QStringList topics;
-        form.helpInfo = [&topics](const QString& topic) { topics << topic; };
+        TestHost h;
+        Tfilinfoform form(h);
+        const QStringList& topics = h.help;
         form.visFil(FilEgenskaber());
         auto* bog = child<QTabWidget>(form, "Bog");
         QCOMPARE(bog->currentIndex(), 0);
@@ -62,9 +63,9 @@ private slots:
         env.writeFile(QStringLiteral("C:\\a\\beskyttet.txt"), "x");
         const QString path = QStringLiteral("C:\\a\\beskyttet.txt");
         QVERIFY(Platform::files().setReadOnly(path, true));
-        Tfilinfoform form;
-        int refreshed = 0;
-        form.updateStrukturer = [&refreshed] { ++refreshed; };
+        TestHost h;
+        Tfilinfoform form(h);
+        const int& refreshed = h.strukturOpdateringer;
         form.visFil(filOf(path));
         QAction* anvend = form.aAnvend();
         QVERIFY(anvend->isEnabled());

@@ -1,4 +1,4 @@
-#include "calendar/almenx.h"
+#include "dates/almenx.h"
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
 

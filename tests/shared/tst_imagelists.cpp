@@ -1,5 +1,5 @@
-#include "app/imagelists.h"
 #include "harness/testenvironment.h"
+#include "shared/imagelists.h"
 
 #include <QDir>
 #include <QImageReader>

@@ -1,11 +1,11 @@
-#include "app/aboutbox.h"
-#include "app/extform.h"
-#include "app/fileexistsform.h"
-#include "app/kopieringsform.h"
-#include "app/progressform.h"
-#include "app/spmform.h"
 #include "harness/findchild.h"
 #include "harness/testenvironment.h"
+#include "shared/aboutbox.h"
+#include "shared/extform.h"
+#include "shared/fileexistsform.h"
+#include "shared/kopieringsform.h"
+#include "shared/progressform.h"
+#include "shared/spmform.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "app/launcher.h"
-#include "app/mainoptions.h"
-#include "app/statustekster.h"
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
+#include "shared/launcher.h"
+#include "shared/mainoptions.h"
+#include "shared/statustekster.h"
 
 namespace {
 

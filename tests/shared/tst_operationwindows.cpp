@@ -1,10 +1,10 @@
-#include "app/fileexistsform.h"
-#include "app/kopieringsform.h"
-#include "app/mainoperationwindows.h"
-#include "app/mainoptions.h"
-#include "app/progressform.h"
-#include "app/spmform.h"
 #include "harness/testenvironment.h"
+#include "shared/fileexistsform.h"
+#include "shared/kopieringsform.h"
+#include "shared/mainoperationwindows.h"
+#include "shared/mainoptions.h"
+#include "shared/progressform.h"
+#include "shared/spmform.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+struct DataFolders;
+class Launcher;
+class MainOptions;
+class QWidget;
+class THandlinger;
+class Typeliste;
+struct TekstFund;
+
+// The main window as every other window sees it: the options, the data folders, the one
+// engine, the launcher, the status bar, help and the document area. Windows hold a
+// reference to it and never reach the main window itself; tests give a stand-in.
+class MainHost {
+public:
+    virtual ~MainHost() = default;
+
+    // The main window: parent and centre of the other windows.
+    virtual QWidget* hovedvindue() = 0;
+    // The options of "mainform.txt"; other windows read and change them directly.
+    virtual MainOptions& opt() = 0;
+    virtual const DataFolders& mapper() const = 0;
+    // The engine; dialogs that show a tree of their own borrow its trees (StrukturLaan).
+    virtual THandlinger& funk() = 0;
+    virtual const Launcher& launcher() const = 0;
+    virtual const Typeliste& typeliste() const = 0;
+    virtual const QString& brugernavn() const = 0;
+
+    // Status bar panel 3: a short result or message.
+    virtual void Info(const QString& text) = 0;
+    // Status bar panel 1: the caption of the current program.
+    virtual void InfoProg(const QString& text) = 0;
+    // Opens the information viewer on a topic (the program help when empty); with
+    // `lukFoerst` a viewer that is open starts afresh.
+    virtual void HelpInfo(const QString& topic, bool lukFoerst) = 0;
+    // Rebuilds both trees in place after elements changed outside the engine.
+    virtual void updateStrukturer() = 0;
+    // The folder dialog: the chosen folder as a logical path, nullopt when cancelled.
+    virtual std::optional<QString> vaelgMappe(const QString& caption, const QString& start) = 0;
+
+    // Opens a document window with the caption and file (empty for a new document), or
+    // brings the window that holds the file to the front.
+    virtual void openwin(const QString& aCap, const QString& aFilename) = 0;
+    // Opens a file in a document window captioned with its name.
+    virtual void OpenFilIEditor(const QString& path) = 0;
+    // Opens the document of a text search hit (or brings its window to the front) and
+    // selects `laengde` characters at the hit, focusing the text with `fokus`; false when
+    // the document is neither a file nor an open document any more.
+    virtual bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) = 0;
+};

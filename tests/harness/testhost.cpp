@@ -1,0 +1,22 @@
+#include "testhost.h"
+
+TestHost::TestHost()
+    : folders(DataFolders::of(QStringLiteral("C:\\Ravnsti"), QStringLiteral("anna"))),
+      m_launcher(
+          options, [this] { return folders.appdir; },
+          [this](const QString& path) { OpenFilIEditor(path); },
+          [this](const QString& text) { Info(text); }) {}
+
+std::optional<QString> TestHost::vaelgMappe(const QString& caption, const QString&) {
+    mappeTitler << caption;
+    return valgtMappe;
+}
+
+void TestHost::openwin(const QString& aCap, const QString& aFilename) {
+    dokumenter << aCap + QLatin1Char('|') + aFilename;
+}
+
+bool TestHost::visTekstFund(const TekstFund& fund, int laengde, bool) {
+    visteFund << TekstFund{fund.dokument, fund.position, QString::number(laengde)};
+    return dokumentFindes;
+}

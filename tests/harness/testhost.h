@@ -1,0 +1,54 @@
+#pragma once
+
+#include "testengine.h"
+
+#include "engine/tekstsoegning.h"
+#include "shared/datafolders.h"
+#include "shared/launcher.h"
+#include "shared/mainhost.h"
+#include "shared/mainoptions.h"
+#include "shared/typeliste.h"
+
+#include <QWidget>
+
+// A main window stand-in for the windows under test: an engine on two trees, the options,
+// the data folders of user "anna" under "C:\Ravnsti", and a record of every status text,
+// help topic, tree refresh and document the windows asked for.
+class TestHost : public MainHost {
+public:
+    TestHost();
+
+    QWidget* hovedvindue() override { return &window; }
+    MainOptions& opt() override { return options; }
+    const DataFolders& mapper() const override { return folders; }
+    THandlinger& funk() override { return engine.funk; }
+    const Launcher& launcher() const override { return m_launcher; }
+    const Typeliste& typeliste() const override { return types; }
+    const QString& brugernavn() const override { return m_brugernavn; }
+    void Info(const QString& text) override { info << text; }
+    void InfoProg(const QString& text) override { infoProg << text; }
+    void HelpInfo(const QString& topic, bool) override { help << topic; }
+    void updateStrukturer() override { ++strukturOpdateringer; }
+    // Answers with `valgtMappe`, recording the caption.
+    std::optional<QString> vaelgMappe(const QString& caption, const QString&) override;
+    void openwin(const QString& aCap, const QString& aFilename) override;
+    void OpenFilIEditor(const QString& path) override { openwin(path, path); }
+    // Records the hit and answers `dokumentFindes`.
+    bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) override;
+
+    QWidget window;
+    TestEngine engine;
+    MainOptions options;
+    DataFolders folders;
+    Typeliste types;
+    QStringList info, infoProg, help, mappeTitler;
+    QStringList dokumenter; // "caption|file" of every document asked for
+    QList<TekstFund> visteFund;
+    int strukturOpdateringer = 0;
+    std::optional<QString> valgtMappe;
+    bool dokumentFindes = true;
+
+private:
+    QString m_brugernavn = QStringLiteral("anna");
+    Launcher m_launcher;
+};
