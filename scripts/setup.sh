@@ -4,13 +4,14 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The one list of packages the build, the tests and the benchmarks need.
+# The one list of packages the build, the tests, the benchmarks and the .deb package need.
 packages=(
     cmake g++ make
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
     xvfb xauth fonts-dejavu-core
     clang-14 libclang-rt-14-dev
     libglib2.0-bin
+    desktop-file-utils dpkg-dev file
 )
 
 missing=()

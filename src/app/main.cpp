@@ -1,13 +1,66 @@
 #include "mainform.h"
+
+#include "shared/centreddialog.h"
 #include "shared/formprompter.h"
 
 #include "platform/platform.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const char* const usage =
+    "Brug: ravnsti [FIL ...]\n"
+    "\n"
+    "Ravnsti er en sti-, mappe- og filfinder med indbygget teksteditor.\n"
+    "Hver FIL, der er en webside, et typografiark, et script eller en tekstfil\n"
+    "(.html, .css, .js, .vbs, .wsf, .asp, .txt, .xml, .rtf m.fl.), åbnes i sit eget\n"
+    "dokumentvindue; andre filer springes over.\n"
+    "\n"
+    "Valg:\n"
+    "  -h, --help      vis denne hjælp og afslut\n"
+    "      --version   vis programmets version og afslut\n"
+    "\n"
+    "Miljøvariabler:\n"
+    "  RAVNSTI_ROOT    datamappen med programmappen og brugerens mapper;\n"
+    "                  ellers $XDG_DATA_HOME/Ravnsti (normalt ~/.local/share/Ravnsti)\n"
+    "  RAVNSTI_DRIVES  drevtabellen som BOGSTAV=MAPPE[|type[|navn]] adskilt af semikolon,\n"
+    "                  fx \"C=/;D=/media/usb|removable|USB-nøgle\" (type: removable, cdrom,\n"
+    "                  network, ramdisk); ellers er C: roden /, og hvert yderligere\n"
+    "                  monteret drev får det næste bogstav\n"
+    "  RAVNSTI_DATA    mappen med programmets installerede data (Program og Styles);\n"
+    "                  ellers data ved siden af programmet eller ../share/ravnsti\n";
+
+// Answers -h, --help and --version on standard output before any window or display is
+// needed. True when the program should end there.
+bool answeredCommandLine(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-h") == 0 || std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(usage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("Ravnsti " RAVNSTI_VERSION "\n", stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    if (answeredCommandLine(argc, argv))
+        return 0;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravnsti"));
+    QApplication::setApplicationVersion(QStringLiteral(RAVNSTI_VERSION));
+    // Lets the desktop match the windows with the installed ravnsti.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ravnsti"));
+    QApplication::setWindowIcon(CentredDialog::programIcon(QStringLiteral("ravnsti")));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     Tmainform mainform(arguments);
