@@ -206,12 +206,25 @@ CommandTable::CommandTable(QWidget* window) : QObject(window) {
 
 QAction* CommandTable::operator()(const QString& name) const {
     QAction* action = m_byName.value(name);
-    Q_ASSERT_X(action, "CommandTable", qPrintable(name));
+    if (!action)
+        unknownName("handling", name);
     return action;
 }
 
-QAction* CommandTable::find(const QString& name) const {
-    return m_byName.value(name);
+bool CommandTable::isCommand(const QString& name) const {
+    QAction* action = m_byName.value(name);
+    return action && m_keys.contains(action);
+}
+
+void CommandTable::addNamed(QAction* action) {
+    const QString name = action->objectName();
+    if (name.isEmpty() || m_byName.contains(name))
+        qFatal("Ravnsti: the action name \"%s\" is empty or taken twice", qPrintable(name));
+    m_byName.insert(name, action);
+}
+
+void CommandTable::unknownName(const char* kind, const QString& name) {
+    qFatal("Ravnsti: there is no %s named \"%s\"", kind, qPrintable(name));
 }
 
 void CommandTable::setRule(const QString& name, Rule rule) {
@@ -248,7 +261,7 @@ void CommandTable::setYieldedKeys(const QList<QKeySequence>& keys) {
 }
 
 QList<QKeySequence> CommandTable::declaredKeys(const QString& name) const {
-    return m_keys.value(find(name));
+    return m_keys.value((*this)(name));
 }
 
 void CommandTable::applyKeys(QAction* action) {

@@ -16,6 +16,11 @@ class QWidget;
 // and other windows only show these actions. Each action may carry an enabling rule; the
 // rules are evaluated when the event loop is about to wait, at most every few dozen
 // milliseconds, so they follow the window state without explicit calls.
+//
+// The table is also the one place where the window's named actions are looked up: the
+// commands, and the menu items and tool buttons that have no command. A name that is not
+// here is a fault in the program; looking it up stops the program with a message naming
+// it, in every kind of build.
 class CommandTable : public QObject {
     Q_OBJECT
 
@@ -27,10 +32,18 @@ public:
     // shows them.
     explicit CommandTable(QWidget* window);
 
-    // The action of a catalogued command; a name not in the catalogue is a programming error.
+    // The named action: a command, a menu item or a tool button.
     QAction* operator()(const QString& name) const;
-    QAction* find(const QString& name) const;
+    bool contains(const QString& name) const { return m_byName.contains(name); }
+    // Whether the name is a catalogued command rather than an item or a button.
+    bool isCommand(const QString& name) const;
+    // The catalogued commands.
     const QList<QAction*>& actions() const { return m_actions; }
+    // Registers a menu item or tool button under its object name, which must be new.
+    void addNamed(QAction* action);
+
+    // Stops the program: `name` is not a known `kind` ("handling", "menu").
+    [[noreturn]] static void unknownName(const char* kind, const QString& name);
 
     void setRule(const QString& name, Rule rule);
     void setEffect(const QString& name, Effect effect);

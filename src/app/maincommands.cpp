@@ -257,24 +257,20 @@ void MainCommands::itemEffects() {
     auto on = [this](QAction* item, std::function<void()> effect) {
         QObject::connect(item, &QAction::triggered, &w, std::move(effect));
     };
-    MainMenus& menus = w.menus();
-    on(menus.item(QStringLiteral("mLukProgram")), [this] { w.close(); });
-    on(menus.item(QStringLiteral("miOmFinder")), [this] { w.AboutBox()->exec(); });
-    on(menus.item(QStringLiteral("sbCopyPath")),
-       [this] { w.launcher().CopyPath(w.EditSti()->text()); });
-    on(menus.item(QStringLiteral("sbCopyPathWithFilename")), [this] {
+    on(c(QStringLiteral("mLukProgram")), [this] { w.close(); });
+    on(c(QStringLiteral("miOmFinder")), [this] { w.AboutBox()->exec(); });
+    on(c(QStringLiteral("sbCopyPath")), [this] { w.launcher().CopyPath(w.EditSti()->text()); });
+    on(c(QStringLiteral("sbCopyPathWithFilename")), [this] {
         // The name passes through the path box, which counts as a change of it.
         if (!w.funk().Filnavn().isEmpty())
             w.favChanged = true;
         w.launcher().CopyFilnavn(w.funk().Filnavn());
     });
-    const MainToolbars& bars = w.toolbars();
-    on(bars.button(QStringLiteral("ButtonPrevMappe")), [this] { w.funk().mappeTilbage(); });
-    on(bars.button(QStringLiteral("ButtonNextMappe")), [this] { w.funk().mappeFrem(); });
-    on(bars.button(QStringLiteral("ButtonMakeHis")), [this] { w.funk().makeOversigt(); });
-    on(menus.item(QStringLiteral("mOversigt")), [this] { w.funk().clearOversigt(); });
-    for (QAction* item : {menus.item(QStringLiteral("mPrivatmapper")),
-                          w.toolbars().button(QStringLiteral("tbPrivatmapper"))})
+    on(c(QStringLiteral("ButtonPrevMappe")), [this] { w.funk().mappeTilbage(); });
+    on(c(QStringLiteral("ButtonNextMappe")), [this] { w.funk().mappeFrem(); });
+    on(c(QStringLiteral("ButtonMakeHis")), [this] { w.funk().makeOversigt(); });
+    on(c(QStringLiteral("mOversigt")), [this] { w.funk().clearOversigt(); });
+    for (QAction* item : {c(QStringLiteral("mPrivatmapper")), c(QStringLiteral("tbPrivatmapper"))})
         on(item, [this] {
             w.opt().medPrivat = !w.opt().medPrivat;
             w.funk().setMedtagPrivat(w.opt().medPrivat);

@@ -105,8 +105,8 @@ void Tmainform::createWindows() {
     m_findform = new Tfindform(*this, m_filbox);
     m_extForm = new TextForm(this);
     m_findformen = new Tfindformen(*this);
-    m_findformen->setSearchAction(m_commands->find(QStringLiteral("aSearch")));
-    m_findformen->setClearSearchListeAction(m_commands->find(QStringLiteral("aClearSearchListe")));
+    m_findformen->setSearchAction((*m_commands)(QStringLiteral("aSearch")));
+    m_findformen->setClearSearchListeAction((*m_commands)(QStringLiteral("aClearSearchListe")));
 
     m_operationWindows = std::make_unique<MainOperationWindows>(
         m_opt, *m_kopieringsform, *m_spmForm, *m_fileExistsForm, *m_progressform);
@@ -211,7 +211,7 @@ void Tmainform::hentOpt() {
             standardOpt();
     }
     m_toolbars->mainBar()->setVisible(m_opt.mainBarVisible);
-    m_commands->find(QStringLiteral("aRedskabslinjen"))
+    (*m_commands)(QStringLiteral("aRedskabslinjen"))
         ->setText(m_opt.mainBarVisible ? QStringLiteral("Skjul Redskabslinjen")
                                        : QStringLiteral("Redskabslinjen"));
     m_toolbars->setAMfunktioner(m_opt.AMfunktionsNumber);
@@ -402,10 +402,10 @@ void Tmainform::makeSpecialStruktur() {
 }
 
 void Tmainform::historyChanged(bool canGoBack, bool canGoForward, bool hasHistory) {
-    m_toolbars->button(QStringLiteral("ButtonPrevMappe"))->setEnabled(canGoBack);
-    m_toolbars->button(QStringLiteral("ButtonNextMappe"))->setEnabled(canGoForward);
-    m_toolbars->button(QStringLiteral("ButtonMakeHis"))->setEnabled(hasHistory);
-    m_menus->item(QStringLiteral("mOversigt"))->setEnabled(hasHistory);
+    (*m_commands)(QStringLiteral("ButtonPrevMappe"))->setEnabled(canGoBack);
+    (*m_commands)(QStringLiteral("ButtonNextMappe"))->setEnabled(canGoForward);
+    (*m_commands)(QStringLiteral("ButtonMakeHis"))->setEnabled(hasHistory);
+    (*m_commands)(QStringLiteral("mOversigt"))->setEnabled(hasHistory);
 }
 
 void Tmainform::showPicture(const QImage& picture, const QString& fileName) {
@@ -490,7 +490,7 @@ void Tmainform::showTreeMenu(QTreeWidget* tree, const QPoint& position) {
             refreshMay();
         }
         if (LogicalPath::isDriveRoot(m_funk->Dirmappe())) {
-            m_menus->item(QStringLiteral("mPrivatmapper"))
+            (*m_commands)(QStringLiteral("mPrivatmapper"))
                 ->setText(m_opt.medPrivat ? QStringLiteral("Fjern privatmapper")
                                           : QStringLiteral("Vis privatmapper"));
             menu = m_menus->menu(QStringLiteral("PUdirboxDrev"));
@@ -555,7 +555,7 @@ QString Tmainform::getSlutDir(const QString& path) {
 void Tmainform::stiboxMouseDown(Qt::MouseButton button) {
     if (m_panelRight->isHidden())
         m_panelRight->show();
-    QAction* none = m_commands->find(QStringLiteral("aMarkerIngen"));
+    QAction* none = (*m_commands)(QStringLiteral("aMarkerIngen"));
     m_commands->evaluate();
     if (button == Qt::LeftButton && none->isEnabled())
         none->trigger();

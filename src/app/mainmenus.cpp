@@ -135,13 +135,8 @@ MainMenus::MainMenus(QMainWindow& window, CommandTable& commands)
 
 QMenu* MainMenus::menu(const QString& name) const {
     QMenu* found = m_menus.value(name);
-    Q_ASSERT_X(found, "MainMenus", qPrintable(name));
-    return found;
-}
-
-QAction* MainMenus::item(const QString& name) const {
-    QAction* found = m_items.value(name);
-    Q_ASSERT_X(found, "MainMenus", qPrintable(name));
+    if (!found)
+        CommandTable::unknownName("menu", name);
     return found;
 }
 
@@ -150,7 +145,7 @@ void MainMenus::makeItems(QMainWindow& window) {
         auto* action = new QAction(QString::fromUtf8(caption), &window);
         action->setObjectName(QString::fromLatin1(name));
         action->setStatusTip(QString::fromUtf8(hint));
-        m_items.insert(action->objectName(), action);
+        m_commands.addNamed(action);
         return action;
     };
     for (const Item& item : items) {
@@ -201,8 +196,8 @@ void MainMenus::fill(QMenu* menu, const QList<Entry>& entries) {
             fill(child, entry.sub);
         } else if (entry.what == QLatin1String("-")) {
             menu->addSeparator();
-        } else if (m_items.contains(entry.what)) {
-            menu->addAction(m_items.value(entry.what));
+        } else if (!m_commands.isCommand(entry.what)) {
+            menu->addAction(m_commands(entry.what));
         } else {
             menu->addAction(view(entry.what, entry.caption, entry.hint, menu));
         }

@@ -20,9 +20,10 @@ class MainMenus : public QObject {
 public:
     MainMenus(QMainWindow& window, CommandTable& commands);
 
+    // A named menu; an unknown name stops the program.
     QMenu* menu(const QString& name) const;
-    // An item without a command (mLukProgram, sbCopyPath, mMapper01 ...).
-    QAction* item(const QString& name) const;
+    // Every named menu, for the walk over what the menus show.
+    QList<QMenu*> menus() const { return m_menus.values(); }
 
     // One line of a menu: a command, an item, a separator ("-") or a submenu.
     struct Entry;
@@ -41,5 +42,4 @@ private:
 
     CommandTable& m_commands;
     QHash<QString, QMenu*> m_menus;
-    QHash<QString, QAction*> m_items;
 };

@@ -58,12 +58,6 @@ MainToolbars::MainToolbars(QWidget& window, CommandTable& commands, MainMenus& m
     buildFileBar();
 }
 
-QAction* MainToolbars::button(const QString& name) const {
-    QAction* found = m_buttons.value(name);
-    Q_ASSERT_X(found, "MainToolbars", qPrintable(name));
-    return found;
-}
-
 QAction* MainToolbars::makeButton(const char* name, const char* caption, const char* hint,
                                   const char* iconName) {
     auto* action = new QAction(QString::fromUtf8(caption), &m_window);
@@ -72,7 +66,7 @@ QAction* MainToolbars::makeButton(const char* name, const char* caption, const c
     action->setToolTip(QString::fromUtf8(hint));
     if (*iconName)
         action->setIcon(icon(iconName));
-    m_buttons.insert(action->objectName(), action);
+    m_commands.addNamed(action);
     return action;
 }
 

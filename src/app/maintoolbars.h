@@ -31,7 +31,6 @@ public:
     QToolBar* actionBar() const { return m_actionBar; }
     // The buttons right of the path box.
     QToolBar* stiButtons() const { return m_stiButtons; }
-    QAction* button(const QString& name) const;
 
     // Shows button set `number` (0 to 3) in the action bar.
     void setAMfunktioner(int number);
@@ -50,7 +49,6 @@ private:
     QWidget& m_window;
     CommandTable& m_commands;
     MainMenus& m_menus;
-    QHash<QString, QAction*> m_buttons;
     QToolBar* m_mainBar = nullptr;
     QWidget* m_panelTop = nullptr;
     QTabBar* m_stibox = nullptr;

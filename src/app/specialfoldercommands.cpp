@@ -49,36 +49,31 @@ SpecialFolderCommands::SpecialFolderCommands(Tmainform& window) : w(window) {
     inFilePane({cmd("AallPic")}, of(&TMapper::GetCommonPictures));
     inFilePane({cmd("AallVideo")}, of(&TMapper::GetCommonVideo));
 
-    const MainMenus& menus = w.menus();
-    auto item = [&menus](const char* name) { return menus.item(QString::fromLatin1(name)); };
-    asDotStructure(item("mMapper01"), oneDrive);
-    asDotStructure(item("mMapper02"), desktop);
-    asDotStructure(item("mMapper03"), documents);
-    asDotStructure(item("mMapper04"), pictures);
-    asDotStructure(item("mMapper05"), music);
-    asDotStructure(item("mMapper06"), videos);
-    asDotStructure(item("mMapper11"), favourites);
-    asDotStructure(item("mMapper12"), contacts);
-    asDotStructure(item("mMapper13"), downloads);
-    asDotStructure(item("mMapper14"), startMenu);
-    asDotStructure(item("mMapper15"), appData);
-    asDotStructure(item("mMapper21"), cameraPictures);
-    asDotStructure(item("mMapper22"), cameraFilms);
-    asDotStructure(item("mMapper31"), of(&TMapper::GetCommonDocuments));
-    asDotStructure(item("mMapper32"), of(&TMapper::GetCommonPictures));
-    asDotStructure(item("mMapper33"), of(&TMapper::GetCommonMusic));
-    asDotStructure(item("mMapper34"), of(&TMapper::GetCommonVideo));
+    asDotStructure(cmd("mMapper01"), oneDrive);
+    asDotStructure(cmd("mMapper02"), desktop);
+    asDotStructure(cmd("mMapper03"), documents);
+    asDotStructure(cmd("mMapper04"), pictures);
+    asDotStructure(cmd("mMapper05"), music);
+    asDotStructure(cmd("mMapper06"), videos);
+    asDotStructure(cmd("mMapper11"), favourites);
+    asDotStructure(cmd("mMapper12"), contacts);
+    asDotStructure(cmd("mMapper13"), downloads);
+    asDotStructure(cmd("mMapper14"), startMenu);
+    asDotStructure(cmd("mMapper15"), appData);
+    asDotStructure(cmd("mMapper21"), cameraPictures);
+    asDotStructure(cmd("mMapper22"), cameraFilms);
+    asDotStructure(cmd("mMapper31"), of(&TMapper::GetCommonDocuments));
+    asDotStructure(cmd("mMapper32"), of(&TMapper::GetCommonPictures));
+    asDotStructure(cmd("mMapper33"), of(&TMapper::GetCommonMusic));
+    asDotStructure(cmd("mMapper34"), of(&TMapper::GetCommonVideo));
 
-    const MainToolbars& bars = w.toolbars();
-    for (QAction* history : {item("mMapperUdvidet"), cmd("Action16"),
-                             bars.button(QStringLiteral("tbSpecialStruktur"))})
+    for (QAction* history : {cmd("mMapperUdvidet"), cmd("Action16"), cmd("tbSpecialStruktur")})
         QObject::connect(history, &QAction::triggered, &w, [this] {
             QStringList folders, labels;
             collect(folders, labels);
             w.funk().makeHistoryStruktur(folders);
         });
-    for (QAction* dots : {item("mMapperPunkt"), cmd("Action17"),
-                          bars.button(QStringLiteral("tbSpecialPunktStruktur"))})
+    for (QAction* dots : {cmd("mMapperPunkt"), cmd("Action17"), cmd("tbSpecialPunktStruktur")})
         QObject::connect(dots, &QAction::triggered, &w, [this] {
             QStringList folders, labels;
             collect(folders, labels);

@@ -10,6 +10,7 @@
 #include "shared/extform.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,6 +89,64 @@ private slots:
         w.form->mayCopy = false;
         QVERIFY(!w.enabled("aKopier32"));
         QVERIFY(!copyTo->isEnabled());
+    }
+
+    void everyNameTheMenusAndBarsShowIsRegistered() {
+        TestEnvironment env;
+        Window w(env);
+        const CommandTable& c = w.form->commands();
+        // Each item of every menu and every button of every bar is a registered action, or
+        // a view of a command that shows it under another caption.
+        auto registered = [&c](const QAction* action) {
+            if (action->isSeparator() || action->menu() || action->objectName().isEmpty())
+                return true;
+            QString name = action->objectName();
+            if (!c.contains(name) && name.endsWith(QLatin1String("View")))
+                name.chop(4);
+            return c.contains(name);
+        };
+        int walked = 0;
+        QList<QMenu*> menus = w.form->menus().menus();
+        while (!menus.isEmpty()) {
+            const QMenu* menu = menus.takeFirst();
+            for (const QAction* action : menu->actions()) {
+                QVERIFY2(registered(action), qPrintable(action->objectName()));
+                if (action->menu())
+                    menus << action->menu();
+                ++walked;
+            }
+        }
+        for (const QToolBar* bar : w.form->findChildren<QToolBar*>())
+            for (const QAction* action : bar->actions()) {
+                QVERIFY2(registered(action), qPrintable(action->objectName()));
+                ++walked;
+            }
+        QVERIFY(walked > 200);
+        QVERIFY(c.contains(QStringLiteral("mMapper01")));       // a menu item
+        QVERIFY(c.contains(QStringLiteral("ButtonPrevMappe"))); // a tool button
+        QVERIFY(c.isCommand(QStringLiteral("aCopy")));
+        QVERIFY(!c.isCommand(QStringLiteral("mMapper01")));
+    }
+
+    void rulesFollowTheWindowWhenTheLoopIdles() {
+        TestEnvironment env;
+        Window w(env);
+        QAction* open = w("aOpen");
+        QVERIFY(!w.enabled("aOpen"));
+        // A change made while the loop handles an event shows once the loop waits again,
+        // without anyone asking for an evaluation. The loop runs until the action changes
+        // (or, should the rules never run, until a generous while has passed).
+        auto changeInTheLoop = [&](const QString& program) {
+            QEventLoop loop;
+            QTimer::singleShot(0, w.form.get(), [&] { w.form->opt().exeProgram = program; });
+            connect(open, &QAction::changed, &loop, &QEventLoop::quit);
+            QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+            loop.exec();
+        };
+        changeInTheLoop(QStringLiteral("D:\\vis"));
+        QVERIFY(open->isEnabled());
+        changeInTheLoop(QString());
+        QVERIFY(!open->isEnabled());
     }
 
     void selectionRulesFollowTheFilePane() {
@@ -184,9 +243,9 @@ private slots:
         QStringList topics;
         connect(&w.form->menus(), &MainMenus::helpRequested, this,
                 [&](const QString& topic) { topics.append(topic); });
-        w.form->menus().item(QStringLiteral("mi02"))->trigger();
+        w.form->commands()(QStringLiteral("mi02"))->trigger();
         w("aInformation")->trigger();
-        w.form->toolbars().button(QStringLiteral("tbFaneinfo"))->trigger();
+        w.form->commands()(QStringLiteral("tbFaneinfo"))->trigger();
         QCOMPARE(topics, (QStringList{"Sæt ind", "Fanelinjen"}));
         QVERIFY(w.form->infoText(3).contains(QStringLiteral("\"Fanelinjen\"")));
     }

@@ -140,6 +140,8 @@ void TestInstall::helpAndVersionNeedNeitherDisplayNorDataRoot() {
     QProcessEnvironment environment = programEnvironment();
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QLatin1String(variable));
+    // A data root of its own, which the program started by another test may not have made.
+    environment.insert(QStringLiteral("RAVNSTI_ROOT"), m_temp.path() + QStringLiteral("/ubrugt"));
     const QString program = installed(QStringLiteral("bin/ravnsti"));
 
     const Run help = run(program, {QStringLiteral("--help")}, environment);

@@ -75,11 +75,11 @@ private slots:
         QCOMPARE(form.EditSti()->text(), QStringLiteral("C:\\"));
 
         // Back and forward follow the visits.
-        QVERIFY(form.toolbars().button(QStringLiteral("ButtonPrevMappe"))->isEnabled());
-        QVERIFY(!form.toolbars().button(QStringLiteral("ButtonNextMappe"))->isEnabled());
-        form.toolbars().button(QStringLiteral("ButtonPrevMappe"))->trigger();
+        QVERIFY(form.commands()(QStringLiteral("ButtonPrevMappe"))->isEnabled());
+        QVERIFY(!form.commands()(QStringLiteral("ButtonNextMappe"))->isEnabled());
+        form.commands()(QStringLiteral("ButtonPrevMappe"))->trigger();
         QCOMPARE(form.funk().Grundmappe(), QStringLiteral("C:\\Users"));
-        QVERIFY(form.toolbars().button(QStringLiteral("ButtonNextMappe"))->isEnabled());
+        QVERIFY(form.commands()(QStringLiteral("ButtonNextMappe"))->isEnabled());
     }
 
     void specialFoldersOpenOrSayTheyAreMissing() {
@@ -217,10 +217,10 @@ private slots:
         form.show();
         const int withPrivate = form.dirbox()->topLevelItemCount();
         QVERIFY(form.opt().medPrivat);
-        form.menus().item(QStringLiteral("mPrivatmapper"))->trigger();
+        form.commands()(QStringLiteral("mPrivatmapper"))->trigger();
         QVERIFY(!form.opt().medPrivat);
         QCOMPARE(form.dirbox()->topLevelItemCount(), withPrivate - 1);
-        form.toolbars().button(QStringLiteral("tbPrivatmapper"))->trigger();
+        form.commands()(QStringLiteral("tbPrivatmapper"))->trigger();
         QCOMPARE(form.dirbox()->topLevelItemCount(), withPrivate);
     }
 };
