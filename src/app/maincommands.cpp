@@ -94,11 +94,14 @@ void MainCommands::fileRules() {
     c.setEffect(QStringLiteral("aRename"), [this] { w.funk().editSelected(); });
     c.setEffect(QStringLiteral("aNyMappe"),
                 [this] { w.nyMappeErOprettet = w.funk().NyMappe(w.funk().Grundmappe()); });
-    const char* selections[] = {"aMarkerAlt", "aMarkerIngen", "aMarkerInvers"};
-    for (int number = 1; number <= 3; ++number)
-        c.setEffect(QString::fromLatin1(selections[number - 1]), [this, number] {
+    const std::pair<const char*, THandlinger::Markering> selections[] = {
+        {"aMarkerAlt", THandlinger::MarkerAlle},
+        {"aMarkerIngen", THandlinger::MarkerIngen},
+        {"aMarkerInvers", THandlinger::MarkerInvers}};
+    for (const auto& [name, markering] : selections)
+        c.setEffect(QString::fromLatin1(name), [this, markering] {
             w.funk().setAktiveStruktur(2);
-            w.funk().SelectMapperFiler(number);
+            w.funk().SelectMapperFiler(markering);
             w.refreshMay();
         });
     // The trash of the drive selected in the folder tree, which need not be the drive of the
@@ -145,7 +148,7 @@ void MainCommands::runningCommands() {
             w.launcher().OpenFil(w.funk().Filnavn(), true);
     });
     c.setEffect(QStringLiteral("aOpen"), [this] {
-        w.launcher().OpenFilMedProgram(w.opt().exeProgram, w.funk().makeParamString());
+        w.launcher().OpenFilMedProgram(w.opt().exeProgram, w.funk().makeParamListe());
     });
     c.setEffect(QStringLiteral("aOpenAktuelleMappe"),
                 [this] { w.launcher().OpenAktuelleMappe(w.funk().Grundmappe()); });

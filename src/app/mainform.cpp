@@ -382,7 +382,7 @@ void Tmainform::startEngine() {
 }
 
 void Tmainform::startStrukturer() {
-    if (m_opt.openLastStruktur && m_opt.lastStrukturNo > 0)
+    if (m_opt.openLastStruktur && m_opt.lastStrukturNo != DrevStruktur)
         m_funk->genopbygSpecialStruktur();
     else
         m_funk->setGrundmappe(m_funk->makeStruktur1());
@@ -503,11 +503,13 @@ void Tmainform::showTreeMenu(QTreeWidget* tree, const QPoint& position) {
             m_funk->infoStruktur2();
             refreshMay();
         }
-        const int situation = m_funk->getStrukturSitNo();
-        menu = m_menus->menu(situation == 0   ? QStringLiteral("PUfilbox2")
-                             : situation == 1 ? QStringLiteral("PUfilbox3")
-                                              : QStringLiteral("PUfilbox"));
-        m_menus->menu(QStringLiteral("mFilfunktioner"))->menuAction()->setVisible(situation == 3);
+        const THandlinger::Situation situation = m_funk->getStrukturSitNo();
+        menu = m_menus->menu(situation == THandlinger::TomRude      ? QStringLiteral("PUfilbox2")
+                             : situation == THandlinger::IntetValgt ? QStringLiteral("PUfilbox3")
+                                                                    : QStringLiteral("PUfilbox"));
+        m_menus->menu(QStringLiteral("mFilfunktioner"))
+            ->menuAction()
+            ->setVisible(situation == THandlinger::FilValgt);
     }
     m_commands->evaluate();
     menu->popup(tree->viewport()->mapToGlobal(position));
@@ -617,9 +619,7 @@ bool Tmainform::treeEditing(QTreeWidget* tree, QTreeWidgetItem* item) {
     if (m_opt.medPrivat && !item->parent() &&
         m_dirbox->indexOfTopLevelItem(item) == m_funk->getIndexLevelNul(m_brugernavn)) {
         // The user node stands for the account, which the account settings rename.
-        const QString accounts = m_mapper.appdir + QStringLiteral("bruger_konti.vbs");
-        if (Platform::files().exists(accounts))
-            m_launcher.OpenFil(accounts, false);
+        m_launcher.runApplets(QStringLiteral("bruger_konti.vbs"));
         return false;
     }
     const StrukturRec* rec = StrukturItem::recOf(item);

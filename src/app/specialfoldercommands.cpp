@@ -77,7 +77,7 @@ SpecialFolderCommands::SpecialFolderCommands(Tmainform& window) : w(window) {
         QObject::connect(dots, &QAction::triggered, &w, [this] {
             QStringList folders, labels;
             collect(folders, labels);
-            w.funk().makePunktStruktur(folders, labels, 2);
+            w.funk().makePunktStruktur(folders, labels, PunktStruktur);
         });
 }
 

@@ -6,13 +6,21 @@
 // The special folders the user may point elsewhere in the personal folders dialog.
 enum class PersonligMappe { Skrivebord, Dokumenter, Billeder, Musik, Videoer, Favoritter };
 
+// What the folder tree shows; the number is saved with the options.
+enum StrukturType : int {
+    DrevStruktur = 0,       // the drives
+    HistorikStruktur = 1,   // the folders visited, with their paths
+    PunktStruktur = 2,      // chosen folders side by side
+    MappePunktStruktur = 3, // one folder's subfolders side by side
+};
+
 // What the engine needs of the window that owns it: options, the structure number and the
 // windows the engine fills. The main window implements it; tests give a small fake.
 class EngineHost {
 public:
     virtual ~EngineHost() = default;
 
-    // Kind of structure the folder tree shows: 0 drives, 1 history, 2 and 3 dot structures.
+    // The StrukturType the folder tree shows.
     virtual int lastStrukturNo() const = 0;
     virtual void setLastStrukturNo(int number) = 0;
     // Rebuilds the saved history or dot structure.

@@ -137,11 +137,11 @@ void TFilMappeInfo::showMappeInfo() {
     if (const auto info = Platform::files().info(path))
         m.LabeloprettelsesDato = datoTekst(info->created);
     Ffilinfoform->visMappe(m);
-    if (taelMappe(path, request))
+    if (taelMappeTilVisning(path, request))
         visTaelling();
 }
 
-bool TFilMappeInfo::taelMappe(const QString& path, int request) {
+bool TFilMappeInfo::taelMappeTilVisning(const QString& path, int request) {
     QElapsedTimer sinceRefresh;
     sinceRefresh.start();
     return walk(path, true, true, FUlaeste, [&](const QString&, const FileInfo& e) {
@@ -188,7 +188,7 @@ QIcon TFilMappeInfo::loadIkon(const QString& key) const {
     return icon;
 }
 
-QIcon TFilMappeInfo::filIkon(const QString& aFilename) const {
+QIcon TFilMappeInfo::filTypeIkon(const QString& aFilename) const {
     const QString ext = LogicalPath::extension(aFilename).mid(1).toLower();
     if (!ext.isEmpty()) {
         const QIcon own = loadIkon(ext);
@@ -206,7 +206,7 @@ QIcon TFilMappeInfo::filIkon(const QString& aFilename) const {
 void TFilMappeInfo::showFileInfo(const QString& aFilename) {
     if (!Ffilinfoform)
         return;
-    const QIcon ikon = filIkon(aFilename);
+    const QIcon ikon = filTypeIkon(aFilename);
     const auto info = ikon.isNull() ? std::nullopt : Platform::files().info(aFilename);
     if (!info) {
         Ffilinfoform->luk();

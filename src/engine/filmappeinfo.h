@@ -31,11 +31,11 @@ public:
 private:
     // The icon of the file's type from the icon folder; null when the one it needs is
     // missing or unreadable.
-    QIcon filIkon(const QString& aFilename) const;
+    QIcon filTypeIkon(const QString& aFilename) const;
     QIcon loadIkon(const QString& key) const;
     // Counts the folder's subfolders, files and bytes, refreshing the window as it goes;
     // false when the window was closed or another folder was asked for meanwhile.
-    bool taelMappe(const QString& path, int request);
+    bool taelMappeTilVisning(const QString& path, int request);
     void visTaelling();
 
     FilInfoVisning* Ffilinfoform = nullptr;

@@ -1,5 +1,6 @@
 #include "grundfunktioner.h"
 #include "enginehost.h"
+#include "ikonplads.h"
 #include "strukturitem.h"
 
 #include "platform/logicalpath.h"
@@ -97,7 +98,7 @@ QString TGrundfunktioner::udfoldDirectory() {
 }
 
 QString TGrundfunktioner::udfoldStruktur1(const QString& aDirectory, bool opfrisk) {
-    if (host.lastStrukturNo() > 0) {
+    if (host.lastStrukturNo() != DrevStruktur) {
         host.makeSpecialStruktur();
         return {};
     }
@@ -233,7 +234,6 @@ bool TGrundfunktioner::LoadPicture(const QString& fName) {
 
 int TGrundfunktioner::fremvisFiltype(const QString& aExt) {
     // File pane slot of a search hit, which also marks the files of the type shown.
-    constexpr int kSlotMarkeret = 15;
     QTreeWidget* tree = Struktur2();
     if (aExt.isEmpty() || !tree)
         return 0;
@@ -245,16 +245,16 @@ int TGrundfunktioner::fremvisFiltype(const QString& aExt) {
         if (!node || node->rec.filnavn.isEmpty() ||
             LogicalPath::extension(node->rec.filnavn).compare(ext, Qt::CaseInsensitive) != 0)
             continue;
-        node->imageIndex = kSlotMarkeret;
-        node->setIcon(0, kSlotMarkeret < ImageFilliste.size() ? ImageFilliste.at(kSlotMarkeret)
-                                                              : QIcon());
+        node->imageIndex = IkonPlads::Fund;
+        node->setIcon(0, IkonPlads::Fund < ImageFilliste.size() ? ImageFilliste.at(IkonPlads::Fund)
+                                                                : QIcon());
         ++count;
     }
     return count;
 }
 
 void TGrundfunktioner::setData(const QString& oldDirectory, const QString& newDirectory) {
-    if (host.lastStrukturNo() > 0) {
+    if (host.lastStrukturNo() != DrevStruktur) {
         host.makeSpecialStruktur();
         return;
     }
@@ -273,7 +273,7 @@ void TGrundfunktioner::setData(const QString& oldDirectory, const QString& newDi
 void TGrundfunktioner::makeDrevMappeMenu(QMenu* PUdrevene) {
     fyldDrevMenu(PUdrevene, [this](const QString& drive) {
         setAktiveStruktur(1);
-        if (makePunktStruktur({drive}, std::nullopt, 2))
+        if (makePunktStruktur({drive}, std::nullopt, PunktStruktur))
             udfoldDirectory();
     });
 }
@@ -282,15 +282,16 @@ void TGrundfunktioner::genopbygSpecialStruktur() {
     const int strukturNo = host.lastStrukturNo();
     QStringList folders;
     bool built = false;
-    if (strukturNo >= 1 && strukturNo <= 3 && !FLastStruktur.isEmpty() &&
-        TextFile::read(FLastStruktur, folders))
-        built = strukturNo == 1 ? makeHistoryStruktur(folders)
-                                : makePunktStruktur(folders, std::nullopt, strukturNo);
+    if (strukturNo >= HistorikStruktur && strukturNo <= MappePunktStruktur &&
+        !FLastStruktur.isEmpty() && TextFile::read(FLastStruktur, folders))
+        built = strukturNo == HistorikStruktur
+                    ? makeHistoryStruktur(folders)
+                    : makePunktStruktur(folders, std::nullopt, strukturNo);
     if (!built) {
         // A missing or empty list, or folders that all vanished: the drives are shown.
         setGrundmappe(makeStruktur1());
         return;
     }
-    if (strukturNo == 3)
+    if (strukturNo == MappePunktStruktur)
         udfoldDirectory();
 }

@@ -1,4 +1,5 @@
 #include "grundmetoder.h"
+#include "ikonplads.h"
 #include "strukturitem.h"
 
 #include "platform/logicalpath.h"
@@ -122,28 +123,24 @@ QTreeWidgetItem* TGrundMetoder::findDrevNode(const QString& aDrive) const {
     return nullptr;
 }
 
-QString TGrundMetoder::makeParamString() const {
+QStringList TGrundMetoder::makeParamListe() const {
     QTreeWidget* tree = Struktur2();
-    QStringList quoted;
+    QStringList files;
     for (int i = 0; tree && i < tree->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* item = tree->topLevelItem(i);
         if (!item->isSelected())
             continue;
         const QString path = LogicalPath::join(Grundmappe(), item->text(0));
         if (Platform::files().exists(path) && !Platform::files().isFolder(path))
-            quoted.append(makeParamString(path));
+            files.append(path);
     }
-    return quoted.join(QLatin1Char(' '));
+    return files;
 }
 
 QString TGrundMetoder::getLastDirectory(const QString& aDirectory) {
     if (aDirectory.size() <= 3)
         return aDirectory.left(2);
     return aDirectory.mid(aDirectory.lastIndexOf(QLatin1Char('\\')) + 1);
-}
-
-QString TGrundMetoder::makeParamString(const QString& etFilnavn) {
-    return QLatin1Char('"') + etFilnavn + QLatin1Char('"');
 }
 
 bool TGrundMetoder::erDetEnTekstfil(const QString& extS) {
@@ -234,33 +231,33 @@ QString TGrundMetoder::getNytFilnavn(const QString& path, const QString& suffix)
     return candidate;
 }
 
-int TGrundMetoder::filIkon(const QString& fileName) {
+int TGrundMetoder::filIkonPlads(const QString& fileName) {
     static const QList<QPair<QStringList, int>> byExtension = {
-        {{".rtf"}, 20},
-        {{".vbs", ".wsf"}, 21},
-        {{".js"}, 22},
-        {{".html", ".asp", ".inc", ".asa"}, 23},
-        {{".css"}, 24},
-        {{".bat"}, 25},
-        {{".ps1"}, 26},
-        {{".txt", ".xml", ".xsd"}, 6},
-        {{".jpg", ".png", ".bmp", ".ico", ".gif"}, 3},
-        {{".mp3"}, 4},
-        {{".m4a"}, 10},
-        {{".mp4"}, 5},
-        {{".m4v"}, 8},
-        {{".avi"}, 9},
-        {{".mpg"}, 12},
-        {{".wav"}, 13},
-        {{".exe"}, 7},
-        {{".lnk"}, 11},
-        {{".iss"}, 14},
-        {{".pas"}, 18}};
+        {{".rtf"}, IkonPlads::Rtf},
+        {{".vbs", ".wsf"}, IkonPlads::Vbs},
+        {{".js"}, IkonPlads::Js},
+        {{".html", ".asp", ".inc", ".asa"}, IkonPlads::Html},
+        {{".css"}, IkonPlads::Css},
+        {{".bat"}, IkonPlads::Bat},
+        {{".ps1"}, IkonPlads::Ps1},
+        {{".txt", ".xml", ".xsd"}, IkonPlads::Tekst},
+        {{".jpg", ".png", ".bmp", ".ico", ".gif"}, IkonPlads::Billede},
+        {{".mp3"}, IkonPlads::Mp3},
+        {{".m4a"}, IkonPlads::M4a},
+        {{".mp4"}, IkonPlads::Mp4},
+        {{".m4v"}, IkonPlads::M4v},
+        {{".avi"}, IkonPlads::Avi},
+        {{".mpg"}, IkonPlads::Mpg},
+        {{".wav"}, IkonPlads::Wav},
+        {{".exe"}, IkonPlads::Exe},
+        {{".lnk"}, IkonPlads::Genvej},
+        {{".iss"}, IkonPlads::Iss},
+        {{".pas"}, IkonPlads::Pas}};
     const QString ext = LogicalPath::extension(fileName).toLower();
     if (ext.isEmpty())
-        return 2;
+        return IkonPlads::AndenFil;
     for (const auto& [extensions, slot] : byExtension)
         if (extensions.contains(ext))
             return slot;
-    return 2;
+    return IkonPlads::AndenFil;
 }

@@ -32,11 +32,11 @@ public:
     int getIndexLevelNul(const QString& aNodeTekst) const;
     QString getParentDirectory() const;
     QTreeWidgetItem* findDrevNode(const QString& aDrive) const;
-    // The selected files of the file pane, each in double quotes, separated by blanks.
-    QString makeParamString() const;
+    // The selected files of the file pane, as logical paths in the pane's order; selected
+    // folders are left out. A program started on them gets each as one argument.
+    QStringList makeParamListe() const;
 
     static QString getLastDirectory(const QString& aDirectory);
-    static QString makeParamString(const QString& etFilnavn);
     static bool erDetEnTekstfil(const QString& extS);
     static bool erDetEnBilledfil(const QString& extS);
     static int getDrevType(const QString& path);
@@ -48,7 +48,7 @@ public:
     static QString getNyMappenavn(const QString& path, const QString& suffix);
     static QString getNytFilnavn(const QString& path, const QString& suffix);
     // Icon slot of a file in the file pane, by its extension.
-    static int filIkon(const QString& fileName);
+    static int filIkonPlads(const QString& fileName);
 
     int antalGrundmapper() const { return FAntalGrundmapper; }
     int antalGrundfiler() const { return FAntalGrundfiler; }

@@ -376,7 +376,7 @@ int THandlinger::PasteElementer(bool sletAfterCopy, int sourceStruktur) {
     visProgress(int(mapper.size()));
     for (const QString& folder : mapper) {
         if (erMappe(folder)) {
-            TInformation::taelMappe(folder);
+            taelMappe(folder);
         } else {
             totalSize += elementStoerrelse(folder);
             ++antalFiler;
@@ -469,7 +469,7 @@ int THandlinger::DeleteElementer(bool tilPapirkurven) {
     visProgress(int(mapper.size()));
     QList<qint64> sizes;
     for (const QString& folder : mapper)
-        sizes.append(erMappe(folder) ? std::max<qint64>(TInformation::taelMappe(folder), 1)
+        sizes.append(erMappe(folder) ? std::max<qint64>(taelMappe(folder), 1)
                                      : elementStoerrelse(folder));
     for (const QString& file : filer)
         sizes.append(elementStoerrelse(file));
@@ -702,33 +702,33 @@ void THandlinger::selectFile(const QString& aFilename) {
     }
 }
 
-void THandlinger::SelectMapperFiler(int actionNumber) {
+void THandlinger::SelectMapperFiler(Markering actionNumber) {
     QTreeWidget* tree = Struktur2();
     if (!tree || tree->topLevelItemCount() == 0)
         return;
     bool allSelected = true;
     for (QTreeWidgetItemIterator it(tree); *it && allSelected; ++it)
         allSelected = (*it)->isSelected();
-    if (actionNumber == 1) {
+    if (actionNumber == MarkerAlle) {
         tree->selectAll();
-    } else if (actionNumber == 2 || (actionNumber == 3 && allSelected)) {
+    } else if (actionNumber == MarkerIngen || (actionNumber == MarkerInvers && allSelected)) {
         tree->clearSelection();
         FFilnavn.clear();
-    } else if (actionNumber == 3) {
+    } else if (actionNumber == MarkerInvers) {
         for (QTreeWidgetItemIterator it(tree); *it; ++it)
             (*it)->setSelected(!(*it)->isSelected());
     }
 }
 
-int THandlinger::getStrukturSitNo() const {
+THandlinger::Situation THandlinger::getStrukturSitNo() const {
     QTreeWidget* tree = Struktur2();
     if (!tree || tree->topLevelItemCount() == 0)
-        return 0;
+        return TomRude;
     QTreeWidgetItem* current = tree->currentItem();
     const QList<QTreeWidgetItem*> selected = tree->selectedItems();
     if (selected.isEmpty())
-        return 1;
+        return IntetValgt;
     const StrukturRec* rec =
         StrukturItem::recOf(current && current->isSelected() ? current : selected.first());
-    return rec && !rec->filnavn.isEmpty() ? 3 : 2;
+    return rec && !rec->filnavn.isEmpty() ? FilValgt : MappeValgt;
 }

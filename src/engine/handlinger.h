@@ -60,9 +60,13 @@ public:
     int RenameExt(const QString& aMappe, const QString& oldExt, const QString& newExt);
     void selectFile(const QString& aFilename);
     // 1 select all, 2 none, 3 invert, in the file pane.
-    void SelectMapperFiler(int actionNumber);
+    // The selection commands of the file pane.
+    enum Markering : int { MarkerAlle = 1, MarkerIngen = 2, MarkerInvers = 3 };
+    void SelectMapperFiler(Markering actionNumber);
     // 0 empty file pane, 1 nothing selected, 2 a folder selected, 3 a file.
-    int getStrukturSitNo() const;
+    // What the file pane shows and has selected, which chooses its context menu.
+    enum Situation : int { TomRude = 0, IntetValgt = 1, MappeValgt = 2, FilValgt = 3 };
+    Situation getStrukturSitNo() const;
 
     // A name the file system may be given for a file or folder.
     static bool gyldigtNavn(const QString& name);

@@ -1,5 +1,6 @@
 #include "makestrukturer.h"
 #include "enginehost.h"
+#include "ikonplads.h"
 #include "strukturitem.h"
 
 #include "platform/logicalpath.h"
@@ -12,13 +13,7 @@
 namespace {
 
 // Folder tree icon slots.
-constexpr int kSlotDriveC = 1;
-constexpr int kSlotDrive = 2;
-constexpr int kSlotFolder = 3;
-constexpr int kSlotCdRom = 12;
-constexpr int kSlotUser = 11;
 // File pane icon slot of a folder.
-constexpr int kSlotPaneFolder = 1;
 
 // How the folder tree and the drive menus show a drive.
 struct DrevVisning {
@@ -36,13 +31,13 @@ std::optional<DrevVisning> drevVisning(const VolumeInfo& v) {
     const QString labelled = v.drive.label + QStringLiteral(" (") + drive + QLatin1Char(')');
     switch (TGrundMetoder::getDrevType(drive)) {
     case DrevType::Flytbar:
-        return DrevVisning{drive, labelled, kSlotDrive};
+        return DrevVisning{drive, labelled, IkonPlads::Drev};
     case DrevType::Fast:
         return DrevVisning{drive, labelled,
-                           v.drive.letter == QLatin1Char('C') ? kSlotDriveC : kSlotDrive};
+                           v.drive.letter == QLatin1Char('C') ? IkonPlads::DrevC : IkonPlads::Drev};
     case DrevType::CdRom:
         return DrevVisning{drive, QStringLiteral("Diskdrev(") + drive + QLatin1Char(')'),
-                           kSlotCdRom};
+                           IkonPlads::CdRom};
     default:
         return std::nullopt;
     }
@@ -56,9 +51,9 @@ bool isFolder(const QString& path) {
 // shows the text icon, and the web and script types without their own icon there.
 int kortFilIkon(const QString& fileName) {
     if (TGrundMetoder::erDetEnTekstfil(LogicalPath::extension(fileName)))
-        return 6;
-    const int slot = TGrundMetoder::filIkon(fileName);
-    return slot == 6 || slot >= 20 ? 2 : slot;
+        return IkonPlads::Tekst;
+    const int slot = TGrundMetoder::filIkonPlads(fileName);
+    return slot == IkonPlads::Tekst || slot >= IkonPlads::Rtf ? IkonPlads::AndenFil : slot;
 }
 
 } // namespace
@@ -99,11 +94,11 @@ void TMakeStrukturer::hentUndermapper(const QString& aDirectory) {
 
 void TMakeStrukturer::addUndermapper(QTreeWidgetItem* parent) {
     for (const ListEntry& e : std::as_const(SL))
-        addNode(Struktur1(), parent, e.text, e.rec, kSlotFolder, ImageDirliste);
+        addNode(Struktur1(), parent, e.text, e.rec, IkonPlads::Mappe, ImageDirliste);
 }
 
 QString TMakeStrukturer::makeStruktur1() {
-    host.setLastStrukturNo(0);
+    host.setLastStrukturNo(DrevStruktur);
     StartNo = 0;
     FFilnavn.clear();
     if (QTreeWidget* tree = Struktur1())
@@ -150,19 +145,21 @@ bool TMakeStrukturer::addDrevNode(const QString& aDrive) {
 
 void TMakeStrukturer::makePrivatStruktur() {
     const QString profile = GetMyProfile();
-    StrukturItem* user = addNode(Struktur1(), nullptr, Brugernavn(),
-                                 {profile, QString(), NodeKind::Private}, kSlotUser, ImageDirliste);
+    StrukturItem* user =
+        addNode(Struktur1(), nullptr, Brugernavn(), {profile, QString(), NodeKind::Private},
+                IkonPlads::Bruger, ImageDirliste);
     ++StartNo;
     const struct {
         const char* text;
         std::optional<QString> folder;
         int slot;
-    } personal[] = {{"Skrivebord", existingFolder(SpecialFolder::Desktop), 9},
-                    {"Dokumenter", existingFolder(SpecialFolder::Documents), 6},
-                    {"Billeder", existingFolder(SpecialFolder::Pictures), 5},
-                    {"Musik", existingFolder(SpecialFolder::Music), 7},
-                    {"Videoer", existingFolder(SpecialFolder::Videos), 8},
-                    {"Favoritter", existingFolder(SpecialFolder::Favorites), 10}};
+    } personal[] = {
+        {"Skrivebord", existingFolder(SpecialFolder::Desktop), IkonPlads::Skrivebord},
+        {"Dokumenter", existingFolder(SpecialFolder::Documents), IkonPlads::Dokumenter},
+        {"Billeder", existingFolder(SpecialFolder::Pictures), IkonPlads::Billeder},
+        {"Musik", existingFolder(SpecialFolder::Music), IkonPlads::Musik},
+        {"Videoer", existingFolder(SpecialFolder::Videos), IkonPlads::Videoer},
+        {"Favoritter", existingFolder(SpecialFolder::Favorites), IkonPlads::Favoritter}};
     for (const auto& p : personal)
         if (p.folder)
             addNode(Struktur1(), user, QString::fromUtf8(p.text),
@@ -193,9 +190,9 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL) {
         QList<QTreeWidgetItem*> nodes;
         nodes.reserve(SL.size() + SLfil.size());
         for (const ListEntry& e : std::as_const(SL))
-            nodes.append(newNode(e.text, e.rec, kSlotPaneFolder, ImageFilliste));
+            nodes.append(newNode(e.text, e.rec, IkonPlads::FilMappe, ImageFilliste));
         for (const ListEntry& e : std::as_const(SLfil))
-            nodes.append(newNode(e.text, e.rec, filIkon(e.text), ImageFilliste));
+            nodes.append(newNode(e.text, e.rec, filIkonPlads(e.text), ImageFilliste));
         tree->addTopLevelItems(nodes);
     }
     FAntalGrundmapper = int(SL.size());
@@ -288,14 +285,14 @@ bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
             QTreeWidgetItem* child = childNamed(node, chain.at(i));
             node = child ? child
                          : addNode(tree, node, chain.at(i), {path, QString(), NodeKind::Folder},
-                                   kSlotFolder, ImageDirliste);
+                                   IkonPlads::Mappe, ImageDirliste);
         }
     }
     tree->expandAll();
     const StrukturRec* first =
         tree->topLevelItemCount() > 0 ? StrukturItem::recOf(tree->topLevelItem(0)) : nullptr;
     setDirmappe(first ? first->mappe : QString());
-    gemStruktur(aList, 1);
+    gemStruktur(aList, HistorikStruktur);
     return true;
 }
 
@@ -329,8 +326,8 @@ bool TMakeStrukturer::makePunktStruktur(QStringList aList, std::optional<QString
         if (LogicalPath::isDriveRoot(aList.at(i)))
             continue;
         addNode(tree, nullptr, captions.at(i),
-                {LogicalPath::normalized(aList.at(i)), QString(), NodeKind::Folder}, kSlotFolder,
-                ImageDirliste);
+                {LogicalPath::normalized(aList.at(i)), QString(), NodeKind::Folder},
+                IkonPlads::Mappe, ImageDirliste);
         ++StartNo;
     }
     gemStruktur(aList, aStrukturNo);

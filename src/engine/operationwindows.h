@@ -7,7 +7,9 @@
 struct Bekraeftelse {
     QString caption;
     QString question;
-    int picture = 0; // position in the main window's 32-pixel picture list
+    // The 32-pixel picture of the kind of operation, by its place in the picture list.
+    enum Billede : int { Kopier = 2, Slet = 4, Flyt = 7 };
+    int picture = 0;
     QString source;
     QString destination;
     QStringList files;

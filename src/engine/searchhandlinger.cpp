@@ -1,4 +1,5 @@
 #include "searchhandlinger.h"
+#include "ikonplads.h"
 #include "strukturitem.h"
 
 #include "platform/logicalpath.h"
@@ -12,9 +13,6 @@
 namespace {
 
 // File pane icon slots of search results.
-constexpr int kSlotFilFund = 15;
-constexpr int kSlotMappeFund = 16;
-constexpr int kSlotRod = 17;
 
 bool isFile(const FileInfo& e) {
     return e.kind == EntryKind::File ||
@@ -93,8 +91,8 @@ void TSearchHandlinger::visFund(const QString& rootText, const QString& rootMapp
     if (!tree)
         return;
     tree->clear();
-    StrukturItem* root =
-        newNode(rootText, {rootMappe, QString(), NodeKind::SearchHit}, kSlotRod, ImageFilliste);
+    StrukturItem* root = newNode(rootText, {rootMappe, QString(), NodeKind::SearchHit},
+                                 IkonPlads::FundRod, ImageFilliste);
     QList<QTreeWidgetItem*> children;
     children.reserve(hits.size());
     for (const auto& [key, i] : std::as_const(keys)) {
@@ -123,11 +121,11 @@ void TSearchHandlinger::getDirFileList(const QString& aDir, const QString& aSear
             if (matches(withExt ? name : name.chopped(extensionOf(e.name).size())))
                 hits.append({e.name,
                              {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                             kSlotFilFund});
+                             IkonPlads::Fund});
         } else if (isFolder(e) && searchOpt != KunFiler && !e.hidden && matches(e.name)) {
             hits.append({uptoLastDot(e.name),
                          {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                         kSlotMappeFund});
+                         IkonPlads::FundMappe});
         }
         return true;
     });
@@ -146,7 +144,7 @@ void TSearchHandlinger::getDirFileExtList(const QString& aDir, const QString& aE
         if (isFile(e) && !e.hidden && extensionOf(e.name).compare(ext, Qt::CaseInsensitive) == 0)
             hits.append({e.name.chopped(ext.size()),
                          {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                         kSlotFilFund});
+                         IkonPlads::Fund});
         return true;
     });
     FFindCount += int(hits.size());

@@ -2,15 +2,6 @@
 
 #include "platform/logicalpath.h"
 
-namespace {
-
-// Pictures of the main window's 32-pixel list.
-constexpr int kBilledeKopier = 2;
-constexpr int kBilledeSlet = 4;
-constexpr int kBilledeFlyt = 7;
-
-} // namespace
-
 QStringList TSpm::visteNavne(const QStringList& paths) {
     QStringList names;
     names.reserve(paths.size());
@@ -37,18 +28,18 @@ bool TSpm::spmKopier(bool flyt, const QStringList& mapper, const QStringList& fi
                      const QString& kilde, const QString& destination) {
     if (flyt)
         return bekraeft(QStringLiteral("Flytning af elementer"),
-                        QStringLiteral("Skal valgte elementer flyttes?"), kBilledeFlyt, mapper,
-                        filer, kilde, destination);
+                        QStringLiteral("Skal valgte elementer flyttes?"), Bekraeftelse::Flyt,
+                        mapper, filer, kilde, destination);
     return bekraeft(QStringLiteral("Kopiering af elementer"),
-                    QStringLiteral("Skal valgte elementer kopieres?"), kBilledeKopier, mapper,
+                    QStringLiteral("Skal valgte elementer kopieres?"), Bekraeftelse::Kopier, mapper,
                     filer, kilde, destination);
 }
 
 bool TSpm::spmSlet(const QStringList& mapper, const QStringList& filer, const QString& kilde,
                    bool tilPapirkurv) {
     return bekraeft(QStringLiteral("Sletning af elementer"),
-                    QStringLiteral("Skal valgte elementer Slettes?"), kBilledeSlet, mapper, filer,
-                    kilde,
+                    QStringLiteral("Skal valgte elementer Slettes?"), Bekraeftelse::Slet, mapper,
+                    filer, kilde,
                     tilPapirkurv ? QStringLiteral("Papirkurv")
                                  : QStringLiteral("Ingen: Elementerne slettes permanent."));
 }

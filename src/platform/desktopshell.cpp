@@ -127,6 +127,16 @@ int DesktopShell::startProgram(const QString& program, const QStringList& argume
     return start(host, arguments, workingFolder);
 }
 
+int DesktopShell::runScript(const QString& script, const QStringList& arguments,
+                            const QString& workingFolder) {
+    QString host;
+    if (const int r = locate(script, host); r != ShellResult::Success)
+        return r;
+    if (!QFileInfo(host).isFile())
+        return ShellResult::FileNotFound;
+    return start(QStringLiteral("/bin/sh"), QStringList{host} + arguments, workingFolder);
+}
+
 int DesktopShell::openUrl(const QString& url) {
     const QUrl parsed(url, QUrl::StrictMode);
     // Only web addresses: a file or script URL from a settings file never runs from here.

@@ -10,6 +10,8 @@ public:
              const QString& workingFolder) override;
     int startProgram(const QString& program, const QStringList& arguments,
                      const QString& workingFolder) override;
+    int runScript(const QString& script, const QStringList& arguments,
+                  const QString& workingFolder) override;
     int openUrl(const QString& url) override;
 
 private:

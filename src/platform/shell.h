@@ -35,6 +35,10 @@ public:
     // A program by logical path or by bare name looked up on the search path.
     virtual int startProgram(const QString& program, const QStringList& arguments,
                              const QString& workingFolder) = 0;
+    // A POSIX shell script given by logical path, run by /bin/sh with `arguments`; it need
+    // not be executable.
+    virtual int runScript(const QString& script, const QStringList& arguments,
+                          const QString& workingFolder) = 0;
     // A web address in the desktop's browser.
     virtual int openUrl(const QString& url) = 0;
 };

@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QList>
 
-// The two icon lists the trees share. Positions are fixed: the engine stores a slot number
-// in each node and other windows look the icon up by that number. Empty slots hold a null
+// The two icon lists the trees share. Positions are fixed (IkonPlads): the engine stores a slot
+// number in each node and other windows look the icon up by that number. Empty slots hold a null
 // icon; the unused slot 4 of the folder tree repeats the folder and the unused slot 19 of
 // the file pane the plain file, so a stray number still shows something sensible. Both
 // lists are built on first use and then kept.

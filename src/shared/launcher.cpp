@@ -5,7 +5,6 @@
 #include "platform/platform.h"
 #include "statustekster.h"
 
-#include <QProcess>
 #include <utility>
 
 Launcher::Launcher(const MainOptions& opt, std::function<QString()> appdir,
@@ -77,18 +76,31 @@ void Launcher::OpenFil(const QString& aFilnavn, bool forRedigering) const {
         ErrorInfo(result);
 }
 
-void Launcher::OpenFilMedProgram(const QString& aProgram, const QString& aFilnavn) const {
-    report(execute(aProgram, QProcess::splitCommand(aFilnavn), {}));
+void Launcher::OpenFilMedProgram(const QString& aProgram, const QStringList& filer) const {
+    // A host program cannot read the program's drive letters.
+    QStringList arguments;
+    for (const QString& fil : filer) {
+        const std::optional<QString> host = Platform::hostPath(fil);
+        if (!host) {
+            ErrorInfo(ShellResult::PathNotFound);
+            return;
+        }
+        arguments.append(*host);
+    }
+    report(execute(aProgram, arguments, {}));
 }
 
-void Launcher::runScript(const QString& script, const QString& parameters) const {
-    OpenFilMedProgram(script, parameters);
+void Launcher::runScript(const QString& script, const QStringList& parameters) const {
+    QString path = script;
+    if (LogicalPath::extension(path).compare(QLatin1String(".vbs"), Qt::CaseInsensitive) == 0)
+        path = path.left(path.size() - 4) + QStringLiteral(".sh");
+    report(Platform::files().exists(path)
+               ? Platform::shell().runScript(path, parameters, LogicalPath::parent(path))
+               : ShellResult::FileNotFound);
 }
 
 void Launcher::runApplets(const QString& aFilename) const {
-    const QString path = m_appdir() + aFilename;
-    report(Platform::files().exists(path) ? Platform::shell().open(path, ShellVerb::Open, {}, {})
-                                          : ShellResult::FileNotFound);
+    runScript(m_appdir() + aFilename, {});
 }
 
 void Launcher::CopyPath(const QString& pathBoxText) const {

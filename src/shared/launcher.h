@@ -21,10 +21,13 @@ public:
     void ErrorInfo(int Nr) const;
     // Starts the file, or edits it when `forRedigering`.
     void OpenFil(const QString& aFilnavn, bool forRedigering) const;
-    // `aFilnavn` is an argument string; double quotes keep blanks inside one argument.
-    void OpenFilMedProgram(const QString& aProgram, const QString& aFilnavn) const;
-    void runScript(const QString& script, const QString& parameters) const;
-    // `aFilename` is a file name of the applet folder.
+    // Starts the program (a logical path, or a bare name on the search path) with the files
+    // as its arguments: each file one argument, as its host path, whatever its name holds.
+    void OpenFilMedProgram(const QString& aProgram, const QStringList& filer) const;
+    // Runs a script by logical path. A ".vbs" script runs as the POSIX script of the same
+    // base name with ".sh", by /bin/sh; each parameter is one argument.
+    void runScript(const QString& script, const QStringList& parameters) const;
+    // `aFilename` is a script of the applet folder.
     void runApplets(const QString& aFilename) const;
     // "Kopier sti": the path box's text to the clipboard.
     void CopyPath(const QString& pathBoxText) const;

@@ -10,13 +10,13 @@
 
 namespace {
 
-// The 32-pixel pictures of copy (2), delete (4) and move (7).
+// The 32-pixel pictures of copy, delete and move.
 QIcon billede(int picture) {
     QStyle* style = QApplication::style();
     switch (picture) {
-    case 4:
+    case Bekraeftelse::Slet:
         return style->standardIcon(QStyle::SP_TrashIcon);
-    case 7:
+    case Bekraeftelse::Flyt:
         return style->standardIcon(QStyle::SP_ArrowForward);
     default:
         return style->standardIcon(QStyle::SP_FileIcon);

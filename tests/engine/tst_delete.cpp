@@ -330,21 +330,21 @@ private slots:
         lavKilde(env);
         TestEngine e;
         e.vis(kKilde);
-        QCOMPARE(e.funk.getStrukturSitNo(), 1);
-        e.funk.SelectMapperFiler(3);
+        QCOMPARE(e.funk.getStrukturSitNo(), THandlinger::IntetValgt);
+        e.funk.SelectMapperFiler(THandlinger::MarkerInvers);
         QCOMPARE(e.filbox.selectedItems().size(), 3);
-        e.funk.SelectMapperFiler(3);
+        e.funk.SelectMapperFiler(THandlinger::MarkerInvers);
         QCOMPARE(e.filbox.selectedItems().size(), 0);
         e.vis(kKilde, {"a.txt"});
-        e.funk.SelectMapperFiler(3);
+        e.funk.SelectMapperFiler(THandlinger::MarkerInvers);
         QCOMPARE(e.filbox.selectedItems().size(), 2);
         QVERIFY(!e.node("a.txt")->isSelected());
         e.funk.selectFile(kKilde + "\\A.TXT");
         QCOMPARE(e.filbox.selectedItems(), QList<QTreeWidgetItem*>({e.node("a.txt")}));
         QCOMPARE(e.funk.Filnavn(), kKilde + "\\a.txt");
         e.filbox.setCurrentItem(e.node("a.txt"));
-        QCOMPARE(e.funk.getStrukturSitNo(), 3);
-        e.funk.SelectMapperFiler(2);
+        QCOMPARE(e.funk.getStrukturSitNo(), THandlinger::FilValgt);
+        e.funk.SelectMapperFiler(THandlinger::MarkerIngen);
         QVERIFY(e.funk.Filnavn().isEmpty());
         QVERIFY(e.filbox.selectedItems().isEmpty());
     }

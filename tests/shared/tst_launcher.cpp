@@ -1,8 +1,11 @@
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
+
 #include "shared/launcher.h"
 #include "shared/mainoptions.h"
 #include "shared/statustekster.h"
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -26,6 +29,11 @@ public:
     int startProgram(const QString& program, const QStringList& arguments,
                      const QString& workingFolder) override {
         m_calls.append({true, program, ShellVerb::Open, arguments, workingFolder});
+        return m_result;
+    }
+    int runScript(const QString& script, const QStringList& arguments,
+                  const QString& workingFolder) override {
+        m_calls.append({false, script, ShellVerb::Open, arguments, workingFolder});
         return m_result;
     }
     int openUrl(const QString& url) override {
@@ -210,21 +218,70 @@ private slots:
     void programWithArguments() {
         TestEnvironment env;
         Fixture f;
+        env.writeFile(QStringLiteral("C:\\a b\\x.txt"), "x");
         f.launcher.OpenFilMedProgram(QStringLiteral("D:\\Programmer\\vis"),
-                                     QStringLiteral("\"C:\\a b\\x.txt\" -n 2"));
+                                     {QStringLiteral("C:\\a b\\x.txt")});
         QCOMPARE(f.calls.size(), 1);
         QVERIFY(!f.calls[0].program);
-        QCOMPARE(f.calls[0].arguments, (QStringList{QStringLiteral("C:\\a b\\x.txt"),
-                                                    QStringLiteral("-n"), QStringLiteral("2")}));
+        // The program gets the file's host path, not the program's drive letters.
+        QCOMPARE(f.calls[0].arguments, QStringList{env.host(QStringLiteral("C:\\a b\\x.txt"))});
         QVERIFY(f.calls[0].workingFolder.isEmpty());
 
         // A bare name is looked up on the search path; its failure is reported.
         f.result = ShellResult::FileNotFound;
         env.prompter().expectMessage(StatusTekster::ErrorTekst(2));
-        f.launcher.runScript(QStringLiteral("findes-ikke"), QString());
+        f.launcher.OpenFilMedProgram(QStringLiteral("findes-ikke"), {});
         QCOMPARE(env.prompter().pending(), 0);
         QVERIFY(f.calls[1].program);
         QVERIFY(f.calls[1].arguments.isEmpty());
+    }
+
+    // Names a shell or an argument splitter would take apart: each stays one argument and
+    // reaches the program and the script exactly, as a host path.
+    void awkwardNamesReachProgramsAndScriptsWhole() {
+        TestEnvironment env;
+        const QStringList names = {
+            QStringLiteral("C:\\Breve\\to ord.txt"),
+            QStringLiteral("C:\\Breve\\\"citat\" og 'enkelt'.txt"),
+            QStringLiteral("C:\\Breve\\a;rm -rf x.txt"),
+            QStringLiteral("C:\\Breve\\$(touch hacket).txt"),
+            QStringLiteral("C:\\Breve\\-n.txt"),
+            QStringLiteral("C:\\Breve\\Æblegrød på ø.txt"),
+        };
+        QStringList hosts;
+        for (const QString& name : names) {
+            env.writeFile(name, "x");
+            hosts << env.host(name);
+        }
+        // Both write their arguments, one to a line, beside themselves.
+        const QByteArray writer = "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done "
+                                  "> \"$(dirname \"$0\")/$(basename \"$0\").args\"\n";
+        env.writeFile(QStringLiteral("D:\\bin\\vis"), writer);
+        QFile::setPermissions(env.host(QStringLiteral("D:\\bin\\vis")),
+                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        env.writeFile(QStringLiteral("D:\\Scripts\\datediff.sh"), writer);
+        MainOptions opt;
+        Launcher launcher(opt, [] { return QStringLiteral("D:\\Scripts\\"); }, {}, {});
+        auto argumentsOf = [&env](const QString& logical) {
+            QFile file(env.host(logical));
+            return file.open(QIODevice::ReadOnly)
+                       ? QString::fromUtf8(file.readAll())
+                             .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                       : QStringList();
+        };
+
+        launcher.OpenFilMedProgram(QStringLiteral("D:\\bin\\vis"), names);
+        QTRY_COMPARE(argumentsOf(QStringLiteral("D:\\bin\\vis.args")), hosts);
+        // A ".vbs" of the program folder runs as the ".sh" of its name, even not executable.
+        launcher.runScript(QStringLiteral("D:\\Scripts\\datediff.vbs"), hosts);
+        QTRY_COMPARE(argumentsOf(QStringLiteral("D:\\Scripts\\datediff.sh.args")), hosts);
+        QVERIFY(!QFileInfo::exists(env.host(QStringLiteral("D:\\bin\\hacket"))));
+        QVERIFY(!QFileInfo::exists(env.host(QStringLiteral("D:\\Scripts\\hacket"))));
+
+        // A missing script gets the launch error text, and nothing starts.
+        env.prompter().expectMessage(StatusTekster::ErrorTekst(2));
+        launcher.runApplets(QStringLiteral("mangler.vbs"));
+        QCOMPARE(env.prompter().pending(), 0);
     }
 
     void applets() {
@@ -236,11 +293,10 @@ private slots:
         QVERIFY(f.calls.isEmpty());
 
         env.writeFile(kAppdir + QStringLiteral("lyd.sh"), "#!/bin/sh\n");
-        f.launcher.runApplets(QStringLiteral("lyd.sh"));
+        f.launcher.runApplets(QStringLiteral("lyd.vbs"));
         QCOMPARE(f.calls.size(), 1);
         QCOMPARE(f.calls[0].path, kAppdir + QStringLiteral("lyd.sh"));
-        QCOMPARE(f.calls[0].verb, ShellVerb::Open);
-        QVERIFY(f.calls[0].workingFolder.isEmpty());
+        QCOMPARE(f.calls[0].workingFolder, QStringLiteral("D:\\Program\\Window applets"));
     }
 
     void copyCommands() {
