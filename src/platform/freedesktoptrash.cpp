@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -292,9 +293,43 @@ QList<TrashFolder> trashesOf(const Drive& drive) {
     return trashes;
 }
 
+// The item name an info file's name stands for: the name before ".trashinfo", when that is a
+// single entry name the file system gives back unchanged; empty for any other name, which
+// stands for no entry of files/.
+QString itemName(const QByteArray& infoName) {
+    if (!infoName.endsWith(QByteArray(kInfoSuffix.data(), kInfoSuffix.size())))
+        return {};
+    const QByteArray name = infoName.chopped(kInfoSuffix.size());
+    if (name.isEmpty() || name == "." || name == ".." || name.contains('/') || name.contains('\0'))
+        return {};
+    const QString decoded = QFile::decodeName(name);
+    return QFile::encodeName(decoded) == name ? decoded : QString();
+}
+
+// The names of the regular files of a trash's info folder, as the file system holds them.
+QList<QByteArray> infoNames(const QString& infoFolder) {
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(bytes(infoFolder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* e = ::readdir(dir)) {
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode))
+            names.append(QByteArray(e->d_name));
+    }
+    ::closedir(dir);
+    return names;
+}
+
 // Removes an entry of files/: a folder with all it holds (links inside are removed, never
-// followed), anything else by unlinking it. A missing entry leaves nothing to remove.
-FileResult removeEntry(const QString& entry) {
+// followed), anything else by unlinking it. A missing entry leaves nothing to remove. The
+// trash's own folders are never removed, whatever path leads to them.
+FileResult removeEntry(const QString& trash, const QString& entry) {
+    if (QFileInfo(QDir::cleanPath(entry)).path() !=
+        QDir::cleanPath(trash + QStringLiteral("/files")))
+        return FileResult::failure(FileError::NotSupported,
+                                   QStringLiteral("not an item of the trash: ") + entry);
     struct stat st {};
     if (::lstat(bytes(entry).constData(), &st) != 0)
         return errno == ENOENT ? FileResult() : FileResult::fromErrno(errno, entry);
@@ -346,16 +381,15 @@ QList<FreedesktopTrash::Item> FreedesktopTrash::itemsOf(const Drive& drive) cons
     const DriveRoots roots = driveRoots();
     QList<Item> items;
     for (const TrashFolder& trash : trashesOf(drive)) {
-        const QDir infoFolder(trash.path + QStringLiteral("/info"));
-        const QStringList names = infoFolder.entryList({QLatin1Char('*') + kInfoSuffix},
-                                                       QDir::Files | QDir::Hidden |
-                                                           QDir::NoSymLinks | QDir::CaseSensitive);
-        for (const QString& name : names) {
-            const QString infoFile = infoFolder.filePath(name);
+        const QString infoFolder = trash.path + QStringLiteral("/info/");
+        for (const QByteArray& infoName : infoNames(infoFolder)) {
+            const QString name = itemName(infoName);
+            if (name.isEmpty())
+                continue;
+            const QString infoFile = infoFolder + name + kInfoSuffix;
             const QString original = originalPath(infoFile, trash.topdir);
             if (!original.isEmpty() && owningDrive(roots, original) == drive.letter)
-                items.append({infoFile, trash.path + QStringLiteral("/files/") +
-                                            name.chopped(kInfoSuffix.size())});
+                items.append({trash.path, infoFile, trash.path + QStringLiteral("/files/") + name});
         }
     }
     return items;
@@ -367,7 +401,7 @@ FileResult FreedesktopTrash::emptyDrive(QChar letter) {
         return FileResult::failure(FileError::NotFound, QStringLiteral("no drive ") + letter);
     FileResult result;
     for (const Item& item : itemsOf(*drive)) {
-        FileResult removed = removeEntry(item.entry);
+        FileResult removed = removeEntry(item.trash, item.entry);
         if (removed && ::unlink(bytes(item.infoFile).constData()) != 0 && errno != ENOENT)
             removed = FileResult::fromErrno(errno, item.infoFile);
         if (!removed && result)
