@@ -206,9 +206,12 @@ bool Tmainform::makeDataFolders() {
     alarmTekster = user + QStringLiteral("\\Alarmtekster\\");
     optFilnavn = optDir + QStringLiteral("mainform.txt");
     typelisteNavn = optDir + QStringLiteral("typeliste.txt");
+    // A save cut off by a crash or a kill leaves its temporary beside the file.
     for (const QString& folder : {optDir, musikListeDir, mappestrukturDir, brugerKalenderMappe,
-                                  brugerNotatMappe, alarmDir, alarmTekster})
+                                  brugerNotatMappe, alarmDir, alarmTekster}) {
         Platform::files().makeFolder(LogicalPath::normalized(folder));
+        TextFile::removeStaleTemporaries(LogicalPath::normalized(folder));
+    }
     return true;
 }
 
