@@ -634,8 +634,14 @@ void Tmainform::closeEvent(QCloseEvent* event) {
 }
 
 bool Tmainform::treeEditing(QTreeWidget* tree, QTreeWidgetItem* item) {
-    if (tree == m_filbox)
+    if (tree == m_filbox) {
+        const StrukturRec* rec = StrukturItem::recOf(item);
+        if (rec && rec->unusable()) {
+            THandlinger::afvisUbrugelige({item->text(0)});
+            return false;
+        }
         return true;
+    }
     if (opt.medPrivat && !item->parent() &&
         m_dirbox->indexOfTopLevelItem(item) == m_funk->getIndexLevelNul(m_brugernavn)) {
         // The user node stands for the account, which the account settings rename.
