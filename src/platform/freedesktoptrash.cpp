@@ -3,6 +3,7 @@
 #include "logicalpath.h"
 #include "platform.h"
 #include "posixfilesystem.h"
+#include "posixio.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,22 +148,6 @@ QString candidateName(const QByteArray& name, int n) {
     return QFile::decodeName(name.left(cut) + suffix);
 }
 
-// 0 when all of `data` was written, else the errno value of the failure.
-int writeAll(int fd, const QByteArray& data) {
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;
-        done += n;
-    }
-    return 0;
-}
-
 // Claims the first name that is free both in info/ and in files/ by creating its info file
 // with O_EXCL, so two programs trashing at once never share a name.
 FileResult reserveName(const TrashFolder& trash, const QString& fileName, const QByteArray& text,
@@ -183,7 +168,7 @@ FileResult reserveName(const TrashFolder& trash, const QString& fileName, const 
             continue;
         if (fd < 0)
             return FileResult::fromErrno(errno, infoFile);
-        int err = writeAll(fd, text);
+        int err = PosixIo::writeAll(fd, text);
         if (::close(fd) != 0 && err == 0)
             err = errno;
         if (err != 0) {

@@ -1,5 +1,6 @@
 #include "textfile.h"
 #include "platform.h"
+#include "posixio.h"
 
 #include <QDir>
 #include <QFile>
@@ -194,22 +195,6 @@ bool isRegularFile(const QByteArray& path) {
     return ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// 0 when all of `data` was written, else the errno value of the failure.
-int writeAll(int fd, const QByteArray& data) {
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;
-        done += n;
-    }
-    return 0;
-}
-
 } // namespace
 
 FileResult TextFile::writeHostFileAtomically(const QString& hostPath, const QByteArray& bytes) {
@@ -231,7 +216,7 @@ FileResult TextFile::writeHostFileAtomically(const QString& hostPath, const QByt
         return FileResult::fromErrno(errno, hostPath);
     // The file is on the disk before it takes the old one's place: a power cut leaves the old
     // file or the new one, never an empty one.
-    int err = writeAll(fd, bytes);
+    int err = PosixIo::writeAll(fd, bytes);
     if (err == 0 && replaces && ::fchmod(fd, old.st_mode & 07777) != 0)
         err = errno;
     if (err == 0 && ::fsync(fd) != 0)
