@@ -268,11 +268,12 @@ void Tfindform::opdaterHistorik() {
     tilfoejHistorik(m_editErstat);
 }
 
-QStringList Tfindform::filerAtSoege(bool& ulaesteMappe) const {
+QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
     QStringList files;
     if (m_check3->isChecked()) {
         for (QTreeWidgetItemIterator it(m_filbox, QTreeWidgetItemIterator::Selected); *it; ++it) {
             const StrukturRec* rec = StrukturItem::recOf(*it);
+            ubrugelige += rec && rec->unusable() ? 1 : 0;
             if (rec && !rec->filnavn.isEmpty() && Platform::files().exists(rec->filnavn) &&
                 !Platform::files().isFolder(rec->filnavn))
                 files.append(rec->filnavn);
@@ -287,6 +288,7 @@ QStringList Tfindform::filerAtSoege(bool& ulaesteMappe) const {
     for (const FileInfo& e : std::as_const(entries)) {
         const bool file = e.kind == EntryKind::File ||
                           (e.kind == EntryKind::Link && e.linkTarget == EntryKind::File);
+        ubrugelige += file && !e.mappable ? 1 : 0;
         if (file && e.mappable &&
             (ext.isEmpty() ||
              LogicalPath::extension(e.name).compare(ext, Qt::CaseInsensitive) == 0))
@@ -319,10 +321,10 @@ void Tfindform::FindSD() {
         return;
     }
     bool ulaesteMappe = false;
-    const QStringList files = filerAtSoege(ulaesteMappe);
+    int ulaeste = 0; // files whose names the program cannot use are not read either
+    const QStringList files = filerAtSoege(ulaesteMappe, ulaeste);
     const TekstSoegning soegning(text, m_check1->isChecked(), m_check2->isChecked());
     QList<TekstFund> fund;
-    int ulaeste = 0;
     for (const QString& file : files) {
         if (!soegning.soegFil(file, fund))
             ++ulaeste;

@@ -40,7 +40,9 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    QStringList filerAtSoege(bool& ulaesteMappe) const;
+    // The files to search; selected or listed files whose names the program cannot use are
+    // counted in `ubrugelige`.
+    QStringList filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const;
     void opdaterHistorik();
     void opdaterKommandoer();
     void visAntal(int ulaesteFiler, bool ulaesteMappe);

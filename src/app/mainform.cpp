@@ -188,6 +188,8 @@ bool Tmainform::makeDataFolders() {
         if (!Platform::files().makeFolder(folder))
             Platform::prompter().message(
                 QStringLiteral("Mappen %1 kunne ikke oprettes.").arg(folder), MessageKind::Error);
+        // A save cut off by a crash or a kill leaves its temporary beside the file.
+        TextFile::removeStaleTemporaries(folder);
     }
     return true;
 }
@@ -614,8 +616,14 @@ void Tmainform::closeEvent(QCloseEvent* event) {
 }
 
 bool Tmainform::treeEditing(QTreeWidget* tree, QTreeWidgetItem* item) {
-    if (tree == m_filbox)
+    if (tree == m_filbox) {
+        const StrukturRec* rec = StrukturItem::recOf(item);
+        if (rec && rec->unusable()) {
+            THandlinger::afvisUbrugelige({item->text(0)});
+            return false;
+        }
         return true;
+    }
     if (m_opt.medPrivat && !item->parent() &&
         m_dirbox->indexOfTopLevelItem(item) == m_funk->getIndexLevelNul(m_brugernavn)) {
         // The user node stands for the account, which the account settings rename.

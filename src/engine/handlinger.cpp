@@ -53,6 +53,14 @@ QString grund(const FileResult& r) {
     }
 }
 
+// The first lines of a list, one per line, the rest counted.
+QString forkortet(const QStringList& all) {
+    QStringList lines = all.mid(0, kViste);
+    if (all.size() > kViste)
+        lines.append(QStringLiteral("... og %1 andre.").arg(all.size() - kViste));
+    return lines.join(QLatin1Char('\n'));
+}
+
 int intetValgt(const QString& text) {
     Platform::prompter().message(text, MessageKind::Information);
     return 0;
@@ -91,11 +99,31 @@ QList<StrukturItem*> THandlinger::selectedNodes() const {
 }
 
 void THandlinger::delValgte(QStringList& mapper, QStringList& filer) const {
+    QStringList ubrugelige;
     for (const StrukturItem* node : selectedNodes()) {
+        if (node->rec.unusable()) {
+            ubrugelige.append(node->text(0));
+            continue;
+        }
         const Element e = elementOf(node->rec);
         if (!e.path.isEmpty())
             (e.folder ? mapper : filer).append(e.path);
     }
+    afvisUbrugelige(ubrugelige);
+}
+
+void THandlinger::afvisUbrugelige(const QStringList& names) {
+    if (names.isEmpty())
+        return;
+    Platform::prompter().message(
+        (names.size() == 1 ? QStringLiteral("Dette element kan ikke bruges af programmet, fordi "
+                                            "navnet indeholder en omvendt skråstreg, et "
+                                            "linjeskift eller tegn, der ikke kan læses:")
+                           : QStringLiteral("Disse elementer kan ikke bruges af programmet, fordi "
+                                            "navnene indeholder en omvendt skråstreg, et "
+                                            "linjeskift eller tegn, der ikke kan læses:")) +
+            QStringLiteral("\n\n") + forkortet(names),
+        MessageKind::Information);
 }
 
 int THandlinger::CopyElementer() {
@@ -115,7 +143,7 @@ int THandlinger::CopyElementer() {
         return 0;
     delValgte(FCopyListe1, FCopyListe2);
     if (FCopyListe1.isEmpty() && FCopyListe2.isEmpty())
-        return intetValgt(ingen);
+        return selectedNodes().isEmpty() ? intetValgt(ingen) : 0;
     SourceMappe = Grundmappe();
     SourceDirectory = Bibmappe();
     return int(FCopyListe1.size() + FCopyListe2.size());
@@ -170,11 +198,7 @@ void THandlinger::fejl(const QString& path, const QString& handling, const FileR
 }
 
 void THandlinger::visFejl(const QString& overskrift) {
-    QStringList lines = FFejl.mid(0, kViste);
-    if (FFejl.size() > kViste)
-        lines.append(QStringLiteral("... og %1 andre.").arg(FFejl.size() - kViste));
-    Platform::prompter().message(overskrift + QStringLiteral("\n\n") +
-                                     lines.join(QLatin1Char('\n')),
+    Platform::prompter().message(overskrift + QStringLiteral("\n\n") + forkortet(FFejl),
                                  MessageKind::Information);
 }
 
@@ -457,7 +481,7 @@ int THandlinger::DeleteElementer(bool tilPapirkurven) {
     } else {
         delValgte(FDeleteListe1, FDeleteListe2);
         if (FDeleteListe1.isEmpty() && FDeleteListe2.isEmpty())
-            return intetValgt(ingen);
+            return selectedNodes().isEmpty() ? intetValgt(ingen) : 0;
     }
     const QStringList mapper = FDeleteListe1;
     const QStringList filer = FDeleteListe2;
@@ -600,14 +624,17 @@ QString THandlinger::RenameNode(QTreeWidgetItem* aNode, const QString& oldNodeNa
     StrukturItem* node = aNode ? StrukturItem::of(aNode) : selectedNode();
     if (!node || node->rec.ID > NodeKind::File)
         return oldNodeName;
+    if (node->rec.unusable()) {
+        afvisUbrugelige({node->text(0)});
+        return oldNodeName;
+    }
+    // The element the node stands for, never a path made from the text it shows.
     FileSystem& fs = Platform::files();
-    const QString base = AktiveStruktur() == 1 ? LogicalPath::parent(node->rec.mappe)
-                                               : LogicalPath::normalized(Grundmappe());
-    const QString oldPath = LogicalPath::join(base, oldNodeName);
-    QString newPath = LogicalPath::join(base, newNodeName);
-    const bool folder = AktiveStruktur() == 1 || fs.isFolder(oldPath);
+    const bool folder = AktiveStruktur() == 1 || node->rec.isFolder();
+    const QString oldPath = folder ? node->rec.mappe : node->rec.filnavn;
+    QString newPath = LogicalPath::join(LogicalPath::parent(oldPath), newNodeName);
     if (!folder && LogicalPath::extension(newNodeName).isEmpty())
-        newPath += LogicalPath::extension(oldNodeName);
+        newPath += LogicalPath::extension(oldPath);
     if (newPath == oldPath)
         return LogicalPath::lastComponent(newPath);
     if (navnOptaget(oldPath, newPath))

@@ -70,6 +70,9 @@ public:
 
     // A name the file system may be given for a file or folder.
     static bool gyldigtNavn(const QString& name);
+    // Tells the user that the entries named cannot be used, because their names have no
+    // logical form; nothing when the list is empty.
+    static void afvisUbrugelige(const QStringList& names);
 
 private:
     enum class Udfald { Kopieret, Sprunget, Fejlet };
@@ -81,7 +84,8 @@ private:
     };
     static Element elementOf(const StrukturRec& rec);
     QList<StrukturItem*> selectedNodes() const;
-    // The elements of the active tree's selected nodes, folders and files apart.
+    // The elements of the active tree's selected nodes, folders and files apart; the user is
+    // told of selected entries no operation can reach.
     void delValgte(QStringList& mapper, QStringList& filer) const;
 
     // One file (a link as a link); the progress advances by its size whatever happens.

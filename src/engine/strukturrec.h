@@ -18,6 +18,9 @@ struct StrukturRec {
     int ID = NodeKind::Folder;
 
     bool isFolder() const { return ID % 2 == 0; }
+    // A file pane entry whose name has no logical form: it is shown, but no operation can
+    // reach it (its record has no file path and points at the listed folder).
+    bool unusable() const { return ID == NodeKind::File && filnavn.isEmpty(); }
 };
 
 // One entry of a folder listing: the node text and the record the node will carry.

@@ -14,7 +14,12 @@
 
 namespace {
 
-constexpr qint64 kChunk = 1 << 20;
+// Files are read in parts of this size. The fuzz build makes it a few bytes, so that short
+// inputs reach the edges between parts.
+#ifndef RAVNSTI_SEARCH_PART
+#define RAVNSTI_SEARCH_PART (1 << 20)
+#endif
+constexpr qint64 kChunk = RAVNSTI_SEARCH_PART;
 
 // Finds the hits in a text handed over in parts, keeping only as much of it as the hits
 // still to come may need.
@@ -35,6 +40,8 @@ public:
 private:
     // Appends with every line break as one "\n", as the editor counts it.
     void append(QStringView piece) {
+        if (piece.isEmpty())
+            return; // a part that gave no text leaves a CR before it pending
         if (m_pendingCr && piece.startsWith(u'\n'))
             piece = piece.mid(1);
         m_pendingCr = false;
@@ -125,16 +132,16 @@ bool readParts(QIODevice& file, QByteArray& buffer,
     }
 }
 
-// Whether the bytes end inside a UTF-8 sequence.
-bool endsInsideSequence(QByteArrayView tail) {
+// How many of the last bytes begin a UTF-8 sequence that the bytes after them must complete.
+qsizetype incompleteTail(QByteArrayView tail) {
     for (qsizetype back = 1; back <= qMin<qsizetype>(4, tail.size()); ++back) {
         const auto b = uchar(tail.at(tail.size() - back));
         if ((b & 0xC0) == 0x80)
             continue; // a continuation byte: the lead lies further back
         const int length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        return length > back;
+        return length > back ? back : 0;
     }
-    return false;
+    return 0;
 }
 
 bool holdsHighByte(QByteArrayView bytes) {
@@ -292,6 +299,13 @@ bool TekstSoegning::laes(QIODevice& file, Kodning kodning, const QString& path,
             rtf.feed(part, text);
         } else if (kodning == Kodning::Windows1252) {
             text = TextFile::fromWindows1252(part.toByteArray());
+        } else if (kodning == Kodning::Utf8Bom) {
+            // A sequence cut by the end of the part waits for the rest of it; each part is
+            // decoded whole, so nothing of the decoder's own state can go astray between them.
+            tail.append(part.data(), part.size());
+            const qsizetype keep = incompleteTail(tail);
+            text = QString::fromUtf8(QByteArrayView(tail).first(tail.size() - keep));
+            tail = tail.right(keep);
         } else {
             text = decoder.decode(part);
             invalid = strict && decoder.hasError();
@@ -301,8 +315,10 @@ bool TekstSoegning::laes(QIODevice& file, Kodning kodning, const QString& path,
             soeger.feed(text);
         return !invalid && !soeger.full();
     });
-    if (invalid || (strict && endsInsideSequence(tail)))
+    if (invalid || (strict && incompleteTail(tail) > 0))
         return false;
+    if (kodning == Kodning::Utf8Bom)
+        soeger.feed(QString::fromUtf8(tail)); // a sequence the file ends inside
     soeger.finish();
     return read;
 }
@@ -324,7 +340,8 @@ bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
         kodning = Kodning::Utf16BE;
     else if (head.startsWith("{\\rtf"))
         kodning = Kodning::Rtf;
-    if (!file->seek(0))
+    // The byte-order mark of UTF-8 is no character of the text.
+    if (!file->seek(kodning == Kodning::Utf8Bom ? 3 : 0))
         return false;
     if (kodning == Kodning::Utf8) {
         if (!kanIndeholde(*file))

@@ -69,8 +69,8 @@ DriveTable DriveTable::fromSpec(const QString& spec) {
     DriveTable table;
     for (const QString& entry : spec.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const qsizetype eq = entry.indexOf(QLatin1Char('='));
-        if (eq != 1 || !entry.at(0).isLetter())
-            continue;
+        if (eq != 1 || !LogicalPath::hasDrive(entry.left(1) + QLatin1Char(':')))
+            continue; // only the letters A to Z make logical paths
         const QStringList fields = entry.mid(2).split(QLatin1Char('|'));
         Drive d;
         d.letter = entry.at(0).toUpper();

@@ -3,6 +3,7 @@
 #include "logicalpath.h"
 #include "platform.h"
 #include "posixfilesystem.h"
+#include "posixio.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -146,22 +148,6 @@ QString candidateName(const QByteArray& name, int n) {
     return QFile::decodeName(name.left(cut) + suffix);
 }
 
-// 0 when all of `data` was written, else the errno value of the failure.
-int writeAll(int fd, const QByteArray& data) {
-    qsizetype done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.constData() + done, size_t(data.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;
-        done += n;
-    }
-    return 0;
-}
-
 // Claims the first name that is free both in info/ and in files/ by creating its info file
 // with O_EXCL, so two programs trashing at once never share a name.
 FileResult reserveName(const TrashFolder& trash, const QString& fileName, const QByteArray& text,
@@ -182,7 +168,7 @@ FileResult reserveName(const TrashFolder& trash, const QString& fileName, const 
             continue;
         if (fd < 0)
             return FileResult::fromErrno(errno, infoFile);
-        int err = writeAll(fd, text);
+        int err = PosixIo::writeAll(fd, text);
         if (::close(fd) != 0 && err == 0)
             err = errno;
         if (err != 0) {
@@ -292,9 +278,43 @@ QList<TrashFolder> trashesOf(const Drive& drive) {
     return trashes;
 }
 
+// The item name an info file's name stands for: the name before ".trashinfo", when that is a
+// single entry name the file system gives back unchanged; empty for any other name, which
+// stands for no entry of files/.
+QString itemName(const QByteArray& infoName) {
+    if (!infoName.endsWith(QByteArray(kInfoSuffix.data(), kInfoSuffix.size())))
+        return {};
+    const QByteArray name = infoName.chopped(kInfoSuffix.size());
+    if (name.isEmpty() || name == "." || name == ".." || name.contains('/') || name.contains('\0'))
+        return {};
+    const QString decoded = QFile::decodeName(name);
+    return QFile::encodeName(decoded) == name ? decoded : QString();
+}
+
+// The names of the regular files of a trash's info folder, as the file system holds them.
+QList<QByteArray> infoNames(const QString& infoFolder) {
+    QList<QByteArray> names;
+    DIR* dir = ::opendir(bytes(infoFolder).constData());
+    if (!dir)
+        return names;
+    while (const dirent* e = ::readdir(dir)) {
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode))
+            names.append(QByteArray(e->d_name));
+    }
+    ::closedir(dir);
+    return names;
+}
+
 // Removes an entry of files/: a folder with all it holds (links inside are removed, never
-// followed), anything else by unlinking it. A missing entry leaves nothing to remove.
-FileResult removeEntry(const QString& entry) {
+// followed), anything else by unlinking it. A missing entry leaves nothing to remove. The
+// trash's own folders are never removed, whatever path leads to them.
+FileResult removeEntry(const QString& trash, const QString& entry) {
+    if (QFileInfo(QDir::cleanPath(entry)).path() !=
+        QDir::cleanPath(trash + QStringLiteral("/files")))
+        return FileResult::failure(FileError::NotSupported,
+                                   QStringLiteral("not an item of the trash: ") + entry);
     struct stat st {};
     if (::lstat(bytes(entry).constData(), &st) != 0)
         return errno == ENOENT ? FileResult() : FileResult::fromErrno(errno, entry);
@@ -346,16 +366,15 @@ QList<FreedesktopTrash::Item> FreedesktopTrash::itemsOf(const Drive& drive) cons
     const DriveRoots roots = driveRoots();
     QList<Item> items;
     for (const TrashFolder& trash : trashesOf(drive)) {
-        const QDir infoFolder(trash.path + QStringLiteral("/info"));
-        const QStringList names = infoFolder.entryList({QLatin1Char('*') + kInfoSuffix},
-                                                       QDir::Files | QDir::Hidden |
-                                                           QDir::NoSymLinks | QDir::CaseSensitive);
-        for (const QString& name : names) {
-            const QString infoFile = infoFolder.filePath(name);
+        const QString infoFolder = trash.path + QStringLiteral("/info/");
+        for (const QByteArray& infoName : infoNames(infoFolder)) {
+            const QString name = itemName(infoName);
+            if (name.isEmpty())
+                continue;
+            const QString infoFile = infoFolder + name + kInfoSuffix;
             const QString original = originalPath(infoFile, trash.topdir);
             if (!original.isEmpty() && owningDrive(roots, original) == drive.letter)
-                items.append({infoFile, trash.path + QStringLiteral("/files/") +
-                                            name.chopped(kInfoSuffix.size())});
+                items.append({trash.path, infoFile, trash.path + QStringLiteral("/files/") + name});
         }
     }
     return items;
@@ -367,7 +386,7 @@ FileResult FreedesktopTrash::emptyDrive(QChar letter) {
         return FileResult::failure(FileError::NotFound, QStringLiteral("no drive ") + letter);
     FileResult result;
     for (const Item& item : itemsOf(*drive)) {
-        FileResult removed = removeEntry(item.entry);
+        FileResult removed = removeEntry(item.trash, item.entry);
         if (removed && ::unlink(bytes(item.infoFile).constData()) != 0 && errno != ENOENT)
             removed = FileResult::fromErrno(errno, item.infoFile);
         if (!removed && result)

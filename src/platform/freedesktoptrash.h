@@ -14,11 +14,14 @@ public:
     bool hasItems(QChar letter) const override;
 
 private:
-    // A trashed item: its .trashinfo file and its entry in files/ (which may be missing).
+    // A trashed item: the trash holding it, its .trashinfo file and its entry in files/
+    // (which may be missing).
     struct Item {
+        QString trash;
         QString infoFile;
         QString entry;
     };
-    // The items of every trash the drive's files can be in whose original path lies on it.
+    // The items of every trash the drive's files can be in whose original path lies on it,
+    // each with a well-formed info file name.
     QList<Item> itemsOf(const Drive& drive) const;
 };

@@ -204,25 +204,38 @@ QDateTime toDateTime(const timespec& ts) {
     return QDateTime::fromMSecsSinceEpoch(qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000);
 }
 
-// The names of a folder's ".hidden" file (one per line), as host bytes.
-QSet<QByteArray> readHiddenList(int dirfd) {
-    QSet<QByteArray> names;
+// A folder's ".hidden" file: missing, readable (its bytes) or one the program will not read
+// (not a regular file, larger than the limit, or unreadable). Never waits on a FIFO.
+enum class HiddenFile { Missing, Read, Unusable };
+
+HiddenFile readHiddenFile(int dirfd, QByteArray& bytes) {
+    bytes.clear();
     Fd fd(::openat(dirfd, ".hidden", O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!fd.valid())
-        return names;
+        return errno == ENOENT ? HiddenFile::Missing : HiddenFile::Unusable;
     Meta m;
     if (statAt(fd.get(), "", true, m) != 0 || !S_ISREG(m.mode) || m.size > kHiddenFileLimit)
-        return names;
-    QByteArray bytes;
+        return HiddenFile::Unusable;
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0 || bytes.size() + n > kHiddenFileLimit)
-            break;
+        if (n == 0)
+            return HiddenFile::Read;
+        if (n < 0 || bytes.size() + n > kHiddenFileLimit) {
+            bytes.clear();
+            return HiddenFile::Unusable;
+        }
         bytes.append(buffer, n);
     }
+}
+
+// The names of a folder's ".hidden" file (one per line), as host bytes.
+QSet<QByteArray> readHiddenList(int dirfd) {
+    QSet<QByteArray> names;
+    QByteArray bytes;
+    readHiddenFile(dirfd, bytes);
     for (QByteArray line : bytes.split('\n')) {
         if (line.endsWith('\r'))
             line.chop(1);
@@ -1224,12 +1237,12 @@ FileResult PosixFileSystem::setHidden(const QString& path, bool hidden) {
     const QByteArray listPath = joinHost(folder, ".hidden");
     QByteArray bytes;
     {
-        QFile file(QFile::decodeName(listPath));
-        if (file.exists()) {
-            if (!file.open(QIODevice::ReadOnly))
-                return failed(FileError::AccessDenied, file.errorString());
-            bytes = file.readAll();
-        }
+        Fd dir(::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!dir.valid())
+            return FileResult::fromErrno(errno, path);
+        if (readHiddenFile(dir.get(), bytes) == HiddenFile::Unusable)
+            return failed(FileError::NotSupported,
+                          display(listPath) + QStringLiteral(": not a readable list of names"));
     }
     QList<QByteArray> lines = bytes.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())

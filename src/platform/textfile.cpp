@@ -1,11 +1,21 @@
 #include "textfile.h"
 #include "platform.h"
+#include "posixio.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -156,16 +166,94 @@ FileResult TextFile::write(const QString& logicalPath, const QStringList& lines,
     return writeHostFileAtomically(*host, bytes);
 }
 
+namespace {
+
+// "<name>.<pid>-<random>.tmp", hidden: the temporary a save writes before it takes the name.
+const QRegularExpression& ownTemporary() {
+    static const QRegularExpression pattern(QStringLiteral("^\\.(.+)\\.(\\d+)-[0-9a-z]+\\.tmp$"));
+    return pattern;
+}
+
+// "<name>.XXXXXX": the temporary Qt's QSaveFile left beside "<name>" when a save was cut off.
+const QRegularExpression& savefileTemporary() {
+    static const QRegularExpression pattern(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    return pattern;
+}
+
+QByteArray temporaryFor(const QByteArray& name) {
+    return '.' + name + '.' + QByteArray::number(qint64(::getpid())) + '-' +
+           QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
+}
+
+bool processRuns(qint64 pid) {
+    return pid > 0 && pid <= std::numeric_limits<pid_t>::max() &&
+           (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
+}
+
+bool isRegularFile(const QByteArray& path) {
+    struct stat st {};
+    return ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+} // namespace
+
 FileResult TextFile::writeHostFileAtomically(const QString& hostPath, const QByteArray& bytes) {
-    QSaveFile file(hostPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(FileError::AccessDenied, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return FileResult::failure(FileError::WriteFailed, why);
+    // A link keeps pointing at the file it names; that file is the one replaced.
+    QFileInfo info(hostPath);
+    const QString target = info.isSymLink() && !info.canonicalFilePath().isEmpty()
+                               ? info.canonicalFilePath()
+                               : hostPath;
+    const QByteArray path = QFile::encodeName(target);
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : path.left(slash);
+    const QByteArray temporary = folder + '/' + temporaryFor(path.mid(slash + 1));
+
+    struct stat old {};
+    const bool replaces = ::stat(path.constData(), &old) == 0;
+    const int fd =
+        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return FileResult::fromErrno(errno, hostPath);
+    // The file is on the disk before it takes the old one's place: a power cut leaves the old
+    // file or the new one, never an empty one.
+    int err = PosixIo::writeAll(fd, bytes);
+    if (err == 0 && replaces && ::fchmod(fd, old.st_mode & 07777) != 0)
+        err = errno;
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0 && ::rename(temporary.constData(), path.constData()) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temporary.constData());
+        return FileResult::fromErrno(err, hostPath);
     }
-    if (!file.commit())
-        return FileResult::failure(FileError::WriteFailed, file.errorString());
+    const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
     return {};
+}
+
+int TextFile::removeStaleTemporaries(const QString& logicalFolder) {
+    const auto host = Platform::hostPath(logicalFolder);
+    if (!host)
+        return 0;
+    const QByteArray folder = QFile::encodeName(*host);
+    int removed = 0;
+    for (const QString& name :
+         QDir(*host).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System)) {
+        const QRegularExpressionMatch own = ownTemporary().match(name);
+        const QRegularExpressionMatch saved = savefileTemporary().match(name);
+        const bool stale =
+            own.hasMatch() ? !processRuns(own.captured(2).toLongLong())
+                           : saved.hasMatch() &&
+                                 isRegularFile(folder + '/' + QFile::encodeName(saved.captured(1)));
+        const QByteArray path = folder + '/' + QFile::encodeName(name);
+        if (stale && isRegularFile(path) && ::unlink(path.constData()) == 0)
+            ++removed;
+    }
+    return removed;
 }

@@ -13,7 +13,8 @@ enum class TextEncoding { Windows1252, Utf8Bom, Utf16LE, Utf16BE };
 // are Windows-1252 (all 256 values survive a read and a write). Lines end in CR LF, LF or CR.
 // Writing: Windows-1252 with CR LF and no byte-order mark, or UTF-8 with a byte-order mark
 // when a line holds a character Windows-1252 lacks. Files are replaced whole and atomically,
-// so a failed write leaves the old file as it was.
+// so a failed write or a
+// crash leaves the old file as it was.
 class TextFile {
 public:
     static FileResult read(const QString& logicalPath, QStringList& lines,
@@ -35,6 +36,11 @@ public:
     // nullopt when a character has no Windows-1252 byte.
     static std::optional<QByteArray> toWindows1252(const QString& text);
 
-    // Replaces a host file whole and atomically.
+    // Replaces a host file whole and atomically: the bytes go to a temporary beside it, are
+    // synced to the disk and then take the file's name (a link's target is the file replaced).
     static FileResult writeHostFileAtomically(const QString& hostPath, const QByteArray& bytes);
+    // Removes from a folder the temporaries saves left when the program was stopped in the
+    // middle of one: ours whose process no longer runs, and those QSaveFile left beside a
+    // file ("name.XXXXXX"). The number removed.
+    static int removeStaleTemporaries(const QString& logicalFolder);
 };

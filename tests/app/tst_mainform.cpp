@@ -82,8 +82,11 @@ private slots:
         saved.exeProgram = QStringLiteral("C:\\Program Files\\x.exe");
         saved.panelDirboxWidth = 300;
         writeSettings(env, saved.lines());
+        // What a save killed after QSaveFile linked its temporary leaves behind.
+        env.writeFile(kSettings + QStringLiteral(".Xq3Zk9"), "");
         {
             Tmainform form;
+            QVERIFY(!QFileInfo::exists(env.host(kSettings + QStringLiteral(".Xq3Zk9"))));
             QCOMPARE(form.styles().current(), QStringLiteral("Luna"));
             QVERIFY(!form.opt().AskDelete);
             QVERIFY(!form.opt().centred);

@@ -10,6 +10,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 const QString kKilde = QStringLiteral("C:\\kilde");
@@ -180,6 +183,61 @@ private slots:
                                          .arg(name));
         QCOMPARE(e.funk.RenameNode(e.node("a.txt"), "a.txt", name, false), QStringLiteral("a.txt"));
         QCOMPARE(snapshot(env.host(kKilde)), before);
+    }
+
+    // Entries whose names have no logical form: a real backslash beside the folder its text
+    // would lead to, bytes that are not UTF-8 beside the file their text shows, a line break.
+    // No operation may act on them, nor on what their texts would name.
+    void namesWithoutLogicalFormAreRefused() {
+        TestEnvironment env;
+        env.writeFile(kKilde + "\\back\\slash", "i mappen back");
+        env.writeFile(kKilde + QStringLiteral("\\\uFFFD\uFFFD"), "erstatningstegn");
+        const QString host = env.host(kKilde) + QLatin1Char('/');
+        for (const QByteArray& name :
+             {QByteArray("back\\slash"), QByteArray("\xFF\xFE"), QByteArray("linje\nskift")}) {
+            const int fd = ::open((QFile::encodeName(host) + name).constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL, 0600);
+            QVERIFY(fd >= 0);
+            QCOMPARE(::write(fd, name.constData(), size_t(name.size())), ssize_t(name.size()));
+            ::close(fd);
+        }
+        const auto before = snapshot(env.host(kKilde));
+        const QString why = QStringLiteral(
+            "Dette element kan ikke bruges af programmet, fordi navnet indeholder en omvendt "
+            "skråstreg, et linjeskift eller tegn, der ikke kan læses:\n\n");
+        TestEngine e;
+        const auto unusableNodes = [&e] {
+            QList<QTreeWidgetItem*> nodes;
+            for (int i = 0; i < e.filbox.topLevelItemCount(); ++i)
+                if (StrukturItem::recOf(e.filbox.topLevelItem(i))->unusable())
+                    nodes.append(e.filbox.topLevelItem(i));
+            return nodes;
+        };
+        e.vis(kKilde);
+        const QList<QTreeWidgetItem*> unusable = unusableNodes();
+        QCOMPARE(unusable.size(), 3);
+        for (QTreeWidgetItem* node : unusable) {
+            const QString text = node->text(0);
+            env.prompter().expectMessage(why + text);
+            QCOMPARE(e.funk.RenameNode(node, text, "nyt navn", false), text);
+            e.filbox.clearSelection();
+            node->setSelected(true);
+            e.filbox.setCurrentItem(node);
+            env.prompter().expectMessage(why + text);
+            QCOMPARE(e.funk.CopyElementer(), 0);
+            env.prompter().expectMessage(why + text);
+            QCOMPARE(e.funk.DeleteElementer(false), 0);
+            QCOMPARE(snapshot(env.host(kKilde)), before);
+        }
+        // Chosen with a usable file, the usable one is deleted after the message.
+        e.vis(kKilde, {"back"});
+        QTreeWidgetItem* odd = unusableNodes().first();
+        odd->setSelected(true);
+        env.prompter().expectMessage(why + odd->text(0));
+        QCOMPARE(e.funk.DeleteElementer(false), 1);
+        QVERIFY(!QFileInfo::exists(env.host(kKilde + "\\back")));
+        QCOMPARE(env.readFile(kKilde + QStringLiteral("\\\uFFFD\uFFFD")), "erstatningstegn");
+        QVERIFY(QFileInfo::exists(host + QStringLiteral("back\\slash")));
     }
 
     void renameFolders() {

@@ -133,6 +133,34 @@ private slots:
                  QStringList({"3:abcÃ"}));
     }
 
+    // Where a part of the file ends decides nothing: a UTF-8 sequence cut there (after an
+    // invalid one) and a line break whose CR and LF lie parts apart count as in the whole.
+    void partEdgesKeepPositions() {
+        TestEnvironment env;
+        constexpr qsizetype kPart = 1 << 20;
+        for (const qsizetype shift : {0, 1}) {
+            const QByteArray bytes =
+                "\xEF\xBB\xBF" + QByteArray(kPart - 5 + shift, 'x') + "\xD8\xD8NEEDLE\r\n";
+            env.writeFile(QStringLiteral("C:\\t\\bom.txt"), bytes);
+            const QString whole = QString::fromUtf8(bytes.mid(3));
+            QCOMPARE(rows(soeg(QStringLiteral("C:\\t\\bom.txt"), QStringLiteral("needle"))),
+                     QStringList({QStringLiteral("%1:%2")
+                                      .arg(whole.indexOf(u"NEEDLE"))
+                                      .arg(whole.trimmed().right(TekstSoegning::kKontekst + 6))}));
+        }
+
+        // The CR ends the first part, the second lies wholly in an ignored group.
+        const QByteArray head = "{\\rtf1 ";
+        QByteArray rtf = head + QByteArray(kPart - head.size() - 4, 'a') + "\\'0d";
+        rtf += "{\\*\\x " + QByteArray(kPart - 6, 'b') + "}\\par NEEDLE}";
+        env.writeFile(QStringLiteral("C:\\t\\del.rtf"), rtf);
+        const QList<TekstFund> fund =
+            soeg(QStringLiteral("C:\\t\\del.rtf"), QStringLiteral("NEEDLE"));
+        QCOMPARE(fund.size(), 1);
+        QCOMPARE(fund.first().position, kPart - head.size() - 4 + 1);
+        QCOMPARE(fund.first().tekst, QStringLiteral("NEEDLE"));
+    }
+
     void hitsAreCapped() {
         TestEnvironment env;
         QByteArray many;

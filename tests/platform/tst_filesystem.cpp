@@ -251,6 +251,7 @@ private slots:
     void setReadOnly_clearsAndRestoresWriteBits();
     void setHidden_editsTheHiddenFile();
     void setHidden_dotNamesStayHidden();
+    void setHidden_refusesWhatIsNoListOfNames();
 
     // --- Copying -------------------------------------------------------------------------
     void copy_identicalBytesModeAndTimes();
@@ -697,6 +698,35 @@ void TestFileSystem::setHidden_editsTheHiddenFile() {
     QCOMPARE(readHost(hiddenFile), QByteArray("fremmed\r\nandet\na.txt\n"));
 
     QCOMPARE(fs().setHidden(QStringLiteral("C:\\H\\væk.txt"), true).error(), FileError::NotFound);
+}
+
+// A ".hidden" that is a FIFO or leads to an endless device is never waited on nor read into
+// memory; it stays as it is, and hiding a file there fails. A link to a real list is followed.
+void TestFileSystem::setHidden_refusesWhatIsNoListOfNames() {
+    TestEnvironment env;
+    env.writeFile(QStringLiteral("C:\\F\\a.txt"), "x");
+    env.writeFile(QStringLiteral("C:\\Z\\a.txt"), "x");
+    env.writeFile(QStringLiteral("C:\\L\\a.txt"), "x");
+    env.writeFile(QStringLiteral("C:\\Lister\\skjulte"), "fremmed\n");
+    const QString fifo = env.host(QStringLiteral("C:\\F\\.hidden"));
+    QCOMPARE(::mkfifo(enc(fifo).constData(), 0600), 0);
+    QVERIFY(symlinkHost(QStringLiteral("/dev/zero"), env.host(QStringLiteral("C:\\Z\\.hidden"))));
+    const QString linked = env.host(QStringLiteral("C:\\L\\.hidden"));
+    QVERIFY(symlinkHost(QStringLiteral("../Lister/skjulte"), linked));
+
+    for (const char* folder : {"C:\\F", "C:\\Z"}) {
+        const QString file = QString::fromLatin1(folder) + QStringLiteral("\\a.txt");
+        QCOMPARE(fs().setHidden(file, true).error(), FileError::NotSupported);
+        QVERIFY(!fs().info(file)->hidden);
+        QList<FileInfo> entries;
+        QVERIFY(fs().list(QString::fromLatin1(folder), entries));
+    }
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+
+    QVERIFY(fs().setHidden(QStringLiteral("C:\\L\\a.txt"), true));
+    QVERIFY(QFileInfo(linked).isSymLink());
+    QCOMPARE(env.readFile(QStringLiteral("C:\\Lister\\skjulte")), QByteArray("fremmed\na.txt\n"));
+    QVERIFY(fs().info(QStringLiteral("C:\\L\\a.txt"))->hidden);
 }
 
 void TestFileSystem::setHidden_dotNamesStayHidden() {

@@ -1,6 +1,8 @@
 #include "harness/testenvironment.h"
 #include "platform/textfile.h"
 
+#include <QDir>
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -135,6 +137,42 @@ private slots:
         QStringList lines;
         QCOMPARE(TextFile::read(QStringLiteral("C:\\mangler.txt"), lines).error(),
                  FileError::NotFound);
+    }
+
+    // Temporaries of saves that were cut off go; a save still running and files that only
+    // look alike stay.
+    void staleTemporariesAreRemoved() {
+        TestEnvironment env;
+        const QString folder = QStringLiteral("C:\\Egenskaber\\");
+        const QString running =
+            QStringLiteral(".typeliste.txt.%1-k2.tmp").arg(QCoreApplication::applicationPid());
+        for (const QString& name :
+             {QStringLiteral("mainform.txt"), QStringLiteral("mainform.txt.a1B2c3"),
+              QStringLiteral(".mainform.txt.999999999-3f.tmp"), running,
+              QStringLiteral("noter.txt.backup"), QStringLiteral("mainform.txt.ab"),
+              QStringLiteral("mainform.txt.a1B2c3d")})
+            env.writeFile(folder + name, "x");
+        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber")), 2);
+        QCOMPARE(
+            QDir(env.host(QStringLiteral("C:\\Egenskaber")))
+                .entryList(QDir::Files | QDir::Hidden, QDir::Name),
+            QStringList({running, QStringLiteral("mainform.txt"),
+                         QStringLiteral("mainform.txt.a1B2c3d"), QStringLiteral("mainform.txt.ab"),
+                         QStringLiteral("noter.txt.backup")}));
+
+        // A save leaves no temporary, keeps the file's permissions and writes through a link.
+        const QString settings = env.host(folder + QStringLiteral("mainform.txt"));
+        QVERIFY(QFile::setPermissions(settings, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::link(settings, env.host(QStringLiteral("C:\\genvej.txt"))));
+        QVERIFY(TextFile::write(QStringLiteral("C:\\genvej.txt"), {QStringLiteral("ny")}));
+        QCOMPARE(env.readFile(folder + QStringLiteral("mainform.txt")), QByteArray("ny\r\n"));
+        QVERIFY(QFileInfo(env.host(QStringLiteral("C:\\genvej.txt"))).isSymLink());
+        QVERIFY(!(QFile::permissions(settings) & (QFile::ReadGroup | QFile::ReadOther)));
+        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber")), 0);
+        QCOMPARE(QDir(env.host(QStringLiteral("C:\\Egenskaber")))
+                     .entryList(QDir::Files | QDir::Hidden)
+                     .size(),
+                 5);
     }
 };
 

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 QString trashOf(const TestEnvironment& env) {
@@ -134,6 +137,37 @@ private slots:
         QVERIFY(Platform::recycleBin().emptyDrive('C'));
         QCOMPARE(entries(trashOf(env) + QStringLiteral("/info")), QStringList());
         QVERIFY(!Platform::recycleBin().emptyDrive('Q'));
+    }
+
+    // Info files another program may leave: only a well-formed name stands for an entry of
+    // files/, and only that entry is removed; the rest stays as it is.
+    void emptyingSkipsInfoFilesWithOddNames() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\c.txt"), "c");
+        env.writeFile(QStringLiteral("D:\\d.txt"), "d");
+        QVERIFY(Platform::recycleBin().moveToTrash(QStringLiteral("C:\\c.txt")));
+        QVERIFY(Platform::recycleBin().moveToTrash(QStringLiteral("D:\\d.txt")));
+        const QByteArray onD = QFile::encodeName(env.driveFolder('D')) + "/x";
+        const QString info = trashOf(env) + QStringLiteral("/info/");
+        for (const char* odd : {".trashinfo", "..trashinfo", "...trashinfo", "ikke-info"})
+            writeHost(info + QString::fromLatin1(odd),
+                      "[Trash Info]\nPath=" + onD + "\nDeletionDate=2020-01-01T00:00:00\n");
+        // A name that is not UTF-8 cannot be named back to the file system unchanged.
+        const QByteArray latin1 = QFile::encodeName(info) + "\xE6.trashinfo";
+        const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY(fd >= 0);
+        const QByteArray text = "[Trash Info]\nPath=" + onD + "\n";
+        QCOMPARE(::write(fd, text.constData(), size_t(text.size())), ssize_t(text.size()));
+        ::close(fd);
+        writeHost(trashOf(env) + QStringLiteral("/files/\uFFFD"), "andet");
+
+        QVERIFY(Platform::recycleBin().emptyDrive('D'));
+        QCOMPARE(entries(trashOf(env) + QStringLiteral("/files")),
+                 QStringList({"c.txt", "\uFFFD"}));
+        QCOMPARE(entries(info), QStringList({"...trashinfo", "..trashinfo", ".trashinfo",
+                                             "c.txt.trashinfo", "ikke-info"}));
+        QCOMPARE(::access(latin1.constData(), F_OK), 0);
+        QVERIFY(Platform::recycleBin().hasItems('C'));
     }
 
     void itemBelongsToTheDriveWithTheLongestRoot() {
