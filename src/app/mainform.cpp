@@ -286,6 +286,8 @@ void Tmainform::buildLayout() {
     StrukturTree* dirbox = makeTree(m_panelDirbox, QStringLiteral("dirbox"));
     m_dirbox = dirbox;
     m_dirbox->setIndentation(12);
+    // A double click reads the folder afresh and opens it; the view must not close it again.
+    m_dirbox->setExpandsOnDoubleClick(false);
     left->addWidget(m_toolbars->toolBar1());
     left->addWidget(m_dirbox, 1);
     left->addWidget(m_toolbars->toolBar3());

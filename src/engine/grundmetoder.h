@@ -32,6 +32,8 @@ public:
     int getIndexLevelNul(const QString& aNodeTekst) const;
     QString getParentDirectory() const;
     QTreeWidgetItem* findDrevNode(const QString& aDrive) const;
+    // The loaded folder tree node of a folder under its drive root, or nullptr.
+    QTreeWidgetItem* findMappeNode(const QString& aDirectory) const;
     // The selected files of the file pane, each in double quotes, separated by blanks.
     QString makeParamString() const;
 

@@ -507,6 +507,12 @@ int THandlinger::DeleteElementer(bool tilPapirkurven) {
     if (!FFejl.isEmpty())
         visFejl(QStringLiteral("Der er opstået en fejl."));
 
+    // The walk below reads only the level it ends on; a deleted folder leaves the tree here.
+    for (const QString& folder : mapper) {
+        QTreeWidgetItem* node = findMappeNode(folder);
+        if (node && node->parent() && !Platform::files().exists(folder))
+            delete node;
+    }
     if (!Platform::files().isFolder(Grundmappe()))
         setGrundmappe(naermesteMappe(Grundmappe()));
     if (!mapper.isEmpty())
