@@ -724,6 +724,14 @@ void THandlinger::SelectMapperFiler(int actionNumber) {
         for (QTreeWidgetItemIterator it(tree); *it; ++it)
             (*it)->setSelected(!(*it)->isSelected());
     }
+    // The permissions look at the current node, which must be one of the selection; after a
+    // click in the folder tree the rebuilt pane has none.
+    const QTreeWidgetItem* current = tree->currentItem();
+    if (!current || !current->isSelected()) {
+        const QList<QTreeWidgetItem*> chosen = tree->selectedItems();
+        if (!chosen.isEmpty())
+            tree->setCurrentItem(chosen.first(), 0, QItemSelectionModel::NoUpdate);
+    }
 }
 
 int THandlinger::getStrukturSitNo() const {

@@ -6,6 +6,7 @@
 #include "engine/handlinger.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
+#include "harness/treeclicks.h"
 #include "platform/platform.h"
 #include "shared/extform.h"
 
@@ -115,6 +116,25 @@ private slots:
         // No documents: closing one or all is disabled.
         QVERIFY(!w.enabled("aLuk"));
         QVERIFY(!w.enabled("aLukAlle"));
+    }
+
+    void selectAllAfterAClickInTheTreeMayBeCopied() {
+        TestEnvironment env;
+        for (const char* name : {"a.txt", "b.txt", "c.txt"})
+            env.writeFile(QStringLiteral("D:\\Tre\\") + QLatin1String(name), "x");
+        Window w(env);
+        QApplication::setActiveWindow(w.form.get());
+        QTreeWidget* tree = w.form->dirbox();
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral(" (D:)")));
+        QTest::keyClick(tree, Qt::Key_Return);
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Tre")));
+        QVERIFY(w.enabled("aMarkerAlt"));
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_A));
+        QCOMPARE(w.form->filbox()->selectedItems().size(), 3);
+        for (const char* name : {"aCopy", "aKlip", "aDelete"})
+            QVERIFY2(w.enabled(name), name);
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev kopieret 3 elementer."));
     }
 
     void toolBarToggleLastsOnlyUntilTheNextStart() {
