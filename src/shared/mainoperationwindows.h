@@ -7,6 +7,7 @@ class TfileExistsForm;
 class Tkopieringsform;
 class Tprogressform;
 class TspmForm;
+class QWidget;
 
 // The engine's operation windows on the main window's shared dialogs and options.
 class MainOperationWindows : public OperationWindows {
@@ -27,6 +28,10 @@ public:
     void lukProgress() override;
 
 private:
+    // Runs a question in `window`; while the progress window is shown, which stays on top of
+    // the others, the question stays on top too and so comes above it.
+    template <class Ask> auto overProgress(QWidget& window, Ask ask) const;
+
     const MainOptions& m_options;
     Tkopieringsform& m_kopieringsform;
     TspmForm& m_spmForm;
