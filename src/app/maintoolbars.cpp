@@ -212,6 +212,7 @@ void MainToolbars::setAMfunktioner(int number) {
     if (number < 0 || number >= buttonSets().size())
         number = 0;
     m_set = number;
+    m_actionBar->hide();
     m_actionBar->clear();
     for (const QString& name : buttonSets().at(number)) {
         QAction* action = m_commands(name);
@@ -219,4 +220,5 @@ void MainToolbars::setAMfunktioner(int number) {
         if (name == QLatin1String("aAlarmSe"))
             showText(m_actionBar, action);
     }
+    m_actionBar->show();
 }

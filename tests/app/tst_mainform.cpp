@@ -1,4 +1,6 @@
+#include "app/commandtable.h"
 #include "app/mainform.h"
+#include "app/maintoolbars.h"
 #include "engine/handlinger.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
@@ -6,9 +8,12 @@
 #include "platform/textfile.h"
 #include "shared/billedform.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -57,6 +62,35 @@ private slots:
         QVERIFY(TextFile::read(kSettings, lines));
         QCOMPARE(lines.size(), MainOptions::LineCount);
         QCOMPARE(lines.first(), QStringLiteral("Sky"));
+    }
+
+    void everyButtonFitsAtTheDefaultSize() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.show();
+        form.commands()(QStringLiteral("aRedskabslinjen"))->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(form.PanelDirbox()->width(), 260);
+        // The bars that hide buttons in their overflow "»".
+        auto overflowing = [&form] {
+            QCoreApplication::processEvents();
+            QStringList bars;
+            for (const QToolBar* bar : form.findChildren<QToolBar*>()) {
+                const auto* more = bar->findChild<QToolButton*>(
+                    QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly);
+                if (bar->isVisible() && more && more->isVisible())
+                    bars.append(bar->objectName());
+            }
+            return bars;
+        };
+        QStringList hidden;
+        for (int set = 0; set < 4; ++set) {
+            form.toolbars().setAMfunktioner(set);
+            for (const QString& bar : overflowing())
+                hidden.append(QStringLiteral("%1 (sæt %2)").arg(bar).arg(set));
+        }
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QStringLiteral(", "))));
     }
 
     void userNameRules() {
