@@ -9,6 +9,7 @@
 #include "shared/billedform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
@@ -270,6 +271,7 @@ private slots:
                                           "002c00000000010001000002024401003b"));
         Tmainform form;
         form.show();
+        QApplication::setActiveWindow(&form);
         form.funk().makeStruktur2(QStringLiteral("D:\\Fotos"), true);
         QCOMPARE(form.EditSti()->text(), QStringLiteral("D:\\Fotos"));
         QTreeWidgetItem* file = form.filbox()->topLevelItem(0);
@@ -280,6 +282,12 @@ private slots:
         QVERIFY(form.billedform()->isVisible());
         QCOMPARE(form.billedform()->panelText(5), QStringLiteral("p.gif"));
         QCOMPARE(form.billedform()->windowTitle(), QStringLiteral("Billede"));
+        // The picture only shows; the keys stay with the file pane.
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::activeWindow(), &form);
+        form.commands().evaluate();
+        QTest::keySequence(form.filbox(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(form.infoText(3), QStringLiteral("Der blev kopieret 1 element."));
         form.close();
     }
 };
