@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QTabBar>
 #include <QTreeWidget>
@@ -146,6 +147,33 @@ private slots:
         for (const char* label : {"Favoritter", "OneDrive", "Kontakter"})
             QVERIFY2(!roots.contains(QString::fromUtf8(label)), label);
         QCOMPARE(form.opt().lastStrukturNo, 2);
+    }
+
+    void theFavouritesDropDownSaysOneThingAndShowsPictures() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.show();
+        QMenu* menu = form.menus().menu(QStringLiteral("FavoritterPU"));
+        QStringList bare;
+        QAction* skrivebord = nullptr;
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator() || item->menu())
+                continue;
+            if (item->icon().isNull())
+                bare.append(item->text());
+            if (item->text() == QStringLiteral("Skrivebord"))
+                skrivebord = item;
+        }
+        QVERIFY2(bare.isEmpty(), qPrintable(bare.join(QStringLiteral(", "))));
+        QVERIFY(skrivebord);
+        // No desktop folder: its message, and no word of a missing command.
+        const QString before = form.infoText(3);
+        env.prompter().expectMessage(QStringLiteral("Kunne ikke finde skrivebordsmappen."));
+        skrivebord->trigger();
+        QCOMPARE(form.infoText(3), before);
+        form.commands()(QStringLiteral("Action16"))->trigger();
+        QCOMPARE(form.infoText(3), before);
     }
 
     void dragsMoveWithinADriveAndCopyAcross() {
