@@ -26,7 +26,7 @@ constexpr Command catalogue[] = {
     {"aMove32", "Flyt til", "", "Klip valgte elementer og bestem destignation"},
     {"aDelete", "Slet", "Ctrl+D;Del", "Slet valgte elementer: Ctrl+D"},
     {"aDeletePermanent", "Slet permanent", "Shift+Del",
-     "Slet valgte elementer permanent: Shift+Del"},
+     "Slet valgte elementer permanent: Skift+Del"},
     {"aRename", "Omdøb", "F2", "Omdøb valgte element: F2"},
     {"aRenameExt", "Omdøb filtype...", "Ctrl+U",
      "Omdøb filtyper i aktuelle mappe samt alle dens undermapper"},

@@ -19,6 +19,7 @@
 #include "shared/statustekster.h"
 #include "specialfoldercommands.h"
 #include "strukturtree.h"
+#include "tastnavne.h"
 #include "treedragdrop.h"
 
 #include "engine/handlinger.h"
@@ -77,6 +78,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
           [this](const QString& text) { Info(text); }) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("mainform"));
+    QCoreApplication::installTranslator(new Tastnavne(this));
     hentBrugernavn();
     setWindowTitle(QStringLiteral("Ravnsti: ") + m_brugernavn);
     buildLayout();

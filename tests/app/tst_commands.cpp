@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
@@ -116,6 +117,37 @@ private slots:
         // No documents: closing one or all is disabled.
         QVERIFY(!w.enabled("aLuk"));
         QVERIFY(!w.enabled("aLukAlle"));
+    }
+
+    void keysAreNamedInDanishWhereTheUserSeesThem() {
+        TestEnvironment env;
+        Window w(env);
+        auto shown = [&w](const char* name) {
+            QStringList texts;
+            for (const QKeySequence& key : w(name)->shortcuts())
+                texts.append(key.toString(QKeySequence::NativeText));
+            return texts;
+        };
+        QCOMPARE(shown("aEleEgenskaber"), QStringList{"Alt+Enter"});
+        QCOMPARE(shown("aDeletePermanent"), QStringList{"Skift+Del"});
+        QCOMPARE(shown("aNyMappe"), (QStringList{"Ctrl+M", "Ctrl+Skift+N"}));
+        QCOMPARE(shown("aVisBillede"), QStringList{"Ctrl+Ins"});
+        QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_Space).toString(QKeySequence::NativeText),
+                 QStringLiteral("Ctrl+Mellemrum"));
+        QCOMPARE(QKeySequence(Qt::Key_PageUp).toString(QKeySequence::NativeText),
+                 QStringLiteral("Page Up"));
+
+        // A hint that ends with the command's keys names them as the menus do.
+        const QRegularExpression keysAtEnd(QStringLiteral(": ([^:]+)$"));
+        for (QAction* action : w.form->commands().actions()) {
+            const QRegularExpressionMatch match = keysAtEnd.match(action->statusTip());
+            if (action->shortcuts().isEmpty() || !match.hasMatch())
+                continue;
+            const QStringList menuKeys = shown(qPrintable(action->objectName()));
+            for (const QString& key : match.captured(1).split(QStringLiteral(" eller ")))
+                QVERIFY2(menuKeys.contains(key),
+                         qPrintable(action->objectName() + QStringLiteral(": ") + key));
+        }
     }
 
     void selectAllAfterAClickInTheTreeMayBeCopied() {
