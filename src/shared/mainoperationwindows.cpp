@@ -93,6 +93,7 @@ void MainOperationWindows::visProgress(const ProgressVisning& visning) {
     m_progressform.setCountText(visning.taelleTekst);
     if (!m_progressform.isVisible()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_aktivFoer = QApplication::activeWindow();
         m_progressform.show();
     }
 }
@@ -102,4 +103,6 @@ void MainOperationWindows::lukProgress() {
         return;
     m_progressform.hide();
     QApplication::restoreOverrideCursor();
+    if (m_aktivFoer && m_aktivFoer->isVisible())
+        m_aktivFoer->activateWindow();
 }

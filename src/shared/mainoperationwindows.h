@@ -2,12 +2,14 @@
 
 #include "engine/operationwindows.h"
 
+#include <QPointer>
+#include <QWidget>
+
 class MainOptions;
 class TfileExistsForm;
 class Tkopieringsform;
 class Tprogressform;
 class TspmForm;
-class QWidget;
 
 // The engine's operation windows on the main window's shared dialogs and options.
 class MainOperationWindows : public OperationWindows {
@@ -37,4 +39,6 @@ private:
     TspmForm& m_spmForm;
     TfileExistsForm& m_fileExistsForm;
     Tprogressform& m_progressform;
+    // The window that had the keyboard before the progress window showed; it gets it back.
+    QPointer<QWidget> m_aktivFoer;
 };

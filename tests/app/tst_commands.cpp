@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <sys/stat.h>
+
 namespace {
 
 QStringList shortcutTexts(const QAction* action) {
@@ -167,6 +169,56 @@ private slots:
             QVERIFY2(w.enabled(name), name);
         QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev kopieret 3 elementer."));
+    }
+
+    void aFailedPasteShowsWhatArrived() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("D:\\Kilde\\a.txt"), "a");
+        QCOMPARE(::mkfifo(qPrintable(env.host(QStringLiteral("D:\\Kilde\\rør"))), 0600), 0);
+        env.makeFolder(QStringLiteral("D:\\Maal"));
+        Window w(env);
+        w.form->opt().AskInsert = false;
+        QApplication::setActiveWindow(w.form.get());
+        QTreeWidget* tree = w.form->dirbox();
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral(" (D:)")));
+        QTest::keyClick(tree, Qt::Key_Return);
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Kilde")));
+        w.form->commands().evaluate();
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_A));
+        w.form->commands().evaluate();
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Maal")));
+        w.form->commands().evaluate();
+        env.prompter().expectMessage(
+            QStringLiteral("Der er opstået en fejl.\nElementer er muligvist slettede.\n\n"
+                           "D:\\Kilde\\rør kunne ikke kopieres (er ikke en almindelig fil eller "
+                           "mappe)."));
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_V));
+        // The window system returns the keyboard to the window that had it.
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), tree);
+        QCOMPARE(env.readFile(QStringLiteral("D:\\Maal\\a.txt")), QByteArray("a"));
+        QCOMPARE(w.form->funk().Grundmappe(), QStringLiteral("D:\\Maal"));
+        QStringList pane;
+        for (int i = 0; i < w.form->filbox()->topLevelItemCount(); ++i)
+            pane.append(w.form->filbox()->topLevelItem(i)->text(0));
+        QCOMPARE(pane, QStringList{"a.txt"});
+
+        // The folder itself, pasted from the folder tree: the pane lists what arrived.
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Kilde")));
+        w.form->commands().evaluate();
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Maal")));
+        w.form->commands().evaluate();
+        env.prompter().expectMessage(
+            QStringLiteral("Der er opstået en fejl.\nElementer er muligvist slettede.\n\n"
+                           "D:\\Kilde\\rør kunne ikke kopieres (er ikke en almindelig fil eller "
+                           "mappe)."));
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_V));
+        pane.clear();
+        for (int i = 0; i < w.form->filbox()->topLevelItemCount(); ++i)
+            pane.append(w.form->filbox()->topLevelItem(i)->text(0));
+        QCOMPARE(pane, (QStringList{"Kilde", "a.txt"}));
     }
 
     void toolBarToggleLastsOnlyUntilTheNextStart() {
