@@ -163,6 +163,17 @@ QList<QKeySequence> parseKeys(const char* keys) {
     return result;
 }
 
+// The picture of a command: its own, or that of the action bar button showing the same kind
+// of folder, so the special-folder menus show a picture on every item.
+QString iconFile(const QString& name) {
+    static const QHash<QString, QString> shared = {
+        {"Adesktopdir", "Action1"},  {"Adokudir", "Action2"},  {"aFavoritmappe", "Action3"},
+        {"Apicdir", "Action4"},      {"Amusikdir", "Action5"}, {"Avideodir", "Action6"},
+        {"aStartMappe", "Action10"}, {"Aprogdir", "Action11"}, {"Aalldocu", "Action2"},
+        {"AallPic", "Action4"},      {"AallVideo", "Action6"}};
+    return QStringLiteral(":/icons/cmd-%1.svg").arg(shared.value(name, name));
+}
+
 // Evaluating every rule costs little, but the loop may wait a thousand times a second while
 // a copy runs; this is the shortest time between two evaluations.
 constexpr int minimumIntervalMs = 40;
@@ -177,9 +188,8 @@ CommandTable::CommandTable(QWidget* window) : QObject(window) {
         const QString hint = QString::fromUtf8(command.hint);
         action->setStatusTip(hint);
         action->setToolTip(hint.isEmpty() ? action->text().trimmed() : hint);
-        const QString iconFile = QStringLiteral(":/icons/cmd-%1.svg").arg(name);
-        if (QFile::exists(iconFile))
-            action->setIcon(QIcon(iconFile));
+        if (const QString icon = iconFile(name); QFile::exists(icon))
+            action->setIcon(QIcon(icon));
         m_keys.insert(action, parseKeys(command.keys));
         applyKeys(action);
         connect(action, &QAction::triggered, this, [this, action] {

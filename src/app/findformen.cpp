@@ -124,8 +124,10 @@ Tfindformen::Tfindformen(MainHost& host) : CentredDialog(host.hovedvindue()), m_
     layout->addLayout(bottom);
     setFirstFocus(m_editSearch);
 
-    m_editSearch->lineEdit()->installEventFilter(this);
-    m_editFremvis->lineEdit()->installEventFilter(this);
+    // The boxes, not their line edits: a box with the focus hands its keys to the line edit
+    // directly, past any filter, while a key the line edit ignores comes up to the box.
+    m_editSearch->installEventFilter(this);
+    m_editFremvis->installEventFilter(this);
     connect(sbFremvis, &QPushButton::clicked, this, [this] { fremvis(false); });
     connect(sbFremvisKun, &QPushButton::clicked, this, [this] { fremvis(true); });
     connect(sbHelpSearch, &QPushButton::clicked, this,
@@ -141,12 +143,12 @@ bool Tfindformen::eventFilter(QObject* watched, QEvent* event) {
     const bool enter = event->type() == QEvent::KeyPress &&
                        (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
                         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
-    if (enter && watched == m_editSearch->lineEdit()) {
+    if (enter && watched == m_editSearch) {
         if (m_aSearch && m_aSearch->isEnabled())
             m_aSearch->trigger();
         return true;
     }
-    if (enter && watched == m_editFremvis->lineEdit()) {
+    if (enter && watched == m_editFremvis) {
         fremvis(false);
         return true;
     }

@@ -19,6 +19,7 @@
 #include "shared/statustekster.h"
 #include "specialfoldercommands.h"
 #include "strukturtree.h"
+#include "tastnavne.h"
 #include "treedragdrop.h"
 
 #include "engine/handlinger.h"
@@ -77,6 +78,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
           [this](const QString& text) { Info(text); }) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("mainform"));
+    QCoreApplication::installTranslator(new Tastnavne(this));
     hentBrugernavn();
     setWindowTitle(QStringLiteral("Ravnsti: ") + m_brugernavn);
     buildLayout();
@@ -288,6 +290,8 @@ void Tmainform::buildLayout() {
     StrukturTree* dirbox = makeTree(m_panelDirbox, QStringLiteral("dirbox"));
     m_dirbox = dirbox;
     m_dirbox->setIndentation(12);
+    // A double click reads the folder afresh and opens it; the view must not close it again.
+    m_dirbox->setExpandsOnDoubleClick(false);
     left->addWidget(m_toolbars->toolBar1());
     left->addWidget(m_dirbox, 1);
     left->addWidget(m_toolbars->toolBar3());

@@ -206,6 +206,7 @@ void MainToolbars::setAMfunktioner(int number) {
     if (number < 0 || number >= buttonSets().size())
         number = 0;
     m_set = number;
+    m_actionBar->hide();
     m_actionBar->clear();
     for (const QString& name : buttonSets().at(number)) {
         QAction* action = m_commands(name);
@@ -213,4 +214,5 @@ void MainToolbars::setAMfunktioner(int number) {
         if (name == QLatin1String("aAlarmSe"))
             showText(m_actionBar, action);
     }
+    m_actionBar->show();
 }

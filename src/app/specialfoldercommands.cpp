@@ -31,23 +31,23 @@ SpecialFolderCommands::SpecialFolderCommands(Tmainform& window) : w(window) {
 
     const CommandTable& c = w.commands();
     auto cmd = [&c](const char* name) { return c(QString::fromLatin1(name)); };
-    inFilePane({cmd("Adesktopdir"), cmd("Action1")}, desktop);
-    inFilePane({cmd("Adokudir"), cmd("Action2")}, documents);
-    inFilePane({cmd("aFavoritmappe"), cmd("Action3")}, favourites);
-    inFilePane({cmd("Apicdir"), cmd("Action4")}, pictures);
-    inFilePane({cmd("Amusikdir"), cmd("Action5")}, music);
-    inFilePane({cmd("Avideodir"), cmd("Action6")}, videos);
-    inFilePane({cmd("Action7")}, oneDrive);
-    inFilePane({cmd("Action8")}, contacts);
-    inFilePane({cmd("Action9")}, downloads);
-    inFilePane({cmd("aStartMappe"), cmd("Action10")}, startMenu);
-    inFilePane({cmd("Aprogdir"), cmd("Action11")}, appData);
-    inFilePane({cmd("Action12")}, allUsers);
-    inFilePane({cmd("Action13")}, cameraPictures);
-    inFilePane({cmd("Action14")}, cameraFilms);
-    inFilePane({cmd("Aalldocu")}, of(&TMapper::GetCommonDocuments));
-    inFilePane({cmd("AallPic")}, of(&TMapper::GetCommonPictures));
-    inFilePane({cmd("AallVideo")}, of(&TMapper::GetCommonVideo));
+    inFilePane({"Adesktopdir", "Action1"}, desktop);
+    inFilePane({"Adokudir", "Action2"}, documents);
+    inFilePane({"aFavoritmappe", "Action3"}, favourites);
+    inFilePane({"Apicdir", "Action4"}, pictures);
+    inFilePane({"Amusikdir", "Action5"}, music);
+    inFilePane({"Avideodir", "Action6"}, videos);
+    inFilePane({"Action7"}, oneDrive);
+    inFilePane({"Action8"}, contacts);
+    inFilePane({"Action9"}, downloads);
+    inFilePane({"aStartMappe", "Action10"}, startMenu);
+    inFilePane({"Aprogdir", "Action11"}, appData);
+    inFilePane({"Action12"}, allUsers);
+    inFilePane({"Action13"}, cameraPictures);
+    inFilePane({"Action14"}, cameraFilms);
+    inFilePane({"Aalldocu"}, of(&TMapper::GetCommonDocuments));
+    inFilePane({"AallPic"}, of(&TMapper::GetCommonPictures));
+    inFilePane({"AallVideo"}, of(&TMapper::GetCommonVideo));
 
     asDotStructure(cmd("mMapper01"), oneDrive);
     asDotStructure(cmd("mMapper02"), desktop);
@@ -67,18 +67,24 @@ SpecialFolderCommands::SpecialFolderCommands(Tmainform& window) : w(window) {
     asDotStructure(cmd("mMapper33"), of(&TMapper::GetCommonMusic));
     asDotStructure(cmd("mMapper34"), of(&TMapper::GetCommonVideo));
 
-    for (QAction* history : {cmd("mMapperUdvidet"), cmd("Action16"), cmd("tbSpecialStruktur")})
-        QObject::connect(history, &QAction::triggered, &w, [this] {
-            QStringList folders, labels;
-            collect(folders, labels);
-            w.funk().makeHistoryStruktur(folders);
-        });
-    for (QAction* dots : {cmd("mMapperPunkt"), cmd("Action17"), cmd("tbSpecialPunktStruktur")})
-        QObject::connect(dots, &QAction::triggered, &w, [this] {
-            QStringList folders, labels;
-            collect(folders, labels);
-            w.funk().makePunktStruktur(folders, labels, PunktStruktur);
-        });
+    // The two commands run through the command table, which tells of commands without an
+    // effect; the menu item and the tool button beside each are plain actions.
+    const std::function<void()> history = [this] {
+        QStringList folders, labels;
+        collect(folders, labels);
+        w.funk().makeHistoryStruktur(folders);
+    };
+    w.commands().setEffect(QStringLiteral("Action16"), history);
+    for (QAction* view : {cmd("mMapperUdvidet"), cmd("tbSpecialStruktur")})
+        QObject::connect(view, &QAction::triggered, &w, history);
+    const std::function<void()> dots = [this] {
+        QStringList folders, labels;
+        collect(folders, labels);
+        w.funk().makePunktStruktur(folders, labels, PunktStruktur);
+    };
+    w.commands().setEffect(QStringLiteral("Action17"), dots);
+    for (QAction* view : {cmd("mMapperPunkt"), cmd("tbSpecialPunktStruktur")})
+        QObject::connect(view, &QAction::triggered, &w, dots);
 }
 
 SpecialFolderCommands::Lookup SpecialFolderCommands::ownSetting(const QString& folder) const {
@@ -106,9 +112,10 @@ SpecialFolderCommands::Lookup SpecialFolderCommands::camera(QString& setting,
     };
 }
 
-void SpecialFolderCommands::inFilePane(QList<QAction*> views, const Lookup& lookup) {
-    for (QAction* view : views)
-        QObject::connect(view, &QAction::triggered, &w, [this, lookup] {
+void SpecialFolderCommands::inFilePane(std::initializer_list<const char*> commands,
+                                       const Lookup& lookup) {
+    for (const char* name : commands)
+        w.commands().setEffect(QString::fromLatin1(name), [this, lookup] {
             if (const std::optional<QString> folder = lookup(true))
                 w.funk().makeStruktur2(*folder, true);
         });

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 class QAction;
@@ -25,7 +26,8 @@ private:
     // A camera folder, set to `fallback`'s folder when it is not an existing folder.
     Lookup camera(QString& setting, Lookup fallback) const;
 
-    void inFilePane(QList<QAction*> views, const Lookup& lookup);
+    // The commands' effect: the folder in the file pane.
+    void inFilePane(std::initializer_list<const char*> commands, const Lookup& lookup);
     void asDotStructure(QAction* item, const Lookup& lookup);
     // Every special folder that exists, each with its label, in their fixed order.
     void collect(QStringList& folders, QStringList& labels) const;

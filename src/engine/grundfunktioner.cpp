@@ -258,16 +258,12 @@ void TGrundfunktioner::setData(const QString& oldDirectory, const QString& newDi
         host.makeSpecialStruktur();
         return;
     }
-    const QStringList parts = LogicalPath::normalized(oldDirectory).split(QLatin1Char('\\'));
-    QTreeWidgetItem* node = findDrevNode(parts.first());
-    for (qsizetype depth = 1; node && depth < parts.size(); ++depth) {
-        node = childNamed(node, parts.at(depth));
-        if (node && depth == parts.size() - 1) {
-            node->setText(0, getLastDirectory(newDirectory));
-            if (StrukturRec* rec = StrukturItem::recOf(node))
-                rec->mappe = newDirectory;
-        }
-    }
+    QTreeWidgetItem* node = findMappeNode(oldDirectory);
+    if (!node || !node->parent())
+        return;
+    node->setText(0, getLastDirectory(newDirectory));
+    if (StrukturRec* rec = StrukturItem::recOf(node))
+        rec->mappe = newDirectory;
 }
 
 void TGrundfunktioner::makeDrevMappeMenu(QMenu* PUdrevene) {

@@ -117,10 +117,20 @@ QTreeWidgetItem* TGrundMetoder::findDrevNode(const QString& aDrive) const {
     QTreeWidget* tree = Struktur1();
     for (int i = 0; tree && i < tree->topLevelItemCount(); ++i) {
         const StrukturRec* rec = StrukturItem::recOf(tree->topLevelItem(i));
-        if (rec && rec->mappe.compare(aDrive, Qt::CaseInsensitive) == 0)
+        // The user node may hold "C:" too when the profile folder is missing; it is no drive.
+        if (rec && rec->ID == NodeKind::Drive &&
+            rec->mappe.compare(aDrive, Qt::CaseInsensitive) == 0)
             return tree->topLevelItem(i);
     }
     return nullptr;
+}
+
+QTreeWidgetItem* TGrundMetoder::findMappeNode(const QString& aDirectory) const {
+    const QStringList parts = LogicalPath::normalized(aDirectory).split(QLatin1Char('\\'));
+    QTreeWidgetItem* node = findDrevNode(parts.first());
+    for (qsizetype depth = 1; node && depth < parts.size(); ++depth)
+        node = childNamed(node, parts.at(depth));
+    return node;
 }
 
 QStringList TGrundMetoder::makeParamListe() const {

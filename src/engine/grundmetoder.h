@@ -32,6 +32,8 @@ public:
     int getIndexLevelNul(const QString& aNodeTekst) const;
     QString getParentDirectory() const;
     QTreeWidgetItem* findDrevNode(const QString& aDrive) const;
+    // The loaded folder tree node of a folder under its drive root, or nullptr.
+    QTreeWidgetItem* findMappeNode(const QString& aDirectory) const;
     // The selected files of the file pane, as logical paths in the pane's order; selected
     // folders are left out. A program started on them gets each as one argument.
     QStringList makeParamListe() const;

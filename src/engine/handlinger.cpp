@@ -531,6 +531,12 @@ int THandlinger::DeleteElementer(bool tilPapirkurven) {
     if (!FFejl.isEmpty())
         visFejl(QStringLiteral("Der er opstået en fejl."));
 
+    // The walk below reads only the level it ends on; a deleted folder leaves the tree here.
+    for (const QString& folder : mapper) {
+        QTreeWidgetItem* node = findMappeNode(folder);
+        if (node && node->parent() && !Platform::files().exists(folder))
+            delete node;
+    }
     if (!Platform::files().isFolder(Grundmappe()))
         setGrundmappe(naermesteMappe(Grundmappe()));
     if (!mapper.isEmpty())
@@ -744,6 +750,14 @@ void THandlinger::SelectMapperFiler(Markering actionNumber) {
     } else if (actionNumber == MarkerInvers) {
         for (QTreeWidgetItemIterator it(tree); *it; ++it)
             (*it)->setSelected(!(*it)->isSelected());
+    }
+    // The permissions look at the current node, which must be one of the selection; after a
+    // click in the folder tree the rebuilt pane has none.
+    const QTreeWidgetItem* current = tree->currentItem();
+    if (!current || !current->isSelected()) {
+        const QList<QTreeWidgetItem*> chosen = tree->selectedItems();
+        if (!chosen.isEmpty())
+            tree->setCurrentItem(chosen.first(), 0, QItemSelectionModel::NoUpdate);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "billedform.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -7,6 +8,8 @@
 Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("billedform"));
     setWindowTitle(QStringLiteral("Billede"));
+    // A preview follows clicks in the file pane; the keyboard stays there.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_image = new QLabel(this);
@@ -32,8 +35,12 @@ void Tbilledform::showPicture(const QImage& picture, const QString& fileName) {
     m_panels.at(3)->setText(QString::number(picture.height()));
     m_panels.at(5)->setText(fileName);
     fit();
+    // Where the window system activates every window shown, the active one is given back.
+    QWidget* active = QApplication::activeWindow();
     show();
     raise();
+    if (active && active != this)
+        active->activateWindow();
 }
 
 QString Tbilledform::panelText(int index) const {

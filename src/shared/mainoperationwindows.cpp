@@ -32,6 +32,17 @@ MainOperationWindows::MainOperationWindows(const MainOptions& options,
     : m_options(options), m_kopieringsform(kopieringsform), m_spmForm(spmForm),
       m_fileExistsForm(fileExistsForm), m_progressform(progressform) {}
 
+template <class Ask> auto MainOperationWindows::overProgress(QWidget& window, Ask ask) const {
+    const bool lift =
+        m_progressform.isVisible() && !window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    if (lift)
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    const auto answer = ask();
+    if (lift)
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    return answer;
+}
+
 bool MainOperationWindows::AskInsert() const {
     return m_options.AskInsert;
 }
@@ -60,12 +71,14 @@ bool MainOperationWindows::bekraeft(const Bekraeftelse& spm) {
 }
 
 bool MainOperationWindows::spoerg(const QStringList& lines) {
-    return m_spmForm.ask(lines);
+    return overProgress(m_spmForm, [&] { return m_spmForm.ask(lines); });
 }
 
 int MainOperationWindows::filerEksisterer(const QStringList& names) {
     m_fileExistsForm.setNames(names);
-    return m_fileExistsForm.exec() == QDialog::Accepted ? m_fileExistsForm.choice() : -1;
+    return overProgress(m_fileExistsForm, [this] {
+        return m_fileExistsForm.exec() == QDialog::Accepted ? m_fileExistsForm.choice() : -1;
+    });
 }
 
 void MainOperationWindows::visProgress(const ProgressVisning& visning) {
@@ -80,6 +93,7 @@ void MainOperationWindows::visProgress(const ProgressVisning& visning) {
     m_progressform.setCountText(visning.taelleTekst);
     if (!m_progressform.isVisible()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_aktivFoer = QApplication::activeWindow();
         m_progressform.show();
     }
 }
@@ -89,4 +103,6 @@ void MainOperationWindows::lukProgress() {
         return;
     m_progressform.hide();
     QApplication::restoreOverrideCursor();
+    if (m_aktivFoer && m_aktivFoer->isVisible())
+        m_aktivFoer->activateWindow();
 }

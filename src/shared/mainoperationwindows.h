@@ -2,6 +2,9 @@
 
 #include "engine/operationwindows.h"
 
+#include <QPointer>
+#include <QWidget>
+
 class MainOptions;
 class TfileExistsForm;
 class Tkopieringsform;
@@ -27,9 +30,15 @@ public:
     void lukProgress() override;
 
 private:
+    // Runs a question in `window`; while the progress window is shown, which stays on top of
+    // the others, the question stays on top too and so comes above it.
+    template <class Ask> auto overProgress(QWidget& window, Ask ask) const;
+
     const MainOptions& m_options;
     Tkopieringsform& m_kopieringsform;
     TspmForm& m_spmForm;
     TfileExistsForm& m_fileExistsForm;
     Tprogressform& m_progressform;
+    // The window that had the keyboard before the progress window showed; it gets it back.
+    QPointer<QWidget> m_aktivFoer;
 };

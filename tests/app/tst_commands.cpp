@@ -6,6 +6,7 @@
 #include "engine/handlinger.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
+#include "harness/treeclicks.h"
 #include "platform/platform.h"
 #include "shared/extform.h"
 
@@ -15,10 +16,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -174,6 +178,108 @@ private slots:
         // No documents: closing one or all is disabled.
         QVERIFY(!w.enabled("aLuk"));
         QVERIFY(!w.enabled("aLukAlle"));
+    }
+
+    void keysAreNamedInDanishWhereTheUserSeesThem() {
+        TestEnvironment env;
+        Window w(env);
+        auto shown = [&w](const char* name) {
+            QStringList texts;
+            for (const QKeySequence& key : w(name)->shortcuts())
+                texts.append(key.toString(QKeySequence::NativeText));
+            return texts;
+        };
+        QCOMPARE(shown("aEleEgenskaber"), QStringList{"Alt+Enter"});
+        QCOMPARE(shown("aDeletePermanent"), QStringList{"Skift+Del"});
+        QCOMPARE(shown("aNyMappe"), (QStringList{"Ctrl+M", "Ctrl+Skift+N"}));
+        QCOMPARE(shown("aVisBillede"), QStringList{"Ctrl+Ins"});
+        QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_Space).toString(QKeySequence::NativeText),
+                 QStringLiteral("Ctrl+Mellemrum"));
+        QCOMPARE(QKeySequence(Qt::Key_PageUp).toString(QKeySequence::NativeText),
+                 QStringLiteral("Page Up"));
+
+        // A hint that ends with the command's keys names them as the menus do; the hint of
+        // the permanent delete keeps its own long-standing wording "Shift+Del".
+        const QRegularExpression keysAtEnd(QStringLiteral(": ([^:]+)$"));
+        for (QAction* action : w.form->commands().actions()) {
+            const QRegularExpressionMatch match = keysAtEnd.match(action->statusTip());
+            if (action->shortcuts().isEmpty() || !match.hasMatch() ||
+                action->objectName() == QLatin1String("aDeletePermanent"))
+                continue;
+            const QStringList menuKeys = shown(qPrintable(action->objectName()));
+            for (const QString& key : match.captured(1).split(QStringLiteral(" eller ")))
+                QVERIFY2(menuKeys.contains(key),
+                         qPrintable(action->objectName() + QStringLiteral(": ") + key));
+        }
+    }
+
+    void selectAllAfterAClickInTheTreeMayBeCopied() {
+        TestEnvironment env;
+        for (const char* name : {"a.txt", "b.txt", "c.txt"})
+            env.writeFile(QStringLiteral("D:\\Tre\\") + QLatin1String(name), "x");
+        Window w(env);
+        QApplication::setActiveWindow(w.form.get());
+        QTreeWidget* tree = w.form->dirbox();
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral(" (D:)")));
+        QTest::keyClick(tree, Qt::Key_Return);
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Tre")));
+        QVERIFY(w.enabled("aMarkerAlt"));
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_A));
+        QCOMPARE(w.form->filbox()->selectedItems().size(), 3);
+        for (const char* name : {"aCopy", "aKlip", "aDelete"})
+            QVERIFY2(w.enabled(name), name);
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(w.form->infoText(3), QStringLiteral("Der blev kopieret 3 elementer."));
+    }
+
+    void aFailedPasteShowsWhatArrived() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("D:\\Kilde\\a.txt"), "a");
+        QCOMPARE(::mkfifo(qPrintable(env.host(QStringLiteral("D:\\Kilde\\rør"))), 0600), 0);
+        env.makeFolder(QStringLiteral("D:\\Maal"));
+        Window w(env);
+        w.form->opt().AskInsert = false;
+        QApplication::setActiveWindow(w.form.get());
+        QTreeWidget* tree = w.form->dirbox();
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral(" (D:)")));
+        QTest::keyClick(tree, Qt::Key_Return);
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Kilde")));
+        w.form->commands().evaluate();
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_A));
+        w.form->commands().evaluate();
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Maal")));
+        w.form->commands().evaluate();
+        env.prompter().expectMessage(
+            QStringLiteral("Der er opstået en fejl.\nElementer er muligvist slettede.\n\n"
+                           "D:\\Kilde\\rør kunne ikke kopieres (er ikke en almindelig fil eller "
+                           "mappe)."));
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_V));
+        // The window system returns the keyboard to the window that had it.
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), tree);
+        QCOMPARE(env.readFile(QStringLiteral("D:\\Maal\\a.txt")), QByteArray("a"));
+        QCOMPARE(w.form->funk().Grundmappe(), QStringLiteral("D:\\Maal"));
+        QStringList pane;
+        for (int i = 0; i < w.form->filbox()->topLevelItemCount(); ++i)
+            pane.append(w.form->filbox()->topLevelItem(i)->text(0));
+        QCOMPARE(pane, QStringList{"a.txt"});
+
+        // The folder itself, pasted from the folder tree: the pane lists what arrived.
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Kilde")));
+        w.form->commands().evaluate();
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Maal")));
+        w.form->commands().evaluate();
+        env.prompter().expectMessage(
+            QStringLiteral("Der er opstået en fejl.\nElementer er muligvist slettede.\n\n"
+                           "D:\\Kilde\\rør kunne ikke kopieres (er ikke en almindelig fil eller "
+                           "mappe)."));
+        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_V));
+        pane.clear();
+        for (int i = 0; i < w.form->filbox()->topLevelItemCount(); ++i)
+            pane.append(w.form->filbox()->topLevelItem(i)->text(0));
+        QCOMPARE(pane, (QStringList{"Kilde", "a.txt"}));
     }
 
     void toolBarToggleLastsOnlyUntilTheNextStart() {

@@ -1,11 +1,15 @@
+#include "app/commandtable.h"
 #include "app/findform.h"
 #include "app/findformen.h"
+#include "app/mainform.h"
 #include "harness/findchild.h"
+#include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
 #include "platform/textfile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -116,6 +120,27 @@ private slots:
         type(editSearch, QString());
         aSearch.setEnabled(form.searchEnabled());
         QVERIFY(!aSearch.isEnabled());
+    }
+
+    void enterInTheSearchBoxOfTheMainWindowSearches() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\s\\rapport.doc"), "x");
+        NamedUser::useDataRoot(env);
+        Tmainform main;
+        main.show();
+        main.funk().makeStruktur2(QStringLiteral("C:\\s"), true);
+        main.commands()(QStringLiteral("Action22"))->trigger();
+        Tfindformen* form = main.findformen();
+        QApplication::setActiveWindow(form);
+        // The keys go where the user's keys go: to the control with the focus.
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClicks(focus, QStringLiteral("rapport"));
+        main.commands().evaluate(); // the program goes idle
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(labelText(*form, "LabelSearchAntalFundne"),
+                 QStringLiteral("Der blev fundet 1 antal elementer."));
+        QVERIFY(form->isVisible());
     }
 
     void showFileType() {

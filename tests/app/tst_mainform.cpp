@@ -1,4 +1,6 @@
+#include "app/commandtable.h"
 #include "app/mainform.h"
+#include "app/maintoolbars.h"
 #include "engine/handlinger.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
@@ -6,9 +8,13 @@
 #include "platform/textfile.h"
 #include "shared/billedform.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -57,6 +63,35 @@ private slots:
         QVERIFY(TextFile::read(kSettings, lines));
         QCOMPARE(lines.size(), MainOptions::LineCount);
         QCOMPARE(lines.first(), QStringLiteral("Sky"));
+    }
+
+    void everyButtonFitsAtTheDefaultSize() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.show();
+        form.commands()(QStringLiteral("aRedskabslinjen"))->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(form.PanelDirbox()->width(), 260);
+        // The bars that hide buttons in their overflow "»".
+        auto overflowing = [&form] {
+            QCoreApplication::processEvents();
+            QStringList bars;
+            for (const QToolBar* bar : form.findChildren<QToolBar*>()) {
+                const auto* more = bar->findChild<QToolButton*>(
+                    QStringLiteral("qt_toolbar_ext_button"), Qt::FindDirectChildrenOnly);
+                if (bar->isVisible() && more && more->isVisible())
+                    bars.append(bar->objectName());
+            }
+            return bars;
+        };
+        QStringList hidden;
+        for (int set = 0; set < 4; ++set) {
+            form.toolbars().setAMfunktioner(set);
+            for (const QString& bar : overflowing())
+                hidden.append(QStringLiteral("%1 (sæt %2)").arg(bar).arg(set));
+        }
+        QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QStringLiteral(", "))));
     }
 
     void userNameRules() {
@@ -239,6 +274,7 @@ private slots:
                                           "002c00000000010001000002024401003b"));
         Tmainform form;
         form.show();
+        QApplication::setActiveWindow(&form);
         form.funk().makeStruktur2(QStringLiteral("D:\\Fotos"), true);
         QCOMPARE(form.EditSti()->text(), QStringLiteral("D:\\Fotos"));
         QTreeWidgetItem* file = form.filbox()->topLevelItem(0);
@@ -249,6 +285,12 @@ private slots:
         QVERIFY(form.billedform()->isVisible());
         QCOMPARE(form.billedform()->panelText(5), QStringLiteral("p.gif"));
         QCOMPARE(form.billedform()->windowTitle(), QStringLiteral("Billede"));
+        // The picture only shows; the keys stay with the file pane.
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::activeWindow(), &form);
+        form.commands().evaluate();
+        QTest::keySequence(form.filbox(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(form.infoText(3), QStringLiteral("Der blev kopieret 1 element."));
         form.close();
     }
 };

@@ -7,11 +7,14 @@
 #include "engine/handlinger.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
+#include "harness/treeclicks.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QTabBar>
 #include <QTreeWidget>
@@ -46,6 +49,37 @@ QString danishHome(TestEnvironment& env) {
                    "XDG_VIDEOS_DIR=\"$HOME/Videoer\"\n");
     return QStringLiteral("C:\\home\\anna");
 }
+
+// The root of a drive, whatever its volume label.
+QTreeWidgetItem* driveNode(const QTreeWidget* tree, char letter) {
+    const QString ending = QStringLiteral("(%1:)").arg(QLatin1Char(letter));
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        if (tree->topLevelItem(i)->text(0).endsWith(ending))
+            return tree->topLevelItem(i);
+    QTest::qFail(qPrintable(QStringLiteral("no drive ") + ending), __FILE__, __LINE__);
+    return nullptr;
+}
+
+// A shown main window with the keyboard, the folder tree opened at C: and "C:\Fotos" shown in
+// the file pane, reached as the user reaches it: click on C:, Enter, click on "Fotos".
+struct FotosOpened {
+    explicit FotosOpened(TestEnvironment& env) {
+        env.makeFolder(QStringLiteral("C:\\Fotos\\2020"));
+        env.makeFolder(QStringLiteral("C:\\Fotos\\2021"));
+        NamedUser::useDataRoot(env);
+        form = std::make_unique<Tmainform>();
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        tree = form->dirbox();
+        TreeClicks::click(tree, driveNode(tree, 'C'));
+        QTest::keyClick(tree, Qt::Key_Return);
+        fotos = TreeClicks::node(tree, QStringLiteral("Fotos"));
+        TreeClicks::click(tree, fotos);
+    }
+    std::unique_ptr<Tmainform> form;
+    QTreeWidget* tree = nullptr;
+    QTreeWidgetItem* fotos = nullptr;
+};
 
 } // namespace
 
@@ -113,6 +147,33 @@ private slots:
         for (const char* label : {"Favoritter", "OneDrive", "Kontakter"})
             QVERIFY2(!roots.contains(QString::fromUtf8(label)), label);
         QCOMPARE(form.opt().lastStrukturNo, 2);
+    }
+
+    void theFavouritesDropDownSaysOneThingAndShowsPictures() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.show();
+        QMenu* menu = form.menus().menu(QStringLiteral("FavoritterPU"));
+        QStringList bare;
+        QAction* skrivebord = nullptr;
+        for (QAction* item : menu->actions()) {
+            if (item->isSeparator() || item->menu())
+                continue;
+            if (item->icon().isNull())
+                bare.append(item->text());
+            if (item->text() == QStringLiteral("Skrivebord"))
+                skrivebord = item;
+        }
+        QVERIFY2(bare.isEmpty(), qPrintable(bare.join(QStringLiteral(", "))));
+        QVERIFY(skrivebord);
+        // No desktop folder: its message, and no word of a missing command.
+        const QString before = form.infoText(3);
+        env.prompter().expectMessage(QStringLiteral("Kunne ikke finde skrivebordsmappen."));
+        skrivebord->trigger();
+        QCOMPARE(form.infoText(3), before);
+        form.commands()(QStringLiteral("Action16"))->trigger();
+        QCOMPARE(form.infoText(3), before);
     }
 
     void dragsMoveWithinADriveAndCopyAcross() {
@@ -207,6 +268,62 @@ private slots:
         QTRY_COMPARE(env.readFile(QStringLiteral("C:\\Hjem\\Min fødselsdag æøå.txt")),
                      QByteArray("fest"));
         QVERIFY(QFile::exists(env.host(QStringLiteral("D:\\Ude\\Min fødselsdag æøå.txt"))));
+    }
+
+    void aDoubleClickInTheTreeOpensTheFolder() {
+        TestEnvironment env;
+        FotosOpened w(env);
+        QCOMPARE(w.form->funk().Grundmappe(), QStringLiteral("C:\\Fotos"));
+        // The view's own toggling on double clicks would close it again.
+        TreeClicks::doubleClick(w.tree, w.fotos);
+        QCOMPARE(w.fotos->childCount(), 2);
+        QVERIFY(w.fotos->isExpanded());
+        TreeClicks::doubleClick(w.tree, w.fotos);
+        QVERIFY(w.fotos->isExpanded());
+    }
+
+    void aFolderDeletedFromTheTreeLeavesIt() {
+        TestEnvironment env;
+        FotosOpened w(env);
+        TreeClicks::doubleClick(w.tree, w.fotos);
+        w.form->opt().AskDelete = false;
+        w.form->commands().evaluate(); // the window goes idle
+        QTest::keyClick(w.tree, Qt::Key_Delete);
+        QVERIFY(!QFile::exists(env.host(QStringLiteral("C:\\Fotos"))));
+        QVERIFY(w.tree->findItems(QStringLiteral("Fotos"), Qt::MatchExactly | Qt::MatchRecursive)
+                    .isEmpty());
+        QVERIFY(w.tree->findItems(QStringLiteral("2020"), Qt::MatchExactly | Qt::MatchRecursive)
+                    .isEmpty());
+        QCOMPARE(w.tree->currentItem(), driveNode(w.tree, 'C'));
+        QCOMPARE(w.form->funk().Grundmappe(), QStringLiteral("C:"));
+    }
+
+    void theUserNodeIsNeverTakenForADrive() {
+        TestEnvironment env;
+        // The home folder lies on no drive, so the user node has no folder of its own.
+        FotosOpened w(env);
+        QTreeWidgetItem* user = TreeClicks::node(w.tree, QStringLiteral("anna"));
+        const int userChildren = user->childCount();
+        w.form->commands().evaluate();
+        QTest::keySequence(w.tree, QKeySequence(Qt::CTRL | Qt::Key_M));
+        QVERIFY(QFile::exists(env.host(QStringLiteral("C:\\Fotos\\Ny mappe"))));
+        QCOMPARE(w.tree->currentItem(), w.fotos);
+        QCOMPARE(user->childCount(), userChildren);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    }
+
+    void theUserNodeHoldsTheHomeFolder() {
+        TestEnvironment env;
+        const QString anna = danishHome(env);
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        QTreeWidgetItem* user = TreeClicks::node(form.dirbox(), QStringLiteral("anna"));
+        TreeClicks::click(form.dirbox(), user);
+        QCOMPARE(form.funk().Grundmappe(), anna);
+        TreeClicks::click(form.dirbox(), TreeClicks::node(form.dirbox(), QStringLiteral("Musik")));
+        QCOMPARE(form.funk().Grundmappe(), anna + QStringLiteral("\\Musik"));
     }
 
     void privateBlockToggles() {

@@ -104,6 +104,26 @@ private slots:
         QCOMPARE(w.progress.findChild<QProgressBar*>("pBarAll")->value(), 40);
         QCOMPARE(w.progress.findChild<QLabel*>("LabelSletInfo")->text(), "Sletter mapper/filer...");
         w.windows.visProgress(v); // an update does not stack another cursor
+
+        // The progress window stays on top; a question asked meanwhile must come above it.
+        auto onTop = [](const QWidget* window) {
+            return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        };
+        bool questionOnTop = false;
+        QTimer::singleShot(0, [&] {
+            questionOnTop = onTop(QApplication::activeModalWidget());
+            w.spm.accept();
+        });
+        QVERIFY(w.windows.spoerg({"Skal filen", "a.txt", "overskrives?"}));
+        QVERIFY(questionOnTop);
+        QTimer::singleShot(0, [&] {
+            questionOnTop = onTop(QApplication::activeModalWidget());
+            w.exists.reject();
+        });
+        QCOMPARE(w.windows.filerEksisterer({"a.txt"}), -1);
+        QVERIFY(questionOnTop);
+        // Asked without a copy going on, they are ordinary windows again.
+        QVERIFY(!onTop(&w.spm) && !onTop(&w.exists));
         w.windows.lukProgress();
         QVERIFY(!w.progress.isVisible());
         QVERIFY(!QApplication::overrideCursor());
