@@ -21,6 +21,11 @@ if [ ${#targets[@]} -eq 0 ]; then
     exit 2
 fi
 
+# AddressSanitizer keeps freed memory in quarantine (256 MB by default) to catch its use
+# after the free; with redzones and shadow that holds the memory of a long run at several
+# hundred MB. A smaller quarantine still catches a use soon after the free.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32}
+
 mkdir -p "$build/corpus" "$build/logs" "$build/findings"
 status=0
 printf '%-20s %10s %8s %8s %9s  %s\n' mål kørsler sekunder dækning "RSS (MB)" udfald

@@ -304,7 +304,7 @@ bool TekstSoegning::laes(QIODevice& file, Kodning kodning, const QString& path,
             // decoded whole, so nothing of the decoder's own state can go astray between them.
             tail.append(part.data(), part.size());
             const qsizetype keep = incompleteTail(tail);
-            text = QString::fromUtf8(QByteArrayView(tail).first(tail.size() - keep));
+            text = TextFile::fromUtf8(QByteArrayView(tail).first(tail.size() - keep));
             tail = tail.right(keep);
         } else {
             text = decoder.decode(part);
@@ -318,7 +318,7 @@ bool TekstSoegning::laes(QIODevice& file, Kodning kodning, const QString& path,
     if (invalid || (strict && incompleteTail(tail) > 0))
         return false;
     if (kodning == Kodning::Utf8Bom)
-        soeger.feed(QString::fromUtf8(tail)); // a sequence the file ends inside
+        soeger.feed(TextFile::fromUtf8(tail)); // a sequence the file ends inside
     soeger.finish();
     return read;
 }

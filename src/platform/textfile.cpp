@@ -72,6 +72,12 @@ QString TextFile::fromWindows1252(const QByteArray& bytes) {
     return text;
 }
 
+QString TextFile::fromUtf8(QByteArrayView bytes) {
+    return QStringDecoder(QStringDecoder::Utf8,
+                          QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless)
+        .decode(bytes);
+}
+
 std::optional<QByteArray> TextFile::toWindows1252(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
@@ -89,12 +95,14 @@ QStringList TextFile::decode(const QByteArray& bytes, TextEncoding* encoding) {
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         found = TextEncoding::Utf8Bom;
-        text = QString::fromUtf8(bytes.mid(3));
+        text = fromUtf8(QByteArrayView(bytes).sliced(3));
     } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         const bool little = bytes.at(0) == '\xFF';
         found = little ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
-        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        text = decoder.decode(bytes.mid(2));
+        // The mark is cut off here; a U+FEFF after it is a character of the text.
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::ConvertInitialBom);
+        text = decoder.decode(QByteArrayView(bytes).sliced(2));
     } else {
         text = fromWindows1252(bytes);
     }

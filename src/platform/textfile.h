@@ -33,6 +33,9 @@ public:
 
     // Single strings, for callers that hold text rather than lines.
     static QString fromWindows1252(const QByteArray& bytes);
+    // UTF-8 with every character kept, a U+FEFF at the start too (QString::fromUtf8 drops
+    // it); a sequence the bytes end inside gives U+FFFD.
+    static QString fromUtf8(QByteArrayView bytes);
     // nullopt when a character has no Windows-1252 byte.
     static std::optional<QByteArray> toWindows1252(const QString& text);
 

@@ -149,6 +149,13 @@ private slots:
                                       .arg(whole.trimmed().right(TekstSoegning::kKontekst + 6))}));
         }
 
+        // A U+FEFF opening the second part is a character like any other.
+        env.writeFile(QStringLiteral("C:\\t\\feff.txt"),
+                      "\xEF\xBB\xBF" + QByteArray(kPart, 'x') + "\xEF\xBB\xBFNEEDLE");
+        QCOMPARE(
+            soeg(QStringLiteral("C:\\t\\feff.txt"), QStringLiteral("NEEDLE")).value(0).position,
+            kPart + 1);
+
         // The CR ends the first part, the second lies wholly in an ignored group.
         const QByteArray head = "{\\rtf1 ";
         QByteArray rtf = head + QByteArray(kPart - head.size() - 4, 'a') + "\\'0d";

@@ -21,7 +21,9 @@ namespace {
 QString referenceText(const QByteArray& bytes) {
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text = QString::fromUtf8(bytes.mid(3));
+        text = QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                          QStringConverter::Flag::Stateless)
+                   .decode(bytes.mid(3));
     } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(bytes.startsWith("\xFF") ? QStringConverter::Utf16LE
                                                         : QStringConverter::Utf16BE,

@@ -80,6 +80,18 @@ private slots:
         QCOMPARE(lines, QStringList({QStringLiteral("Rødgrød"), QStringLiteral("Łódź")}));
     }
 
+    // A value may begin with U+FEFF (a zero-width no-break space): only the file's own
+    // byte-order mark is no character. Found by fuzzing.
+    void characterAfterTheByteOrderMarkIsKept() {
+        const QString value = QStringLiteral("\uFEFFŁ");
+        for (const TextEncoding encoding :
+             {TextEncoding::Utf8Bom, TextEncoding::Utf16LE, TextEncoding::Utf16BE}) {
+            QByteArray bytes;
+            QVERIFY(TextFile::encode({value, value}, encoding, bytes));
+            QCOMPARE(TextFile::decode(bytes), QStringList({value, value}));
+        }
+    }
+
     void lineEndsOfEveryKind() {
         QCOMPARE(TextFile::decode("a\r\nb\nc\rd"), QStringList({"a", "b", "c", "d"}));
         QCOMPARE(TextFile::decode("a\r\n\r\nb\r\n"), QStringList({"a", "", "b"}));
