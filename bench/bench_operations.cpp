@@ -121,7 +121,8 @@ double timed(const std::function<bool()>& work) {
 
 // Pastes the logical path into the destination folder with the engine.
 bool paste(Bench& b, const QString& element, const QString& destination) {
-    Platform::files().makeFolder(destination);
+    if (!Platform::files().makeFolder(destination))
+        return false;
     b.funk.InitRegister();
     b.funk.RegisterElements(element);
     b.funk.setAktiveStruktur(2);

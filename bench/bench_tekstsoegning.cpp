@@ -66,7 +66,8 @@ double timeOurs(const QString& folder, bool caseSensitive, int expected) {
     QElapsedTimer t;
     t.start();
     QList<FileInfo> entries;
-    Platform::files().listNames(folder, entries);
+    if (!Platform::files().listNames(folder, entries))
+        qFatal("cannot list %s", qPrintable(folder));
     const TekstSoegning soegning(kNeedle, false, caseSensitive);
     QList<TekstFund> fund;
     for (const FileInfo& e : std::as_const(entries))

@@ -29,10 +29,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+# The program and the tests build with warnings as errors, so a warning never lands.
 build=build
-options=()
+options=(-DRAVNSTI_WERROR=ON)
 case "${1:-}" in
-    --sanitize) build=build-sanitize; options=(-DRAVNSTI_SANITIZE=ON) ;;
+    --sanitize) build=build-sanitize; options+=(-DRAVNSTI_SANITIZE=ON) ;;
     --fuzz) build=build-fuzz
         options=(-DRAVNSTI_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14) ;;
     "") ;;

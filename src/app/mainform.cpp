@@ -191,7 +191,8 @@ bool Tmainform::makeDataFolders() {
             Platform::prompter().message(
                 QStringLiteral("Mappen %1 kunne ikke oprettes.").arg(folder), MessageKind::Error);
         // A save cut off by a crash or a kill leaves its temporary beside the file.
-        TextFile::removeStaleTemporaries(folder);
+        TextFile::removeStaleTemporaries(folder,
+                                         folder == LogicalPath::normalized(m_mapper.optDir));
     }
     return true;
 }
@@ -245,8 +246,9 @@ bool Tmainform::gemOpt() {
 }
 
 void Tmainform::hentTypelisteFil() {
+    // A missing or unreadable list leaves it empty, as a first start has it.
     if (m_dataRootUsable)
-        m_typeliste.load(m_mapper.typelisteNavn);
+        (void)m_typeliste.load(m_mapper.typelisteNavn);
 }
 
 void Tmainform::makeTypeliste() {

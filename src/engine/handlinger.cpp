@@ -609,7 +609,9 @@ bool THandlinger::navnOptaget(const QString& oldPath, const QString& newPath) {
     if (name == LogicalPath::lastComponent(oldPath))
         return false;
     QList<FileInfo> entries;
-    Platform::files().listNames(LogicalPath::parent(newPath), entries);
+    // A folder that cannot be listed shows no clash; the rename itself then fails and is
+    // reported.
+    (void)Platform::files().listNames(LogicalPath::parent(newPath), entries);
     return std::any_of(entries.cbegin(), entries.cend(),
                        [&name](const FileInfo& e) { return e.name == name; });
 }
@@ -666,7 +668,10 @@ QString THandlinger::RenameNode(QTreeWidgetItem* aNode, const QString& oldNodeNa
 
 void THandlinger::samlFiler(const QString& folder, const QString& ext, QStringList& found) {
     QList<FileInfo> entries;
-    Platform::files().listNames(folder, entries);
+    // The files of a folder that cannot be read stay as they are, and the folder is named
+    // among the failures.
+    if (const FileResult r = Platform::files().listNames(folder, entries); !r)
+        fejl(folder, QStringLiteral("læses"), r);
     for (const FileInfo& e : std::as_const(entries)) {
         if (!e.mappable)
             continue;
@@ -698,8 +703,8 @@ int THandlinger::RenameExt(const QString& aMappe, const QString& oldExt, const Q
     }
     Optaget optaget(*this);
     QStringList found;
-    samlFiler(LogicalPath::normalized(aMappe), oldExt, found);
     FFejl.clear();
+    samlFiler(LogicalPath::normalized(aMappe), oldExt, found);
     int omdoebt = 0;
     for (const QString& path : std::as_const(found)) {
         const QString name = LogicalPath::lastComponent(path);

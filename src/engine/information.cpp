@@ -33,7 +33,8 @@ int TInformation::procentAf(qint64 done, qint64 total) {
 
 qint64 TInformation::taelMappe(const QString& aDirectory) {
     QList<FileInfo> entries;
-    Platform::files().list(aDirectory, entries);
+    // What cannot be read counts as nothing; the copy or delete that follows reports it.
+    (void)Platform::files().list(aDirectory, entries);
     qint64 bytes = 0;
     for (const FileInfo& e : std::as_const(entries)) {
         if (e.kind == EntryKind::Folder && e.mappable) {

@@ -63,7 +63,7 @@ void TMakeStrukturer::list(const QString& aDirectory, bool withFiles) {
     SLfil.clear();
     QList<FileInfo> entries;
     // A listing that fails part-way keeps what was collected; an unreadable folder is empty.
-    Platform::files().listNames(aDirectory, entries);
+    (void)Platform::files().listNames(aDirectory, entries);
     for (const FileInfo& e : entries) {
         if (e.hidden)
             continue;
@@ -257,8 +257,11 @@ bool TMakeStrukturer::mappeFrem() {
 
 void TMakeStrukturer::gemStruktur(const QStringList& folders, int strukturNo) {
     host.setLastStrukturNo(strukturNo);
-    if (!FLastStruktur.isEmpty())
-        TextFile::write(FLastStruktur, folders);
+    if (!FLastStruktur.isEmpty() && !TextFile::write(FLastStruktur, folders))
+        Platform::prompter().message(
+            QStringLiteral("Strukturen kunne ikke gemmes til næste start.\nDen vises nu, men "
+                           "ikke efter en genstart."),
+            MessageKind::Error);
 }
 
 bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {

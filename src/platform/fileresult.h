@@ -22,7 +22,7 @@ enum class FileError {
     Failed
 };
 
-class FileResult {
+class [[nodiscard]] FileResult {
 public:
     FileResult() = default;
     static FileResult failure(FileError error, const QString& detail = {}) {

@@ -245,7 +245,7 @@ FileResult TextFile::writeHostFileAtomically(const QString& hostPath, const QByt
     return {};
 }
 
-int TextFile::removeStaleTemporaries(const QString& logicalFolder) {
+int TextFile::removeStaleTemporaries(const QString& logicalFolder, bool saveFileRester) {
     const auto host = Platform::hostPath(logicalFolder);
     if (!host)
         return 0;
@@ -257,7 +257,7 @@ int TextFile::removeStaleTemporaries(const QString& logicalFolder) {
         const QRegularExpressionMatch saved = savefileTemporary().match(name);
         const bool stale =
             own.hasMatch() ? !processRuns(own.captured(2).toLongLong())
-                           : saved.hasMatch() &&
+                           : saveFileRester && saved.hasMatch() &&
                                  isRegularFile(folder + '/' + QFile::encodeName(saved.captured(1)));
         const QByteArray path = folder + '/' + QFile::encodeName(name);
         if (stale && isRegularFile(path) && ::unlink(path.constData()) == 0)

@@ -43,7 +43,9 @@ public:
     // synced to the disk and then take the file's name (a link's target is the file replaced).
     static FileResult writeHostFileAtomically(const QString& hostPath, const QByteArray& bytes);
     // Removes from a folder the temporaries saves left when the program was stopped in the
-    // middle of one: ours whose process no longer runs, and those QSaveFile left beside a
-    // file ("name.XXXXXX"). The number removed.
-    static int removeStaleTemporaries(const QString& logicalFolder);
+    // middle of one: ours whose process no longer runs and, with `saveFileRester`, those
+    // QSaveFile left beside a file ("name.XXXXXX"). Only the settings folder asks for the
+    // latter: elsewhere a user's "noter.txt.backup" beside "noter.txt" looks just like one.
+    // The number removed.
+    static int removeStaleTemporaries(const QString& logicalFolder, bool saveFileRester);
 };

@@ -164,7 +164,7 @@ private slots:
               QStringLiteral("noter.txt.backup"), QStringLiteral("mainform.txt.ab"),
               QStringLiteral("mainform.txt.a1B2c3d")})
             env.writeFile(folder + name, "x");
-        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber")), 2);
+        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber"), true), 2);
         QCOMPARE(
             QDir(env.host(QStringLiteral("C:\\Egenskaber")))
                 .entryList(QDir::Files | QDir::Hidden, QDir::Name),
@@ -180,7 +180,13 @@ private slots:
         QCOMPARE(env.readFile(folder + QStringLiteral("mainform.txt")), QByteArray("ny\r\n"));
         QVERIFY(QFileInfo(env.host(QStringLiteral("C:\\genvej.txt"))).isSymLink());
         QVERIFY(!(QFile::permissions(settings) & (QFile::ReadGroup | QFile::ReadOther)));
-        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber")), 0);
+        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber"), true), 0);
+
+        // Outside the settings folder a user's own file of that shape stays.
+        env.writeFile(QStringLiteral("C:\\Notater\\noter.txt"), "x");
+        env.writeFile(QStringLiteral("C:\\Notater\\noter.txt.backup"), "x");
+        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Notater"), false), 0);
+        QVERIFY(QFileInfo::exists(env.host(QStringLiteral("C:\\Notater\\noter.txt.backup"))));
         QCOMPARE(QDir(env.host(QStringLiteral("C:\\Egenskaber")))
                      .entryList(QDir::Files | QDir::Hidden)
                      .size(),
