@@ -243,43 +243,37 @@ private slots:
         QTreeWidget* tree = w.form->dirbox();
         TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral(" (D:)")));
         QTest::keyClick(tree, Qt::Key_Return);
-        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Kilde")));
-        w.form->commands().evaluate();
-        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_A));
-        w.form->commands().evaluate();
-        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
-        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Maal")));
-        w.form->commands().evaluate();
-        env.prompter().expectMessage(
-            QStringLiteral("Der er opstået en fejl.\nElementer er muligvist slettede.\n\n"
-                           "D:\\Kilde\\rør kunne ikke kopieres (er ikke en almindelig fil eller "
-                           "mappe)."));
-        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_V));
+        // Copies what is selected after a click on Kilde (all of its files with Ctrl+A, else
+        // the folder itself), clicks Maal and pastes: the FIFO fails, the rest arrives.
+        auto copyAndPaste = [&](bool everyFile) {
+            TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Kilde")));
+            w.form->commands().evaluate();
+            if (everyFile) {
+                QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_A));
+                w.form->commands().evaluate();
+            }
+            QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
+            TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Maal")));
+            w.form->commands().evaluate();
+            env.prompter().expectMessage(
+                QStringLiteral("Der er opstået en fejl.\nElementer er muligvist slettede.\n\n"
+                               "D:\\Kilde\\rør kunne ikke kopieres (er ikke en almindelig fil "
+                               "eller mappe)."));
+            QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_V));
+            QStringList pane;
+            for (int i = 0; i < w.form->filbox()->topLevelItemCount(); ++i)
+                pane.append(w.form->filbox()->topLevelItem(i)->text(0));
+            return pane;
+        };
+        const QStringList files = copyAndPaste(true);
         // The window system returns the keyboard to the window that had it.
         QCoreApplication::processEvents();
         QCOMPARE(QApplication::focusWidget(), tree);
         QCOMPARE(env.readFile(QStringLiteral("D:\\Maal\\a.txt")), QByteArray("a"));
         QCOMPARE(w.form->funk().Grundmappe(), QStringLiteral("D:\\Maal"));
-        QStringList pane;
-        for (int i = 0; i < w.form->filbox()->topLevelItemCount(); ++i)
-            pane.append(w.form->filbox()->topLevelItem(i)->text(0));
-        QCOMPARE(pane, QStringList{"a.txt"});
-
+        QCOMPARE(files, QStringList{"a.txt"});
         // The folder itself, pasted from the folder tree: the pane lists what arrived.
-        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Kilde")));
-        w.form->commands().evaluate();
-        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_C));
-        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Maal")));
-        w.form->commands().evaluate();
-        env.prompter().expectMessage(
-            QStringLiteral("Der er opstået en fejl.\nElementer er muligvist slettede.\n\n"
-                           "D:\\Kilde\\rør kunne ikke kopieres (er ikke en almindelig fil eller "
-                           "mappe)."));
-        QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_V));
-        pane.clear();
-        for (int i = 0; i < w.form->filbox()->topLevelItemCount(); ++i)
-            pane.append(w.form->filbox()->topLevelItem(i)->text(0));
-        QCOMPARE(pane, (QStringList{"Kilde", "a.txt"}));
+        QCOMPARE(copyAndPaste(false), (QStringList{"Kilde", "a.txt"}));
     }
 
     void toolBarToggleLastsOnlyUntilTheNextStart() {
