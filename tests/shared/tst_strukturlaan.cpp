@@ -39,8 +39,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override {
-        m_laan.emplace(m_host, 2, &tree, [this](const QString&, const QString&, const QString&,
-                                                const QString&) { ++changes; });
+        m_laan.emplace(
+            m_host, 2, &tree,
+            [this](const QString&, const QString&, const QString&, const QString&) { ++changes; });
         // The dialog moves about in its tree and changes the structure number.
         m_host.funk().makeStruktur2(QStringLiteral("D:\\Fotos"), false);
         m_host.opt().lastStrukturNo = 3;
@@ -76,9 +77,7 @@ private slots:
         TestHost h;
         int mainChanges = 0;
         h.funk().setOnDirectoryChange(
-            [&](const QString&, const QString&, const QString&, const QString&) {
-                ++mainChanges;
-            });
+            [&](const QString&, const QString&, const QString&, const QString&) { ++mainChanges; });
         h.engine.vaelgMappe(QStringLiteral("C:\\Hjem"));
         h.funk().makeStruktur2(QStringLiteral("C:\\Hjem"), false);
         h.opt().lastStrukturNo = 1;
