@@ -2,7 +2,7 @@
 // gives: every drive must be reachable by its logical path, and a host path must come back
 // to itself through its logical form.
 //
-// Input: the specification, a NUL byte, then names for paths below each drive.
+// Input: the drive table text, a NUL byte, then names for paths below each drive.
 #include "fuzzsupport.h"
 
 #include "platform/drivetable.h"
