@@ -6,6 +6,7 @@
 #include "messageboxprompter.h"
 #include "posixfilesystem.h"
 #include "posixuseraccount.h"
+#include "qtmediaplayer.h"
 #include "systemclock.h"
 #include "xdgspecialfolders.h"
 
@@ -22,6 +23,7 @@ struct Services {
     std::unique_ptr<Clock> clock;
     std::unique_ptr<Clipboard> clipboard;
     std::unique_ptr<Prompter> prompter;
+    Platform::MediaPlayerFactory mediaPlayers;
 };
 
 Services& services() {
@@ -73,6 +75,12 @@ Prompter& Platform::prompter() {
     return lazy<Prompter, MessageBoxPrompter>(services().prompter);
 }
 
+std::unique_ptr<MediaPlayer> Platform::newMediaPlayer() {
+    if (const auto& factory = services().mediaPlayers)
+        return factory();
+    return std::make_unique<QtMediaPlayer>();
+}
+
 void Platform::reset() {
     services() = Services();
 }
@@ -100,4 +108,7 @@ void Platform::setClipboard(std::unique_ptr<Clipboard> clipboard) {
 }
 void Platform::setPrompter(std::unique_ptr<Prompter> prompter) {
     services().prompter = std::move(prompter);
+}
+void Platform::setMediaPlayers(MediaPlayerFactory factory) {
+    services().mediaPlayers = std::move(factory);
 }

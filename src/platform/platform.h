@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "drivetable.h"
 #include "filesystem.h"
+#include "mediaplayer.h"
 #include "prompter.h"
 #include "recyclebin.h"
 #include "shell.h"
@@ -11,6 +12,7 @@
 #include "useraccount.h"
 #include "volumes.h"
 
+#include <functional>
 #include <memory>
 
 // The one place the program reaches its operating-system services. Each service is made
@@ -28,6 +30,8 @@ public:
     static Clock& clock();
     static Clipboard& clipboard();
     static Prompter& prompter();
+    // A new player of its own for each window that plays sound or music.
+    static std::unique_ptr<MediaPlayer> newMediaPlayer();
 
     // Forgets every service, so the next use reads the environment again.
     static void reset();
@@ -40,6 +44,8 @@ public:
     static void setClock(std::unique_ptr<Clock> clock);
     static void setClipboard(std::unique_ptr<Clipboard> clipboard);
     static void setPrompter(std::unique_ptr<Prompter> prompter);
+    using MediaPlayerFactory = std::function<std::unique_ptr<MediaPlayer>()>;
+    static void setMediaPlayers(MediaPlayerFactory factory);
 
     // Convenience for the layer: the host path of a logical one through the drive table.
     static std::optional<QString> hostPath(const QString& logical) {

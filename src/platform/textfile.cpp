@@ -144,16 +144,11 @@ bool TextFile::encode(const QStringList& lines, TextEncoding encoding, QByteArra
 }
 
 FileResult TextFile::read(const QString& logicalPath, QStringList& lines, TextEncoding* encoding) {
-    const auto host = Platform::hostPath(logicalPath);
-    if (!host)
-        return FileResult::failure(FileError::Unmappable, logicalPath);
-    QFile file(*host);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileResult::failure(file.exists() ? FileError::AccessDenied : FileError::NotFound,
-                                   file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileResult::failure(FileError::ReadFailed, file.errorString());
+    // Through the file layer: only regular files are read, a FIFO in a settings file's place
+    // is refused without waiting on it, and a file beyond the limit is not read into memory.
+    QByteArray bytes;
+    if (FileResult r = Platform::files().readFile(logicalPath, bytes, kLargestTextFile); !r)
+        return r;
     lines = decode(bytes, encoding);
     return {};
 }

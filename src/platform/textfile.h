@@ -13,10 +13,12 @@ enum class TextEncoding { Windows1252, Utf8Bom, Utf16LE, Utf16BE };
 // are Windows-1252 (all 256 values survive a read and a write). Lines end in CR LF, LF or CR.
 // Writing: Windows-1252 with CR LF and no byte-order mark, or UTF-8 with a byte-order mark
 // when a line holds a character Windows-1252 lacks. Files are replaced whole and atomically,
-// so a failed write or a
-// crash leaves the old file as it was.
+// so a failed write or a crash leaves the old file as it was.
 class TextFile {
 public:
+    // Larger files are refused by read(): no settings or list file comes near it.
+    static constexpr qint64 kLargestTextFile = 64 * 1024 * 1024;
+
     static FileResult read(const QString& logicalPath, QStringList& lines,
                            TextEncoding* encoding = nullptr);
     static FileResult write(const QString& logicalPath, const QStringList& lines);

@@ -35,6 +35,11 @@ TestEnvironment::TestEnvironment(const QString& extraDrives)
     auto clock = std::make_unique<FakeClock>();
     m_clock = clock.get();
     Platform::setClock(std::move(clock));
+    Platform::setMediaPlayers([this] {
+        auto player = std::make_unique<FakeMediaPlayer>();
+        m_players << player.get();
+        return player;
+    });
 }
 
 TestEnvironment::~TestEnvironment() {

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "fakeclock.h"
+#include "fakemediaplayer.h"
 #include "scriptedprompter.h"
 
 #include <QApplication>
 #include <QByteArray>
+#include <QPointer>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
 // Everything a test may touch, inside one temporary folder: drives C: and D: (and any
 // further ones the test names), the data root, HOME, XDG_DATA_HOME and XDG_CONFIG_HOME.
-// The platform services are made anew for it, with a scripted prompter and a fake clock.
+// The platform services are made anew for it, with a scripted prompter, a fake clock and
+// players that make no sound.
 // Make one per test function; its destructor restores every environment variable.
 class TestEnvironment {
 public:
@@ -36,12 +39,15 @@ public:
 
     ScriptedPrompter& prompter() { return *m_prompter; }
     FakeClock& clock() { return *m_clock; }
+    // The players made since the environment was, oldest first (null once deleted).
+    const QList<QPointer<FakeMediaPlayer>>& mediaPlayers() const { return m_players; }
 
 private:
     QProcessEnvironment m_saved; // the variables as they were before
     QTemporaryDir m_dir;
     ScriptedPrompter* m_prompter = nullptr;
     FakeClock* m_clock = nullptr;
+    QList<QPointer<FakeMediaPlayer>> m_players;
 };
 
 // main() for a test suite: the offscreen platform, a full QApplication, the suite.

@@ -5,6 +5,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -149,6 +150,24 @@ private slots:
         QStringList lines;
         QCOMPARE(TextFile::read(QStringLiteral("C:\\mangler.txt"), lines).error(),
                  FileError::NotFound);
+    }
+
+    // A FIFO or a device in a settings file's place is refused at once; nothing waits on it
+    // or reads it without end, and the lines asked for stay empty.
+    void onlyRegularFilesAreRead() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\Egenskaber\\x"), "");
+        const QString fifo = env.host(QStringLiteral("C:\\Egenskaber\\mainform.txt"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"),
+                            env.host(QStringLiteral("C:\\Egenskaber\\typeliste.txt"))));
+        for (const char* name : {"mainform.txt", "typeliste.txt"}) {
+            QStringList lines;
+            const FileResult r =
+                TextFile::read(QStringLiteral("C:\\Egenskaber\\") + QLatin1String(name), lines);
+            QVERIFY2(!r.ok(), name);
+            QVERIFY(lines.isEmpty());
+        }
     }
 
     // Temporaries of saves that were cut off go; a save still running and files that only

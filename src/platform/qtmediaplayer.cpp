@@ -1,0 +1,106 @@
+#include "qtmediaplayer.h"
+#include "platform.h"
+
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QUrl>
+
+QtMediaPlayer::QtMediaPlayer(QObject* parent)
+    : MediaPlayer(parent), m_player(new QMediaPlayer(this)), m_output(new QAudioOutput(this)) {
+    m_player->setAudioOutput(m_output);
+    connect(m_player, &QMediaPlayer::durationChanged, this, &MediaPlayer::lengthChanged);
+    connect(m_player, &QMediaPlayer::positionChanged, this, &MediaPlayer::positionChanged);
+    connect(m_player, &QMediaPlayer::playbackStateChanged, this,
+            [this] { emit stateChanged(state()); });
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
+            [this](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::EndOfMedia)
+                    emit finished();
+                else if (status == QMediaPlayer::InvalidMedia)
+                    fail(QStringLiteral("Filen %1 kan ikke afspilles.").arg(m_path));
+            });
+    connect(m_player, &QMediaPlayer::errorOccurred, this,
+            [this](QMediaPlayer::Error error, const QString& text) {
+                if (error == QMediaPlayer::FormatError)
+                    fail(QStringLiteral("Der er intet afkodningsprogram til %1.").arg(m_path));
+                else if (error == QMediaPlayer::ResourceError)
+                    fail(QStringLiteral("Filen %1 kan ikke læses.").arg(m_path));
+                else
+                    fail(QStringLiteral("Filen %1 kan ikke afspilles: %2").arg(m_path, text));
+            });
+}
+
+void QtMediaPlayer::fail(const QString& message) {
+    m_player->stop();
+    emit failed(message);
+}
+
+void QtMediaPlayer::open(const QString& path) {
+    m_player->stop();
+    m_path = path;
+    const auto host = Platform::hostPath(path);
+    if (!host || !QFileInfo(*host).isFile()) {
+        m_player->setSource(QUrl());
+        emit failed(QStringLiteral("Filen %1 blev ikke fundet.").arg(path));
+        return;
+    }
+    m_player->setSource(QUrl::fromLocalFile(*host));
+}
+
+void QtMediaPlayer::close() {
+    m_player->stop();
+    m_player->setSource(QUrl());
+    m_path.clear();
+}
+
+void QtMediaPlayer::play() {
+    if (m_player->source().isEmpty())
+        return;
+    if (QMediaDevices::audioOutputs().isEmpty()) {
+        fail(QStringLiteral("Der er ingen lydenhed, så lyden kan ikke afspilles."));
+        return;
+    }
+    m_player->play();
+}
+
+void QtMediaPlayer::pause() {
+    m_player->pause();
+}
+
+void QtMediaPlayer::stop() {
+    m_player->stop();
+}
+
+void QtMediaPlayer::setLoops(int count) {
+    m_player->setLoops(count > 0 ? count : int(QMediaPlayer::Infinite));
+}
+
+void QtMediaPlayer::setVolume(double volume) {
+    m_output->setVolume(float(qBound(0.0, volume, 1.0)));
+}
+
+void QtMediaPlayer::setPosition(qint64 ms) {
+    m_player->setPosition(ms);
+}
+
+MediaPlayer::State QtMediaPlayer::state() const {
+    switch (m_player->playbackState()) {
+    case QMediaPlayer::PlayingState:
+        return State::Playing;
+    case QMediaPlayer::PausedState:
+        return State::Paused;
+    default:
+        return State::Stopped;
+    }
+}
+
+qint64 QtMediaPlayer::length() const {
+    return m_player->duration();
+}
+
+qint64 QtMediaPlayer::position() const {
+    return m_player->position();
+}
