@@ -1,6 +1,5 @@
 #include "desktopshell.h"
 #include "logicalpath.h"
-#include "platform.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -15,8 +14,8 @@ namespace {
 
 // Finds the host path of an existing entry (links followed); otherwise the result says
 // whether the entry or already its folder is missing.
-int locate(const QString& logical, QString& host) {
-    const auto mapped = Platform::hostPath(logical);
+int locate(const DriveTable& drives, const QString& logical, QString& host) {
+    const auto mapped = drives.toHost(logical);
     if (!mapped)
         return ShellResult::PathNotFound;
     const QFileInfo info(*mapped);
@@ -28,10 +27,10 @@ int locate(const QString& logical, QString& host) {
 }
 
 // An empty working folder leaves the program in ours.
-int hostFolder(const QString& logical, QString& host) {
+int hostFolder(const DriveTable& drives, const QString& logical, QString& host) {
     if (logical.isEmpty())
         return ShellResult::Success;
-    const auto mapped = Platform::hostPath(logical);
+    const auto mapped = drives.toHost(logical);
     if (!mapped || !QFileInfo(*mapped).isDir())
         return ShellResult::PathNotFound;
     host = *mapped;
@@ -77,12 +76,14 @@ int openWithDesktop(const QString& host) {
 
 } // namespace
 
+DesktopShell::DesktopShell(const DriveTable& drives) : m_drives(drives) {}
+
 int DesktopShell::start(const QString& hostProgram, const QStringList& arguments,
-                        const QString& workingFolder) {
+                        const QString& workingFolder) const {
     if (!isExecutableFile(QFileInfo(hostProgram)))
         return ShellResult::AccessDenied;
     QString folder;
-    if (const int r = hostFolder(workingFolder, folder); r != ShellResult::Success)
+    if (const int r = hostFolder(m_drives, workingFolder, folder); r != ShellResult::Success)
         return r;
     QProcess process;
     process.setProgram(hostProgram);
@@ -94,7 +95,7 @@ int DesktopShell::start(const QString& hostProgram, const QStringList& arguments
 int DesktopShell::open(const QString& path, ShellVerb verb, const QStringList& arguments,
                        const QString& workingFolder) {
     QString host;
-    if (const int r = locate(path, host); r != ShellResult::Success)
+    if (const int r = locate(m_drives, path, host); r != ShellResult::Success)
         return r;
     const QFileInfo info(host);
     if (info.isDir())
@@ -113,7 +114,7 @@ int DesktopShell::startProgram(const QString& program, const QStringList& argume
                                const QString& workingFolder) {
     QString host;
     if (LogicalPath::hasDrive(program)) {
-        if (const int r = locate(program, host); r != ShellResult::Success)
+        if (const int r = locate(m_drives, program, host); r != ShellResult::Success)
             return r;
     } else {
         // A bare name only: anything with a folder part would be a host path.
@@ -130,7 +131,7 @@ int DesktopShell::startProgram(const QString& program, const QStringList& argume
 int DesktopShell::runScript(const QString& script, const QStringList& arguments,
                             const QString& workingFolder) {
     QString host;
-    if (const int r = locate(script, host); r != ShellResult::Success)
+    if (const int r = locate(m_drives, script, host); r != ShellResult::Success)
         return r;
     if (!QFileInfo(host).isFile())
         return ShellResult::FileNotFound;

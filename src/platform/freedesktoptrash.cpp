@@ -1,9 +1,8 @@
 #include "freedesktoptrash.h"
 #include "drivetable.h"
 #include "logicalpath.h"
-#include "platform.h"
-#include "posixfilesystem.h"
 #include "posixio.h"
+#include "treeremover.h"
 
 #include <QDir>
 #include <QFile>
@@ -124,15 +123,14 @@ FileResult chooseTrash(dev_t device, const QString& folder, TrashFolder& chosen)
     return result;
 }
 
-QByteArray infoText(const QString& original, const QString& topdir) {
+QByteArray infoText(const QString& original, const QString& topdir, const QDateTime& now) {
     QString path = original;
     if (!topdir.isEmpty()) {
         const QString prefix = topdir == QLatin1String("/") ? topdir : topdir + QLatin1Char('/');
         if (original.startsWith(prefix))
             path = original.mid(prefix.size());
     }
-    const QString date =
-        Platform::clock().localNow().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
+    const QString date = now.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
     return "[Trash Info]\nPath=" + bytes(path).toPercentEncoding("/") +
            "\nDeletionDate=" + date.toLatin1() + '\n';
 }
@@ -181,17 +179,6 @@ FileResult reserveName(const TrashFolder& trash, const QString& fileName, const 
                                QStringLiteral("no free name in the trash for ") + fileName);
 }
 
-int renameNoReplace(const QString& from, const QString& to) {
-    const QByteArray f = bytes(from);
-    const QByteArray t = bytes(to);
-    if (::renameat2(AT_FDCWD, f.constData(), AT_FDCWD, t.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return -1;
-    // A file system without RENAME_NOREPLACE: the target was free when its name was reserved.
-    return ::rename(f.constData(), t.constData());
-}
-
 // The original host path an info file records, or empty when it records none usable.
 // A relative path (allowed in a mount's trash only) is resolved against the top folder.
 QString originalPath(const QString& infoFile, const QString& topdir) {
@@ -220,9 +207,9 @@ QString originalPath(const QString& infoFile, const QString& topdir) {
 }
 
 // Every drive's host root, as the table writes it and with its links resolved.
-DriveRoots driveRoots() {
+DriveRoots driveRoots(const DriveTable& drives) {
     DriveRoots roots;
-    for (const Drive& d : Platform::drives().drives()) {
+    for (const Drive& d : drives.drives()) {
         roots.append({d.hostRoot, d.letter});
         const QString canonical = QFileInfo(d.hostRoot).canonicalFilePath();
         if (!canonical.isEmpty() && canonical != d.hostRoot)
@@ -319,7 +306,7 @@ FileResult removeEntry(const QString& trash, const QString& entry) {
     if (::lstat(bytes(entry).constData(), &st) != 0)
         return errno == ENOENT ? FileResult() : FileResult::fromErrno(errno, entry);
     if (S_ISDIR(st.st_mode))
-        return PosixFileSystem::removeHostTree(entry);
+        return TreeRemover::removeHostTree(entry);
     if (::unlink(bytes(entry).constData()) != 0)
         return FileResult::fromErrno(errno, entry);
     return {};
@@ -327,11 +314,14 @@ FileResult removeEntry(const QString& trash, const QString& entry) {
 
 } // namespace
 
+FreedesktopTrash::FreedesktopTrash(const DriveTable& drives, const Clock& clock)
+    : m_drives(drives), m_clock(clock) {}
+
 FileResult FreedesktopTrash::moveToTrash(const QString& path) {
-    const auto host = Platform::hostPath(path);
+    const auto host = m_drives.toHost(path);
     if (!host)
         return FileResult::failure(FileError::Unmappable, path);
-    const Drive* drive = Platform::drives().drive(LogicalPath::driveLetter(path));
+    const Drive* drive = m_drives.drive(LogicalPath::driveLetter(path));
     if (drive && *host == drive->hostRoot)
         return FileResult::failure(FileError::AccessDenied,
                                    QStringLiteral("a drive root cannot go to the trash: ") + path);
@@ -351,11 +341,13 @@ FileResult FreedesktopTrash::moveToTrash(const QString& path) {
     QString entry;
     if (FileResult r =
             reserveName(trash, info.fileName(),
-                        infoText(joined(folder, info.fileName()), trash.topdir), infoFile, entry);
+                        infoText(joined(folder, info.fileName()), trash.topdir, m_clock.localNow()),
+                        infoFile, entry);
         !r)
         return r;
-    if (renameNoReplace(*host, entry) != 0) {
-        const FileResult failed = FileResult::fromErrno(errno, *host);
+    if (const int e = PosixIo::renameNoReplace(AT_FDCWD, bytes(*host).constData(), AT_FDCWD,
+                                               bytes(entry).constData())) {
+        const FileResult failed = FileResult::fromErrno(e, *host);
         ::unlink(bytes(infoFile).constData());
         return failed;
     }
@@ -363,7 +355,7 @@ FileResult FreedesktopTrash::moveToTrash(const QString& path) {
 }
 
 QList<FreedesktopTrash::Item> FreedesktopTrash::itemsOf(const Drive& drive) const {
-    const DriveRoots roots = driveRoots();
+    const DriveRoots roots = driveRoots(m_drives);
     QList<Item> items;
     for (const TrashFolder& trash : trashesOf(drive)) {
         const QString infoFolder = trash.path + QStringLiteral("/info/");
@@ -381,7 +373,7 @@ QList<FreedesktopTrash::Item> FreedesktopTrash::itemsOf(const Drive& drive) cons
 }
 
 FileResult FreedesktopTrash::emptyDrive(QChar letter) {
-    const Drive* drive = Platform::drives().drive(letter);
+    const Drive* drive = m_drives.drive(letter);
     if (!drive)
         return FileResult::failure(FileError::NotFound, QStringLiteral("no drive ") + letter);
     FileResult result;
@@ -396,7 +388,7 @@ FileResult FreedesktopTrash::emptyDrive(QChar letter) {
 }
 
 bool FreedesktopTrash::hasItems(QChar letter) const {
-    const Drive* drive = Platform::drives().drive(letter);
+    const Drive* drive = m_drives.drive(letter);
     if (!drive)
         return false;
     const QList<Item> items = itemsOf(*drive);

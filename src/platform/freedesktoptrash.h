@@ -1,6 +1,8 @@
 #pragma once
 
+#include "clock.h"
 #include "drive.h"
+#include "drivetable.h"
 #include "recyclebin.h"
 
 #include <QList>
@@ -9,6 +11,9 @@
 // "$topdir/.Trash-$uid" on other mounts.
 class FreedesktopTrash : public RecycleBin {
 public:
+    // Both must outlive the trash: `drives` maps the paths, `clock` dates the deletions.
+    FreedesktopTrash(const DriveTable& drives, const Clock& clock);
+
     FileResult moveToTrash(const QString& path) override;
     FileResult emptyDrive(QChar letter) override;
     bool hasItems(QChar letter) const override;
@@ -24,4 +29,7 @@ private:
     // The items of every trash the drive's files can be in whose original path lies on it,
     // each with a well-formed info file name.
     QList<Item> itemsOf(const Drive& drive) const;
+
+    const DriveTable& m_drives;
+    const Clock& m_clock;
 };

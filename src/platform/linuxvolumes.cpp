@@ -1,5 +1,4 @@
 #include "linuxvolumes.h"
-#include "platform.h"
 
 #include <QStorageInfo>
 
@@ -23,15 +22,17 @@ VolumeInfo describe(const Drive& d) {
 
 } // namespace
 
+LinuxVolumes::LinuxVolumes(const DriveTable& drives) : m_drives(drives) {}
+
 QList<VolumeInfo> LinuxVolumes::list() const {
     QList<VolumeInfo> result;
-    for (const Drive& d : Platform::drives().drives())
+    for (const Drive& d : m_drives.drives())
         result.append(describe(d));
     return result;
 }
 
 std::optional<VolumeInfo> LinuxVolumes::info(QChar letter) const {
-    const Drive* d = Platform::drives().drive(letter);
+    const Drive* d = m_drives.drive(letter);
     if (!d)
         return std::nullopt;
     return describe(*d);

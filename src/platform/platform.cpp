@@ -31,10 +31,11 @@ Services& services() {
     return s;
 }
 
-template <typename Interface, typename Implementation>
-Interface& lazy(std::unique_ptr<Interface>& slot) {
+// Makes a service on first use from what it is built on (the drive table, the clock).
+template <typename Interface, typename Implementation, typename... Parts>
+Interface& lazy(std::unique_ptr<Interface>& slot, Parts&... parts) {
     if (!slot)
-        slot = std::make_unique<Implementation>();
+        slot = std::make_unique<Implementation>(parts...);
     return *slot;
 }
 
@@ -48,19 +49,19 @@ DriveTable& Platform::drives() {
 }
 
 Volumes& Platform::volumes() {
-    return lazy<Volumes, LinuxVolumes>(services().volumes);
+    return lazy<Volumes, LinuxVolumes>(services().volumes, drives());
 }
 FileSystem& Platform::files() {
-    return lazy<FileSystem, PosixFileSystem>(services().files);
+    return lazy<FileSystem, PosixFileSystem>(services().files, drives());
 }
 RecycleBin& Platform::recycleBin() {
-    return lazy<RecycleBin, FreedesktopTrash>(services().recycleBin);
+    return lazy<RecycleBin, FreedesktopTrash>(services().recycleBin, drives(), clock());
 }
 Shell& Platform::shell() {
-    return lazy<Shell, DesktopShell>(services().shell);
+    return lazy<Shell, DesktopShell>(services().shell, drives());
 }
 SpecialFolders& Platform::specialFolders() {
-    return lazy<SpecialFolders, XdgSpecialFolders>(services().specialFolders);
+    return lazy<SpecialFolders, XdgSpecialFolders>(services().specialFolders, drives());
 }
 UserAccount& Platform::user() {
     return lazy<UserAccount, PosixUserAccount>(services().user);
@@ -101,6 +102,8 @@ void Platform::setUser(std::unique_ptr<UserAccount> user) {
     services().user = std::move(user);
 }
 void Platform::setClock(std::unique_ptr<Clock> clock) {
+    // The trash dates its items by the clock it was made with: it is made again.
+    services().recycleBin.reset();
     services().clock = std::move(clock);
 }
 void Platform::setClipboard(std::unique_ptr<Clipboard> clipboard) {

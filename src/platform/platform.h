@@ -16,8 +16,10 @@
 #include <memory>
 
 // The one place the program reaches its operating-system services. Each service is made
-// on first use from the environment; tests replace single services or make all of them
-// anew after changing the environment.
+// on first use from the environment and is given the drive table and the clock it works
+// with when it is made; no service looks them up here. Tests replace single services or
+// make all of them anew after changing the environment. setDrives() changes the table the
+// services already hold; setClock() makes the trash, which dates its items, again.
 class Platform {
 public:
     static DriveTable& drives();

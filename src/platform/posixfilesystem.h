@@ -1,6 +1,12 @@
 #pragma once
 
 #include "filesystem.h"
+#include "posixfd.h"
+#include "posixmeta.h"
+
+#include <optional>
+
+class DriveTable;
 
 // Files and folders of the drive table's host folders, through POSIX calls.
 //
@@ -10,6 +16,9 @@
 // Sizes are those of files; folders, links and other kinds report 0, as on Windows.
 class PosixFileSystem : public FileSystem {
 public:
+    // Logical paths are mapped through `drives`, which must outlive the file system.
+    explicit PosixFileSystem(const DriveTable& drives);
+
     FileResult list(const QString& folder, QList<FileInfo>& entries) const override;
     FileResult listNames(const QString& folder, QList<FileInfo>& entries) const override;
     std::optional<FileInfo> info(const QString& path) const override;
@@ -30,18 +39,19 @@ public:
     FileResult setReadOnly(const QString& path, bool readOnly) override;
     FileResult setHidden(const QString& path, bool hidden) override;
 
-    // removeTree() on a host path, for callers whose folders may have no logical path (the
-    // trash). A link is unlinked, never followed; a folder is walked relative to directory
-    // descriptors opened with O_NOFOLLOW, deepest entries first, so a folder swapped for a
-    // link during the walk cannot redirect the delete. Folders of ours that lack the write
-    // (or read) permission needed to empty them are given it on the way, as the Windows
-    // delete ignores the read-only attribute of folders. Stops at the first failure.
-    static FileResult removeHostTree(const QString& hostPath);
-
 private:
+    std::optional<QByteArray> hostBytes(const QString& logical) const;
+    // The host path of an existing entry and what lstat says of it, or why there is none.
+    FileResult examine(const QString& path, QByteArray& host, PosixIo::Meta& m) const;
+    // Opens a regular file (or a link to one) for reading; anything else is refused before
+    // it is opened, and an entry swapped for a FIFO meanwhile is opened without blocking
+    // and refused all the same.
+    FileResult openRegular(const QString& path, PosixIo::Fd& fd, PosixIo::Meta& m) const;
     // `full` false fills only what listNames() promises.
     FileResult listing(const QString& folder, QList<FileInfo>& entries, bool full) const;
     static void sortByName(QList<FileInfo>& entries);
     // A file or link (folder false) or an empty folder (folder true).
-    static FileResult removeEntry(const QString& path, bool folder);
+    FileResult removeEntry(const QString& path, bool folder);
+
+    const DriveTable& m_drives;
 };

@@ -1,5 +1,4 @@
 #include "xdgspecialfolders.h"
-#include "platform.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,6 +40,8 @@ QString xdgUserDir(const QByteArray& key, const QString& fallback) {
 }
 
 } // namespace
+
+XdgSpecialFolders::XdgSpecialFolders(const DriveTable& drives) : m_drives(drives) {}
 
 std::optional<QString> XdgSpecialFolders::path(SpecialFolder folder) const {
     QString host;
@@ -90,5 +91,5 @@ std::optional<QString> XdgSpecialFolders::path(SpecialFolder folder) const {
     // apart from the home folder itself, which the user folders all fall back to.
     if (folder != SpecialFolder::Profile && !QDir(host).exists())
         return std::nullopt;
-    return Platform::logicalPath(host);
+    return m_drives.toLogical(host);
 }

@@ -3,10 +3,10 @@
 // save into lines that read back the same.
 #include "fuzzsupport.h"
 
-#include "app/mainoptions.h"
-#include "app/typeliste.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
+#include "shared/mainoptions.h"
+#include "shared/typeliste.h"
 
 using FuzzSupport::require;
 

@@ -8,10 +8,10 @@
 #include "platform/posixfilesystem.h"
 
 FaultPoints::FaultPoints() {
-    Platform::setFiles(
-        std::make_unique<FaultyFileSystem>(*this, std::make_unique<PosixFileSystem>()));
-    Platform::setRecycleBin(
-        std::make_unique<FaultyRecycleBin>(*this, std::make_unique<FreedesktopTrash>()));
+    Platform::setFiles(std::make_unique<FaultyFileSystem>(
+        *this, std::make_unique<PosixFileSystem>(Platform::drives())));
+    Platform::setRecycleBin(std::make_unique<FaultyRecycleBin>(
+        *this, std::make_unique<FreedesktopTrash>(Platform::drives(), Platform::clock())));
 }
 
 FaultPoints::~FaultPoints() {

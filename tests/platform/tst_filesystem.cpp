@@ -3,7 +3,7 @@
 
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
-#include "platform/posixfilesystem.h"
+#include "platform/treeremover.h"
 
 #include <QDir>
 #include <QFile>
@@ -1402,20 +1402,20 @@ void TestFileSystem::removeHostTree_worksOnHostPaths() {
     writeHost(trash + QStringLiteral("/Under/fil2.txt"), "y");
     env.writeFile(QStringLiteral("D:\\Udenfor\\vigtig.txt"), "behold mig");
     QVERIFY(symlinkHost(env.host(QStringLiteral("D:\\Udenfor")), trash + QStringLiteral("/link")));
-    QVERIFY(PosixFileSystem::removeHostTree(trash));
+    QVERIFY(TreeRemover::removeHostTree(trash));
     QVERIFY(!hostExists(trash));
     QVERIFY(hostExists(env.base() + QStringLiteral("/Trash/files")));
     QCOMPARE(env.readFile(QStringLiteral("D:\\Udenfor\\vigtig.txt")), QByteArray("behold mig"));
-    QCOMPARE(PosixFileSystem::removeHostTree(trash).error(), FileError::NotFound);
+    QCOMPARE(TreeRemover::removeHostTree(trash).error(), FileError::NotFound);
 
     // "link/" means the link, not the folder it resolves to.
     const QString link = env.base() + QStringLiteral("/Trash/files/link");
     QVERIFY(symlinkHost(env.host(QStringLiteral("D:\\Udenfor")), link));
-    QVERIFY(PosixFileSystem::removeHostTree(link + QStringLiteral("/")));
+    QVERIFY(TreeRemover::removeHostTree(link + QStringLiteral("/")));
     QVERIFY(!hostExists(link));
     QCOMPARE(env.readFile(QStringLiteral("D:\\Udenfor\\vigtig.txt")), QByteArray("behold mig"));
-    QCOMPARE(PosixFileSystem::removeHostTree(QStringLiteral("/")).error(), FileError::NotSupported);
-    QCOMPARE(PosixFileSystem::removeHostTree(env.base() + QStringLiteral("/Trash/..")).error(),
+    QCOMPARE(TreeRemover::removeHostTree(QStringLiteral("/")).error(), FileError::NotSupported);
+    QCOMPARE(TreeRemover::removeHostTree(env.base() + QStringLiteral("/Trash/..")).error(),
              FileError::NotSupported);
     // Nor is a whole drive removed through its logical root.
     QCOMPARE(fs().removeTree(QStringLiteral("D:")).error(), FileError::NotSupported);
