@@ -63,8 +63,6 @@ protected:
     // Fills a drive menu; a click hands the item's drive to `klik`.
     void fyldDrevMenu(QMenu* menu, const std::function<void(const QString&)>& klik);
 
-    QStringList mappeSL;
-    int mappeIndex = 0;
     QString FLastStruktur;
 
 private:
@@ -77,4 +75,8 @@ private:
     void visHistorik();
     // Records the structure shown: its number with the host, its folders in the file.
     void gemStruktur(const QStringList& folders, int strukturNo);
+
+    // The folders visited, oldest first, and the place in them of the folder shown.
+    QStringList mappeSL;
+    int mappeIndex = 0;
 };
