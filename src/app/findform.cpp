@@ -8,6 +8,7 @@
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
 #include "platform/logicalpath.h"
+#include "platform/nameorder.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
 
@@ -294,7 +295,7 @@ QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
              LogicalPath::extension(e.name).compare(ext, Qt::CaseInsensitive) == 0))
             names.append(e.name);
     }
-    names.sort(Qt::CaseInsensitive);
+    NameOrder::sort(names);
     for (const QString& name : std::as_const(names))
         files.append(LogicalPath::join(folder, name));
     return files;

@@ -21,7 +21,7 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Entries of a folder by name, ignoring case, hidden ones included, "." and ".." not.
+    // Entries of a folder in name order (nameorder.h), hidden ones included, "." and ".." not.
     virtual FileResult list(const QString& folder, QList<FileInfo>& entries) const = 0;
     // The same entries with only name, mappable, kind, link target and hidden filled in:
     // what a tree needs, at a fraction of the cost.

@@ -3,6 +3,7 @@
 #include "drivetable.h"
 #include "hiddenlist.h"
 #include "logicalpath.h"
+#include "nameorder.h"
 #include "posixcopier.h"
 #include "posixio.h"
 #include "treeremover.h"
@@ -15,6 +16,7 @@
 #include <climits> // PATH_MAX
 #include <cstdio>  // renameat2
 #include <cstring>
+#include <vector>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -128,13 +130,8 @@ FileResult PosixFileSystem::examine(const QString& path, QByteArray& host, Meta&
     return {};
 }
 
-// Names ignoring case, as the drives of the desktop the program comes from list them; the
-// order readdir gives on Linux follows no rule a user could see.
 void PosixFileSystem::sortByName(QList<FileInfo>& entries) {
-    std::sort(entries.begin(), entries.end(), [](const FileInfo& a, const FileInfo& b) {
-        const int c = a.name.compare(b.name, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a.name < b.name;
-    });
+    NameOrder::sortBy(entries, [](const FileInfo& e) -> const QString& { return e.name; });
 }
 
 FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries) const {
