@@ -66,7 +66,7 @@ double timeOurs(const QString& folder, bool caseSensitive, int expected) {
     QElapsedTimer t;
     t.start();
     QList<FileInfo> entries;
-    if (!Platform::files().listNames(folder, entries))
+    if (!Platform::files().list(folder, entries, ListDetail::Names, ListOrder::ByName))
         qFatal("cannot list %s", qPrintable(folder));
     const TekstSoegning soegning(kNeedle, false, caseSensitive);
     QList<TekstFund> fund;

@@ -284,7 +284,7 @@ QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
     const QString folder = LogicalPath::normalized(m_mappe);
     const QString ext = filterExtension(m_filterBoks->currentText());
     QList<FileInfo> entries;
-    ulaesteMappe = !Platform::files().listNames(folder, entries);
+    ulaesteMappe = !Platform::files().list(folder, entries, ListDetail::Names, ListOrder::AsStored);
     QStringList names;
     for (const FileInfo& e : std::as_const(entries)) {
         const bool file = e.kind == EntryKind::File ||

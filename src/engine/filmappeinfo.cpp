@@ -144,7 +144,7 @@ void TFilMappeInfo::showMappeInfo() {
 bool TFilMappeInfo::taelMappeTilVisning(const QString& path, int request) {
     QElapsedTimer sinceRefresh;
     sinceRefresh.start();
-    return walk(path, true, true, FUlaeste, [&](const QString&, const FileInfo& e) {
+    return walk(path, true, ListDetail::Sizes, FUlaeste, [&](const QString&, const FileInfo& e) {
         // A link to a folder counts as a folder but is not entered, so a link that leads
         // back up the tree cannot make the count endless.
         if (!e.isFolder() && !(e.kind == EntryKind::Link && e.linkTarget == EntryKind::Folder)) {

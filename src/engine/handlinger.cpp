@@ -241,7 +241,7 @@ bool THandlinger::kopierMappe(const QString& source, const QString& target) {
         return false;
     }
     QList<FileInfo> entries;
-    if (const FileResult r = fs.listNames(source, entries); !r) {
+    if (const FileResult r = fs.list(source, entries, ListDetail::Names, ListOrder::ByName); !r) {
         fejl(source, QStringLiteral("læses"), r);
         return false;
     }
@@ -611,7 +611,8 @@ bool THandlinger::navnOptaget(const QString& oldPath, const QString& newPath) {
     QList<FileInfo> entries;
     // A folder that cannot be listed shows no clash; the rename itself then fails and is
     // reported.
-    (void)Platform::files().listNames(LogicalPath::parent(newPath), entries);
+    (void)Platform::files().list(LogicalPath::parent(newPath), entries, ListDetail::Names,
+                                 ListOrder::AsStored);
     return std::any_of(entries.cbegin(), entries.cend(),
                        [&name](const FileInfo& e) { return e.name == name; });
 }
@@ -670,7 +671,9 @@ void THandlinger::samlFiler(const QString& folder, const QString& ext, QStringLi
     QList<FileInfo> entries;
     // The files of a folder that cannot be read stay as they are, and the folder is named
     // among the failures.
-    if (const FileResult r = Platform::files().listNames(folder, entries); !r)
+    if (const FileResult r =
+            Platform::files().list(folder, entries, ListDetail::Names, ListOrder::ByName);
+        !r)
         fejl(folder, QStringLiteral("læses"), r);
     for (const FileInfo& e : std::as_const(entries)) {
         if (!e.mappable)

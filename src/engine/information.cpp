@@ -34,7 +34,7 @@ int TInformation::procentAf(qint64 done, qint64 total) {
 qint64 TInformation::taelMappe(const QString& aDirectory) {
     QList<FileInfo> entries;
     // What cannot be read counts as nothing; the copy or delete that follows reports it.
-    (void)Platform::files().list(aDirectory, entries);
+    (void)Platform::files().list(aDirectory, entries, ListDetail::Sizes, ListOrder::AsStored);
     qint64 bytes = 0;
     for (const FileInfo& e : std::as_const(entries)) {
         if (e.kind == EntryKind::Folder && e.mappable) {

@@ -63,7 +63,7 @@ void TMakeStrukturer::list(const QString& aDirectory, bool withFiles) {
     SLfil.clear();
     QList<FileInfo> entries;
     // A listing that fails part-way keeps what was collected; an unreadable folder is empty.
-    (void)Platform::files().listNames(aDirectory, entries);
+    (void)Platform::files().list(aDirectory, entries, ListDetail::Names, ListOrder::ByName);
     for (const FileInfo& e : entries) {
         if (e.hidden)
             continue;

@@ -39,14 +39,14 @@ QStringView extensionOf(const QString& name) {
 } // namespace
 
 bool TSearchHandlinger::walk(
-    const QString& aDir, bool hiddenToo, bool full, int& ulaeste,
+    const QString& aDir, bool hiddenToo, ListDetail detail, int& ulaeste,
     const std::function<bool(const QString& folder, const FileInfo& entry)>& visit) {
     QStringList pending{LogicalPath::normalized(aDir)};
     QList<FileInfo> entries;
     while (!pending.isEmpty()) {
         const QString folder = pending.takeLast();
-        const FileResult listed = full ? Platform::files().list(folder, entries)
-                                       : Platform::files().listNames(folder, entries);
+        const FileResult listed =
+            Platform::files().list(folder, entries, detail, ListOrder::AsStored);
         if (!listed) {
             ++ulaeste;
             continue;
@@ -113,22 +113,23 @@ void TSearchHandlinger::getDirFileList(const QString& aDir, const QString& aSear
     };
     QList<Fund> hits;
     FUlaesteMapper = 0;
-    walk(aDir, true, false, FUlaesteMapper, [&](const QString& folder, const FileInfo& e) {
-        if (isFile(e)) {
-            if (searchOpt == KunMapper || e.hidden)
-                return true;
-            const QStringView name(e.name);
-            if (matches(withExt ? name : name.chopped(extensionOf(e.name).size())))
-                hits.append({e.name,
-                             {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                             IkonPlads::Fund});
-        } else if (isFolder(e) && searchOpt != KunFiler && !e.hidden && matches(e.name)) {
-            hits.append({uptoLastDot(e.name),
-                         {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                         IkonPlads::FundMappe});
-        }
-        return true;
-    });
+    walk(aDir, true, ListDetail::Names, FUlaesteMapper,
+         [&](const QString& folder, const FileInfo& e) {
+             if (isFile(e)) {
+                 if (searchOpt == KunMapper || e.hidden)
+                     return true;
+                 const QStringView name(e.name);
+                 if (matches(withExt ? name : name.chopped(extensionOf(e.name).size())))
+                     hits.append({e.name,
+                                  {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
+                                  IkonPlads::Fund});
+             } else if (isFolder(e) && searchOpt != KunFiler && !e.hidden && matches(e.name)) {
+                 hits.append({uptoLastDot(e.name),
+                              {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
+                              IkonPlads::FundMappe});
+             }
+             return true;
+         });
     FFindCount += int(hits.size());
     // The root stands for the folder holding the searched one; a drive has none above it.
     const QString searched = LogicalPath::normalized(aDir);
@@ -140,13 +141,15 @@ void TSearchHandlinger::getDirFileExtList(const QString& aDir, const QString& aE
     const QString ext = aExt.startsWith(QLatin1Char('.')) ? aExt : QLatin1Char('.') + aExt;
     QList<Fund> hits;
     FUlaesteMapper = 0;
-    walk(aDir, false, false, FUlaesteMapper, [&](const QString& folder, const FileInfo& e) {
-        if (isFile(e) && !e.hidden && extensionOf(e.name).compare(ext, Qt::CaseInsensitive) == 0)
-            hits.append({e.name.chopped(ext.size()),
-                         {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                         IkonPlads::Fund});
-        return true;
-    });
+    walk(aDir, false, ListDetail::Names, FUlaesteMapper,
+         [&](const QString& folder, const FileInfo& e) {
+             if (isFile(e) && !e.hidden &&
+                 extensionOf(e.name).compare(ext, Qt::CaseInsensitive) == 0)
+                 hits.append({e.name.chopped(ext.size()),
+                              {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
+                              IkonPlads::Fund});
+             return true;
+         });
     FFindCount += int(hits.size());
     visFund(ext.mid(1) + QStringLiteral(" filer"), LogicalPath::normalized(aDir), hits);
 }

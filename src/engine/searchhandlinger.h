@@ -1,8 +1,7 @@
 #pragma once
 
 #include "grundfunktioner.h"
-
-struct FileInfo;
+#include "platform/filesystem.h"
 
 // Search by name and extension into the file pane: one root node with the hits, sorted by
 // their text, as its children. The walk never descends through a symbolic link, and a
@@ -34,9 +33,9 @@ public:
 protected:
     // Calls `visit` with each entry below aDir that has a logical name, folder by folder,
     // until it returns false; hidden folders are entered only with `hiddenToo`, links never.
-    // `full` describes the entries wholly (sizes and times), else only as listNames() does.
+    // `detail` says how much of each entry is filled in; entries come in no particular order.
     // Folders that cannot be read are counted in `ulaeste`. False when `visit` stopped it.
-    bool walk(const QString& aDir, bool hiddenToo, bool full, int& ulaeste,
+    bool walk(const QString& aDir, bool hiddenToo, ListDetail detail, int& ulaeste,
               const std::function<bool(const QString& folder, const FileInfo& entry)>& visit);
 
 private:

@@ -17,15 +17,26 @@ enum class ReplaceMode { Refuse, Replace };
 
 // Files and folders, addressed by logical paths. Nothing here descends through a
 // symbolic link, and FIFOs and devices are never opened for reading.
+// How much of each entry a listing fills in beyond what a tree needs (name, mappable, kind,
+// link target, hidden): Sizes adds the size of files, which a count needs; Full adds the
+// times, read-only, archive and system. The less, the cheaper.
+enum class ListDetail { Names, Sizes, Full };
+// ByName: in name order (nameorder.h). AsStored: in the file system's own order, for walks
+// that sort what they find themselves or need no order.
+enum class ListOrder { ByName, AsStored };
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Entries of a folder in name order (nameorder.h), hidden ones included, "." and ".." not.
-    virtual FileResult list(const QString& folder, QList<FileInfo>& entries) const = 0;
-    // The same entries with only name, mappable, kind, link target and hidden filled in:
-    // what a tree needs, at a fraction of the cost.
-    virtual FileResult listNames(const QString& folder, QList<FileInfo>& entries) const = 0;
+    // Entries of a folder, hidden ones included, "." and ".." not. Every entry has its name,
+    // mappable, kind, link target and hidden flag; `detail` says what more is filled in.
+    virtual FileResult list(const QString& folder, QList<FileInfo>& entries, ListDetail detail,
+                            ListOrder order) const = 0;
+    // Every detail, in name order.
+    FileResult list(const QString& folder, QList<FileInfo>& entries) const {
+        return list(folder, entries, ListDetail::Full, ListOrder::ByName);
+    }
     // The entry itself (a link is described, not followed); nullopt when it does not exist.
     virtual std::optional<FileInfo> info(const QString& path) const = 0;
     // An existing folder, or a link to one.

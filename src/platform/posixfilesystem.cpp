@@ -44,15 +44,18 @@ void describeName(FileInfo& info, const QByteArray& rawName) {
     info.hidden = rawName.startsWith('.');
 }
 
-// Fills everything but the attributes that need the folder (hidden list) or the path.
-void describe(FileInfo& info, const QByteArray& rawName, const Meta& m) {
+// Fills everything but the attributes that need the folder (hidden list) or the path. The
+// times, in local time, are the dearest part and are left out without `times`.
+void describe(FileInfo& info, const QByteArray& rawName, const Meta& m, bool times) {
     describeName(info, rawName);
     info.kind = kindOf(m.mode);
     info.size = info.kind == EntryKind::File ? m.size : 0;
+    info.readOnly = (m.mode & 0222) == 0;
+    if (!times)
+        return;
     info.created = toDateTime(m.hasBirth ? m.btime : m.ctime);
     info.modified = toDateTime(m.mtime);
     info.accessed = toDateTime(m.atime);
-    info.readOnly = (m.mode & 0222) == 0;
 }
 
 EntryKind linkTargetKind(int dirfd, const char* name) {
@@ -134,16 +137,8 @@ void PosixFileSystem::sortByName(QList<FileInfo>& entries) {
     NameOrder::sortBy(entries, [](const FileInfo& e) -> const QString& { return e.name; });
 }
 
-FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries) const {
-    return listing(folder, entries, true);
-}
-
-FileResult PosixFileSystem::listNames(const QString& folder, QList<FileInfo>& entries) const {
-    return listing(folder, entries, false);
-}
-
-FileResult PosixFileSystem::listing(const QString& folder, QList<FileInfo>& entries,
-                                    bool full) const {
+FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries, ListDetail detail,
+                                 ListOrder order) const {
     entries.clear();
     const auto host = hostBytes(folder);
     if (!host)
@@ -171,7 +166,8 @@ FileResult PosixFileSystem::listing(const QString& folder, QList<FileInfo>& entr
                 entries.clear();
                 return FileResult::fromErrno(e, folder);
             }
-            sortByName(entries);
+            if (order == ListOrder::ByName)
+                sortByName(entries);
             return {};
         }
         const char* n = d->d_name;
@@ -179,7 +175,9 @@ FileResult PosixFileSystem::listing(const QString& folder, QList<FileInfo>& entr
             continue;
         const QByteArray raw(n);
         FileInfo info;
-        if (!full && d->d_type != DT_UNKNOWN) {
+        const bool examine = detail == ListDetail::Full || d->d_type == DT_UNKNOWN ||
+                             (detail == ListDetail::Sizes && d->d_type == DT_REG);
+        if (!examine) {
             // The kind readdir gives is enough; only a link needs a look at its target.
             describeName(info, raw);
             info.kind = d->d_type == DT_DIR   ? EntryKind::Folder
@@ -206,13 +204,12 @@ FileResult PosixFileSystem::listing(const QString& folder, QList<FileInfo>& entr
                                                                       : S_IFIFO;
             m.mode |= 0644;
         }
-        describe(info, raw, m);
-        if (e != 0)
-            info.created = info.modified = info.accessed = QDateTime();
+        describe(info, raw, m, detail == ListDetail::Full && e == 0);
         info.hidden = info.hidden || hiddenNames.contains(raw);
         if (e == 0 && info.kind == EntryKind::Link)
             info.linkTarget = linkTargetKind(fd, n);
-        if (full && e == 0 && (info.kind == EntryKind::File || info.kind == EntryKind::Folder))
+        if (detail == ListDetail::Full && e == 0 &&
+            (info.kind == EntryKind::File || info.kind == EntryKind::Folder))
             DosAttrib::read(joinHost(*host, raw), info, xattrs);
         entries.append(info);
     }
@@ -227,7 +224,7 @@ std::optional<FileInfo> PosixFileSystem::info(const QString& path) const {
         return std::nullopt;
     const auto [folder, name] = splitHost(*host);
     FileInfo info;
-    describe(info, name.isEmpty() ? *host : name, m);
+    describe(info, name.isEmpty() ? *host : name, m, true);
     if (LogicalPath::isDriveRoot(path)) {
         info.hidden = false; // the drive itself, whatever its host folder is called
     } else {

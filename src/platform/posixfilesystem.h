@@ -19,8 +19,9 @@ public:
     // Logical paths are mapped through `drives`, which must outlive the file system.
     explicit PosixFileSystem(const DriveTable& drives);
 
-    FileResult list(const QString& folder, QList<FileInfo>& entries) const override;
-    FileResult listNames(const QString& folder, QList<FileInfo>& entries) const override;
+    using FileSystem::list;
+    FileResult list(const QString& folder, QList<FileInfo>& entries, ListDetail detail,
+                    ListOrder order) const override;
     std::optional<FileInfo> info(const QString& path) const override;
     bool isFolder(const QString& path) const override;
     bool exists(const QString& path) const override;
@@ -47,8 +48,6 @@ private:
     // it is opened, and an entry swapped for a FIFO meanwhile is opened without blocking
     // and refused all the same.
     FileResult openRegular(const QString& path, PosixIo::Fd& fd, PosixIo::Meta& m) const;
-    // `full` false fills only what listNames() promises.
-    FileResult listing(const QString& folder, QList<FileInfo>& entries, bool full) const;
     static void sortByName(QList<FileInfo>& entries);
     // A file or link (folder false) or an empty folder (folder true).
     FileResult removeEntry(const QString& path, bool folder);

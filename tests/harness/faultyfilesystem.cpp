@@ -4,20 +4,13 @@
 FaultyFileSystem::FaultyFileSystem(FaultPoints& faults, std::unique_ptr<FileSystem> inner)
     : m_faults(faults), m_inner(std::move(inner)) {}
 
-FileResult FaultyFileSystem::list(const QString& folder, QList<FileInfo>& entries) const {
+FileResult FaultyFileSystem::list(const QString& folder, QList<FileInfo>& entries,
+                                  ListDetail detail, ListOrder order) const {
     if (FileResult r = m_faults.check(FaultOp::List, {folder}); !r) {
         entries.clear();
         return r;
     }
-    return m_inner->list(folder, entries);
-}
-
-FileResult FaultyFileSystem::listNames(const QString& folder, QList<FileInfo>& entries) const {
-    if (FileResult r = m_faults.check(FaultOp::List, {folder}); !r) {
-        entries.clear();
-        return r;
-    }
-    return m_inner->listNames(folder, entries);
+    return m_inner->list(folder, entries, detail, order);
 }
 
 std::optional<FileInfo> FaultyFileSystem::info(const QString& path) const {

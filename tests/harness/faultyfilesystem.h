@@ -11,8 +11,9 @@ class FaultyFileSystem : public FileSystem {
 public:
     FaultyFileSystem(FaultPoints& faults, std::unique_ptr<FileSystem> inner);
 
-    FileResult list(const QString& folder, QList<FileInfo>& entries) const override;
-    FileResult listNames(const QString& folder, QList<FileInfo>& entries) const override;
+    using FileSystem::list;
+    FileResult list(const QString& folder, QList<FileInfo>& entries, ListDetail detail,
+                    ListOrder order) const override;
     std::optional<FileInfo> info(const QString& path) const override;
     bool isFolder(const QString& path) const override;
     bool exists(const QString& path) const override;

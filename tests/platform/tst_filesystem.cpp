@@ -2,6 +2,7 @@
 // renaming, making and removing folders and trees.
 
 #include "harness/testenvironment.h"
+#include "platform/nameorder.h"
 #include "platform/platform.h"
 #include "platform/treeremover.h"
 
@@ -235,7 +236,7 @@ private slots:
     void list_linkReportedAsLinkNotFollowed();
     void list_unmappableNamesFlagged();
     void list_fifoListedAsOther();
-    void listNames_agreesWithList();
+    void namesListing_agreesWithFullListing();
     void readFile_regularFilesOnly();
     void list_sizesTimesAndReadOnly();
     void list_archiveAndSystemFromDosAttrib();
@@ -423,8 +424,9 @@ void TestFileSystem::list_fifoListedAsOther() {
     QVERIFY(!fs().isFolder(QStringLiteral("C:\\F\\rør")));
 }
 
-// The cheap listing of the trees must tell the same kinds, link targets and hidden flags.
-void TestFileSystem::listNames_agreesWithList() {
+// The cheap listings of the trees and counts must tell the same kinds, link targets and hidden
+// flags.
+void TestFileSystem::namesListing_agreesWithFullListing() {
     TestEnvironment env;
     env.writeFile(QStringLiteral("C:\\N\\fil.txt"), "x");
     env.writeFile(QStringLiteral("C:\\N\\.skjult"), "x");
@@ -438,18 +440,33 @@ void TestFileSystem::listNames_agreesWithList() {
     QFile odd(n + QStringLiteral("/a\\b"));
     QVERIFY(odd.open(QIODevice::WriteOnly));
 
-    QList<FileInfo> full, names;
+    QList<FileInfo> full;
     QVERIFY(fs().list(QStringLiteral("C:\\N"), full));
-    QVERIFY(fs().listNames(QStringLiteral("C:\\N"), names));
-    QCOMPARE(names.size(), full.size());
-    QCOMPARE(names.size(), 9);
-    for (qsizetype i = 0; i < full.size(); ++i) {
-        QCOMPARE(names.at(i).name, full.at(i).name);
-        QCOMPARE(names.at(i).kind, full.at(i).kind);
-        QCOMPARE(names.at(i).hidden, full.at(i).hidden);
-        QCOMPARE(names.at(i).mappable, full.at(i).mappable);
-        if (full.at(i).kind == EntryKind::Link)
-            QCOMPARE(names.at(i).linkTarget, full.at(i).linkTarget);
+    QCOMPARE(full.size(), 9);
+    // The cheaper listings, in either order, tell the same; the count's listing the sizes too,
+    // and neither computes times.
+    for (const ListDetail detail : {ListDetail::Names, ListDetail::Sizes}) {
+        for (const ListOrder order : {ListOrder::ByName, ListOrder::AsStored}) {
+            QList<FileInfo> cheap;
+            QVERIFY(fs().list(QStringLiteral("C:\\N"), cheap, detail, order));
+            if (order == ListOrder::AsStored)
+                NameOrder::sortBy(cheap,
+                                  [](const FileInfo& e) -> const QString& { return e.name; });
+            QCOMPARE(cheap.size(), full.size());
+            for (qsizetype i = 0; i < full.size(); ++i) {
+                const FileInfo& c = cheap.at(i);
+                const FileInfo& f = full.at(i);
+                QCOMPARE(c.name, f.name);
+                QCOMPARE(c.kind, f.kind);
+                QCOMPARE(c.hidden, f.hidden);
+                QCOMPARE(c.mappable, f.mappable);
+                if (f.kind == EntryKind::Link)
+                    QCOMPARE(c.linkTarget, f.linkTarget);
+                if (detail == ListDetail::Sizes)
+                    QCOMPARE(c.size, f.size);
+                QVERIFY(!c.modified.isValid());
+            }
+        }
     }
 }
 
