@@ -37,10 +37,13 @@ FileResult failed(FileError error, const QString& detail) {
 
 // The name, whether a logical path can hold it, and the hidden dot.
 void describeName(FileInfo& info, const QByteArray& rawName) {
-    info.name = QFile::decodeName(rawName);
-    // A name must survive the way back to bytes too, else no logical path can reach it.
-    info.mappable =
-        DriveTable::isMappableName(info.name) && QFile::encodeName(info.name) == rawName;
+    const bool ascii = std::all_of(rawName.cbegin(), rawName.cend(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    // A name must survive the way back to bytes too, else no logical path can reach it. An
+    // ASCII name always does, and most names are ASCII.
+    info.name = ascii ? QString::fromLatin1(rawName) : QFile::decodeName(rawName);
+    info.mappable = DriveTable::isMappableName(info.name) &&
+                    (ascii || QFile::encodeName(info.name) == rawName);
     info.hidden = rawName.startsWith('.');
 }
 
