@@ -1,10 +1,13 @@
 #include "grundmetoder.h"
+
 #include "ikonplads.h"
 #include "strukturitem.h"
+#include <QHash>
 
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 
+#include <QHash>
 #include <QLocale>
 #include <QTreeWidget>
 
@@ -242,32 +245,33 @@ QString TGrundMetoder::getNytFilnavn(const QString& path, const QString& suffix)
 }
 
 int TGrundMetoder::filIkonPlads(const QString& fileName) {
-    static const QList<QPair<QStringList, int>> byExtension = {
-        {{".rtf"}, IkonPlads::Rtf},
-        {{".vbs", ".wsf"}, IkonPlads::Vbs},
-        {{".js"}, IkonPlads::Js},
-        {{".html", ".asp", ".inc", ".asa"}, IkonPlads::Html},
-        {{".css"}, IkonPlads::Css},
-        {{".bat"}, IkonPlads::Bat},
-        {{".ps1"}, IkonPlads::Ps1},
-        {{".txt", ".xml", ".xsd"}, IkonPlads::Tekst},
-        {{".jpg", ".png", ".bmp", ".ico", ".gif"}, IkonPlads::Billede},
-        {{".mp3"}, IkonPlads::Mp3},
-        {{".m4a"}, IkonPlads::M4a},
-        {{".mp4"}, IkonPlads::Mp4},
-        {{".m4v"}, IkonPlads::M4v},
-        {{".avi"}, IkonPlads::Avi},
-        {{".mpg"}, IkonPlads::Mpg},
-        {{".wav"}, IkonPlads::Wav},
-        {{".exe"}, IkonPlads::Exe},
-        {{".lnk"}, IkonPlads::Genvej},
-        {{".iss"}, IkonPlads::Iss},
-        {{".pas"}, IkonPlads::Pas}};
-    const QString ext = LogicalPath::extension(fileName).toLower();
-    if (ext.isEmpty())
-        return IkonPlads::AndenFil;
-    for (const auto& [extensions, slot] : byExtension)
-        if (extensions.contains(ext))
-            return slot;
-    return IkonPlads::AndenFil;
+    static const QHash<QString, int> byExtension = [] {
+        const QList<QPair<QStringList, int>> groups = {
+            {{".rtf"}, IkonPlads::Rtf},
+            {{".vbs", ".wsf"}, IkonPlads::Vbs},
+            {{".js"}, IkonPlads::Js},
+            {{".html", ".asp", ".inc", ".asa"}, IkonPlads::Html},
+            {{".css"}, IkonPlads::Css},
+            {{".bat"}, IkonPlads::Bat},
+            {{".ps1"}, IkonPlads::Ps1},
+            {{".txt", ".xml", ".xsd"}, IkonPlads::Tekst},
+            {{".jpg", ".png", ".bmp", ".ico", ".gif"}, IkonPlads::Billede},
+            {{".mp3"}, IkonPlads::Mp3},
+            {{".m4a"}, IkonPlads::M4a},
+            {{".mp4"}, IkonPlads::Mp4},
+            {{".m4v"}, IkonPlads::M4v},
+            {{".avi"}, IkonPlads::Avi},
+            {{".mpg"}, IkonPlads::Mpg},
+            {{".wav"}, IkonPlads::Wav},
+            {{".exe"}, IkonPlads::Exe},
+            {{".lnk"}, IkonPlads::Genvej},
+            {{".iss"}, IkonPlads::Iss},
+            {{".pas"}, IkonPlads::Pas}};
+        QHash<QString, int> hash;
+        for (const auto& [extensions, slot] : groups)
+            for (const QString& ext : extensions)
+                hash.insert(ext, slot);
+        return hash;
+    }();
+    return byExtension.value(LogicalPath::extension(fileName).toLower(), IkonPlads::AndenFil);
 }
