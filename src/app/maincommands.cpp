@@ -98,8 +98,8 @@ void MainCommands::fileRules() {
         {"aMarkerAlt", THandlinger::MarkerAlle},
         {"aMarkerIngen", THandlinger::MarkerIngen},
         {"aMarkerInvers", THandlinger::MarkerInvers}};
-    for (const auto& [name, markering] : selections)
-        c.setEffect(QString::fromLatin1(name), [this, markering] {
+    for (const auto& [name, chosen] : selections)
+        c.setEffect(QString::fromLatin1(name), [this, markering = chosen] {
             w.funk().setAktiveStruktur(2);
             w.funk().SelectMapperFiler(markering);
             w.refreshMay();
