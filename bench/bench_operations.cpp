@@ -50,6 +50,7 @@ public:
     int filerEksisterer(const QStringList&) override { return 1; }
     void visProgress(const ProgressVisning&) override { ++updates; }
     void lukProgress() override {}
+    bool annulleret() const override { return false; }
 
     qint64 updates = 0;
 };

@@ -217,11 +217,13 @@ THandlinger::Udfald THandlinger::kopierFil(const QString& source, const QString&
         [this, &size](qint64 done, qint64 total) {
             size = total;
             filFremdrift(done, total);
-            return true;
+            return !stoppet();
         });
     advance(std::max<qint64>(size, 1));
     if (r)
         return Udfald::Kopieret;
+    if (r.error() == FileError::Cancelled)
+        return Udfald::Stoppet; // the partly written copy is gone; the source stays
     if (r.error() == FileError::SameFile)
         return Udfald::Sprunget;
     fejl(source, QStringLiteral("kopieres"), r);
@@ -247,6 +249,8 @@ bool THandlinger::kopierMappe(const QString& source, const QString& target) {
     }
     bool helt = true;
     for (const FileInfo& e : std::as_const(entries)) {
+        if (stoppet())
+            return false;
         const QString from = LogicalPath::join(source, e.name);
         const QString to = LogicalPath::join(target, e.name);
         if (!e.mappable || e.kind == EntryKind::Other) {
@@ -310,7 +314,7 @@ int THandlinger::indsaetFiler(const QStringList& filer, const QString& destinati
 
     QStringList kopieret;
     const auto kopier = [&](const QString& path, const QString& target, bool overskriv) {
-        if (kopierFil(path, target, overskriv) == Udfald::Kopieret)
+        if (!stoppet() && kopierFil(path, target, overskriv) == Udfald::Kopieret)
             kopieret.append(path);
     };
     for (const QString& path : std::as_const(fList))
@@ -418,7 +422,7 @@ int THandlinger::PasteElementer(bool sletAfterCopy, int sourceStruktur) {
 
     int indsat = 0;
     for (const QString& folder : mapper)
-        if (indsaetMappe(folder, destination, kopiMode))
+        if (!stoppet() && indsaetMappe(folder, destination, kopiMode))
             ++indsat;
     if (!filer.isEmpty())
         indsat += indsaetFiler(filer, destination);
@@ -508,6 +512,8 @@ int THandlinger::DeleteElementer(bool tilPapirkurven) {
     int slettet = 0;
     qsizetype i = 0;
     for (const QString& folder : mapper) {
+        if (stoppet())
+            break;
         sletNote(true);
         if (const FileResult r = fjern(folder, true, tilPapirkurven); r)
             ++slettet;
@@ -517,6 +523,8 @@ int THandlinger::DeleteElementer(bool tilPapirkurven) {
         advance(sizes.at(i++));
     }
     for (const QString& file : filer) {
+        if (stoppet())
+            break;
         const FileResult r = Platform::files().exists(file)
                                  ? fjern(file, false, tilPapirkurven)
                                  : FileResult::failure(FileError::NotFound);

@@ -75,7 +75,7 @@ public:
     static void afvisUbrugelige(const QStringList& names);
 
 private:
-    enum class Udfald { Kopieret, Sprunget, Fejlet };
+    enum class Udfald { Kopieret, Sprunget, Fejlet, Stoppet };
 
     // What a node stands for: a folder or file path; empty for nothing copyable.
     struct Element {

@@ -53,4 +53,7 @@ public:
     virtual void visProgress(const ProgressVisning& visning) = 0;
     // Closes it and restores the cursor.
     virtual void lukProgress() = 0;
+    // Whether the user has asked, since the progress window was last shown, to stop the
+    // work. The operation then stops after the current file.
+    virtual bool annulleret() const = 0;
 };

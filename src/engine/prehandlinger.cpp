@@ -66,3 +66,7 @@ void TPrehandlinger::lukProgress() {
         vinduer().lukProgress();
     FProgressVist = false;
 }
+
+bool TPrehandlinger::stoppet() {
+    return vinduer().annulleret();
+}

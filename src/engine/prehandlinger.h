@@ -40,6 +40,8 @@ protected:
     void sletNote(bool on);
     void nulstilBjaelker();
     void lukProgress();
+    // The user pressed "Annuller": stop after the current file.
+    bool stoppet();
 
 private:
     void reset(const QString& info);

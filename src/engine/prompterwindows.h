@@ -17,4 +17,5 @@ public:
     int filerEksisterer(const QStringList& names) override;
     void visProgress(const ProgressVisning&) override {}
     void lukProgress() override {}
+    bool annulleret() const override { return false; }
 };

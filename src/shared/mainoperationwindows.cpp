@@ -92,6 +92,7 @@ void MainOperationWindows::visProgress(const ProgressVisning& visning) {
     m_progressform.setCounted(visning.taelt);
     m_progressform.setCountText(visning.taelleTekst);
     if (!m_progressform.isVisible()) {
+        m_progressform.nyOperation();
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_aktivFoer = QApplication::activeWindow();
         m_progressform.show();
@@ -105,4 +106,8 @@ void MainOperationWindows::lukProgress() {
     QApplication::restoreOverrideCursor();
     if (m_aktivFoer && m_aktivFoer->isVisible())
         m_aktivFoer->activateWindow();
+}
+
+bool MainOperationWindows::annulleret() const {
+    return m_progressform.annulleret();
 }

@@ -28,6 +28,7 @@ public:
     int filerEksisterer(const QStringList& names) override;
     void visProgress(const ProgressVisning& visning) override;
     void lukProgress() override;
+    bool annulleret() const override;
 
 private:
     // Runs a question in `window`; while the progress window is shown, which stays on top of

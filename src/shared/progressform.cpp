@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -54,6 +55,11 @@ Tprogressform::Tprogressform(QWidget* parent) : CentredDialog(parent, Qt::Window
     m_countText = label(QStringLiteral("infoPanel"), infoBar);
     infoBar->addWidget(m_countText, 1);
 
+    m_annuller = new QPushButton(QStringLiteral("Annuller"), this);
+    m_annuller->setObjectName(QStringLiteral("btnAnnuller"));
+    m_annuller->setAutoDefault(false);
+    connect(m_annuller, &QPushButton::clicked, this, &Tprogressform::reject);
+
     auto* remaining = new QHBoxLayout;
     remaining->addWidget(m_procent);
     remaining->addWidget(tekst);
@@ -67,6 +73,10 @@ Tprogressform::Tprogressform(QWidget* parent) : CentredDialog(parent, Qt::Window
     content->addWidget(m_all);
     content->addWidget(m_sletInfo);
     content->addWidget(m_counting);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_annuller);
+    content->addLayout(buttons);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -123,4 +133,17 @@ void Tprogressform::clear() {
     setSletInfo(false);
     setCountRange(100);
     setCountText({});
+}
+
+void Tprogressform::nyOperation() {
+    m_annulleret = false;
+    m_annuller->setEnabled(true);
+    m_annuller->setText(QStringLiteral("Annuller"));
+}
+
+void Tprogressform::reject() {
+    // The engine closes the window when it has stopped; until then it says it is stopping.
+    m_annulleret = true;
+    m_annuller->setEnabled(false);
+    m_annuller->setText(QStringLiteral("Annullerer..."));
 }

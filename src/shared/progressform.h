@@ -4,9 +4,12 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 // The progress window of long copies and deletes, shown and hidden by the engine and
-// written only by it. Values outside a bar's range fill it or empty it.
+// written only by it. Values outside a bar's range fill it or empty it. "Annuller" (or Esc)
+// asks the engine to stop after the current file; the window stays until the engine
+// closes it.
 class Tprogressform : public CentredDialog {
     Q_OBJECT
 
@@ -28,6 +31,12 @@ public:
     void setCountText(const QString& text);
     // Back to the texts and empty bars it was created with.
     void clear();
+    // A new operation begins: "Annuller" is ready again.
+    void nyOperation();
+    bool annulleret() const { return m_annulleret; }
+
+protected:
+    void reject() override;
 
 private:
     QLabel* m_info = nullptr;
@@ -38,4 +47,6 @@ private:
     QProgressBar* m_file = nullptr;
     QProgressBar* m_all = nullptr;
     QProgressBar* m_counting = nullptr;
+    QPushButton* m_annuller = nullptr;
+    bool m_annulleret = false;
 };

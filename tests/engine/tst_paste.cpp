@@ -368,6 +368,66 @@ private slots:
         QVERIFY(QFileInfo::exists(env.host(kKilde + "\\a.txt")));
     }
 
+    // "Annuller" during a paste: the work stops after the current file, the copy cut off
+    // leaves nothing behind, and a move deletes only the sources whose copy finished.
+    void stoppedPasteKeepsEverySource_data() {
+        QTest::addColumn<bool>("flyt");
+        QTest::addColumn<int>("stopVedKopi");
+        QTest::newRow("kopi, i den første fil") << false << 1;
+        QTest::newRow("kopi, i den anden fil") << false << 2;
+        QTest::newRow("flyt, i den første fil") << true << 1;
+        QTest::newRow("flyt, i den anden fil") << true << 2;
+    }
+    void stoppedPasteKeepsEverySource() {
+        QFETCH(bool, flyt);
+        QFETCH(int, stopVedKopi);
+        TestEnvironment env;
+        lavKilde(env);
+        FaultPoints faults;
+        TestEngine e;
+        e.windows.askMove = e.windows.askInsert = false;
+        tilKlippebordet(e, kFiler);
+        int kopier = 0;
+        faults.beforeEach = [&](FaultOp op) {
+            if (op == FaultOp::Copy && ++kopier == stopVedKopi)
+                e.windows.annuller = true;
+        };
+        const int indsat = e.funk.PasteElementer(flyt, 0);
+        QCOMPARE(indsat, stopVedKopi - 1);
+        QCOMPARE(kopier, stopVedKopi); // nothing more was begun
+        const QStringList kopieret = QDir(env.host(kMaal)).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(kopieret.size(), indsat);
+        for (const QString& name : kFiler) {
+            const bool done = kopieret.contains(name);
+            if (done)
+                QCOMPARE(env.readFile(kMaal + "\\" + name).size(),
+                         QFileInfo(env.host(kMaal + "\\" + name)).size());
+            // Every source stays, but for a moved file whose copy was done.
+            QCOMPARE(QFileInfo::exists(env.host(kKilde + "\\" + name)), !(flyt && done));
+        }
+        QCOMPARE(e.windows.lukninger, 1);
+    }
+
+    void stoppedFolderMoveKeepsTheFolder() {
+        TestEnvironment env;
+        lavKilde(env);
+        const auto before = snapshot(env.host(kKilde));
+        FaultPoints faults;
+        TestEngine e;
+        e.windows.askMove = false;
+        e.vis(QStringLiteral("C:\\"), {"kilde"});
+        QCOMPARE(e.funk.CopyElementer(), 1);
+        e.vis(kMaal);
+        int kopier = 0;
+        faults.beforeEach = [&](FaultOp op) {
+            if (op == FaultOp::Copy && ++kopier == 2)
+                e.windows.annuller = true;
+        };
+        QCOMPARE(e.funk.PasteElementer(true, 0), 0);
+        // The half-moved folder stays whole where it was.
+        QCOMPARE(snapshot(env.host(kKilde)), before);
+    }
+
     void vanishedFolderClimbsToNearestAncestor() {
         TestEnvironment env;
         lavKilde(env);

@@ -24,6 +24,8 @@ void FaultPoints::fail(FaultOp op, const QString& path, FileError error) {
 }
 
 FileResult FaultPoints::check(FaultOp op, std::initializer_list<QString> paths) {
+    if (beforeEach)
+        beforeEach(op);
     for (const Rule& rule : std::as_const(m_rules)) {
         if (rule.op != op)
             continue;

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Operations a test can make fail.
 enum class FaultOp { Copy, Rename, MakeFolder, RemoveFile, RemoveTree, List, Trash, EmptyTrash };
 
@@ -25,6 +27,10 @@ public:
     FileResult check(FaultOp op, std::initializer_list<QString> paths);
     // How many operations were made to fail.
     int hits() const { return m_hits; }
+
+    // Runs as each operation begins, before it may fail: a test's way of acting at a known
+    // moment of a long operation.
+    std::function<void(FaultOp)> beforeEach;
 
 private:
     struct Rule {

@@ -20,6 +20,7 @@ public:
     int filerEksisterer(const QStringList& names) override;
     void visProgress(const ProgressVisning& visning) override;
     void lukProgress() override;
+    bool annulleret() const override { return annuller; }
     // The first text of the progress window that begins with `start`, or empty.
     QString info(const QString& start) const;
 
@@ -37,4 +38,5 @@ public:
     QList<ProgressVisning> visninger;  // every update of the progress window
     int lukninger = 0;
     std::function<void()> underProgress; // runs at each update, as window messages would
+    bool annuller = false;               // "Annuller" was pressed
 };

@@ -128,6 +128,30 @@ private slots:
         QVERIFY(!w.progress.isVisible());
         QVERIFY(!QApplication::overrideCursor());
     }
+
+    // "Annuller" and Esc ask the engine to stop; the window stays until the engine closes
+    // it, and the next operation starts with the button ready again.
+    void annullerAsksTheEngineToStop() {
+        TestEnvironment env;
+        Windows w;
+        w.windows.visProgress({});
+        QVERIFY(!w.windows.annulleret());
+        auto* annuller = w.progress.findChild<QPushButton*>("btnAnnuller");
+        QTest::mouseClick(annuller, Qt::LeftButton);
+        QVERIFY(w.windows.annulleret());
+        QVERIFY(w.progress.isVisible());
+        QVERIFY(!annuller->isEnabled());
+        QCOMPARE(annuller->text(), "Annullerer...");
+        w.windows.lukProgress();
+
+        w.windows.visProgress({});
+        QVERIFY(!w.windows.annulleret());
+        QVERIFY(annuller->isEnabled());
+        QTest::keyClick(&w.progress, Qt::Key_Escape);
+        QVERIFY(w.windows.annulleret());
+        QVERIFY(w.progress.isVisible());
+        w.windows.lukProgress();
+    }
 };
 
 RAVNSTI_TEST_MAIN(TestOperationWindows)
