@@ -520,7 +520,7 @@ void Tkalenderform::closeEvent(QCloseEvent* event) {
     gemAendretNotat();
     m_player->stop();
     (void)TextFile::write(optFilnavnKalender,
-                          {QString::number(geometry().top()), QString::number(geometry().left())});
+                          {QString::number(y()), QString::number(x())});
     QDialog::closeEvent(event);
 }
 
@@ -948,14 +948,18 @@ void Tkalenderform::gemAlarm() {
                     MessageKind::Error);
             } else {
                 gemt = true;
-                // An edited alarm whose date or time changed is replaced, never doubled.
-                if (m_redigeret && !samme)
-                    if (const FileResult removed = Alarmer::slet(folders, *m_redigeret); !removed)
-                        Platform::prompter().message(
-                            QStringLiteral("Den gamle alarm kunne ikke slettes.\n") +
-                                removed.detail(),
-                            MessageKind::Error);
-                m_redigeret = r.navn;
+                // An edited alarm whose date or time changed is replaced, never doubled;
+                // the editor goes on editing it under its new name until "Ny".
+                if (m_redigeret) {
+                    if (!samme)
+                        if (const FileResult removed = Alarmer::slet(folders, *m_redigeret);
+                            !removed)
+                            Platform::prompter().message(
+                                QStringLiteral("Den gamle alarm kunne ikke slettes.\n") +
+                                    removed.detail(),
+                                MessageKind::Error);
+                    m_redigeret = r.navn;
+                }
             }
         }
     }
