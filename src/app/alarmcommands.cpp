@@ -36,6 +36,9 @@ void AlarmCommands::firstShow() {
 }
 
 void AlarmCommands::stop() {
+    // An open calendar closes as the user would close it: a changed note is asked about.
+    if (m_kalender->isVisible())
+        m_kalender->close();
     m_aktive->stop();
 }
 

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QSignalBlocker>
-#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 namespace {
@@ -89,44 +88,6 @@ void TKalender::opdaterOverskrift() {
     const QDate d = dato();
     m_overskrift->setText(maanedNavn(d.month()).mid(1) + QLatin1Char(' ') +
                           QString::number(d.year()));
-}
-
-bool TKalender::setDag(int dag) {
-    const QDate d = dato();
-    if (dag < 1 || dag > d.daysInMonth() || dag == d.day())
-        return true;
-    setDato(QDate(d.year(), d.month(), dag));
-    return true;
-}
-
-bool TKalender::setMaaned(int maaned) {
-    const QDate d = dato();
-    if (maaned < 1 || maaned > 12 || maaned == d.month())
-        return true;
-    const QDate ny(d.year(), maaned, d.day());
-    if (!ny.isValid()) {
-        Platform::prompter().message(
-            QStringLiteral("Datoen %1-%2-%3 findes ikke.").arg(d.day()).arg(maaned).arg(d.year()),
-            MessageKind::Error);
-        return false;
-    }
-    setDato(ny);
-    return true;
-}
-
-bool TKalender::setAar(int aar) {
-    const QDate d = dato();
-    if (aar < 1 || aar == d.year())
-        return true;
-    const QDate ny(aar, d.month(), d.day());
-    if (aar > 9999 || !ny.isValid()) {
-        Platform::prompter().message(
-            QStringLiteral("Datoen %1-%2-%3 findes ikke.").arg(d.day()).arg(d.month()).arg(aar),
-            MessageKind::Error);
-        return false;
-    }
-    setDato(ny);
-    return true;
 }
 
 void TKalender::forrigeMaaned() {

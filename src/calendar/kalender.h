@@ -15,15 +15,8 @@ public:
     explicit TKalender(QWidget* parent = nullptr);
 
     QDate dato() const;
-    // Always raises change().
+    // Always raises change(); an invalid date is ignored.
     void setDato(QDate dato);
-    // One part at a time. A value below 1, a month above 12 or a day above the shown month's
-    // length is ignored, and so is the value the part has already (true, nothing changes).
-    // A month or year that would make the date impossible (31 in a 30-day month, 29
-    // February in a common year) is refused with a message and false.
-    bool setDag(int dag);
-    bool setMaaned(int maaned);
-    bool setAar(int aar);
     // The day stays, brought down to the length of the new month.
     void forrigeMaaned();
     void naesteMaaned();

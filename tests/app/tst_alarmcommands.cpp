@@ -12,6 +12,7 @@
 #include "platform/textfile.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 
 class TestAlarmCommands : public QObject {
@@ -68,7 +69,18 @@ private slots:
             QVERIFY2(Platform::files().exists(Alarmer::lydfil(form.mapper(), lyd)),
                      qPrintable(Alarmer::lydfil(form.mapper(), lyd)));
 
+        // Closing the program with a changed note in the open calendar asks about it.
+        c.evaluate();
+        c(QStringLiteral("aOpenKalender"))->trigger();
+        QVERIFY(kalender->isVisible());
+        auto* memo = kalender->findChild<QPlainTextEdit*>(QStringLiteral("notatMemo"));
+        memo->setFocus();
+        QTest::keyClicks(memo, QStringLiteral("Ring til Ida"));
+        env.prompter().answer(true);
         form.close();
+        QStringList note;
+        QVERIFY(TextFile::read(QStringLiteral("C:\\Ravnsti\\anna\\Notater\\05-03-2014.txt"), note));
+        QCOMPARE(note, QStringList({"Ring til Ida"}));
         QVERIFY(!aktive.alarmTimer().isActive());
         QVERIFY(aktive.alarm().isEmpty());
     }
