@@ -33,10 +33,9 @@ void AktiveAlarmer::byg(QDate dato, QTime fra) {
         if (alarm.gaelder(dato) && alarm.klokken() >= fra)
             m_alarm << alarm;
     // In the order they sound; alarms of one minute by name.
-    std::stable_sort(m_alarm.begin(), m_alarm.end(),
-                     [](const TAlarmRecord& a, const TAlarmRecord& b) {
-                         return a.klokken() < b.klokken();
-                     });
+    std::stable_sort(
+        m_alarm.begin(), m_alarm.end(),
+        [](const TAlarmRecord& a, const TAlarmRecord& b) { return a.klokken() < b.klokken(); });
 }
 
 void AktiveAlarmer::alarmTimerTimer() {
@@ -81,10 +80,9 @@ void AktiveAlarmer::affyr(const TAlarmRecord& alarm) {
     if (alarm.alarmtype == TAlarmRecord::Dato) {
         const FileResult removed = Alarmer::slet(folders, alarm.navn);
         if (!removed)
-            Platform::prompter().message(
-                QStringLiteral("Alarmen %1 kunne ikke slettes.\n%2")
-                    .arg(alarm.navn, removed.detail()),
-                MessageKind::Error);
+            Platform::prompter().message(QStringLiteral("Alarmen %1 kunne ikke slettes.\n%2")
+                                             .arg(alarm.navn, removed.detail()),
+                                         MessageKind::Error);
     }
 }
 

@@ -54,12 +54,19 @@ QString TAlarmRecord::klokkenTekst() const {
 namespace Alarmer {
 
 const QStringList& lydnavne() {
-    static const QStringList names = {
-        QStringLiteral("Beeth9"),     QStringLiteral("DingDong"),       QStringLiteral("Klokkespil"),
-        QStringLiteral("Melodi"),     QStringLiteral("Ohhnoo"),         QStringLiteral("Promenade"),
-        QStringLiteral("Ringeklokke"), QStringLiteral("Stortromme"),    QStringLiteral("Strengefanfare"),
-        QStringLiteral("Telefonlyd"), QStringLiteral("Tromme"),         QStringLiteral("Trumpet"),
-        QStringLiteral("Zylo")};
+    static const QStringList names = {QStringLiteral("Beeth9"),
+                                      QStringLiteral("DingDong"),
+                                      QStringLiteral("Klokkespil"),
+                                      QStringLiteral("Melodi"),
+                                      QStringLiteral("Ohhnoo"),
+                                      QStringLiteral("Promenade"),
+                                      QStringLiteral("Ringeklokke"),
+                                      QStringLiteral("Stortromme"),
+                                      QStringLiteral("Strengefanfare"),
+                                      QStringLiteral("Telefonlyd"),
+                                      QStringLiteral("Tromme"),
+                                      QStringLiteral("Trumpet"),
+                                      QStringLiteral("Zylo")};
     return names;
 }
 
@@ -100,8 +107,8 @@ std::optional<TAlarmRecord> laes(const DataFolders& folders, const QString& navn
     if (!navn.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
         return std::nullopt;
     const QStringList dele = navn.chopped(4).split(QLatin1Char('-'));
-    if (dele.size() != 5 || std::any_of(dele.cbegin(), dele.cend(),
-                                        [](const QString& del) { return !tal(del); }))
+    if (dele.size() != 5 ||
+        std::any_of(dele.cbegin(), dele.cend(), [](const QString& del) { return !tal(del); }))
         return std::nullopt;
     QStringList lines;
     if (!TextFile::read(definitionsfil(folders, navn), lines) || lines.size() < 11)
@@ -114,8 +121,8 @@ std::optional<TAlarmRecord> laes(const DataFolders& folders, const QString& navn
         v[i] = *n;
     }
     TAlarmRecord r;
-    if (v[5] > TAlarmRecord::Gentaget || v[3] > 23 || v[4] > 59 ||
-        v[6] >= lydnavne().size() || v[7] < 1 || v[7] > MaxGentagelse)
+    if (v[5] > TAlarmRecord::Gentaget || v[3] > 23 || v[4] > 59 || v[6] >= lydnavne().size() ||
+        v[7] < 1 || v[7] > MaxGentagelse)
         return std::nullopt;
     if (v[5] == TAlarmRecord::Dato && !QDate(v[0], v[1], v[2]).isValid())
         return std::nullopt;

@@ -9,8 +9,9 @@
 
 namespace {
 
-const char* const maaneder[] = {"Januar", "Februar", "Marts",     "April",   "Maj",      "Juni",
-                                "Juli",   "August",  "September", "Oktober", "November", "December"};
+const char* const maaneder[] = {"Januar",    "Februar", "Marts",    "April",
+                                "Maj",       "Juni",    "Juli",     "August",
+                                "September", "Oktober", "November", "December"};
 const char* const ugedage[] = {"Søndag",  "Mandag", "Tirsdag", "Onsdag",
                                "Torsdag", "Fredag", "Lørdag"};
 

@@ -124,8 +124,8 @@ Tkalenderform::Tkalenderform(MainHost& host, AktiveAlarmer& aktive)
 
     optFilnavnKalender = m_host.mapper().optDir + QStringLiteral("kalender.txt");
     QStringList lines;
-    if (Platform::files().exists(optFilnavnKalender) &&
-        TextFile::read(optFilnavnKalender, lines) && lines.size() >= 2) {
+    if (Platform::files().exists(optFilnavnKalender) && TextFile::read(optFilnavnKalender, lines) &&
+        lines.size() >= 2) {
         bool topOk = false, leftOk = false;
         const int top = lines.at(0).trimmed().toInt(&topOk);
         const int left = lines.at(1).trimmed().toInt(&leftOk);
@@ -154,8 +154,9 @@ QWidget* Tkalenderform::byggKalenderGruppe(int n, QWidget* parent) {
     g.dag = talboks(2, QStringLiteral("Dag"), name("day", "Edit"), box);
     g.maaned = talboks(2, QStringLiteral("Måned"), name("month", "Edit"), box);
     g.aar = talboks(4, QStringLiteral("År"), name("year", "Edit"), box);
-    auto* opdater = knap(QStringLiteral("Opdater"), QStringLiteral("Opdater kalenderen til indførte dato"),
-                         name("opdater", "Knap"), box);
+    auto* opdater =
+        knap(QStringLiteral("Opdater"), QStringLiteral("Opdater kalenderen til indførte dato"),
+             name("opdater", "Knap"), box);
     auto* mPrev = knap(QStringLiteral("<"), QStringLiteral("Foregående måned"), {}, box);
     auto* mNext = knap(QStringLiteral(">"), QStringLiteral("Næste måned"), {}, box);
     auto* yPrev = knap(QStringLiteral("<"), QStringLiteral("Foregående år"), {}, box);
@@ -207,9 +208,8 @@ QWidget* Tkalenderform::byggKalenderGruppe(int n, QWidget* parent) {
     connect(mNext, &QPushButton::clicked, g.kalender, &TKalender::naesteMaaned);
     connect(yPrev, &QPushButton::clicked, g.kalender, &TKalender::forrigeAar);
     connect(yNext, &QPushButton::clicked, g.kalender, &TKalender::naesteAar);
-    connect(g.idag, &QPushButton::clicked, this, [this, n] {
-        m_kal[n].kalender->setDato(Platform::clock().localNow().date());
-    });
+    connect(g.idag, &QPushButton::clicked, this,
+            [this, n] { m_kal[n].kalender->setDato(Platform::clock().localNow().date()); });
     return box;
 }
 
@@ -217,9 +217,9 @@ QWidget* Tkalenderform::byggKalenderSide() {
     auto* side = named(new QWidget, "side1");
     QWidget* gruppe = byggKalenderGruppe(0, side);
     m_datoLabel = m_kal[0].idag;
-    auto* opret = knap(QStringLiteral("Opret mappe for valgte dato"),
-                       QStringLiteral("Opret mappe til datorelaterede filer"), "ButtonOpretMappe",
-                       side);
+    auto* opret =
+        knap(QStringLiteral("Opret mappe for valgte dato"),
+             QStringLiteral("Opret mappe til datorelaterede filer"), "ButtonOpretMappe", side);
     m_labelAntalMapper = named(new QLabel(QStringLiteral("Mapper: "), side), "LabelAntalMapper");
     m_labelAntalFiler = named(new QLabel(QStringLiteral("Dokumenter: "), side), "LabelAntalFiler");
 
@@ -233,8 +233,8 @@ QWidget* Tkalenderform::byggKalenderSide() {
     gemKnap->setDefaultAction(m_memoGem);
     auto* sletKnap = named(new QToolButton(side), "sletNotatKnap");
     sletKnap->setDefaultAction(m_memoSlet);
-    auto* notatmappe =
-        knap(QStringLiteral("Notatmappe"), QStringLiteral("Åben notatmappen"), "visNotatmappe", side);
+    auto* notatmappe = knap(QStringLiteral("Notatmappe"), QStringLiteral("Åben notatmappen"),
+                            "visNotatmappe", side);
     auto* info = knap(QStringLiteral("Information"), QStringLiteral("Information om kalender"),
                       "spmKalender", side);
 
@@ -271,14 +271,15 @@ QWidget* Tkalenderform::byggKalenderSide() {
 
 QWidget* Tkalenderform::byggAlarmSide() {
     auto* side = named(new QWidget, "side2");
-    m_labelOverskrift = named(new QLabel(QStringLiteral("Aktive alarmer"), side), "LabelOverskrift");
+    m_labelOverskrift =
+        named(new QLabel(QStringLiteral("Aktive alarmer"), side), "LabelOverskrift");
     QFont bold = m_labelOverskrift->font();
     bold.setBold(true);
     m_labelOverskrift->setFont(bold);
     m_alarmBox = named(new QTableWidget(0, 4, side), "alarmBox");
-    m_alarmBox->setHorizontalHeaderLabels(
-        {QStringLiteral("*"), QStringLiteral("Dato"), QStringLiteral("Klokken"),
-         QStringLiteral("Overskrift")});
+    m_alarmBox->setHorizontalHeaderLabels({QStringLiteral("*"), QStringLiteral("Dato"),
+                                           QStringLiteral("Klokken"),
+                                           QStringLiteral("Overskrift")});
     m_alarmBox->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_alarmBox->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_alarmBox->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -291,7 +292,8 @@ QWidget* Tkalenderform::byggAlarmSide() {
     m_alarmBox->setMinimumSize(560, 300);
     m_visAktive = knap(QStringLiteral("Vis aktive"), {}, "sbUdskrivAktive", side);
     m_visAlle = knap(QStringLiteral("Vis alle     "), {}, "sbUdskrivAlle", side);
-    m_slet = knap(QStringLiteral("Slet       "), QStringLiteral("Slet valgte alarm"), "sbSletValgte", side);
+    m_slet = knap(QStringLiteral("Slet       "), QStringLiteral("Slet valgte alarm"),
+                  "sbSletValgte", side);
     m_rediger = knap(QStringLiteral("Rediger "), QStringLiteral("Rediger valgte alarm"),
                      "sbRedigerValgte", side);
     auto* info = knap(QStringLiteral("Information"), QStringLiteral("Information om alarmer"),
@@ -350,8 +352,8 @@ QWidget* Tkalenderform::byggNyAlarmSide() {
     auto* klokBox = new QGroupBox(QStringLiteral("Klokken"), side);
     m_editTime = talboks(2, {}, "EditTime", klokBox);
     m_editMinut = talboks(2, {}, "EditMinut", klokBox);
-    auto* dagsDato = knap(QStringLiteral("Nu"), QStringLiteral("Dags dato og klokken"), "sbDagsDato",
-                          klokBox);
+    auto* dagsDato =
+        knap(QStringLiteral("Nu"), QStringLiteral("Dags dato og klokken"), "sbDagsDato", klokBox);
     auto* klok = new QGridLayout(klokBox);
     klok->addWidget(new QLabel(QStringLiteral("Time"), klokBox), 0, 0);
     klok->addWidget(new QLabel(QStringLiteral("Minut"), klokBox), 0, 1);
@@ -451,8 +453,9 @@ QWidget* Tkalenderform::byggForskelSide() {
     kalendere->addSpacing(12);
     kalendere->addWidget(byggKalenderGruppe(2, side));
     layout->addLayout(kalendere, 1);
-    auto* beregnKnap = knap(QStringLiteral("Beregn"),
-                            QStringLiteral("Beregn forskellen mellem de to datoer"), "beregnKnap", side);
+    auto* beregnKnap =
+        knap(QStringLiteral("Beregn"), QStringLiteral("Beregn forskellen mellem de to datoer"),
+             "beregnKnap", side);
     m_edit1 = named(new QLineEdit(side), "Edit1");
     m_edit1->setReadOnly(true);
     m_edit2 = named(new QLineEdit(side), "Edit2");
@@ -519,8 +522,7 @@ void Tkalenderform::opdaterIdag() {
 void Tkalenderform::closeEvent(QCloseEvent* event) {
     gemAendretNotat();
     m_player->stop();
-    (void)TextFile::write(optFilnavnKalender,
-                          {QString::number(y()), QString::number(x())});
+    (void)TextFile::write(optFilnavnKalender, {QString::number(y()), QString::number(x())});
     QDialog::closeEvent(event);
 }
 
@@ -532,11 +534,13 @@ QString Tkalenderform::notatfil(QDate dato) const {
 }
 
 QStringList Tkalenderform::datomapper(QDate dato) const {
-    const QString y = m_host.mapper().brugerKalenderMappe + QLatin1Char('\\') +
-                      QString::number(dato.year());
-    const QString m = y + QLatin1Char('\\') + QStringLiteral("%1").arg(dato.month(), 2, 10, QLatin1Char('0')) +
+    const QString y =
+        m_host.mapper().brugerKalenderMappe + QLatin1Char('\\') + QString::number(dato.year());
+    const QString m = y + QLatin1Char('\\') +
+                      QStringLiteral("%1").arg(dato.month(), 2, 10, QLatin1Char('0')) +
                       TKalender::maanedNavn(dato.month());
-    const QString d = m + QLatin1Char('\\') + QStringLiteral("%1").arg(dato.day(), 2, 10, QLatin1Char('0')) +
+    const QString d = m + QLatin1Char('\\') +
+                      QStringLiteral("%1").arg(dato.day(), 2, 10, QLatin1Char('0')) +
                       TKalender::ugedagNavn(dato);
     return {y, m, d};
 }
@@ -620,9 +624,9 @@ void Tkalenderform::sletNotat() {
     if (Platform::files().exists(path)) {
         const FileResult removed = Platform::files().removeFile(path);
         if (!removed) {
-            Platform::prompter().message(
-                QStringLiteral("Notatet kunne ikke slettes.\n") + removed.detail(),
-                MessageKind::Error);
+            Platform::prompter().message(QStringLiteral("Notatet kunne ikke slettes.\n") +
+                                             removed.detail(),
+                                         MessageKind::Error);
             return;
         }
     }
@@ -637,9 +641,9 @@ void Tkalenderform::ButtonOpretMappeClick() {
     for (int i = 0; i < 2; ++i)
         if (!Platform::files().isFolder(mapper.at(i)))
             if (const FileResult made = Platform::files().makeFolder(mapper.at(i)); !made) {
-                Platform::prompter().message(
-                    QStringLiteral("Mappen %1 kunne ikke oprettes.\n%2").arg(mapper.at(i), made.detail()),
-                    MessageKind::Error);
+                Platform::prompter().message(QStringLiteral("Mappen %1 kunne ikke oprettes.\n%2")
+                                                 .arg(mapper.at(i), made.detail()),
+                                             MessageKind::Error);
                 return;
             }
     if (Platform::files().exists(mapper.at(2))) {
@@ -684,11 +688,13 @@ void Tkalenderform::opdaterKalender(int n) {
     const int maaned = dele[1] > 0 ? dele[1] : nu.month();
     const int dag = dele[0] > 0 ? dele[0] : nu.day();
     if (aar > 9999) {
-        melding(QStringLiteral("År er forkert.\nVærdien skal være mellem 1 og 9999 begge medregnet."));
+        melding(
+            QStringLiteral("År er forkert.\nVærdien skal være mellem 1 og 9999 begge medregnet."));
         return;
     }
     if (maaned > 12) {
-        melding(QStringLiteral("Måned er forkert.\nVærdien skal være mellem 1 og 12 begge medregnet."));
+        melding(
+            QStringLiteral("Måned er forkert.\nVærdien skal være mellem 1 og 12 begge medregnet."));
         return;
     }
     const int laengde = QDate(aar, maaned, 1).daysInMonth();
@@ -758,7 +764,8 @@ void Tkalenderform::sletAlarm() {
         return;
     }
     const TAlarmRecord alarm = *valgt;
-    if (!Platform::prompter().question(QStringLiteral("Skal alarmen\n%1\nslettes?").arg(alarm.overskrift)))
+    if (!Platform::prompter().question(
+            QStringLiteral("Skal alarmen\n%1\nslettes?").arg(alarm.overskrift)))
         return;
     const FileResult removed = Alarmer::slet(m_host.mapper(), alarm.navn);
     if (!removed)
@@ -875,7 +882,8 @@ bool Tkalenderform::kontrollerAlarm(TAlarmRecord& r) {
         }
         // The date itself: a "Dato" alarm's day must exist in its year, a "Gentaget" alarm's
         // in some year (29 February sounds in leap years).
-        const int laengde = QDate(type == TAlarmRecord::Dato ? *aar : 2016, *maaned, 1).daysInMonth();
+        const int laengde =
+            QDate(type == TAlarmRecord::Dato ? *aar : 2016, *maaned, 1).daysInMonth();
         if (*dag > laengde) {
             melding(type == TAlarmRecord::Dato
                         ? QStringLiteral("Dag er forkert.\n%1 %2 har kun %3 dage.")
@@ -894,13 +902,15 @@ bool Tkalenderform::kontrollerAlarm(TAlarmRecord& r) {
     r.aarS = m_editYear->text().trimmed();
     const auto time = tal(m_editTime);
     if (!time || *time > 23) {
-        melding(QStringLiteral("Time er forkert.\nVærdien skal være mellem 0 og 23 begge "
-                               "medregnet.\nMidnat hører til den nye dag, altså \nTime: 0 Minut: 0"));
+        melding(
+            QStringLiteral("Time er forkert.\nVærdien skal være mellem 0 og 23 begge "
+                           "medregnet.\nMidnat hører til den nye dag, altså \nTime: 0 Minut: 0"));
         return false;
     }
     const auto minut = tal(m_editMinut);
     if (!minut || *minut > 59) {
-        melding(QStringLiteral("Minut er forkert.\nVærdien skal være mellem 0 og 59 begge medregnet."));
+        melding(
+            QStringLiteral("Minut er forkert.\nVærdien skal være mellem 0 og 59 begge medregnet."));
         return false;
     }
     r.time = quint16(*time);
@@ -938,14 +948,15 @@ void Tkalenderform::gemAlarm() {
                 m_udfylder = false;
             }
             // The text first: a definition never stands without its text.
-            FileResult written = TextFile::write(Alarmer::tekstfil(folders, r.navn),
-                                                 m_alarmMemo->toPlainText().split(QLatin1Char('\n')));
+            FileResult written =
+                TextFile::write(Alarmer::tekstfil(folders, r.navn),
+                                m_alarmMemo->toPlainText().split(QLatin1Char('\n')));
             if (written)
                 written = TextFile::write(definition, Alarmer::linjer(r, folders));
             if (!written) {
-                Platform::prompter().message(
-                    QStringLiteral("Alarmen kunne ikke gemmes.\n") + written.detail(),
-                    MessageKind::Error);
+                Platform::prompter().message(QStringLiteral("Alarmen kunne ikke gemmes.\n") +
+                                                 written.detail(),
+                                             MessageKind::Error);
             } else {
                 gemt = true;
                 // An edited alarm whose date or time changed is replaced, never doubled;

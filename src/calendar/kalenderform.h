@@ -123,7 +123,7 @@ private:
     QPushButton* m_slet = nullptr;
     QPushButton* m_rediger = nullptr;
     bool m_alleMode = false;
-    QList<TAlarmRecord> m_alarmX;   // the rows of the list shown
+    QList<TAlarmRecord> m_alarmX; // the rows of the list shown
 
     QButtonGroup* m_alarmtypeValg = nullptr;
     QLineEdit* m_editYear = nullptr;

@@ -26,8 +26,8 @@ private slots:
         const QString navn = QStringLiteral("0000-00-00-09-30.txt");
         env.clock().set(QDateTime(QDate(2014, 3, 5), QTime(9, 5)));
         Tmainform form;
-        QVERIFY(TextFile::write(alarmer + navn, {"0000", "00", "00", "09", "30", "0", "0", "1",
-                                                 "Kaffe", "", ""}));
+        QVERIFY(TextFile::write(alarmer + navn,
+                                {"0000", "00", "00", "09", "30", "0", "0", "1", "Kaffe", "", ""}));
         QVERIFY(TextFile::write(QStringLiteral("C:\\Ravnsti\\anna\\Alarmtekster\\") + navn,
                                 {"Sæt vand over"}));
         CommandTable& c = form.commands();

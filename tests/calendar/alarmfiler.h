@@ -22,13 +22,14 @@ inline QString skriv(const DataFolders& f, const QString& aar, int maaned, int d
     const QString navn = aar + QLatin1Char('-') + to(maaned) + QLatin1Char('-') + to(dag) +
                          QLatin1Char('-') + to(time) + QLatin1Char('-') + to(minut) +
                          QStringLiteral(".txt");
-    const bool tekst = TextFile::write(f.alarmTekster + navn, {overskrift + QStringLiteral(" i dag")}).ok();
-    const bool def = TextFile::write(f.alarmDir + navn,
-                                     {aar, to(maaned), to(dag), to(time), to(minut),
-                                      QString::number(type), QString::number(lyd),
-                                      QString::number(gentagelse), overskrift,
-                                      f.alarmTekster + navn, f.alarmDir + navn})
-                         .ok();
+    const bool tekst =
+        TextFile::write(f.alarmTekster + navn, {overskrift + QStringLiteral(" i dag")}).ok();
+    const bool def =
+        TextFile::write(f.alarmDir + navn,
+                        {aar, to(maaned), to(dag), to(time), to(minut), QString::number(type),
+                         QString::number(lyd), QString::number(gentagelse), overskrift,
+                         f.alarmTekster + navn, f.alarmDir + navn})
+            .ok();
     if (!tekst || !def)
         QTest::qFail("the alarm files could not be written", __FILE__, __LINE__);
     return navn;

@@ -72,7 +72,8 @@ private slots:
         QCOMPARE(a.aktive.caption(), QStringLiteral("Ingen alarmer"));
         QCOMPARE(captions.last().first().toString(), QStringLiteral("Ingen alarmer"));
         // The sound: the alarm's own file, its number of times, not waited for.
-        QCOMPARE(a.player().path(), QStringLiteral("C:\\Ravnsti\\Program\\Alarmlydfiler\\Melodi.wav"));
+        QCOMPARE(a.player().path(),
+                 QStringLiteral("C:\\Ravnsti\\Program\\Alarmlydfiler\\Melodi.wav"));
         QCOMPARE(a.player().loops(), 2);
         QCOMPARE(a.player().plays(), 1);
         QCOMPARE(a.player().state(), MediaPlayer::State::Playing);
@@ -88,8 +89,10 @@ private slots:
         TestEnvironment env;
         Opstilling a(env);
         const DataFolders& f = a.host.folders;
-        const QString dato = skriv(f, QStringLiteral("2026"), 5, 4, 10, 30, 1, QStringLiteral("Tandlæge"));
-        const QString daglig = skriv(f, QStringLiteral("0000"), 0, 0, 10, 30, 0, QStringLiteral("Pille"));
+        const QString dato =
+            skriv(f, QStringLiteral("2026"), 5, 4, 10, 30, 1, QStringLiteral("Tandlæge"));
+        const QString daglig =
+            skriv(f, QStringLiteral("0000"), 0, 0, 10, 30, 0, QStringLiteral("Pille"));
         const QString tidligere = skriv(f, QStringLiteral("0000"), 0, 0, 8, 0, 0);
         // A "Dato" alarm of a later year waits for its own year.
         const QString senere = skriv(f, QStringLiteral("2027"), 5, 4, 10, 45, 1);

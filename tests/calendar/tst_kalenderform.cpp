@@ -197,7 +197,8 @@ private slots:
         QCOMPARE(v.dato(), QDate(2020, 12, 31));
         v.skriv("monthEdit", QStringLiteral("2"));
         v.skriv("yearEdit", QStringLiteral("2021"));
-        env.prompter().expectMessage(QStringLiteral("Dag er forkert.\nFebruar 2021 har kun 28 dage."));
+        env.prompter().expectMessage(
+            QStringLiteral("Dag er forkert.\nFebruar 2021 har kun 28 dage."));
         v.click("opdaterKnap");
         QCOMPARE(v.dato(), QDate(2020, 12, 31));
         v.skriv("monthEdit", QStringLiteral("13"));
@@ -286,8 +287,9 @@ private slots:
         const QString navn = QStringLiteral("0000-00-00-09-08.txt");
         QStringList lines;
         QVERIFY(TextFile::read(f.alarmDir + navn, lines));
-        QCOMPARE(lines, QStringList({"0000", "00", "00", "09", "08", "0", "4", "1",
-                                     "Ingen overskrift", f.alarmTekster + navn, f.alarmDir + navn}));
+        QCOMPARE(lines,
+                 QStringList({"0000", "00", "00", "09", "08", "0", "4", "1", "Ingen overskrift",
+                              f.alarmTekster + navn, f.alarmDir + navn}));
         QVERIFY(TextFile::read(f.alarmTekster + navn, lines));
         QCOMPARE(lines, QStringList({"Ingen tekst."}));
         QCOMPARE(v.aktive.caption(), QStringLiteral("1 aktiv alarm"));
@@ -303,9 +305,10 @@ private slots:
         v.skriv("EditOverskrift", QStringLiteral("Ny"));
         env.prompter().answer(false);
         v.click("sbGemAlarm");
-        QCOMPARE(env.prompter().shown().last(),
-                 QStringLiteral("Alarmen eksisterer allerede.\nSkal filerne overskrives?\n\n"
-                                "..Alarmer/0000-00-00-09-08.txt\n..Alarmtekster/0000-00-00-09-08.txt"));
+        QCOMPARE(
+            env.prompter().shown().last(),
+            QStringLiteral("Alarmen eksisterer allerede.\nSkal filerne overskrives?\n\n"
+                           "..Alarmer/0000-00-00-09-08.txt\n..Alarmtekster/0000-00-00-09-08.txt"));
         QVERIFY(TextFile::read(f.alarmDir + navn, lines));
         QCOMPARE(lines.at(8), QStringLiteral("Ingen overskrift"));
         QVERIFY(TextFile::read(f.alarmTekster + navn, lines));
@@ -328,7 +331,8 @@ private slots:
             {"EditDay", "32", "Dag er forkert.\nVærdien skal være mellem 1 og 31 begge medregnet."},
             {"EditDay", "", "Dag er forkert.\nVærdien skal være mellem 1 og 31 begge medregnet."},
             {"EditDay", "28", nullptr},
-            {"EditMonth", "13", "Måned er forkert.\nVærdien skal være mellem 1 og 12 begge medregnet."},
+            {"EditMonth", "13",
+             "Måned er forkert.\nVærdien skal være mellem 1 og 12 begge medregnet."},
             {"EditMonth", "2", nullptr},
             {"EditTime", "ab",
              "Time er forkert.\nVærdien skal være mellem 0 og 23 begge medregnet.\nMidnat hører "
@@ -337,7 +341,8 @@ private slots:
              "Time er forkert.\nVærdien skal være mellem 0 og 23 begge medregnet.\nMidnat hører "
              "til den nye dag, altså \nTime: 0 Minut: 0"},
             {"EditTime", "0", nullptr},
-            {"EditMinut", "60", "Minut er forkert.\nVærdien skal være mellem 0 og 59 begge medregnet."},
+            {"EditMinut", "60",
+             "Minut er forkert.\nVærdien skal være mellem 0 og 59 begge medregnet."},
             {"EditMinut", "0", nullptr},
             {"EditGentagelse", "17",
              "Gentagelse er forkert.\nVærdien skal være mellem 1 og 16 begge medregnet."},
@@ -388,7 +393,8 @@ private slots:
         TestEnvironment env;
         Vindue v(env, at(2026, 5, 4, 9, 0));
         const DataFolders& f = v.host.folders;
-        const QString gammel = skriv(f, QStringLiteral("2026"), 5, 4, 10, 30, 1, QStringLiteral("Tandlæge"));
+        const QString gammel =
+            skriv(f, QStringLiteral("2026"), 5, 4, 10, 30, 1, QStringLiteral("Tandlæge"));
         v.aktive.hentAlarmer();
         v.form->visSide(Tkalenderform::SideAlarmer);
         auto* box = v.w<QTableWidget>("alarmBox");

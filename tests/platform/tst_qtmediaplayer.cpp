@@ -22,7 +22,8 @@ private slots:
 
         player.open(QStringLiteral("C:\\ingen.wav"));
         QCOMPARE(failed.size(), 1);
-        QCOMPARE(failed.last().first().toString(), QStringLiteral("Filen C:\\ingen.wav blev ikke fundet."));
+        QCOMPARE(failed.last().first().toString(),
+                 QStringLiteral("Filen C:\\ingen.wav blev ikke fundet."));
         player.play();
         QCOMPARE(failed.size(), 1);
 
