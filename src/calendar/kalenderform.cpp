@@ -54,6 +54,19 @@ QPushButton* knap(const QString& text, const QString& hint, const QString& name,
     return b;
 }
 
+// A titled box of fields side by side, each under its label (none over a button).
+QGroupBox* felter(const QString& title, const QList<QPair<QString, QWidget*>>& columns,
+                  QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    auto* grid = new QGridLayout(box);
+    for (int c = 0; c < columns.size(); ++c) {
+        if (!columns.at(c).first.isEmpty())
+            grid->addWidget(new QLabel(columns.at(c).first, box), 0, c);
+        grid->addWidget(columns.at(c).second, 1, c);
+    }
+    return box;
+}
+
 QLineEdit* talboks(int cifre, const QString& hint, const QString& name, QWidget* parent) {
     auto* e = named(new QLineEdit(parent), name);
     e->setMaxLength(cifre);
@@ -337,50 +350,47 @@ QWidget* Tkalenderform::byggNyAlarmSide() {
     }
     m_alarmtypeValg->button(0)->setChecked(true);
 
-    auto* datoBox = new QGroupBox(QStringLiteral("Dato"), side);
-    m_editYear = talboks(4, {}, "EditYear", datoBox);
-    m_editMonth = talboks(2, {}, "EditMonth", datoBox);
-    m_editDay = talboks(2, {}, "EditDay", datoBox);
-    auto* dato = new QGridLayout(datoBox);
-    dato->addWidget(new QLabel(QStringLiteral("År"), datoBox), 0, 0);
-    dato->addWidget(new QLabel(QStringLiteral("Måned"), datoBox), 0, 1);
-    dato->addWidget(new QLabel(QStringLiteral("Dag"), datoBox), 0, 2);
-    dato->addWidget(m_editYear, 1, 0);
-    dato->addWidget(m_editMonth, 1, 1);
-    dato->addWidget(m_editDay, 1, 2);
-
-    auto* klokBox = new QGroupBox(QStringLiteral("Klokken"), side);
-    m_editTime = talboks(2, {}, "EditTime", klokBox);
-    m_editMinut = talboks(2, {}, "EditMinut", klokBox);
+    m_editYear = talboks(4, {}, "EditYear", side);
+    m_editMonth = talboks(2, {}, "EditMonth", side);
+    m_editDay = talboks(2, {}, "EditDay", side);
+    QGroupBox* datoBox = felter(QStringLiteral("Dato"),
+                                {{QStringLiteral("År"), m_editYear},
+                                 {QStringLiteral("Måned"), m_editMonth},
+                                 {QStringLiteral("Dag"), m_editDay}},
+                                side);
+    m_editTime = talboks(2, {}, "EditTime", side);
+    m_editMinut = talboks(2, {}, "EditMinut", side);
     auto* dagsDato =
-        knap(QStringLiteral("Nu"), QStringLiteral("Dags dato og klokken"), "sbDagsDato", klokBox);
-    auto* klok = new QGridLayout(klokBox);
-    klok->addWidget(new QLabel(QStringLiteral("Time"), klokBox), 0, 0);
-    klok->addWidget(new QLabel(QStringLiteral("Minut"), klokBox), 0, 1);
-    klok->addWidget(m_editTime, 1, 0);
-    klok->addWidget(m_editMinut, 1, 1);
-    klok->addWidget(dagsDato, 1, 2);
-
-    auto* lydBox = new QGroupBox(QStringLiteral("Alarmlyd"), side);
-    m_cbLydfiler = named(new QComboBox(lydBox), "cbLydfiler");
+        knap(QStringLiteral("Nu"), QStringLiteral("Dags dato og klokken"), "sbDagsDato", side);
+    QGroupBox* klokBox = felter(QStringLiteral("Klokken"),
+                                {{QStringLiteral("Time"), m_editTime},
+                                 {QStringLiteral("Minut"), m_editMinut},
+                                 {QString(), dagsDato}},
+                                side);
+    m_cbLydfiler = named(new QComboBox(side), "cbLydfiler");
     m_cbLydfiler->addItems(Alarmer::lydnavne());
     m_cbLydfiler->setMaxVisibleItems(13);
-    auto* spil = knap(QStringLiteral("▶"), QStringLiteral("Test alarmen"), "sbSide4Play", lydBox);
+    auto* spil = knap(QStringLiteral("▶"), QStringLiteral("Test alarmen"), "sbSide4Play", side);
     spil->setFixedWidth(32);
-    m_editGentagelse = talboks(2, {}, "EditGentagelse", lydBox);
+    // The repetitions with their arrows, 1-16.
+    auto* gentagelse = new QWidget(side);
+    m_editGentagelse = talboks(2, {}, "EditGentagelse", gentagelse);
     m_editGentagelse->setText(QStringLiteral("1"));
-    auto* op = named(new QToolButton(lydBox), "UpDownOp");
+    auto* op = named(new QToolButton(gentagelse), "UpDownOp");
     op->setArrowType(Qt::UpArrow);
-    auto* ned = named(new QToolButton(lydBox), "UpDownNed");
+    auto* ned = named(new QToolButton(gentagelse), "UpDownNed");
     ned->setArrowType(Qt::DownArrow);
-    auto* lyd = new QGridLayout(lydBox);
-    lyd->addWidget(new QLabel(QStringLiteral("Lydfil"), lydBox), 0, 0);
-    lyd->addWidget(new QLabel(QStringLiteral("Gentagelse"), lydBox), 0, 2, 1, 3);
-    lyd->addWidget(m_cbLydfiler, 1, 0);
-    lyd->addWidget(spil, 1, 1);
-    lyd->addWidget(m_editGentagelse, 1, 2);
-    lyd->addWidget(op, 1, 3);
-    lyd->addWidget(ned, 1, 4);
+    auto* pile = new QHBoxLayout(gentagelse);
+    pile->setContentsMargins(0, 0, 0, 0);
+    pile->setSpacing(2);
+    pile->addWidget(m_editGentagelse);
+    pile->addWidget(op);
+    pile->addWidget(ned);
+    QGroupBox* lydBox = felter(QStringLiteral("Alarmlyd"),
+                               {{QStringLiteral("Lydfil"), m_cbLydfiler},
+                                {QString(), spil},
+                                {QStringLiteral("Gentagelse"), gentagelse}},
+                               side);
 
     m_editOverskrift = named(new QLineEdit(side), "EditOverskrift");
     m_editOverskrift->setMaxLength(Alarmer::MaxOverskrift);
