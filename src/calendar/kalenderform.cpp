@@ -760,20 +760,21 @@ void Tkalenderform::visAlle() {
     visListe(Alarmer::laesAlle(m_host.mapper()));
 }
 
-const TAlarmRecord* Tkalenderform::valgtAlarm() const {
+// The selected row's alarm; without one, "Vælg alarm, der skal <handling>." and nullopt.
+std::optional<TAlarmRecord> Tkalenderform::valgtAlarm(const QString& handling) const {
     const int row = m_alarmBox->currentRow();
-    if (row < 0 || row >= m_alarmX.size() || !m_alarmBox->selectionModel()->hasSelection())
-        return nullptr;
-    return &m_alarmX.at(row);
+    if (row < 0 || row >= m_alarmX.size() || !m_alarmBox->selectionModel()->hasSelection()) {
+        melding(QStringLiteral("Vælg alarm, der skal %1.").arg(handling));
+        return std::nullopt;
+    }
+    return m_alarmX.at(row);
 }
 
 void Tkalenderform::sletAlarm() {
-    const TAlarmRecord* valgt = valgtAlarm();
-    if (!valgt) {
-        melding(QStringLiteral("Vælg alarm, der skal slettes."));
+    const std::optional<TAlarmRecord> valgt = valgtAlarm(QStringLiteral("slettes"));
+    if (!valgt)
         return;
-    }
-    const TAlarmRecord alarm = *valgt;
+    const TAlarmRecord& alarm = *valgt;
     if (!Platform::prompter().question(
             QStringLiteral("Skal alarmen\n%1\nslettes?").arg(alarm.overskrift)))
         return;
@@ -788,12 +789,10 @@ void Tkalenderform::sletAlarm() {
 }
 
 void Tkalenderform::redigerAlarm() {
-    const TAlarmRecord* valgt = valgtAlarm();
-    if (!valgt) {
-        melding(QStringLiteral("Vælg alarm, der skal redigeres."));
+    const std::optional<TAlarmRecord> valgt = valgtAlarm(QStringLiteral("redigeres"));
+    if (!valgt)
         return;
-    }
-    const TAlarmRecord a = *valgt;
+    const TAlarmRecord& a = *valgt;
     QStringList tekst;
     if (!Platform::files().exists(Alarmer::definitionsfil(m_host.mapper(), a.navn)) ||
         !TextFile::read(Alarmer::tekstfil(m_host.mapper(), a.navn), tekst)) {

@@ -87,7 +87,7 @@ private:
     void beregn();
 
     void visListe(const QList<TAlarmRecord>& alarms);
-    const TAlarmRecord* valgtAlarm() const;
+    std::optional<TAlarmRecord> valgtAlarm(const QString& handling) const;
     void vaelgType(int type);
     void nyAlarm();
     void gemAlarm();
