@@ -1,4 +1,5 @@
 #include "alarmdata.h"
+#include "felter.h"
 
 #include "platform/platform.h"
 #include "platform/textfile.h"
@@ -7,17 +8,6 @@
 #include <algorithm>
 
 namespace {
-
-// A whole non-negative decimal number of at most nine digits, else nullopt.
-std::optional<int> tal(const QString& text) {
-    const QString t = text.trimmed();
-    if (t.isEmpty() || t.size() > 9)
-        return std::nullopt;
-    for (const QChar c : t)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-    return t.toInt();
-}
 
 QString to(int n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -107,15 +97,15 @@ std::optional<TAlarmRecord> laes(const DataFolders& folders, const QString& navn
     if (!navn.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
         return std::nullopt;
     const QStringList dele = navn.chopped(4).split(QLatin1Char('-'));
-    if (dele.size() != 5 ||
-        std::any_of(dele.cbegin(), dele.cend(), [](const QString& del) { return !tal(del); }))
+    if (dele.size() != 5 || std::any_of(dele.cbegin(), dele.cend(),
+                                        [](const QString& del) { return !Felter::tal(del); }))
         return std::nullopt;
     QStringList lines;
     if (!TextFile::read(definitionsfil(folders, navn), lines) || lines.size() < 11)
         return std::nullopt;
     int v[8];
     for (int i = 0; i < 8; ++i) {
-        const auto n = tal(lines.at(i));
+        const auto n = Felter::tal(lines.at(i));
         if (!n)
             return std::nullopt;
         v[i] = *n;

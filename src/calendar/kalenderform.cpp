@@ -1,7 +1,9 @@
 #include "kalenderform.h"
 #include "aktivealarmer.h"
 #include "datoforskel.h"
+#include "felter.h"
 #include "kalender.h"
+#include "nyalarmside.h"
 
 #include "dates/almenx.h"
 #include "engine/handlinger.h"
@@ -12,18 +14,14 @@
 #include "shared/mainoptions.h"
 
 #include <QAction>
-#include <QButtonGroup>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
@@ -33,59 +31,6 @@ namespace {
 
 QString kort(QDate dato) {
     return dato.toString(QStringLiteral("dd-MM-yyyy"));
-}
-
-template <class T> T* named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-template <class T> T* named(T* widget, const char* name) {
-    return named(widget, QString::fromLatin1(name));
-}
-
-QPushButton* knap(const QString& text, const QString& hint, const QString& name, QWidget* parent) {
-    auto* b = named(new QPushButton(text, parent), name);
-    b->setAutoDefault(false);
-    if (!hint.isEmpty()) {
-        b->setToolTip(hint);
-        b->setStatusTip(hint);
-    }
-    return b;
-}
-
-// A titled box of fields side by side, each under its label (none over a button).
-QGroupBox* felter(const QString& title, const QList<QPair<QString, QWidget*>>& columns,
-                  QWidget* parent) {
-    auto* box = new QGroupBox(title, parent);
-    auto* grid = new QGridLayout(box);
-    for (int c = 0; c < columns.size(); ++c) {
-        if (!columns.at(c).first.isEmpty())
-            grid->addWidget(new QLabel(columns.at(c).first, box), 0, c);
-        grid->addWidget(columns.at(c).second, 1, c);
-    }
-    return box;
-}
-
-QLineEdit* talboks(int cifre, const QString& hint, const QString& name, QWidget* parent) {
-    auto* e = named(new QLineEdit(parent), name);
-    e->setMaxLength(cifre);
-    e->setAlignment(Qt::AlignRight);
-    e->setFixedWidth(cifre * 11 + 16);
-    if (!hint.isEmpty())
-        e->setToolTip(hint);
-    return e;
-}
-
-// A whole number of the box, nullopt for text that is none.
-std::optional<int> tal(const QLineEdit* box) {
-    const QString t = box->text().trimmed();
-    if (t.isEmpty() || t.size() > 9)
-        return std::nullopt;
-    for (const QChar c : t)
-        if (!c.isDigit() || c.unicode() > '9')
-            return std::nullopt;
-    return t.toInt();
 }
 
 QIcon typeIkon(int type) {
@@ -108,23 +53,22 @@ QIcon typeIkon(int type) {
     return QIcon(pixmap);
 }
 
-void melding(const QString& text) {
-    Platform::prompter().message(text, MessageKind::Information);
-}
-
 } // namespace
+
+using namespace Felter;
 
 Tkalenderform::Tkalenderform(MainHost& host, AktiveAlarmer& aktive)
     : QDialog(host.hovedvindue(), Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                                       Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      m_host(host), m_aktive(aktive), m_player(Platform::newMediaPlayer()) {
+      m_host(host), m_aktive(aktive) {
     setObjectName(QStringLiteral("kalenderform"));
     setWindowTitle(QStringLiteral("Kalender og alarmer"));
     setModal(false);
     m_bog = named(new QTabWidget(this), "Bog");
     m_bog->addTab(byggKalenderSide(), QStringLiteral("Kalender"));
     m_bog->addTab(byggAlarmSide(), QStringLiteral("Alarmer"));
-    m_bog->addTab(byggNyAlarmSide(), QStringLiteral("Ny alarm"));
+    m_nyAlarm = new TNyAlarmSide(m_host, m_aktive, m_bog);
+    m_bog->addTab(m_nyAlarm, QStringLiteral("Ny alarm"));
     m_bog->addTab(byggForskelSide(), QStringLiteral("Datoforskelle"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_bog);
@@ -132,8 +76,13 @@ Tkalenderform::Tkalenderform(MainHost& host, AktiveAlarmer& aktive)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(&m_aktive, &AktiveAlarmer::nyDag, this, [this] { opdaterIdag(); });
-    connect(m_player.get(), &MediaPlayer::failed, this,
-            [this](const QString& message) { m_host.Info(message); });
+    // A saved alarm shows in the list of the mode shown.
+    connect(m_nyAlarm, &TNyAlarmSide::gemt, this, [this] {
+        if (m_alleMode)
+            visAlle();
+        else
+            loadDagensAlarmer();
+    });
 
     optFilnavnKalender = m_host.mapper().optDir + QStringLiteral("kalender.txt");
     QStringList lines;
@@ -336,124 +285,6 @@ QWidget* Tkalenderform::byggAlarmSide() {
     return side;
 }
 
-QWidget* Tkalenderform::byggNyAlarmSide() {
-    auto* side = named(new QWidget, "side3");
-    auto* typeBox = named(new QGroupBox(QStringLiteral("Alarm type"), side), "alarmtypeValg");
-    m_alarmtypeValg = new QButtonGroup(this);
-    auto* typer = new QHBoxLayout(typeBox);
-    const char* typeNavne[] = {"Daglig", "Dato", "Gentaget"};
-    for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(QLatin1String(typeNavne[i]), typeBox);
-        radio->setObjectName(QStringLiteral("alarmtype%1").arg(i));
-        m_alarmtypeValg->addButton(radio, i);
-        typer->addWidget(radio);
-    }
-    m_alarmtypeValg->button(0)->setChecked(true);
-
-    m_editYear = talboks(4, {}, "EditYear", side);
-    m_editMonth = talboks(2, {}, "EditMonth", side);
-    m_editDay = talboks(2, {}, "EditDay", side);
-    QGroupBox* datoBox = felter(QStringLiteral("Dato"),
-                                {{QStringLiteral("År"), m_editYear},
-                                 {QStringLiteral("Måned"), m_editMonth},
-                                 {QStringLiteral("Dag"), m_editDay}},
-                                side);
-    m_editTime = talboks(2, {}, "EditTime", side);
-    m_editMinut = talboks(2, {}, "EditMinut", side);
-    auto* dagsDato =
-        knap(QStringLiteral("Nu"), QStringLiteral("Dags dato og klokken"), "sbDagsDato", side);
-    QGroupBox* klokBox = felter(QStringLiteral("Klokken"),
-                                {{QStringLiteral("Time"), m_editTime},
-                                 {QStringLiteral("Minut"), m_editMinut},
-                                 {QString(), dagsDato}},
-                                side);
-    m_cbLydfiler = named(new QComboBox(side), "cbLydfiler");
-    m_cbLydfiler->addItems(Alarmer::lydnavne());
-    m_cbLydfiler->setMaxVisibleItems(13);
-    auto* spil = knap(QStringLiteral("▶"), QStringLiteral("Test alarmen"), "sbSide4Play", side);
-    spil->setFixedWidth(32);
-    // The repetitions with their arrows, 1-16.
-    auto* gentagelse = new QWidget(side);
-    m_editGentagelse = talboks(2, {}, "EditGentagelse", gentagelse);
-    m_editGentagelse->setText(QStringLiteral("1"));
-    auto* op = named(new QToolButton(gentagelse), "UpDownOp");
-    op->setArrowType(Qt::UpArrow);
-    auto* ned = named(new QToolButton(gentagelse), "UpDownNed");
-    ned->setArrowType(Qt::DownArrow);
-    auto* pile = new QHBoxLayout(gentagelse);
-    pile->setContentsMargins(0, 0, 0, 0);
-    pile->setSpacing(2);
-    pile->addWidget(m_editGentagelse);
-    pile->addWidget(op);
-    pile->addWidget(ned);
-    QGroupBox* lydBox = felter(QStringLiteral("Alarmlyd"),
-                               {{QStringLiteral("Lydfil"), m_cbLydfiler},
-                                {QString(), spil},
-                                {QStringLiteral("Gentagelse"), gentagelse}},
-                               side);
-
-    m_editOverskrift = named(new QLineEdit(side), "EditOverskrift");
-    m_editOverskrift->setMaxLength(Alarmer::MaxOverskrift);
-    m_alarmMemo = named(new QPlainTextEdit(side), "alarmMemo");
-    m_sbGemAlarm = knap(QStringLiteral("Gem"), {}, "sbGemAlarm", side);
-    auto* ny = knap(QStringLiteral("Ny"), {}, "sbNyAlarm", side);
-    auto* info = knap(QStringLiteral("Information"), QStringLiteral("Information om alarmer"),
-                      "sbInfoalarm", side);
-
-    auto* layout = new QVBoxLayout(side);
-    layout->addWidget(typeBox);
-    auto* raekke = new QHBoxLayout;
-    raekke->addWidget(datoBox);
-    raekke->addWidget(klokBox);
-    raekke->addWidget(lydBox, 1);
-    layout->addLayout(raekke);
-    layout->addWidget(new QLabel(QStringLiteral("Overskrift"), side));
-    layout->addWidget(m_editOverskrift);
-    layout->addWidget(new QLabel(QStringLiteral("Tekst"), side));
-    layout->addWidget(m_alarmMemo, 1);
-    auto* knapper = new QHBoxLayout;
-    knapper->addWidget(m_sbGemAlarm);
-    knapper->addWidget(ny);
-    knapper->addStretch(1);
-    knapper->addWidget(info);
-    layout->addLayout(knapper);
-
-    connect(m_alarmtypeValg, &QButtonGroup::idClicked, this, &Tkalenderform::vaelgType);
-    for (QLineEdit* e : {m_editYear, m_editMonth, m_editDay, m_editTime, m_editMinut,
-                         m_editGentagelse, m_editOverskrift})
-        connect(e, &QLineEdit::textChanged, this, &Tkalenderform::ret);
-    connect(m_alarmMemo, &QPlainTextEdit::textChanged, this, &Tkalenderform::ret);
-    connect(m_cbLydfiler, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
-            m_host.opt().alarmLydIndex = index;
-        ret();
-    });
-    auto trin = [this](int delta) {
-        const int n = qBound(1, tal(m_editGentagelse).value_or(1) + delta, Alarmer::MaxGentagelse);
-        m_editGentagelse->setText(QString::number(n));
-    };
-    connect(op, &QToolButton::clicked, this, [trin] { trin(1); });
-    connect(ned, &QToolButton::clicked, this, [trin] { trin(-1); });
-    connect(spil, &QPushButton::clicked, this, &Tkalenderform::spilLyd);
-    connect(m_sbGemAlarm, &QPushButton::clicked, this, &Tkalenderform::gemAlarm);
-    connect(ny, &QPushButton::clicked, this, &Tkalenderform::nyAlarm);
-    connect(info, &QPushButton::clicked, this,
-            [this] { m_host.HelpInfo(QStringLiteral("Alarmer"), false); });
-    // The current date and time into the boxes the type uses.
-    connect(dagsDato, &QPushButton::clicked, this, [this] {
-        const QDateTime nu = Platform::clock().localNow();
-        if (m_editDay->isEnabled()) {
-            m_editDay->setText(QString::number(nu.date().day()));
-            m_editMonth->setText(QString::number(nu.date().month()));
-        }
-        if (m_editYear->isEnabled())
-            m_editYear->setText(QString::number(nu.date().year()));
-        m_editTime->setText(QString::number(nu.time().hour()));
-        m_editMinut->setText(QString::number(nu.time().minute()));
-    });
-    return side;
-}
-
 QWidget* Tkalenderform::byggForskelSide() {
     auto* side = named(new QWidget, "side4");
     auto* layout = new QVBoxLayout(side);
@@ -510,16 +341,9 @@ void Tkalenderform::forberedFoersteVisning() {
     opstart = false;
     for (KalenderGruppe& g : m_kal)
         g.kalender->setDato(Platform::clock().localNow().date());
-    {
-        const QSignalBlocker quiet(m_cbLydfiler);
-        const int lyd = m_host.opt().alarmLydIndex;
-        m_cbLydfiler->setCurrentIndex(lyd >= 0 && lyd < m_cbLydfiler->count() ? lyd : 0);
-    }
     const QFont font(m_host.opt().fontNameDocument, qMax(1, m_host.opt().fontSizeDocument));
     m_notatMemo->setFont(font);
-    m_alarmMemo->setFont(font);
-    vaelgType(TAlarmRecord::Daglig);
-    m_sbGemAlarm->setEnabled(false);
+    m_nyAlarm->forbered(font);
     loadDagensAlarmer();
 }
 
@@ -531,7 +355,6 @@ void Tkalenderform::opdaterIdag() {
 
 void Tkalenderform::closeEvent(QCloseEvent* event) {
     gemAendretNotat();
-    m_player->stop();
     (void)TextFile::write(optFilnavnKalender, {QString::number(y()), QString::number(x())});
     QDialog::closeEvent(event);
 }
@@ -782,8 +605,7 @@ void Tkalenderform::sletAlarm() {
     if (!removed)
         Platform::prompter().message(
             QStringLiteral("Alarmen kunne ikke slettes.\n") + removed.detail(), MessageKind::Error);
-    if (m_redigeret == alarm.navn)
-        m_redigeret.reset();
+    m_nyAlarm->glem(alarm.navn);
     m_aktive.hentAlarmer();
     visAlle();
 }
@@ -799,202 +621,6 @@ void Tkalenderform::redigerAlarm() {
         melding(QStringLiteral("Der mangler en eller flere filer.\nSlet alarmen og opret en ny."));
         return;
     }
-    m_alarmtypeValg->button(qMin<int>(a.alarmtype, 2))->setChecked(true);
-    vaelgType(a.alarmtype);
-    m_udfylder = true;
-    m_editYear->setText(a.aarS);
-    m_editMonth->setText(a.maanedS);
-    m_editDay->setText(a.dagS);
-    m_editTime->setText(a.timeS);
-    m_editMinut->setText(a.minutS);
-    m_cbLydfiler->setCurrentIndex(a.alarmfil);
-    m_editGentagelse->setText(QString::number(a.gentagelse));
-    m_editOverskrift->setText(a.overskrift);
-    m_alarmMemo->setPlainText(tekst.join(QLatin1Char('\n')));
-    m_udfylder = false;
-    m_redigeret = a.navn;
+    m_nyAlarm->rediger(a, tekst);
     m_bog->setCurrentIndex(SideNyAlarm);
-    m_sbGemAlarm->setEnabled(false);
-}
-
-// ---- page "Ny alarm" ----
-
-void Tkalenderform::ret() {
-    if (!m_udfylder)
-        m_sbGemAlarm->setEnabled(true);
-}
-
-void Tkalenderform::vaelgType(int type) {
-    const QDateTime nu = Platform::clock().localNow();
-    m_udfylder = true;
-    m_editYear->setEnabled(type == TAlarmRecord::Dato);
-    m_editMonth->setEnabled(type != TAlarmRecord::Daglig);
-    m_editDay->setEnabled(type != TAlarmRecord::Daglig);
-    if (type == TAlarmRecord::Daglig) {
-        m_editYear->setText(QStringLiteral("0000"));
-        m_editMonth->setText(QStringLiteral("00"));
-        m_editDay->setText(QStringLiteral("00"));
-    } else {
-        m_editYear->setText(type == TAlarmRecord::Gentaget ? Alarmer::GentagetAar
-                                                           : QString::number(nu.date().year()));
-        m_editMonth->setText(QString::number(nu.date().month()));
-        m_editDay->setText(QString::number(nu.date().day()));
-    }
-    m_editTime->setText(QString::number(nu.time().hour()));
-    m_editMinut->setText(QString::number(nu.time().minute()));
-    m_udfylder = false;
-    m_sbGemAlarm->setEnabled(true);
-}
-
-void Tkalenderform::nyAlarm() {
-    m_udfylder = true;
-    m_editOverskrift->clear();
-    m_alarmMemo->clear();
-    m_udfylder = false;
-    m_redigeret.reset();
-    vaelgType(m_alarmtypeValg->checkedId());
-    m_sbGemAlarm->setEnabled(false);
-}
-
-// The checks of "Gem" in their order; the first that fails shows its message and false.
-// A box that holds no number fails as its value would.
-bool Tkalenderform::kontrollerAlarm(TAlarmRecord& r) {
-    const int type = m_alarmtypeValg->checkedId();
-    r.alarmtype = quint8(type);
-    m_udfylder = true;
-    if (type == TAlarmRecord::Gentaget)
-        m_editYear->setText(Alarmer::GentagetAar);
-    m_udfylder = false;
-    if (type == TAlarmRecord::Daglig) {
-        m_udfylder = true;
-        m_editYear->setText(QStringLiteral("0000"));
-        m_editMonth->setText(QStringLiteral("00"));
-        m_editDay->setText(QStringLiteral("00"));
-        m_udfylder = false;
-    } else {
-        const auto aar = tal(m_editYear);
-        if (m_editYear->text().trimmed().size() < 4 || !aar || *aar < 1) {
-            melding(QStringLiteral("År er forkert.\nDer skal anføres 4 cifre."));
-            return false;
-        }
-        const auto maaned = tal(m_editMonth);
-        if (!maaned || *maaned < 1 || *maaned > 12) {
-            melding(QStringLiteral(
-                "Måned er forkert.\nVærdien skal være mellem 1 og 12 begge medregnet."));
-            return false;
-        }
-        const auto dag = tal(m_editDay);
-        if (!dag || *dag < 1 || *dag > 31) {
-            melding(QStringLiteral(
-                "Dag er forkert.\nVærdien skal være mellem 1 og 31 begge medregnet."));
-            return false;
-        }
-        // The date itself: a "Dato" alarm's day must exist in its year, a "Gentaget" alarm's
-        // in some year (29 February sounds in leap years).
-        const int laengde =
-            QDate(type == TAlarmRecord::Dato ? *aar : 2016, *maaned, 1).daysInMonth();
-        if (*dag > laengde) {
-            melding(type == TAlarmRecord::Dato
-                        ? QStringLiteral("Dag er forkert.\n%1 %2 har kun %3 dage.")
-                              .arg(TKalender::maanedNavn(*maaned).mid(1))
-                              .arg(*aar)
-                              .arg(laengde)
-                        : QStringLiteral("Dag er forkert.\n%1 har højst %2 dage.")
-                              .arg(TKalender::maanedNavn(*maaned).mid(1))
-                              .arg(laengde));
-            return false;
-        }
-        r.aar = quint16(*aar);
-        r.maaned = quint16(*maaned);
-        r.dag = quint16(*dag);
-    }
-    r.aarS = m_editYear->text().trimmed();
-    const auto time = tal(m_editTime);
-    if (!time || *time > 23) {
-        melding(
-            QStringLiteral("Time er forkert.\nVærdien skal være mellem 0 og 23 begge "
-                           "medregnet.\nMidnat hører til den nye dag, altså \nTime: 0 Minut: 0"));
-        return false;
-    }
-    const auto minut = tal(m_editMinut);
-    if (!minut || *minut > 59) {
-        melding(
-            QStringLiteral("Minut er forkert.\nVærdien skal være mellem 0 og 59 begge medregnet."));
-        return false;
-    }
-    r.time = quint16(*time);
-    r.minut = quint16(*minut);
-    r.overskrift = m_editOverskrift->text().left(Alarmer::MaxOverskrift);
-    if (r.overskrift.trimmed().isEmpty())
-        r.overskrift = QStringLiteral("Ingen overskrift");
-    const auto gentagelse = tal(m_editGentagelse);
-    if (!gentagelse || *gentagelse < 1 || *gentagelse > Alarmer::MaxGentagelse) {
-        melding(QStringLiteral(
-            "Gentagelse er forkert.\nVærdien skal være mellem 1 og 16 begge medregnet."));
-        return false;
-    }
-    r.gentagelse = quint8(*gentagelse);
-    r.alarmfil = qMax(0, m_cbLydfiler->currentIndex());
-    r.navn = Alarmer::navn(r.aarS, r.maaned, r.dag, r.time, r.minut);
-    return true;
-}
-
-void Tkalenderform::gemAlarm() {
-    m_sbGemAlarm->setEnabled(false);
-    TAlarmRecord r;
-    const DataFolders& folders = m_host.mapper();
-    bool gemt = false;
-    if (kontrollerAlarm(r)) {
-        const QString definition = Alarmer::definitionsfil(folders, r.navn);
-        const bool samme = m_redigeret == r.navn;
-        if (samme || !Platform::files().exists(definition) ||
-            Platform::prompter().question(QStringLiteral("Alarmen eksisterer allerede.\nSkal "
-                                                         "filerne overskrives?\n\n..Alarmer/") +
-                                          r.navn + QStringLiteral("\n..Alarmtekster/") + r.navn)) {
-            if (m_alarmMemo->toPlainText().isEmpty()) {
-                m_udfylder = true;
-                m_alarmMemo->setPlainText(QStringLiteral("Ingen tekst."));
-                m_udfylder = false;
-            }
-            // The text first: a definition never stands without its text.
-            FileResult written =
-                TextFile::write(Alarmer::tekstfil(folders, r.navn),
-                                m_alarmMemo->toPlainText().split(QLatin1Char('\n')));
-            if (written)
-                written = TextFile::write(definition, Alarmer::linjer(r, folders));
-            if (!written) {
-                Platform::prompter().message(QStringLiteral("Alarmen kunne ikke gemmes.\n") +
-                                                 written.detail(),
-                                             MessageKind::Error);
-            } else {
-                gemt = true;
-                // An edited alarm whose date or time changed is replaced, never doubled;
-                // the editor goes on editing it under its new name until "Ny".
-                if (m_redigeret) {
-                    if (!samme)
-                        if (const FileResult removed = Alarmer::slet(folders, *m_redigeret);
-                            !removed)
-                            Platform::prompter().message(
-                                QStringLiteral("Den gamle alarm kunne ikke slettes.\n") +
-                                    removed.detail(),
-                                MessageKind::Error);
-                    m_redigeret = r.navn;
-                }
-            }
-        }
-    }
-    m_aktive.hentAlarmer();
-    if (gemt) {
-        if (m_alleMode)
-            visAlle();
-        else
-            loadDagensAlarmer();
-    }
-}
-
-void Tkalenderform::spilLyd() {
-    m_player->stop();
-    m_player->open(Alarmer::lydfil(m_host.mapper(), m_cbLydfiler->currentIndex()));
-    m_player->setLoops(1);
-    m_player->play();
 }

@@ -6,15 +6,11 @@
 #include <QDialog>
 #include <QList>
 
-#include <memory>
 #include <optional>
 
 class AktiveAlarmer;
 class MainHost;
-class MediaPlayer;
 class QAction;
-class QButtonGroup;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -22,6 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QTableWidget;
 class TKalender;
+class TNyAlarmSide;
 
 // The calendar window "Kalender og alarmer": the month calendar with a note per day and a
 // folder tree per date, the list of alarms, the alarm editor and the difference between two
@@ -70,7 +67,6 @@ private:
     QWidget* byggKalenderGruppe(int n, QWidget* parent);
     QWidget* byggKalenderSide();
     QWidget* byggAlarmSide();
-    QWidget* byggNyAlarmSide();
     QWidget* byggForskelSide();
 
     void forberedFoersteVisning();
@@ -88,18 +84,11 @@ private:
 
     void visListe(const QList<TAlarmRecord>& alarms);
     std::optional<TAlarmRecord> valgtAlarm(const QString& handling) const;
-    void vaelgType(int type);
-    void nyAlarm();
-    void gemAlarm();
-    bool kontrollerAlarm(TAlarmRecord& r);
     void redigerAlarm();
     void sletAlarm();
-    void spilLyd();
-    void ret();
 
     MainHost& m_host;
     AktiveAlarmer& m_aktive;
-    std::unique_ptr<MediaPlayer> m_player;
     QString optFilnavnKalender;
     bool opstart = true;
     QString m_memoFilename;
@@ -125,17 +114,5 @@ private:
     bool m_alleMode = false;
     QList<TAlarmRecord> m_alarmX; // the rows of the list shown
 
-    QButtonGroup* m_alarmtypeValg = nullptr;
-    QLineEdit* m_editYear = nullptr;
-    QLineEdit* m_editMonth = nullptr;
-    QLineEdit* m_editDay = nullptr;
-    QLineEdit* m_editTime = nullptr;
-    QLineEdit* m_editMinut = nullptr;
-    QComboBox* m_cbLydfiler = nullptr;
-    QLineEdit* m_editGentagelse = nullptr;
-    QLineEdit* m_editOverskrift = nullptr;
-    QPlainTextEdit* m_alarmMemo = nullptr;
-    QPushButton* m_sbGemAlarm = nullptr;
-    bool m_udfylder = false;            // the editor is being filled by the program
-    std::optional<QString> m_redigeret; // the name of the alarm being edited
+    TNyAlarmSide* m_nyAlarm = nullptr;
 };
