@@ -114,7 +114,8 @@ TNyAlarmSide::TNyAlarmSide(MainHost& host, AktiveAlarmer& aktive, QWidget* paren
         connect(e, &QLineEdit::textChanged, this, &TNyAlarmSide::ret);
     connect(m_alarmMemo, &QPlainTextEdit::textChanged, this, &TNyAlarmSide::ret);
     connect(m_cbLydfiler, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0)
+        // The user's choice is remembered; an alarm taken in for editing is not a choice.
+        if (index >= 0 && !m_udfylder)
             m_host.opt().alarmLydIndex = index;
         ret();
     });

@@ -415,6 +415,8 @@ private slots:
         QVERIFY(v.w<QRadioButton>("alarmtype1")->isChecked());
         QCOMPARE(v.w<QLineEdit>("EditMinut")->text(), QStringLiteral("30"));
         QCOMPARE(v.w<QPlainTextEdit>("alarmMemo")->toPlainText(), QStringLiteral("Tandlæge i dag"));
+        QCOMPARE(v.w<QComboBox>("cbLydfiler")->currentText(), QStringLiteral("Melodi"));
+        QCOMPARE(v.host.options.alarmLydIndex, 0);
         QVERIFY(!v.w("sbGemAlarm")->isEnabled());
         v.skriv("EditMinut", QStringLiteral("45"));
         v.click("sbGemAlarm");
