@@ -1,4 +1,5 @@
 #include "mainform.h"
+#include "alarmcommands.h"
 #include "commandtable.h"
 #include "findform.h"
 #include "findformen.h"
@@ -91,6 +92,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     createWindows();
     m_mainCommands = std::make_unique<MainCommands>(*this, *m_commands);
     m_specialFolders = std::make_unique<SpecialFolderCommands>(*this);
+    m_alarmCommands = new AlarmCommands(*this, *m_commands);
     m_commands->evaluate();
 }
 
@@ -588,6 +590,7 @@ void Tmainform::showEvent(QShowEvent* event) {
 void Tmainform::FormShow() {
     opstart = false;
     placeWindow();
+    m_alarmCommands->firstShow();
 }
 
 void Tmainform::placeWindow() {
@@ -618,6 +621,7 @@ void Tmainform::closeEvent(QCloseEvent* event) {
         return;
     }
     gemOpt();
+    m_alarmCommands->stop();
     event->accept();
 }
 

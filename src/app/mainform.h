@@ -14,6 +14,7 @@
 #include <memory>
 #include <optional>
 
+class AlarmCommands;
 class CommandTable;
 class KeyGuard;
 class MainCommands;
@@ -103,6 +104,7 @@ public:
     MainToolbars& toolbars() const { return *m_toolbars; }
     KeyGuard& keyGuard() const { return *m_keyGuard; }
     TreeDragDrop& dragDrop() const { return *m_dragDrop; }
+    AlarmCommands& alarms() const { return *m_alarmCommands; }
     // Open document windows; there are none until the document area exists.
     int documentCount() const { return 0; }
 
@@ -180,6 +182,7 @@ private:
     TreeDragDrop* m_dragDrop = nullptr;
     std::unique_ptr<MainCommands> m_mainCommands;
     std::unique_ptr<SpecialFolderCommands> m_specialFolders;
+    AlarmCommands* m_alarmCommands = nullptr;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 

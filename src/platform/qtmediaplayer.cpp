@@ -6,11 +6,19 @@
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
-#include <QUrl>
 
-QtMediaPlayer::QtMediaPlayer(QObject* parent)
-    : MediaPlayer(parent), m_player(new QMediaPlayer(this)), m_output(new QAudioOutput(this)) {
+QtMediaPlayer::QtMediaPlayer(QObject* parent) : MediaPlayer(parent) {}
+
+bool QtMediaPlayer::ensurePlayer() {
+    if (m_player)
+        return true;
+    if (QMediaDevices::audioOutputs().isEmpty())
+        return false;
+    m_player = new QMediaPlayer(this);
+    m_output = new QAudioOutput(this);
+    m_output->setVolume(m_volume);
     m_player->setAudioOutput(m_output);
+    m_player->setLoops(m_loops);
     connect(m_player, &QMediaPlayer::durationChanged, this, &MediaPlayer::lengthChanged);
     connect(m_player, &QMediaPlayer::positionChanged, this, &MediaPlayer::positionChanged);
     connect(m_player, &QMediaPlayer::playbackStateChanged, this,
@@ -31,35 +39,39 @@ QtMediaPlayer::QtMediaPlayer(QObject* parent)
                 else
                     fail(QStringLiteral("Filen %1 kan ikke afspilles: %2").arg(m_path, text));
             });
+    m_player->setSource(m_source);
+    return true;
 }
 
 void QtMediaPlayer::fail(const QString& message) {
-    m_player->stop();
+    if (m_player)
+        m_player->stop();
     emit failed(message);
 }
 
 void QtMediaPlayer::open(const QString& path) {
-    m_player->stop();
+    stop();
     m_path = path;
     const auto host = Platform::hostPath(path);
-    if (!host || !QFileInfo(*host).isFile()) {
-        m_player->setSource(QUrl());
+    m_source = host && QFileInfo(*host).isFile() ? QUrl::fromLocalFile(*host) : QUrl();
+    if (m_player)
+        m_player->setSource(m_source);
+    if (m_source.isEmpty())
         emit failed(QStringLiteral("Filen %1 blev ikke fundet.").arg(path));
-        return;
-    }
-    m_player->setSource(QUrl::fromLocalFile(*host));
 }
 
 void QtMediaPlayer::close() {
-    m_player->stop();
-    m_player->setSource(QUrl());
+    stop();
+    m_source = QUrl();
+    if (m_player)
+        m_player->setSource(m_source);
     m_path.clear();
 }
 
 void QtMediaPlayer::play() {
-    if (m_player->source().isEmpty())
+    if (m_source.isEmpty())
         return;
-    if (QMediaDevices::audioOutputs().isEmpty()) {
+    if (!ensurePlayer()) {
         fail(QStringLiteral("Der er ingen lydenhed, så lyden kan ikke afspilles."));
         return;
     }
@@ -67,27 +79,34 @@ void QtMediaPlayer::play() {
 }
 
 void QtMediaPlayer::pause() {
-    m_player->pause();
+    if (m_player)
+        m_player->pause();
 }
 
 void QtMediaPlayer::stop() {
-    m_player->stop();
+    if (m_player)
+        m_player->stop();
 }
 
 void QtMediaPlayer::setLoops(int count) {
-    m_player->setLoops(count > 0 ? count : int(QMediaPlayer::Infinite));
+    m_loops = count > 0 ? count : int(QMediaPlayer::Infinite);
+    if (m_player)
+        m_player->setLoops(m_loops);
 }
 
 void QtMediaPlayer::setVolume(double volume) {
-    m_output->setVolume(float(qBound(0.0, volume, 1.0)));
+    m_volume = float(qBound(0.0, volume, 1.0));
+    if (m_output)
+        m_output->setVolume(m_volume);
 }
 
 void QtMediaPlayer::setPosition(qint64 ms) {
-    m_player->setPosition(ms);
+    if (m_player)
+        m_player->setPosition(ms);
 }
 
 MediaPlayer::State QtMediaPlayer::state() const {
-    switch (m_player->playbackState()) {
+    switch (m_player ? m_player->playbackState() : QMediaPlayer::StoppedState) {
     case QMediaPlayer::PlayingState:
         return State::Playing;
     case QMediaPlayer::PausedState:
@@ -98,9 +117,9 @@ MediaPlayer::State QtMediaPlayer::state() const {
 }
 
 qint64 QtMediaPlayer::length() const {
-    return m_player->duration();
+    return m_player ? m_player->duration() : 0;
 }
 
 qint64 QtMediaPlayer::position() const {
-    return m_player->position();
+    return m_player ? m_player->position() : 0;
 }

@@ -2,11 +2,16 @@
 
 #include "mediaplayer.h"
 
+#include <QUrl>
+
 class QAudioOutput;
 class QMediaPlayer;
 
 // The player on Linux: Qt's media player with one audio output that lives as long as the
-// player, so every file plays at the volume last set.
+// player, so every file plays at the volume last set. Qt's player is made only when a file
+// is first played and an audio device exists: making it where the media back end lacks its
+// elements brings the process down, and a program that merely may play sounds later must
+// start everywhere.
 class QtMediaPlayer : public MediaPlayer {
     Q_OBJECT
 public:
@@ -28,8 +33,13 @@ public:
 
 private:
     void fail(const QString& message);
+    // Makes Qt's player on first use; false when there is no audio device to play on.
+    bool ensurePlayer();
 
-    QMediaPlayer* m_player;
-    QAudioOutput* m_output;
+    QMediaPlayer* m_player = nullptr;
+    QAudioOutput* m_output = nullptr;
     QString m_path;
+    QUrl m_source; // the file opened, given to Qt's player once it exists
+    int m_loops = 1;
+    float m_volume = 1.0f;
 };

@@ -74,6 +74,8 @@ void TestInstall::initTestCase() {
 void TestInstall::installsProgramDataDesktopEntryAndIcons() {
     QVERIFY(QFileInfo(installed(QStringLiteral("bin/ravnsti"))).isExecutable());
     QVERIFY(QFileInfo(installed(QStringLiteral("share/ravnsti/Program/Ikoner"))).isDir());
+    QVERIFY(QFileInfo::exists(
+        installed(QStringLiteral("share/ravnsti/Program/Alarmlydfiler/Zylo.wav"))));
     QVERIFY(QFileInfo::exists(installed(QStringLiteral("share/ravnsti/Styles/common.qss"))));
     // The toolbar and tree icons are compiled into the program; placeholders stay home.
     QVERIFY(!QFileInfo::exists(installed(QStringLiteral("share/ravnsti/Icons"))));

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+class AktiveAlarmer;
+class CommandTable;
+class Talarmform;
+class Tkalenderform;
+class Tmainform;
+
+// The main window's calendar and alarms: the calendar and alarm windows, the list of today's
+// active alarms with its timer, the commands "Kalenderen", "Se alarmer", "Ny alarm" and
+// "Luk kalender", and the captions of "Se alarmer" and of the menu item of active alarms.
+class AlarmCommands : public QObject {
+    Q_OBJECT
+
+public:
+    AlarmCommands(Tmainform& window, CommandTable& commands);
+    ~AlarmCommands() override;
+
+    // First show: loads today's alarms and starts the timer.
+    void firstShow();
+    // Closing: the timer stops and the list is let go.
+    void stop();
+
+    Tkalenderform* kalenderform() const { return m_kalender; }
+    Talarmform* alarmform() const { return m_alarmform; }
+    AktiveAlarmer& aktive() const { return *m_aktive; }
+
+private:
+    void setCaption(const QString& caption);
+
+    Tmainform& w;
+    CommandTable& c;
+    Talarmform* m_alarmform = nullptr;
+    AktiveAlarmer* m_aktive = nullptr;
+    Tkalenderform* m_kalender = nullptr;
+};
