@@ -142,7 +142,7 @@ std::optional<TAlarmRecord> laes(const DataFolders& folders, const QString& navn
 QList<TAlarmRecord> laesAlle(const DataFolders& folders) {
     QList<FileInfo> entries;
     QList<TAlarmRecord> alarms;
-    if (!Platform::files().listNames(folders.alarmDir, entries))
+    if (!Platform::files().list(folders.alarmDir, entries, ListDetail::Names, ListOrder::ByName))
         return alarms;
     QStringList names;
     for (const FileInfo& entry : std::as_const(entries))

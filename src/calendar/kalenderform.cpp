@@ -389,7 +389,7 @@ void Tkalenderform::setMappe() {
     m_host.funk().makeStruktur2(vist, false);
     QList<FileInfo> entries;
     int folders = 0, files = 0;
-    if (Platform::files().listNames(vist, entries))
+    if (Platform::files().list(vist, entries, ListDetail::Names, ListOrder::AsStored))
         for (const FileInfo& e : std::as_const(entries)) {
             if (e.hidden)
                 continue;
