@@ -134,6 +134,24 @@ private slots:
         QVERIFY(QFileInfo::exists(env.host(path)));
     }
 
+    // "Annuller" while a folder goes: what was selected after it stays.
+    void stoppedDeleteKeepsTheRest() {
+        TestEnvironment env;
+        lavKilde(env);
+        FaultPoints faults;
+        TestEngine e;
+        e.windows.askDelete = false;
+        e.vis(kKilde, {"sub", "a.txt", "b.txt"});
+        faults.beforeEach = [&](FaultOp op) {
+            if (op == FaultOp::RemoveTree)
+                e.windows.annuller = true;
+        };
+        QCOMPARE(e.funk.DeleteElementer(false), 1);
+        QVERIFY(!QFileInfo::exists(env.host(kKilde + "\\sub")));
+        QVERIFY(QFileInfo::exists(env.host(kKilde + "\\a.txt")));
+        QVERIFY(QFileInfo::exists(env.host(kKilde + "\\b.txt")));
+    }
+
     void renameFiles() {
         TestEnvironment env;
         lavKilde(env);
