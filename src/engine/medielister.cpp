@@ -74,7 +74,8 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
         }
         if (indslag.isEmpty()) {
             Platform::prompter().message(
-                QStringLiteral("Der er ikke valgt filer med filefternavn.\nSiden blev ikke skrevet."),
+                QStringLiteral(
+                    "Der er ikke valgt filer med filefternavn.\nSiden blev ikke skrevet."),
                 MessageKind::Information);
             return false;
         }
@@ -86,11 +87,10 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
     // The page is written whole under a hidden name and then takes a free name, so a
     // failed write leaves nothing half-written and no existing file is ever replaced.
     QString target = getNytFilnavn(LogicalPath::join(mappe, aFilename), {});
-    const QString midlertidig =
-        getNytFilnavn(LogicalPath::join(mappe, QLatin1Char('.') + aFilename + QStringLiteral(".ny")), {});
-    FileResult r = TextFile::write(midlertidig, lines,
-                                   lines.isEmpty() ? TextEncoding::Windows1252
-                                                   : TextEncoding::Utf8Bom);
+    const QString midlertidig = getNytFilnavn(
+        LogicalPath::join(mappe, QLatin1Char('.') + aFilename + QStringLiteral(".ny")), {});
+    FileResult r = TextFile::write(
+        midlertidig, lines, lines.isEmpty() ? TextEncoding::Windows1252 : TextEncoding::Utf8Bom);
     for (int forsoeg = 0; r && forsoeg < 100; ++forsoeg) {
         r = Platform::files().rename(midlertidig, target);
         if (r || r.error() != FileError::AlreadyExists)
@@ -131,8 +131,8 @@ MediaPlayer& TMedielister::musikPlayer() {
 void TMedielister::afspilFejl(const QString& message) {
     // The queue stays as it is; the user may choose another piece or try again.
     emit playTimerAendret(false);
-    Platform::prompter().message(message + QStringLiteral("\nForsøg ikke at spille dette nummer igen."),
-                                 MessageKind::Error);
+    Platform::prompter().message(
+        message + QStringLiteral("\nForsøg ikke at spille dette nummer igen."), MessageKind::Error);
 }
 
 int TMedielister::makeMusikliste(bool playStraks) {

@@ -145,10 +145,14 @@ QStringList MedieSide::side(Slags slags, const QString& mappeUrl, const QList<In
 QStringList MedieSide::skabelon(const QString& filnavn) {
     const qsizetype dot = filnavn.lastIndexOf(QLatin1Char('.'));
     const QString ext = dot < 0 ? QString() : filnavn.mid(dot);
-    const QStringList side = {QStringLiteral("<!DOCTYPE html>"), QStringLiteral("<html>"),
-                              QStringLiteral("<head>"),          QStringLiteral("<title></title>"),
-                              QStringLiteral("</head>"),         QStringLiteral("<body>"),
-                              kTom,                              QStringLiteral("</body>"),
+    const QStringList side = {QStringLiteral("<!DOCTYPE html>"),
+                              QStringLiteral("<html>"),
+                              QStringLiteral("<head>"),
+                              QStringLiteral("<title></title>"),
+                              QStringLiteral("</head>"),
+                              QStringLiteral("<body>"),
+                              kTom,
+                              QStringLiteral("</body>"),
                               QStringLiteral("</html>")};
     if (ext == QLatin1String(".html"))
         return side;
@@ -165,12 +169,23 @@ QString MedieSide::html(const QString& text) {
     out.reserve(text.size());
     for (const QChar c : text) {
         switch (c.unicode()) {
-        case '&': out += QLatin1String("&amp;"); break;
-        case '<': out += QLatin1String("&lt;"); break;
-        case '>': out += QLatin1String("&gt;"); break;
-        case '"': out += QLatin1String("&quot;"); break;
-        case '\'': out += QLatin1String("&#39;"); break;
-        default: out += c;
+        case '&':
+            out += QLatin1String("&amp;");
+            break;
+        case '<':
+            out += QLatin1String("&lt;");
+            break;
+        case '>':
+            out += QLatin1String("&gt;");
+            break;
+        case '"':
+            out += QLatin1String("&quot;");
+            break;
+        case '\'':
+            out += QLatin1String("&#39;");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
