@@ -6,6 +6,7 @@
 #include "maincommands.h"
 #include "mainmenus.h"
 #include "maintoolbars.h"
+#include "musikcommands.h"
 #include "renamedelegate.h"
 #include "shared/aboutbox.h"
 #include "shared/billedform.h"
@@ -91,6 +92,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     createWindows();
     m_mainCommands = std::make_unique<MainCommands>(*this, *m_commands);
     m_specialFolders = std::make_unique<SpecialFolderCommands>(*this);
+    m_musikCommands = std::make_unique<MusikCommands>(*this);
     m_commands->evaluate();
 }
 

@@ -17,6 +17,7 @@
 class CommandTable;
 class KeyGuard;
 class MainCommands;
+class MusikCommands;
 class SpecialFolderCommands;
 class MainMenus;
 class MainOperationWindows;
@@ -180,6 +181,7 @@ private:
     TreeDragDrop* m_dragDrop = nullptr;
     std::unique_ptr<MainCommands> m_mainCommands;
     std::unique_ptr<SpecialFolderCommands> m_specialFolders;
+    std::unique_ptr<MusikCommands> m_musikCommands;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 

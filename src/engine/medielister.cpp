@@ -123,9 +123,21 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
 MediaPlayer& TMedielister::musikPlayer() {
     if (!FPlayer) {
         FPlayer = Platform::newMediaPlayer();
+        FPlayer->setVolume(FVolume);
         connect(FPlayer.get(), &MediaPlayer::failed, this, &TMedielister::afspilFejl);
+        connect(FPlayer.get(), &MediaPlayer::lengthChanged, this, &TMedielister::musikLaengde);
     }
     return *FPlayer;
+}
+
+QString TMedielister::musikFil() const {
+    return FPlayer ? FPlayer->path() : QString();
+}
+
+void TMedielister::setMusikVolume(double volume) {
+    FVolume = volume;
+    if (FPlayer)
+        FPlayer->setVolume(volume);
 }
 
 void TMedielister::afspilFejl(const QString& message) {
@@ -167,7 +179,8 @@ void TMedielister::clearMusikliste() {
     musik.clear();
     FmNummer = -1;
     playerMappe.clear();
-    musikPlayer().close();
+    if (FPlayer)
+        FPlayer->close();
     emit playTimerAendret(false);
     emit musiklisteAendret();
     emit musikIndlaest(-1);
@@ -183,7 +196,8 @@ void TMedielister::setPlayFilename(int listeNo) {
     FmNummer = listeNo;
     const QString path = musik[listeNo];
     if (!Platform::files().exists(path) || Platform::files().isFolder(path)) {
-        musikPlayer().close();
+        if (FPlayer)
+            FPlayer->close();
         emit musikIndlaest(listeNo);
         Platform::prompter().message(QStringLiteral("Filen blev ikke fundet!"),
                                      MessageKind::Information);
@@ -209,7 +223,8 @@ void TMedielister::playNumber(int listeNo) {
 }
 
 void TMedielister::playAll(bool spilGentag) {
-    musikPlayer().stop();
+    if (FPlayer)
+        FPlayer->stop();
     if (musik.isEmpty()) {
         clearMusikliste();
         return;

@@ -23,6 +23,10 @@ public:
 
     // The player the queue plays through, made on first use.
     MediaPlayer& musikPlayer();
+    // The file loaded in the player; empty when none.
+    QString musikFil() const;
+    // 0.0 to 1.0, for the player now and for one made later.
+    void setMusikVolume(double volume);
     // Appends the selected ".mp3" and ".wav" files of the file pane; with playStraks the
     // first entry of the queue starts. The number appended.
     int makeMusikliste(bool playStraks);
@@ -60,6 +64,8 @@ signals:
     void musikIndlaest(int listeNo);
     // The player window's timer is to run or stop.
     void playTimerAendret(bool koerer);
+    // The length of the loaded file became known.
+    void musikLaengde(qint64 ms);
 
 private:
     void tilfoej(const QStringList& paths, bool playStraks);
@@ -67,5 +73,6 @@ private:
 
     QStringList musik; // full paths, in play order
     int FmNummer = -1;
+    double FVolume = 1.0;
     std::unique_ptr<MediaPlayer> FPlayer;
 };

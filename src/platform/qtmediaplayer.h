@@ -29,7 +29,7 @@ public:
 private:
     void fail(const QString& message);
 
-    QMediaPlayer* m_player;
-    QAudioOutput* m_output;
+    QMediaPlayer* m_player = nullptr;
+    QAudioOutput* m_output = nullptr;
     QString m_path;
 };

@@ -17,9 +17,9 @@ void MusikboxTegner::paint(QPainter* painter, const QStyleOptionViewItem& option
     painter->setPen(valgt ? p.highlightedText().color() : p.windowText().color());
     painter->setFont(option.font);
     const QRect tekst = r.adjusted(14, 1, -2, 0);
-    painter->drawText(tekst, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight,
-                                                    tekst.width()));
+    painter->drawText(
+        tekst, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, tekst.width()));
     painter->setPen(QColor(192, 192, 192));
     painter->drawLine(r.left(), r.bottom(), r.right(), r.bottom());
     painter->restore();

@@ -73,8 +73,7 @@ Tmusikform::Tmusikform(MainHost& host)
     connect(m_musikliste, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { m_editHent->setText(item->text()); });
     connect(m_musikliste, &QListWidget::itemActivated, this, &Tmusikform::hent);
-    connect(m_musikliste, &QListWidget::itemSelectionChanged, this,
-            &Tmusikform::opdaterKommandoer);
+    connect(m_musikliste, &QListWidget::itemSelectionChanged, this, &Tmusikform::opdaterKommandoer);
     auto* opdaterKnap = new QToolButton(this);
     opdaterKnap->setObjectName(QStringLiteral("opdaterKnap"));
     opdaterKnap->setIcon(CentredDialog::programIcon(QStringLiteral("cmd-aOpdaterAll")));
@@ -103,7 +102,8 @@ Tmusikform::Tmusikform(MainHost& host)
     connect(m_lukStraks, &QCheckBox::toggled, this,
             [this](bool on) { m_host.opt().lukStraksChecked = on; });
     auto* billede = new QLabel(this);
-    billede->setPixmap(CentredDialog::programIcon(QStringLiteral("cmd-aMusikafspiller")).pixmap(48));
+    billede->setPixmap(
+        CentredDialog::programIcon(QStringLiteral("cmd-aMusikafspiller")).pixmap(48));
     auto* luk = new QPushButton(QStringLiteral("Luk"), this);
     luk->setObjectName(QStringLiteral("ButtonLuk"));
     luk->setToolTip(QStringLiteral("Luk boksen"));
@@ -139,8 +139,7 @@ Tmusikform::Tmusikform(MainHost& host)
     raekke->addLayout(hoejre, 1);
     setFixedSize(470, 330);
 
-    connect(&m_host.funk(), &TMedielister::musiklisteAendret, this,
-            &Tmusikform::opdaterKommandoer);
+    connect(&m_host.funk(), &TMedielister::musiklisteAendret, this, &Tmusikform::opdaterKommandoer);
     laesListe();
     Vinduesplads::hent(*this, pladsfil());
 }
@@ -202,8 +201,8 @@ void Tmusikform::gem() {
     }
     const QString path = m_host.mapper().musikListeDir + navn + QStringLiteral(".txt");
     if (Platform::files().exists(path) &&
-        !Platform::prompter().question(QStringLiteral("Skal filen\n%1\noverskrives?")
-                                           .arg(LogicalPath::lastComponent(path)))) {
+        !Platform::prompter().question(
+            QStringLiteral("Skal filen\n%1\noverskrives?").arg(LogicalPath::lastComponent(path)))) {
         listenavn.clear();
         return;
     }
@@ -212,9 +211,9 @@ void Tmusikform::gem() {
     for (int i = 0; i <= funk.mIndex(); ++i)
         lines << funk.getPlayFilename(i);
     if (!TextFile::write(path, lines)) {
-        Platform::prompter().message(
-            QStringLiteral("Musiklisten %1 kunne ikke gemmes.").arg(LogicalPath::lastComponent(path)),
-            MessageKind::Error);
+        Platform::prompter().message(QStringLiteral("Musiklisten %1 kunne ikke gemmes.")
+                                         .arg(LogicalPath::lastComponent(path)),
+                                     MessageKind::Error);
         return;
     }
     listenavn = navn;
@@ -235,9 +234,9 @@ void Tmusikform::hent() {
         return;
     }
     if (!TextFile::read(path, lines)) {
-        Platform::prompter().message(
-            QStringLiteral("Musiklisten %1 kunne ikke læses.").arg(LogicalPath::lastComponent(path)),
-            MessageKind::Error);
+        Platform::prompter().message(QStringLiteral("Musiklisten %1 kunne ikke læses.")
+                                         .arg(LogicalPath::lastComponent(path)),
+                                     MessageKind::Error);
         return;
     }
     lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
@@ -258,9 +257,9 @@ void Tmusikform::slet() {
         return;
     THandlinger& funk = m_host.funk();
     if (!funk.sletFil(path, true))
-        Platform::prompter().message(
-            QStringLiteral("Musiklisten %1 kunne ikke slettes.").arg(LogicalPath::lastComponent(path)),
-            MessageKind::Error);
+        Platform::prompter().message(QStringLiteral("Musiklisten %1 kunne ikke slettes.")
+                                         .arg(LogicalPath::lastComponent(path)),
+                                     MessageKind::Error);
     laesListe();
     if (LogicalPath::same(funk.Grundmappe(), m_host.mapper().musikListeDir))
         funk.makeStruktur2(funk.Grundmappe(), false);

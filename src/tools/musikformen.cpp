@@ -54,18 +54,20 @@ Tmusikformen::Tmusikformen(MainHost& host)
     m_toolBar = new QToolBar(this);
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction* info = m_toolBar->addAction(CentredDialog::programIcon(QStringLiteral("cmd-aInformation")),
-                                         QStringLiteral("Information"));
+    auto* info = new QToolButton(m_toolBar);
     info->setObjectName(QStringLiteral("spmMusikInfo"));
-    qobject_cast<QToolButton*>(m_toolBar->widgetForAction(info))
-        ->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    connect(info, &QAction::triggered, this,
+    info->setIcon(CentredDialog::programIcon(QStringLiteral("cmd-aInformation")));
+    info->setToolTip(QStringLiteral("Information"));
+    m_toolBar->addWidget(info);
+    connect(info, &QToolButton::clicked, this,
             [this] { m_host.HelpInfo(QStringLiteral("Musikafspiller"), false); });
 
-    QToolButton* play = afspillerKnap(this, "PlayButton", QStyle::SP_MediaPlay, QStringLiteral("Afspil"));
+    QToolButton* play =
+        afspillerKnap(this, "PlayButton", QStyle::SP_MediaPlay, QStringLiteral("Afspil"));
     QToolButton* pauseKnap =
         afspillerKnap(this, "PauseButton", QStyle::SP_MediaPause, QStringLiteral("Pause"));
-    QToolButton* stopKnap = afspillerKnap(this, "StopButton", QStyle::SP_MediaStop, QStringLiteral("Stop"));
+    QToolButton* stopKnap =
+        afspillerKnap(this, "StopButton", QStyle::SP_MediaStop, QStringLiteral("Stop"));
     connect(play, &QToolButton::clicked, this, &Tmusikformen::spil);
     connect(pauseKnap, &QToolButton::clicked, this, &Tmusikformen::pause);
     connect(stopKnap, &QToolButton::clicked, this, &Tmusikformen::stop);
@@ -103,7 +105,7 @@ Tmusikformen::Tmusikformen(MainHost& host)
     m_lydBar->setSingleStep(50);
     m_lydBar->setPageStep(100);
     m_lydBar->setValue(qBound(0, opt.lydBarPosition, 1000));
-    m_host.funk().musikPlayer().setVolume(m_lydBar->value() / 1000.0);
+    m_host.funk().setMusikVolume(m_lydBar->value() / 1000.0);
     connect(m_lydBar, &QSlider::valueChanged, this, &Tmusikformen::lydstyrke);
 
     m_musikbox = new QListWidget(this);
@@ -114,12 +116,13 @@ Tmusikformen::Tmusikformen(MainHost& host)
     m_musikbox->setUniformItemSizes(true);
     m_musikbox->setBackgroundRole(QPalette::Window);
     m_musikbox->viewport()->setBackgroundRole(QPalette::Window);
-    connect(m_musikbox, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { m_host.funk().setPlayFilename(m_musikbox->row(item)); });
+    connect(m_musikbox, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        m_host.funk().setPlayFilename(m_musikbox->row(item));
+    });
     // A double click or Enter on a row plays it.
     connect(m_musikbox, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         m_host.funk().setPlayFilename(m_musikbox->row(item));
-        if (!m_host.funk().musikPlayer().path().isEmpty())
+        if (!m_host.funk().musikFil().isEmpty())
             spil();
     });
 
@@ -180,7 +183,7 @@ Tmusikformen::Tmusikformen(MainHost& host)
         else
             m_playTimer->stop();
     });
-    connect(&funk.musikPlayer(), &MediaPlayer::lengthChanged, this, &Tmusikformen::visLaengde);
+    connect(&funk, &TMedielister::musikLaengde, this, &Tmusikformen::visLaengde);
     opdaterListe();
 
     // The saved size; the minimum size holds, so the first start's 0 gives the smallest.
@@ -218,7 +221,7 @@ void Tmusikformen::closeEvent(QCloseEvent* event) {
 }
 
 bool Tmusikformen::harMusik() {
-    if (!m_host.funk().musikPlayer().path().isEmpty())
+    if (!m_host.funk().musikFil().isEmpty())
         return true;
     Platform::prompter().message(QStringLiteral("Vælg musik til afspilning!"),
                                  MessageKind::Information);
@@ -227,10 +230,10 @@ bool Tmusikformen::harMusik() {
 
 void Tmusikformen::spil() {
     THandlinger& funk = m_host.funk();
-    if (funk.musikPlayer().path().isEmpty() && funk.mIndex() >= 0) {
+    if (funk.musikFil().isEmpty() && funk.mIndex() >= 0) {
         // A first entry that is gone has been told of already.
         funk.setPlayFilename(0);
-        if (funk.musikPlayer().path().isEmpty())
+        if (funk.musikFil().isEmpty())
             return;
     }
     if (!harMusik())
@@ -291,20 +294,19 @@ void Tmusikformen::indlaest(int listeNo) {
     } else {
         m_musikbox->setCurrentRow(listeNo);
     }
-    visLaengde();
+    THandlinger& funk = m_host.funk();
+    visLaengde(funk.musikFil().isEmpty() ? 0 : funk.musikPlayer().length());
 }
 
-void Tmusikformen::visLaengde() {
-    THandlinger& funk = m_host.funk();
-    const qint64 laengde = funk.musikPlayer().length();
+void Tmusikformen::visLaengde(qint64 laengde) {
     m_labelMusikTid->setText(TMedielister::getSpilletid(laengde));
-    m_labelPos->setText(funk.getResttid());
+    m_labelPos->setText(m_host.funk().getResttid());
     m_progress->setMaximum(int(qBound(qint64(1), laengde, qint64(INT_MAX))));
-    m_progress->setValue(int(qMin<qint64>(funk.musikPlayer().position(), m_progress->maximum())));
+    m_progress->setValue(0);
 }
 
 void Tmusikformen::lydstyrke(int position) {
-    m_host.funk().musikPlayer().setVolume(position / 1000.0);
+    m_host.funk().setMusikVolume(position / 1000.0);
     m_host.Info(QStringLiteral("Lydstyrke: %1%").arg(position / 10));
     m_host.opt().lydBarPosition = position;
 }

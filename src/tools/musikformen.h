@@ -44,7 +44,7 @@ private:
     void tick();
     void opdaterListe();
     void indlaest(int listeNo);
-    void visLaengde();
+    void visLaengde(qint64 laengde);
     void lydstyrke(int position);
     void aabnMappe();
 
