@@ -186,13 +186,25 @@ void TMedielister::clearMusikliste() {
     emit musikIndlaest(-1);
 }
 
-void TMedielister::setPlayFilename(int listeNo) {
+int TMedielister::gyldigtNummer(int listeNo) {
     if (musik.isEmpty()) {
         clearMusikliste();
-        return;
+        return -1;
     }
-    if (listeNo < 0 || listeNo > mIndex())
-        listeNo = 0;
+    return listeNo < 0 || listeNo > mIndex() ? 0 : listeNo;
+}
+
+void TMedielister::aabn(int listeNo) {
+    const QString path = musik[listeNo];
+    playerMappe = LogicalPath::parent(path);
+    musikPlayer().open(path);
+    emit musikIndlaest(listeNo);
+}
+
+void TMedielister::setPlayFilename(int listeNo) {
+    listeNo = gyldigtNummer(listeNo);
+    if (listeNo < 0)
+        return;
     FmNummer = listeNo;
     const QString path = musik[listeNo];
     if (!Platform::files().exists(path) || Platform::files().isFolder(path)) {
@@ -203,22 +215,14 @@ void TMedielister::setPlayFilename(int listeNo) {
                                      MessageKind::Information);
         return;
     }
-    playerMappe = LogicalPath::parent(path);
-    musikPlayer().open(path);
-    emit musikIndlaest(listeNo);
+    aabn(listeNo);
 }
 
 void TMedielister::playNumber(int listeNo) {
-    if (musik.isEmpty()) {
-        clearMusikliste();
+    listeNo = gyldigtNummer(listeNo);
+    if (listeNo < 0)
         return;
-    }
-    if (listeNo < 0 || listeNo > mIndex())
-        listeNo = 0;
-    const QString path = musik[listeNo];
-    playerMappe = LogicalPath::parent(path);
-    musikPlayer().open(path);
-    emit musikIndlaest(listeNo);
+    aabn(listeNo);
     musikPlayer().play();
 }
 

@@ -69,6 +69,11 @@ signals:
 
 private:
     void tilfoej(const QStringList& paths, bool playStraks);
+    // The entry to load: listeNo, or 0 past the last entry; -1, the queue cleared, when
+    // there is none.
+    int gyldigtNummer(int listeNo);
+    // Gives the player the entry's file.
+    void aabn(int listeNo);
     void afspilFejl(const QString& message);
 
     QStringList musik; // full paths, in play order

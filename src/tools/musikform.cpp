@@ -1,4 +1,5 @@
 #include "musikform.h"
+#include "valgboks.h"
 
 #include "engine/handlinger.h"
 #include "platform/platform.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -90,17 +90,11 @@ Tmusikform::Tmusikform(MainHost& host)
     connect(m_editHent, &QLineEdit::textChanged, this, &Tmusikform::opdaterKommandoer);
     connect(m_editHent, &QLineEdit::returnPressed, m_aHent, &QAction::trigger);
 
-    const MainOptions& opt = m_host.opt();
-    m_spilStraks = new QCheckBox(QStringLiteral("Spil straks efter valg"), this);
-    m_spilStraks->setObjectName(QStringLiteral("spilStraks"));
-    m_spilStraks->setChecked(opt.spilStraksChecked);
-    connect(m_spilStraks, &QCheckBox::toggled, this,
-            [this](bool on) { m_host.opt().spilStraksChecked = on; });
-    m_lukStraks = new QCheckBox(QStringLiteral("Luk boksen efter valg"), this);
-    m_lukStraks->setObjectName(QStringLiteral("lukStraks"));
-    m_lukStraks->setChecked(opt.lukStraksChecked);
-    connect(m_lukStraks, &QCheckBox::toggled, this,
-            [this](bool on) { m_host.opt().lukStraksChecked = on; });
+    MainOptions& opt = m_host.opt();
+    m_spilStraks = new Valgboks(QStringLiteral("Spil straks efter valg"), "spilStraks",
+                                opt.spilStraksChecked, this);
+    m_lukStraks = new Valgboks(QStringLiteral("Luk boksen efter valg"), "lukStraks",
+                               opt.lukStraksChecked, this);
     auto* billede = new QLabel(this);
     billede->setPixmap(
         CentredDialog::programIcon(QStringLiteral("cmd-aMusikafspiller")).pixmap(48));

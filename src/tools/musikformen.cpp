@@ -1,5 +1,6 @@
 #include "musikformen.h"
 #include "musikboxtegner.h"
+#include "valgboks.h"
 
 #include "engine/handlinger.h"
 #include "platform/platform.h"
@@ -11,7 +12,6 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -81,16 +81,9 @@ Tmusikformen::Tmusikformen(MainHost& host)
     m_progress->setValue(0);
 
     MainOptions& opt = m_host.opt();
-    m_spilAlle = new QCheckBox(QStringLiteral("Spil alle"), this);
-    m_spilAlle->setObjectName(QStringLiteral("SpilAlle"));
-    m_spilAlle->setChecked(opt.spilAlleChecked);
-    connect(m_spilAlle, &QCheckBox::toggled, this,
-            [this](bool on) { m_host.opt().spilAlleChecked = on; });
-    m_spilGentag = new QCheckBox(QStringLiteral("Gentag"), this);
-    m_spilGentag->setObjectName(QStringLiteral("spilGentag"));
-    m_spilGentag->setChecked(opt.spilGentagChecked);
-    connect(m_spilGentag, &QCheckBox::toggled, this,
-            [this](bool on) { m_host.opt().spilGentagChecked = on; });
+    m_spilAlle = new Valgboks(QStringLiteral("Spil alle"), "SpilAlle", opt.spilAlleChecked, this);
+    m_spilGentag =
+        new Valgboks(QStringLiteral("Gentag"), "spilGentag", opt.spilGentagChecked, this);
     auto* openMappe = new QToolButton(this);
     openMappe->setObjectName(QStringLiteral("openMappeButton"));
     openMappe->setIcon(CentredDialog::programIcon(QStringLiteral("folder-music")));
