@@ -62,6 +62,15 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
                                      MessageKind::Information);
         return false;
     }
+    // The name is one file of the folder, never a way out of it.
+    if (aFilename.isEmpty() || aFilename.contains(QLatin1Char('\\')) ||
+        aFilename.contains(QLatin1Char('/')) || aFilename == QLatin1String(".") ||
+        aFilename == QLatin1String("..")) {
+        Platform::prompter().message(
+            QStringLiteral("\"%1\" kan ikke bruges som filnavn.").arg(aFilename),
+            MessageKind::Information);
+        return false;
+    }
     QStringList lines;
     if (aFiltype == MedieSide::NytDokument) {
         lines = MedieSide::skabelon(aFilename);

@@ -142,9 +142,9 @@ QString Tmusikform::pladsfil() const {
     return m_host.mapper().optDir + QStringLiteral("musikunit.txt");
 }
 
-void Tmusikform::closeEvent(QCloseEvent* event) {
+void Tmusikform::done(int result) {
     (void)Vinduesplads::gem(*this, pladsfil());
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
 
 void Tmusikform::laesListe() {

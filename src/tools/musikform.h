@@ -16,6 +16,9 @@ class Tmusikform : public QDialog {
 public:
     explicit Tmusikform(MainHost& host);
 
+    // Every way of closing ends here: "Luk", the title bar and Escape.
+    void done(int result) override;
+
     QLineEdit* EditGem() const { return m_editGem; }
     QLineEdit* EditHent() const { return m_editHent; }
     QListWidget* musikliste() const { return m_musikliste; }
@@ -27,9 +30,6 @@ public:
 
     // The name, without folder and extension, of the list last saved or loaded.
     QString listenavn;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QString pladsfil() const;

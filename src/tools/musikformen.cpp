@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
@@ -206,11 +205,11 @@ void Tmusikformen::resizeEvent(QResizeEvent* event) {
     m_host.opt().MusikHeight = height();
 }
 
-void Tmusikformen::closeEvent(QCloseEvent* event) {
+void Tmusikformen::done(int result) {
     // The piece that plays goes on; only the move to the next one waits for the window.
     m_playTimer->stop();
     (void)Vinduesplads::gem(*this, pladsfil());
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
 
 bool Tmusikformen::harMusik() {

@@ -22,6 +22,9 @@ class Tmusikformen : public QDialog {
 public:
     explicit Tmusikformen(MainHost& host);
 
+    // Every way of closing ends here: "Luk", the title bar and Escape.
+    void done(int result) override;
+
     // The main window's queue commands, shown as text buttons of the tool bar.
     void visKommandoer(const QList<QAction*>& kommandoer);
 
@@ -32,7 +35,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QString pladsfil() const;

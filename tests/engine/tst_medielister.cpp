@@ -148,6 +148,10 @@ private slots:
                               "</job>"}));
         QVERIFY(e.funk.SkrivTekstfil(QStringLiteral("brev.HTML"), 0));
         QCOMPARE(e.funk.Filnavn(), QStringLiteral("C:\\M\\brev (1).HTML"));
+        env.prompter().expectMessage(
+            QStringLiteral("\"..\\ud.html\" kan ikke bruges som filnavn."));
+        QVERIFY(!e.funk.SkrivTekstfil(QStringLiteral("..\\ud.html"), 0));
+        QVERIFY(!Platform::files().exists(QStringLiteral("C:\\ud.html")));
         // No temporary is left behind.
         QList<FileInfo> entries;
         QVERIFY(Platform::files().list(QStringLiteral("C:\\M"), entries));

@@ -195,7 +195,8 @@ private slots:
         QCOMPARE(l.form->listenavn, QString());
 
         l.form->move(300, 200);
-        QTest::mouseClick(child<QPushButton>(*l.form, "ButtonLuk"), Qt::LeftButton);
+        QTest::keyClick(l.form->musikliste(), Qt::Key_Escape);
+        QVERIFY(!l.form->isVisible());
         QCOMPARE(env.readFile(QStringLiteral("C:\\Ravnsti\\anna\\Egenskaber\\musikunit.txt")),
                  QByteArray("300\r\n200\r\n"));
         Tmusikform again(l.h);
