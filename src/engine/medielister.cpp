@@ -95,7 +95,8 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
 
     // The page is written whole under a hidden name and then takes a free name, so a
     // failed write leaves nothing half-written and no existing file is ever replaced.
-    QString target = getNytFilnavn(LogicalPath::join(mappe, aFilename), {});
+    const QString navn = LogicalPath::join(mappe, aFilename);
+    QString target = getNytFilnavn(navn, {});
     const QString midlertidig = getNytFilnavn(
         LogicalPath::join(mappe, QLatin1Char('.') + aFilename + QStringLiteral(".ny")), {});
     FileResult r = TextFile::write(
@@ -104,7 +105,7 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
         r = Platform::files().rename(midlertidig, target);
         if (r || r.error() != FileError::AlreadyExists)
             break;
-        target = getNytFilnavn(target, {});
+        target = getNytFilnavn(navn, {});
     }
     if (!r) {
         (void)Platform::files().removeFile(midlertidig);
@@ -116,11 +117,11 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
 
     makeStruktur2(mappe, false);
     FFilnavn = target;
-    const QString navn = LogicalPath::lastComponent(target);
+    const QString skrevet = LogicalPath::lastComponent(target);
     if (QTreeWidget* tree = Struktur2()) {
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
             QTreeWidgetItem* node = tree->topLevelItem(i);
-            const bool match = node->text(0).compare(navn, Qt::CaseInsensitive) == 0;
+            const bool match = node->text(0).compare(skrevet, Qt::CaseInsensitive) == 0;
             node->setSelected(match);
             if (match)
                 tree->setCurrentItem(node);

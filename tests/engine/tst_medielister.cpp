@@ -1,4 +1,5 @@
 #include "engine/medieside.h"
+#include "harness/faultpoints.h"
 #include "harness/testengine.h"
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
@@ -135,6 +136,18 @@ private slots:
             QStringLiteral("\"..\\ud.html\" kan ikke bruges som filnavn."));
         QVERIFY(!e.funk.SkrivTekstfil(QStringLiteral("..\\ud.html"), 0));
         QVERIFY(!Platform::files().exists(QStringLiteral("C:\\ud.html")));
+        // A write that fails leaves nothing behind, not even its temporary.
+        {
+            FaultPoints faults;
+            faults.fail(FaultOp::Rename, QStringLiteral("C:\\M"));
+            env.prompter().expectMessage(
+                QStringLiteral("Filen Musik_afspilningsliste (1).html kunne ikke skrives."));
+            e.vis(QStringLiteral("C:\\M"), {"sang.mp3"});
+            QVERIFY(!e.funk.SkrivTekstfil(QStringLiteral("Musik_afspilningsliste.html"), 2));
+            QCOMPARE(env.prompter().lastKind(), MessageKind::Error);
+        }
+        QVERIFY(
+            !Platform::files().exists(QStringLiteral("C:\\M\\Musik_afspilningsliste (1).html")));
         // No temporary is left behind.
         QList<FileInfo> entries;
         QVERIFY(Platform::files().list(QStringLiteral("C:\\M"), entries));
