@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 packages=(
     cmake g++ make
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+    # Qt's GStreamer backend: playback, WAV and MP3 decoding and the sound output
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     xvfb xauth fonts-dejavu-core
     clang-14 libclang-rt-14-dev
     libglib2.0-bin

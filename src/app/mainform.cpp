@@ -7,6 +7,7 @@
 #include "maincommands.h"
 #include "mainmenus.h"
 #include "maintoolbars.h"
+#include "musikcommands.h"
 #include "renamedelegate.h"
 #include "shared/aboutbox.h"
 #include "shared/billedform.h"
@@ -93,6 +94,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     m_mainCommands = std::make_unique<MainCommands>(*this, *m_commands);
     m_specialFolders = std::make_unique<SpecialFolderCommands>(*this);
     m_alarmCommands = new AlarmCommands(*this, *m_commands);
+    m_musikCommands = std::make_unique<MusikCommands>(*this);
     m_commands->evaluate();
 }
 

@@ -18,6 +18,7 @@ class AlarmCommands;
 class CommandTable;
 class KeyGuard;
 class MainCommands;
+class MusikCommands;
 class SpecialFolderCommands;
 class MainMenus;
 class MainOperationWindows;
@@ -183,6 +184,7 @@ private:
     std::unique_ptr<MainCommands> m_mainCommands;
     std::unique_ptr<SpecialFolderCommands> m_specialFolders;
     AlarmCommands* m_alarmCommands = nullptr;
+    std::unique_ptr<MusikCommands> m_musikCommands;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 

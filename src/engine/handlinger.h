@@ -1,6 +1,6 @@
 #pragma once
 
-#include "filmappeinfo.h"
+#include "medielister.h"
 
 #include "platform/fileresult.h"
 
@@ -8,11 +8,11 @@ class QTreeWidgetItem;
 
 // The file operations: the engine's own clipboard, paste, delete, rename, new folder,
 // extension change and the selection commands of the file pane.
-class THandlinger : public TFilMappeInfo {
+class THandlinger : public TMedielister {
     Q_OBJECT
 
 public:
-    using TFilMappeInfo::TFilMappeInfo;
+    using TMedielister::TMedielister;
 
     // The clipboard: copied folders and files, both as full paths.
     const QStringList& CopyListe1() const { return FCopyListe1; }

@@ -4,8 +4,40 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+
+namespace {
+
+// GStreamer's playback elements (plugins-base) and its automatic sound output (plugins-good)
+// in the folders GStreamer reads its plugins from.
+bool gstreamerPlays() {
+    QString folders = qEnvironmentVariable("GST_PLUGIN_SYSTEM_PATH_1_0",
+                                           qEnvironmentVariable("GST_PLUGIN_SYSTEM_PATH"));
+    if (folders.isEmpty())
+        folders =
+            QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/gstreamer-1.0");
+    for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (QFileInfo::exists(folder + QStringLiteral("/libgstplayback.so")) &&
+            QFileInfo::exists(folder + QStringLiteral("/libgstautodetect.so")))
+            return true;
+    return false;
+}
+
+// Qt 6.4 plays through GStreamer, and its player crashes when it is made without the
+// elements above. Without them the FFmpeg backend, which comes with Qt's own multimedia
+// package, plays instead. The choice is made before Qt's multimedia is first used.
+void chooseBackend() {
+    static const bool chosen = [] {
+        if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND") && !gstreamerPlays())
+            qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+        return true;
+    }();
+    Q_UNUSED(chosen);
+}
+
+} // namespace
 
 QtMediaPlayer::QtMediaPlayer(QObject* parent) : MediaPlayer(parent) {}
 
@@ -14,6 +46,7 @@ bool QtMediaPlayer::ensurePlayer() {
         return true;
     if (QMediaDevices::audioOutputs().isEmpty())
         return false;
+    chooseBackend();
     m_player = new QMediaPlayer(this);
     m_output = new QAudioOutput(this);
     m_output->setVolume(m_volume);
@@ -54,6 +87,9 @@ void QtMediaPlayer::open(const QString& path) {
     m_path = path;
     const auto host = Platform::hostPath(path);
     m_source = host && QFileInfo(*host).isFile() ? QUrl::fromLocalFile(*host) : QUrl();
+    // With a device the player is made now, so that the file's length comes before play.
+    if (!m_source.isEmpty())
+        ensurePlayer();
     if (m_player)
         m_player->setSource(m_source);
     if (m_source.isEmpty())

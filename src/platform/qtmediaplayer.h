@@ -9,9 +9,9 @@ class QMediaPlayer;
 
 // The player on Linux: Qt's media player with one audio output that lives as long as the
 // player, so every file plays at the volume last set. Qt's player is made only when a file
-// is first played and an audio device exists: making it where the media back end lacks its
-// elements brings the process down, and a program that merely may play sounds later must
-// start everywhere.
+// is first opened or played and an audio device exists, on a back end that has what it
+// needs: making it where the media back end lacks its elements brings the process down,
+// and a program that merely may play sounds later must start everywhere.
 class QtMediaPlayer : public MediaPlayer {
     Q_OBJECT
 public:
