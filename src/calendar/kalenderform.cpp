@@ -355,6 +355,7 @@ void Tkalenderform::opdaterIdag() {
 
 void Tkalenderform::closeEvent(QCloseEvent* event) {
     gemAendretNotat();
+    // A place that cannot be saved costs only the place: nothing to trouble the user with.
     (void)TextFile::write(optFilnavnKalender, {QString::number(y()), QString::number(x())});
     QDialog::closeEvent(event);
 }
@@ -436,6 +437,7 @@ bool Tkalenderform::gemNotat(QDate dato) {
     if (!dato.isValid())
         return false;
     const QString path = notatfil(dato);
+    // A folder that cannot be made fails the write below, which is reported.
     (void)Platform::files().makeFolder(m_host.mapper().brugerNotatMappe);
     const FileResult written =
         TextFile::write(path, m_notatMemo->toPlainText().split(QLatin1Char('\n')));

@@ -108,6 +108,7 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
         target = getNytFilnavn(navn, {});
     }
     if (!r) {
+        // The write failed; a temporary left behind is hidden and is told of below anyway.
         (void)Platform::files().removeFile(midlertidig);
         Platform::prompter().message(
             QStringLiteral("Filen %1 kunne ikke skrives.").arg(LogicalPath::lastComponent(target)),

@@ -143,6 +143,7 @@ QString Tmusikform::pladsfil() const {
 }
 
 void Tmusikform::done(int result) {
+    // A place that cannot be saved costs only the place: nothing to trouble the user with.
     (void)Vinduesplads::gem(*this, pladsfil());
     QDialog::done(result);
 }

@@ -208,6 +208,7 @@ void Tmusikformen::resizeEvent(QResizeEvent* event) {
 void Tmusikformen::done(int result) {
     // The piece that plays goes on; only the move to the next one waits for the window.
     m_playTimer->stop();
+    // A place that cannot be saved costs only the place: nothing to trouble the user with.
     (void)Vinduesplads::gem(*this, pladsfil());
     QDialog::done(result);
 }
