@@ -265,6 +265,9 @@ void TMakeStrukturer::gemStruktur(const QStringList& folders, int strukturNo) {
 }
 
 bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
+    // A path read from a file may go up with ".."; each node stands for the folder reached.
+    for (QString& folder : aList)
+        folder = LogicalPath::withoutDots(folder);
     aList.removeIf([](const QString& folder) { return !isFolder(folder); });
     QTreeWidget* tree = Struktur1();
     if (aList.isEmpty() || !tree)
@@ -301,6 +304,9 @@ bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
 
 bool TMakeStrukturer::makePunktStruktur(QStringList aList, std::optional<QStringList> aTekstList,
                                         int aStrukturNo) {
+    // A path read from a file may go up with ".."; each node stands for the folder reached.
+    for (QString& folder : aList)
+        folder = LogicalPath::withoutDots(folder);
     QStringList captions;
     if (aTekstList) {
         captions = *aTekstList;

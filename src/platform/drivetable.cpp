@@ -145,20 +145,12 @@ std::optional<QString> DriveTable::toHost(const QString& logical) const {
     const QString rest = LogicalPath::normalized(logical).mid(2);
     if (!rest.isEmpty() && !rest.startsWith(QLatin1Char('\\')))
         return std::nullopt; // "C:foo" (drive-relative) has no meaning here
-    QStringList parts;
-    for (const QString& part : rest.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
-        if (part == QLatin1String("."))
-            continue;
-        if (part == QLatin1String("..")) {
-            if (!parts.isEmpty())
-                parts.removeLast();
-            continue;
-        }
-        parts.append(part);
-    }
-    if (parts.isEmpty())
+    // A ".." never leads above the drive's root.
+    const QString tail = LogicalPath::withoutDots(LogicalPath::normalized(logical))
+                             .mid(3)
+                             .replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (tail.isEmpty())
         return d->hostRoot;
-    const QString tail = parts.join(QLatin1Char('/'));
     return d->hostRoot == QLatin1String("/") ? QLatin1Char('/') + tail
                                              : d->hostRoot + QLatin1Char('/') + tail;
 }

@@ -1,5 +1,9 @@
 #include "logicalpath.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace LogicalPath {
 
 QString normalized(const QString& path) {
@@ -8,6 +12,30 @@ QString normalized(const QString& path) {
     while (p.size() > 2 && p.endsWith(QLatin1Char('\\')))
         p.chop(1);
     return p;
+}
+
+QString withoutDots(const QString& path) {
+    const QString p = normalized(path);
+    const QStringList given = p.mid(2).split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    const auto dots = [](const QString& part) {
+        return part == QLatin1String(".") || part == QLatin1String("..");
+    };
+    if (!hasDrive(p) || std::none_of(given.cbegin(), given.cend(), dots))
+        return path;
+    QStringList parts;
+    for (const QString& part : given) {
+        if (part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            if (!parts.isEmpty())
+                parts.removeLast();
+            continue;
+        }
+        parts.append(part);
+    }
+    if (parts.isEmpty())
+        return p.left(2);
+    return p.left(2) + QLatin1Char('\\') + parts.join(QLatin1Char('\\'));
 }
 
 bool hasDrive(const QString& path) {

@@ -9,6 +9,10 @@ namespace LogicalPath {
 
 // "c:\a\b\" -> "c:\a\b", "C:\" -> "C:", forward slashes become backslashes.
 QString normalized(const QString& path);
+// The path with its "." parts left out and each ".." taking away the part before it, never
+// above the drive: "C:\a\.\b\..\c" -> "C:\a\c", "C:\..\a" -> "C:\a". Without a drive,
+// or with no such parts, the path as it is.
+QString withoutDots(const QString& path);
 // True for "C:" and "C:\" (any letter).
 bool isDriveRoot(const QString& path);
 // True when the path begins with a drive letter and a colon.

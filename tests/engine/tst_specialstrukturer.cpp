@@ -241,6 +241,16 @@ private slots:
         QCOMPARE(Engine::texts(e.dirbox), QStringList({" (C:)", " (D:)"}));
         QCOMPARE(e.funk.Grundmappe(), QStringLiteral("C:"));
         QCOMPARE(e.host.strukturNo, 0);
+
+        // A path going up with ".." stands for the folder it reaches: no node names a
+        // folder that is not there.
+        env.writeFile(kLastStruktur, "C:\\væk\\..\r\nC:\\work\\one\\..\\.\\two\r\n");
+        e.host.strukturNo = 1;
+        e.funk.genopbygSpecialStruktur();
+        QCOMPARE(Engine::texts(e.dirbox), QStringList({" (C:)"}));
+        work = e.dirbox.topLevelItem(0)->child(0);
+        QCOMPARE(Engine::texts(work), QStringList({"two"}));
+        QCOMPARE(StrukturItem::recOf(work->child(0))->mappe, QStringLiteral("C:\\work\\two"));
     }
 
     void dotStructure() {
