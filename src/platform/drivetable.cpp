@@ -80,7 +80,8 @@ DriveTable DriveTable::fromSpec(const QString& spec) {
         d.fileSystem = fields.size() > 3
                            ? fields.at(3)
                            : QString::fromLatin1(QStorageInfo(d.hostRoot).fileSystemType());
-        if (QDir::isAbsolutePath(d.hostRoot))
+        // Absolute host folders only; Qt would also take ":name", a path into its resources.
+        if (d.hostRoot.startsWith(QLatin1Char('/')))
             table.add(d);
     }
     return table;
@@ -161,7 +162,7 @@ bool DriveTable::isInside(const QString& hostRoot, const QString& hostPath) {
 }
 
 std::optional<QString> DriveTable::toLogical(const QString& host) const {
-    if (!QDir::isAbsolutePath(host))
+    if (!host.startsWith(QLatin1Char('/')))
         return std::nullopt;
     const QString clean = QDir::cleanPath(host);
     const Drive* best = nullptr;

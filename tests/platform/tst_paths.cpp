@@ -81,7 +81,7 @@ private slots:
     void driveSpecGivesTypeAndLabel() {
         const DriveTable t = DriveTable::fromSpec(
             QStringLiteral("c=/a;E=/e|removable|Backup (gl) & co|vfat;F=/f|cdrom;bad;G=rel;"
-                           "Æ=/ae;Đ=/d"));
+                           "Æ=/ae;Đ=/d;Z=:;Y=:/x"));
         QCOMPARE(t.drives().size(), 3); // only A to Z make logical paths
         QCOMPARE(t.drives().at(0).letter, QChar('C'));
         const Drive* e = t.drive('e');
@@ -91,6 +91,8 @@ private slots:
         QCOMPARE(e->fileSystem, QStringLiteral("vfat"));
         QCOMPARE(t.drive('F')->type, DriveType::CdRom);
         QVERIFY(!t.drive('G'));
+        QVERIFY(!t.drive('Z') && !t.drive('Y')); // Qt's resource paths are no folders
+        QVERIFY(!t.toLogical(QStringLiteral(":/x")));
     }
 
     void defaultTableHasRootAsC() {
