@@ -146,12 +146,13 @@ std::optional<QString> DriveTable::toHost(const QString& logical) const {
     const QString rest = LogicalPath::normalized(logical).mid(2);
     if (!rest.isEmpty() && !rest.startsWith(QLatin1Char('\\')))
         return std::nullopt; // "C:foo" (drive-relative) has no meaning here
-    // A ".." never leads above the drive's root.
-    const QString tail = LogicalPath::withoutDots(LogicalPath::normalized(logical))
-                             .mid(3)
-                             .replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (tail.isEmpty())
+    // A ".." never leads above the drive's root, and empty parts (a doubled "\\") are left out.
+    const QStringList parts = LogicalPath::withoutDots(LogicalPath::normalized(logical))
+                                  .mid(2)
+                                  .split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+    if (parts.isEmpty())
         return d->hostRoot;
+    const QString tail = parts.join(QLatin1Char('/'));
     return d->hostRoot == QLatin1String("/") ? QLatin1Char('/') + tail
                                              : d->hostRoot + QLatin1Char('/') + tail;
 }

@@ -62,6 +62,7 @@ private slots:
         QCOMPARE(*t.toHost(QStringLiteral("c:\\FOTOS")), QStringLiteral("/srv/c/FOTOS"));
         // Dots are resolved without climbing above the drive root.
         QCOMPARE(*t.toHost(QStringLiteral("C:\\a\\..\\..\\b\\.")), QStringLiteral("/srv/c/b"));
+        QCOMPARE(*t.toHost(QStringLiteral("C:\\\\a\\\\b")), QStringLiteral("/srv/c/a/b"));
     }
 
     void unmappableNamesAreReportedNotMangled() {
