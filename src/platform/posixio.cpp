@@ -46,8 +46,10 @@ QByteArray joinHost(const QByteArray& folder, const QByteArray& name) {
 
 QByteArray temporaryName() {
     static quint32 counter = 0;
-    return QByteArray(".ravnsti-") + QByteArray::number(qint64(::getpid())) + '-' +
-           QByteArray::number(++counter) + '-' +
+    // Asked once: every file a paste copies takes a name.
+    static const QByteArray prefix =
+        QByteArray(".ravnsti-") + QByteArray::number(qint64(::getpid())) + '-';
+    return prefix + QByteArray::number(++counter) + '-' +
            QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
 }
 
