@@ -42,8 +42,8 @@ void describeName(FileInfo& info, const QByteArray& rawName) {
     // A name must survive the way back to bytes too, else no logical path can reach it. An
     // ASCII name always does, and most names are ASCII.
     info.name = ascii ? QString::fromLatin1(rawName) : QFile::decodeName(rawName);
-    info.mappable = DriveTable::isMappableName(info.name) &&
-                    (ascii || QFile::encodeName(info.name) == rawName);
+    info.mappable =
+        DriveTable::isMappableName(info.name) && (ascii || QFile::encodeName(info.name) == rawName);
     info.hidden = rawName.startsWith('.');
 }
 
