@@ -264,10 +264,14 @@ void TMakeStrukturer::gemStruktur(const QStringList& folders, int strukturNo) {
             MessageKind::Error);
 }
 
-bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
-    // A path read from a file may go up with ".."; each node stands for the folder reached.
-    for (QString& folder : aList)
+// A path read from a file may go up with ".."; each node stands for the folder reached.
+void TMakeStrukturer::naaedeMapper(QStringList& folders) {
+    for (QString& folder : folders)
         folder = LogicalPath::withoutDots(folder);
+}
+
+bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
+    naaedeMapper(aList);
     aList.removeIf([](const QString& folder) { return !isFolder(folder); });
     QTreeWidget* tree = Struktur1();
     if (aList.isEmpty() || !tree)
@@ -304,9 +308,7 @@ bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
 
 bool TMakeStrukturer::makePunktStruktur(QStringList aList, std::optional<QStringList> aTekstList,
                                         int aStrukturNo) {
-    // A path read from a file may go up with ".."; each node stands for the folder reached.
-    for (QString& folder : aList)
-        folder = LogicalPath::withoutDots(folder);
+    naaedeMapper(aList);
     QStringList captions;
     if (aTekstList) {
         captions = *aTekstList;

@@ -66,6 +66,8 @@ protected:
     QString FLastStruktur;
 
 private:
+    // Each path as the folder it reaches, its "." and ".." parts resolved.
+    static void naaedeMapper(QStringList& folders);
     void list(const QString& aDirectory, bool withFiles);
     void makeDrevStruktur();
     void makePrivatStruktur();

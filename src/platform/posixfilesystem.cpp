@@ -136,10 +136,6 @@ FileResult PosixFileSystem::examine(const QString& path, QByteArray& host, Meta&
     return {};
 }
 
-void PosixFileSystem::sortByName(QList<FileInfo>& entries) {
-    NameOrder::sortBy(entries, [](const FileInfo& e) -> const QString& { return e.name; });
-}
-
 FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries, ListDetail detail,
                                  ListOrder order) const {
     entries.clear();
@@ -170,7 +166,8 @@ FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries
                 return FileResult::fromErrno(e, folder);
             }
             if (order == ListOrder::ByName)
-                sortByName(entries);
+                NameOrder::sortBy(entries,
+                                  [](const FileInfo& e) -> const QString& { return e.name; });
             return {};
         }
         const char* n = d->d_name;

@@ -48,7 +48,6 @@ private:
     // it is opened, and an entry swapped for a FIFO meanwhile is opened without blocking
     // and refused all the same.
     FileResult openRegular(const QString& path, PosixIo::Fd& fd, PosixIo::Meta& m) const;
-    static void sortByName(QList<FileInfo>& entries);
     // A file or link (folder false) or an empty folder (folder true).
     FileResult removeEntry(const QString& path, bool folder);
 
