@@ -319,7 +319,9 @@ int THandlinger::indsaetFiler(const QStringList& filer, const QString& destinati
     };
     for (const QString& path : std::as_const(fList))
         kopier(path, targetOf(path), false);
-    if (eList.size() == 1) {
+    if (stoppet()) {
+        // Nothing more is copied, so nothing is asked about the names that exist.
+    } else if (eList.size() == 1) {
         const QString& path = eList.first();
         if (spmOverskrivFil(LogicalPath::lastComponent(path)))
             kopier(path, targetOf(path), true);

@@ -408,6 +408,25 @@ private slots:
         QCOMPARE(e.windows.lukninger, 1);
     }
 
+    // Stopped before the names that exist in the destination: nobody is asked about them.
+    void stoppedPasteAsksNothingMore() {
+        TestEnvironment env;
+        lavKilde(env);
+        env.writeFile(kMaal + "\\b.bin", "gammel");
+        env.writeFile(kMaal + "\\tom.txt", "gammel");
+        FaultPoints faults;
+        TestEngine e;
+        e.windows.askInsert = false;
+        tilKlippebordet(e, kFiler);
+        faults.beforeEach = [&](FaultOp op) {
+            if (op == FaultOp::Copy)
+                e.windows.annuller = true;
+        };
+        QCOMPARE(e.funk.PasteElementer(false, 0), 0);
+        QVERIFY(e.windows.eksisterende.isEmpty());
+        QCOMPARE(env.readFile(kMaal + "\\b.bin"), QByteArray("gammel"));
+    }
+
     void stoppedFolderMoveKeepsTheFolder() {
         TestEnvironment env;
         lavKilde(env);
