@@ -1,9 +1,10 @@
 // Lists a folder of 100,000 entries into the file pane and compares the time with
-// `find DIR -maxdepth 1` on the same folder, and the memory with a bare QTreeWidget holding
+// `find DIR -maxdepth 1` on the same folder, and the memory with a bare StrukturVisning holding
 // the same items. Usage: bench_listing [folder-for-test-data]
 #include "benchtools.h"
 
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 #include "platform/platform.h"
 #include "shared/imagelists.h"
 
@@ -48,11 +49,12 @@ void makeEntries(const QString& folder) {
 // Memory of one tree in a process of its own, so that neither tree inherits freed memory.
 int memoryChild(const QString& kind, const QString& folder) {
     QList<QTreeWidgetItem*> bare;
-    QTreeWidget tree;
+    QTreeWidget bareTree;
+    StrukturVisning tree;
+    tree.setImages(ImageLists::filliste());
     QuietHost host;
     THandlinger funk(nullptr, host);
     funk.setStruktur2(&tree);
-    funk.setImageFilliste(ImageLists::filliste());
     const QList<QIcon> icons = ImageLists::filliste();
     const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     const long before = heapKiB();
@@ -66,7 +68,7 @@ int memoryChild(const QString& kind, const QString& folder) {
             item->setIcon(0, icons.at(2));
             bare.append(item);
         }
-        tree.addTopLevelItems(bare);
+        bareTree.addTopLevelItems(bare);
     }
     std::printf("%ld\n", heapKiB() - before);
     return 0;
@@ -91,10 +93,10 @@ int main(int argc, char** argv) {
     makeEntries(folder);
 
     QuietHost host;
-    QTreeWidget tree;
+    StrukturVisning tree;
+    tree.setImages(ImageLists::filliste());
     THandlinger funk(nullptr, host);
     funk.setStruktur2(&tree);
-    funk.setImageFilliste(ImageLists::filliste());
     QList<double> ours, find;
     for (int round = 0; round < kRounds; ++round) {
         QElapsedTimer t;

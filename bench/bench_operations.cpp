@@ -12,6 +12,7 @@
 
 #include "engine/handlinger.h"
 
+#include "engine/strukturvisning.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>
@@ -64,8 +64,8 @@ struct Bench {
         filbox.setSelectionMode(QAbstractItemView::ExtendedSelection);
     }
     BenchHost host;
-    QTreeWidget dirbox;
-    QTreeWidget filbox;
+    StrukturVisning dirbox;
+    StrukturVisning filbox;
     THandlinger funk;
 };
 

@@ -5,6 +5,7 @@
 #include "benchtools.h"
 
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 #include "platform/platform.h"
 
 #include <QApplication>
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     const int expected = makeTree(root);
 
     QuietHost host;
-    QTreeWidget filbox;
+    StrukturVisning filbox;
     THandlinger funk(nullptr, host);
     funk.setStruktur2(&filbox);
     QList<double> ours, find;

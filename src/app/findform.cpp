@@ -7,6 +7,7 @@
 
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
+#include "engine/strukturvisning.h"
 #include "platform/logicalpath.h"
 #include "platform/nameorder.h"
 #include "platform/platform.h"
@@ -28,8 +29,6 @@
 #include <QShowEvent>
 #include <QTableView>
 #include <QToolButton>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -89,7 +88,7 @@ QString filterExtension(const QString& entry) {
 
 } // namespace
 
-Tfindform::Tfindform(MainHost& host, QTreeWidget* filbox)
+Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
     : QDialog(host.hovedvindue(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                       Qt::WindowCloseButtonHint),
       m_host(host), m_filbox(filbox) {
@@ -272,12 +271,12 @@ void Tfindform::opdaterHistorik() {
 QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
     QStringList files;
     if (m_check3->isChecked()) {
-        for (QTreeWidgetItemIterator it(m_filbox, QTreeWidgetItemIterator::Selected); *it; ++it) {
-            const StrukturRec* rec = StrukturItem::recOf(*it);
-            ubrugelige += rec && rec->unusable() ? 1 : 0;
-            if (rec && !rec->filnavn.isEmpty() && Platform::files().exists(rec->filnavn) &&
-                !Platform::files().isFolder(rec->filnavn))
-                files.append(rec->filnavn);
+        for (const StrukturItem* node : m_filbox->selectedItems()) {
+            const StrukturRec& rec = node->rec;
+            ubrugelige += rec.unusable() ? 1 : 0;
+            if (!rec.filnavn.isEmpty() && Platform::files().exists(rec.filnavn) &&
+                !Platform::files().isFolder(rec.filnavn))
+                files.append(rec.filnavn);
         }
         return files;
     }

@@ -10,7 +10,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
-class QTreeWidget;
+class StrukturVisning;
 class MainHost;
 class TekstFundModel;
 
@@ -22,7 +22,7 @@ class Tfindform : public QDialog {
 
 public:
     // `filbox` is the main window's file pane, whose selection "Kun valgte filer" searches.
-    Tfindform(MainHost& host, QTreeWidget* filbox);
+    Tfindform(MainHost& host, StrukturVisning* filbox);
 
     // The search folder with a trailing backslash; the main window keeps it at the folder
     // the file pane shows.
@@ -54,7 +54,7 @@ private:
     QString optionFil() const;
 
     MainHost& m_host;
-    QTreeWidget* m_filbox;
+    StrukturVisning* m_filbox;
     QString m_mappe;
     QString m_soegetekst; // the text of the hits listed
     bool m_opstart = true;

@@ -9,6 +9,7 @@
 #include "shared/extform.h"
 
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QToolBar>
-#include <QTreeWidget>
 
 namespace {
 
@@ -50,13 +50,14 @@ bool MainCommands::noFile() const {
 
 // The rules run at every idle moment: asking the selection model costs nothing, while
 // selectedItems() would build a list of the whole selection each time.
-bool MainCommands::hasSelection(const QTreeWidget* tree) {
+bool MainCommands::hasSelection(const StrukturVisning* tree) {
     return tree->selectionModel()->hasSelection();
 }
 
-bool MainCommands::hasUnselected(const QTreeWidget* tree) {
+bool MainCommands::hasUnselected(const StrukturVisning* tree) {
+    const QItemSelectionModel& selection = *tree->selectionModel();
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        if (!tree->topLevelItem(i)->isSelected())
+        if (!selection.isSelected(tree->indexFromItem(tree->topLevelItem(i))))
             return true;
     return false;
 }

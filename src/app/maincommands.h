@@ -1,7 +1,7 @@
 #pragma once
 
 class CommandTable;
-class QTreeWidget;
+class StrukturVisning;
 class Tmainform;
 
 // The enabling rules and effects of the main window's commands: what each command looks
@@ -29,8 +29,8 @@ private:
     void renameExt();
 
     bool noFile() const;
-    static bool hasSelection(const QTreeWidget* tree);
-    static bool hasUnselected(const QTreeWidget* tree);
+    static bool hasSelection(const StrukturVisning* tree);
+    static bool hasUnselected(const StrukturVisning* tree);
 
     Tmainform& w;
     CommandTable& c;

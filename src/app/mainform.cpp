@@ -50,7 +50,6 @@
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QToolBar>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -58,7 +57,6 @@ namespace {
 StrukturTree* makeTree(QWidget* parent, const QString& name) {
     auto* tree = new StrukturTree(parent);
     tree->setObjectName(name);
-    tree->setHeaderHidden(true);
     tree->setFont(QFont(QStringLiteral("Tahoma"), -1));
     QFont font = tree->font();
     font.setPixelSize(13);
@@ -296,6 +294,7 @@ void Tmainform::buildLayout() {
     StrukturTree* dirbox = makeTree(m_panelDirbox, QStringLiteral("dirbox"));
     m_dirbox = dirbox;
     m_dirbox->setIndentation(12);
+    m_dirbox->setImages(ImageLists::dirliste());
     // A double click reads the folder afresh and opens it; the view must not close it again.
     m_dirbox->setExpandsOnDoubleClick(false);
     left->addWidget(m_toolbars->toolBar1());
@@ -311,6 +310,7 @@ void Tmainform::buildLayout() {
     m_filbox = filbox;
     m_filbox->setIndentation(5);
     m_filbox->setRootIsDecorated(false);
+    m_filbox->setImages(ImageLists::filliste());
     m_filbox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     right->addWidget(m_toolbars->toolBar2());
     right->addWidget(m_filbox, 1);
@@ -356,25 +356,25 @@ void Tmainform::buildLayout() {
     // Hints of menus and other windows reach the main window through the application.
     qApp->installEventFilter(this);
 
-    connect(m_dirbox, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { dirboxClick(item); });
-    connect(m_dirbox, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { dirboxDblClick(item); });
-    connect(m_filbox, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem* item) { filboxClick(item); });
-    connect(m_filbox, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* item) { filboxDblClick(item); });
+    connect(m_dirbox, &StrukturVisning::itemClicked, this,
+            [this](StrukturItem* item) { dirboxClick(item); });
+    connect(m_dirbox, &StrukturVisning::itemDoubleClicked, this,
+            [this](StrukturItem* item) { dirboxDblClick(item); });
+    connect(m_filbox, &StrukturVisning::itemClicked, this,
+            [this](StrukturItem* item) { filboxClick(item); });
+    connect(m_filbox, &StrukturVisning::itemDoubleClicked, this,
+            [this](StrukturItem* item) { filboxDblClick(item); });
     connect(m_toolbars->stibox(), &QTabBar::currentChanged, this, &Tmainform::stiboxChange);
     connect(m_editSti, &QLineEdit::textChanged, this, [this] { favChanged = true; });
-    for (QTreeWidget* tree : {m_dirbox, m_filbox}) {
+    for (StrukturVisning* tree : {m_dirbox, m_filbox}) {
         connect(tree, &QWidget::customContextMenuRequested, this,
                 [this, tree](const QPoint& position) { showTreeMenu(tree, position); });
         tree->setItemDelegate(new RenameDelegate(
-            *tree, [this, tree](QTreeWidgetItem* item) { return treeEditing(tree, item); },
-            [this, tree](QTreeWidgetItem* item, const QString& oldText, const QString& newText) {
+            *tree, [this, tree](StrukturItem* item) { return treeEditing(tree, item); },
+            [this, tree](StrukturItem* item, const QString& oldText, const QString& newText) {
                 return treeEdited(tree, item, oldText, newText);
             },
-            [this](QTreeWidgetItem*) { nyMappeErOprettet = false; }));
+            [this](StrukturItem*) { nyMappeErOprettet = false; }));
     }
 }
 
@@ -387,7 +387,6 @@ void Tmainform::startEngine() {
     m_funk->setPrivatTop(m_opt.privatOnTop);
     m_funk->setBrugernavn(m_brugernavn);
     m_funk->setImageDirliste(ImageLists::dirliste());
-    m_funk->setImageFilliste(ImageLists::filliste());
     m_funk->setLastStruktur(m_mapper.lastStruktur);
     m_funk->setOnDirectoryChange([this](const QString& d, const QString& f, const QString& g,
                                         const QString& n) { mappeChange(d, f, g, n); });
@@ -471,7 +470,7 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event) {
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
             (keyEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             // A key the name editor left over reaches the tree too; it is the editor's.
-            auto* tree = static_cast<QTreeWidget*>(watched);
+            auto* tree = static_cast<StrukturVisning*>(watched);
             if (QApplication::focusWidget() == tree && tree->currentItem()) {
                 if (tree == m_dirbox) {
                     dirboxClick(tree->currentItem());
@@ -493,7 +492,7 @@ bool Tmainform::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Tmainform::showTreeMenu(QTreeWidget* tree, const QPoint& position) {
+void Tmainform::showTreeMenu(StrukturVisning* tree, const QPoint& position) {
     QMenu* menu = nullptr;
     if (tree == m_dirbox) {
         m_funk->setAktiveStruktur(1);
@@ -627,11 +626,11 @@ void Tmainform::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool Tmainform::treeEditing(QTreeWidget* tree, QTreeWidgetItem* item) {
+bool Tmainform::treeEditing(StrukturVisning* tree, StrukturItem* item) {
     if (tree == m_filbox) {
         const StrukturRec* rec = StrukturItem::recOf(item);
         if (rec && rec->unusable()) {
-            THandlinger::afvisUbrugelige({item->text(0)});
+            THandlinger::afvisUbrugelige({item->text()});
             return false;
         }
         return true;
@@ -645,12 +644,12 @@ bool Tmainform::treeEditing(QTreeWidget* tree, QTreeWidgetItem* item) {
     const StrukturRec* rec = StrukturItem::recOf(item);
     if (m_funk->canDoIt() && rec && Platform::files().isFolder(rec->mappe))
         return true;
-    Platform::prompter().message(item->text(0) + QStringLiteral("\nkan ikke omdøbes."),
+    Platform::prompter().message(item->text() + QStringLiteral("\nkan ikke omdøbes."),
                                  MessageKind::Information);
     return false;
 }
 
-QString Tmainform::treeEdited(QTreeWidget* tree, QTreeWidgetItem* item, const QString& oldText,
+QString Tmainform::treeEdited(StrukturVisning* tree, StrukturItem* item, const QString& oldText,
                               const QString& newText) {
     m_funk->setAktiveStruktur(tree == m_dirbox ? 1 : 2);
     const QString shown = m_funk->RenameNode(item, oldText, newText, nyMappeErOprettet);
@@ -663,7 +662,7 @@ void Tmainform::refreshMay() {
     mayDoIt = m_funk->canDoIt();
 }
 
-void Tmainform::dirboxClick(QTreeWidgetItem*) {
+void Tmainform::dirboxClick(StrukturItem*) {
     m_funk->setAktiveStruktur(1);
     refreshMay();
     const QString folder = m_funk->getDirectory();
@@ -671,19 +670,19 @@ void Tmainform::dirboxClick(QTreeWidgetItem*) {
         m_funk->makeStruktur2(folder, true);
 }
 
-void Tmainform::dirboxDblClick(QTreeWidgetItem*) {
+void Tmainform::dirboxDblClick(StrukturItem*) {
     m_funk->setAktiveStruktur(1);
     m_funk->deleteSelected(true);
     m_funk->udfoldDirectory();
 }
 
-void Tmainform::filboxClick(QTreeWidgetItem*) {
+void Tmainform::filboxClick(StrukturItem*) {
     m_funk->setAktiveStruktur(2);
     m_funk->infoStruktur2();
     refreshMay();
 }
 
-void Tmainform::filboxDblClick(QTreeWidgetItem*) {
+void Tmainform::filboxDblClick(StrukturItem*) {
     m_funk->setAktiveStruktur(2);
     m_funk->udfoldFilDirectory();
     const QString file = m_funk->Filnavn();

@@ -27,8 +27,8 @@ class QLabel;
 class QLineEdit;
 class QSplitter;
 class QStatusBar;
-class QTreeWidget;
-class QTreeWidgetItem;
+class StrukturVisning;
+class StrukturItem;
 class THandlinger;
 class TAboutBox;
 class TreeDragDrop;
@@ -84,8 +84,8 @@ public:
     // Type list distribution to the windows that show it.
     void makeTypeliste();
 
-    QTreeWidget* dirbox() const { return m_dirbox; }
-    QTreeWidget* filbox() const { return m_filbox; }
+    StrukturVisning* dirbox() const { return m_dirbox; }
+    StrukturVisning* filbox() const { return m_filbox; }
     QLineEdit* EditSti() const { return m_editSti; }
     QWidget* PanelDirbox() const { return m_panelDirbox; }
     // The shared windows, created once at start-up.
@@ -137,7 +137,7 @@ protected:
 private:
     friend class MainCommands;
     void visHint(const QString& hint);
-    void showTreeMenu(QTreeWidget* tree, const QPoint& position);
+    void showTreeMenu(StrukturVisning* tree, const QPoint& position);
     void hentBrugernavn();
     bool makeDataFolders();
     void hentOpt();
@@ -154,15 +154,15 @@ private:
                      const QString& filnavnet);
 
     // In-place renaming in either tree.
-    bool treeEditing(QTreeWidget* tree, QTreeWidgetItem* item);
-    QString treeEdited(QTreeWidget* tree, QTreeWidgetItem* item, const QString& oldText,
+    bool treeEditing(StrukturVisning* tree, StrukturItem* item);
+    QString treeEdited(StrukturVisning* tree, StrukturItem* item, const QString& oldText,
                        const QString& newText);
     void stiboxChange(int index);
     void stiboxMouseDown(Qt::MouseButton button);
-    void dirboxClick(QTreeWidgetItem* item);
-    void dirboxDblClick(QTreeWidgetItem* item);
-    void filboxClick(QTreeWidgetItem* item);
-    void filboxDblClick(QTreeWidgetItem* item);
+    void dirboxClick(StrukturItem* item);
+    void dirboxDblClick(StrukturItem* item);
+    void filboxClick(StrukturItem* item);
+    void filboxDblClick(StrukturItem* item);
 
     QStringList m_arguments;
     bool opstart = true;
@@ -190,9 +190,9 @@ private:
 
     QSplitter* m_splitter = nullptr;
     QWidget* m_panelDirbox = nullptr;
-    QTreeWidget* m_dirbox = nullptr;
+    StrukturVisning* m_dirbox = nullptr;
     QWidget* m_panelRight = nullptr;
-    QTreeWidget* m_filbox = nullptr;
+    StrukturVisning* m_filbox = nullptr;
     QLineEdit* m_editSti = nullptr;
     QStatusBar* m_infobar = nullptr;
     QList<QLabel*> m_panels;

@@ -1,21 +1,10 @@
 #include "renamedelegate.h"
 
+#include "engine/strukturvisning.h"
+
 #include <QLineEdit>
-#include <QTreeWidget>
 
-namespace {
-
-// QTreeWidget keeps its item lookup protected; this reaches it.
-class TreeAccess : public QTreeWidget {
-public:
-    static QTreeWidgetItem* item(const QTreeWidget& tree, const QModelIndex& index) {
-        return static_cast<const TreeAccess&>(tree).itemFromIndex(index);
-    }
-};
-
-} // namespace
-
-RenameDelegate::RenameDelegate(QTreeWidget& tree, Starting starting, Ended ended,
+RenameDelegate::RenameDelegate(StrukturVisning& tree, Starting starting, Ended ended,
                                Cancelled cancelled)
     : QStyledItemDelegate(&tree), m_tree(tree), m_starting(std::move(starting)),
       m_ended(std::move(ended)), m_cancelled(std::move(cancelled)) {
@@ -23,22 +12,22 @@ RenameDelegate::RenameDelegate(QTreeWidget& tree, Starting starting, Ended ended
             [this](QWidget*, QAbstractItemDelegate::EndEditHint) {
                 // Enter and leaving the box commit before the editor closes; Esc does not.
                 if (!m_committed)
-                    if (QTreeWidgetItem* node = m_tree.currentItem())
+                    if (StrukturItem* node = m_tree.currentItem())
                         m_cancelled(node);
                 m_committed = false;
             });
 }
 
-QTreeWidgetItem* RenameDelegate::nodeOf(const QModelIndex& index) const {
-    return TreeAccess::item(m_tree, index);
+StrukturItem* RenameDelegate::nodeOf(const QModelIndex& index) const {
+    return m_tree.itemFromIndex(index);
 }
 
 QWidget* RenameDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                       const QModelIndex& index) const {
-    QTreeWidgetItem* node = nodeOf(index);
+    StrukturItem* node = nodeOf(index);
     if (!node || !m_starting(node))
         return nullptr;
-    m_oldText = node->text(0);
+    m_oldText = node->text();
     m_committed = false;
     return QStyledItemDelegate::createEditor(parent, option, index);
 }
@@ -46,7 +35,7 @@ QWidget* RenameDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
 void RenameDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                   const QModelIndex& index) const {
     auto* line = qobject_cast<QLineEdit*>(editor);
-    QTreeWidgetItem* node = nodeOf(index);
+    StrukturItem* node = nodeOf(index);
     if (!line || !node)
         return;
     m_committed = true;

@@ -3,8 +3,8 @@
 #include <QStyledItemDelegate>
 #include <functional>
 
-class QTreeWidget;
-class QTreeWidgetItem;
+class StrukturVisning;
+class StrukturItem;
 
 // In-place editing of a tree node's text. The host decides whether an edit may start and
 // what text the node shows when it ends: the typed name is only a wish, since the rename
@@ -14,13 +14,13 @@ class RenameDelegate : public QStyledItemDelegate {
 
 public:
     // Returns false when the node may not be renamed (the host says why).
-    using Starting = std::function<bool(QTreeWidgetItem* node)>;
+    using Starting = std::function<bool(StrukturItem* node)>;
     // Returns the text the node shows after the rename.
-    using Ended = std::function<QString(QTreeWidgetItem* node, const QString& oldText,
-                                        const QString& newText)>;
-    using Cancelled = std::function<void(QTreeWidgetItem* node)>;
+    using Ended =
+        std::function<QString(StrukturItem* node, const QString& oldText, const QString& newText)>;
+    using Cancelled = std::function<void(StrukturItem* node)>;
 
-    RenameDelegate(QTreeWidget& tree, Starting starting, Ended ended, Cancelled cancelled);
+    RenameDelegate(StrukturVisning& tree, Starting starting, Ended ended, Cancelled cancelled);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -28,9 +28,9 @@ public:
                       const QModelIndex& index) const override;
 
 private:
-    QTreeWidgetItem* nodeOf(const QModelIndex& index) const;
+    StrukturItem* nodeOf(const QModelIndex& index) const;
 
-    QTreeWidget& m_tree;
+    StrukturVisning& m_tree;
     Starting m_starting;
     Ended m_ended;
     Cancelled m_cancelled;

@@ -1,10 +1,12 @@
 #include "strukturtree.h"
 
+#include "engine/strukturmodel.h"
+
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 
-StrukturTree::StrukturTree(QWidget* parent) : QTreeWidget(parent) {
+StrukturTree::StrukturTree(QWidget* parent) : StrukturVisning(parent) {
     setDragEnabled(true);
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
@@ -22,9 +24,9 @@ void StrukturTree::startDrag(Qt::DropActions) {
     auto* data = new QMimeData;
     data->setData(mimeType(), QByteArray());
     drag->setMimeData(data);
-    const QList<QTreeWidgetItem*> chosen = selectedItems();
+    const QList<StrukturItem*> chosen = selectedItems();
     if (chosen.size() == 1)
-        drag->setPixmap(chosen.first()->icon(0).pixmap(16, 16));
+        drag->setPixmap(strukturModel().icon(chosen.first()).pixmap(16, 16));
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
     emit dragEnded();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QTreeWidget>
+#include "engine/strukturvisning.h"
 
 // The two trees of the main window. A drag carries no data of its own: the window registers
 // the dragged elements with the engine when it starts and pastes them when it ends, so the
 // tree's rules decide everything and the tree never moves its own items.
-class StrukturTree : public QTreeWidget {
+class StrukturTree : public StrukturVisning {
     Q_OBJECT
 
 public:

@@ -130,7 +130,7 @@ void TFilMappeInfo::showMappeInfo() {
     FBytes = 0;
     FFiler = FMapper = FUlaeste = 0;
     MappeEgenskaber m;
-    m.EditMappenavn = node->text(0);
+    m.EditMappenavn = node->text();
     m.LabelPlacering = LogicalPath::parent(path);
     m.LabelMappeSize = getSizeTekst(0);
     m.LabelMappeIndhold = QStringLiteral("0 filer, 0 mapper");

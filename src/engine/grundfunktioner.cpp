@@ -2,13 +2,11 @@
 #include "enginehost.h"
 #include "ikonplads.h"
 #include "strukturitem.h"
+#include "strukturvisning.h"
 
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
-
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -29,8 +27,8 @@ void TGrundfunktioner::genindlaesStrukturer() {
 
 QString TGrundfunktioner::getDirectory() {
     FFilnavn.clear();
-    QTreeWidget* tree = Struktur1();
-    StrukturItem* node = tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    StrukturVisning* tree = Struktur1();
+    StrukturItem* node = tree ? tree->currentItem() : nullptr;
     if (!node)
         return {};
     if (Platform::files().isFolder(node->rec.mappe)) {
@@ -41,7 +39,7 @@ QString TGrundfunktioner::getDirectory() {
             MessageKind::Information);
         delete node;
         setDirmappe(QStringLiteral("C:"));
-        if (QTreeWidgetItem* c = findDrevNode(QStringLiteral("C:")))
+        if (StrukturItem* c = findDrevNode(QStringLiteral("C:")))
             tree->setCurrentItem(c);
     } else {
         genindlaesStrukturer();
@@ -51,9 +49,9 @@ QString TGrundfunktioner::getDirectory() {
     return Dirmappe();
 }
 
-bool TGrundfunktioner::reloadChildren(QTreeWidgetItem* node) {
+bool TGrundfunktioner::reloadChildren(StrukturItem* node) {
     Struktur1()->setCurrentItem(node);
-    qDeleteAll(node->takeChildren());
+    node->deleteChildren();
     const StrukturRec* rec = StrukturItem::recOf(node);
     if (!rec)
         return false;
@@ -67,12 +65,12 @@ bool TGrundfunktioner::reloadChildren(QTreeWidgetItem* node) {
 
 QString TGrundfunktioner::udfoldDirectory() {
     FFilnavn.clear();
-    QTreeWidget* tree = Struktur1();
+    StrukturVisning* tree = Struktur1();
     if (!tree || tree->topLevelItemCount() == 0)
         return Dirmappe();
     if (!tree->currentItem())
         tree->setCurrentItem(tree->topLevelItem(0));
-    StrukturItem* node = StrukturItem::of(tree->currentItem());
+    StrukturItem* node = tree->currentItem();
     if (!node)
         return Dirmappe();
     if (node->childCount() > 0) {
@@ -83,7 +81,7 @@ QString TGrundfunktioner::udfoldDirectory() {
     if (SL.isEmpty()) {
         if (getDrevType(node->rec.mappe) == DrevType::CdRom) {
             if (!node->isDisabled()) {
-                node->setText(0, node->text(0) + QStringLiteral(" TOM"));
+                node->setText(node->text() + QStringLiteral(" TOM"));
                 node->setDisabled(true);
             }
             return Dirmappe();
@@ -108,20 +106,20 @@ QString TGrundfunktioner::udfoldStruktur1(const QString& aDirectory, bool opfris
     if (target.endsWith(QLatin1Char('\\')))
         target.chop(1);
     const QStringList parts = target.split(QLatin1Char('\\'));
-    QTreeWidgetItem* root = findDrevNode(parts.first());
+    StrukturItem* root = findDrevNode(parts.first());
     if (!root)
         return {};
-    QTreeWidget* tree = Struktur1();
+    StrukturVisning* tree = Struktur1();
     QString result = StrukturItem::recOf(root)->mappe;
     if ((opfrisk && !reloadChildren(root)) || parts.size() == 1 || root->childCount() == 0) {
         tree->setCurrentItem(root);
         return result;
     }
 
-    QTreeWidgetItem* level = root;
-    QTreeWidgetItem* reached = root;
+    StrukturItem* level = root;
+    StrukturItem* reached = root;
     for (qsizetype i = 1; i < parts.size(); ++i) {
-        QTreeWidgetItem* match = childNamed(level, parts.at(i));
+        StrukturItem* match = childNamed(level, parts.at(i));
         const QString wanted = LogicalPath::join(result, parts.at(i));
         // A visible folder made since this level was read: read the level again.
         if (!match && isVisibleFolder(wanted) && reloadChildren(level))
@@ -134,7 +132,7 @@ QString TGrundfunktioner::udfoldStruktur1(const QString& aDirectory, bool opfris
             genindlaesStrukturer();
             return {};
         }
-        result = LogicalPath::join(result, match->text(0));
+        result = LogicalPath::join(result, match->text());
         reached = match;
         if ((opfrisk && !reloadChildren(match)) || i == parts.size() - 1 ||
             match->childCount() == 0)
@@ -150,8 +148,8 @@ QString TGrundfunktioner::udfoldStruktur1(const QString& aDirectory, bool opfris
 }
 
 QString TGrundfunktioner::udfoldFilDirectory() {
-    QTreeWidget* tree = Struktur2();
-    StrukturItem* node = tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    StrukturVisning* tree = Struktur2();
+    StrukturItem* node = tree ? tree->currentItem() : nullptr;
     if (!node)
         return {};
     if (node->rec.ID == NodeKind::Folder || node->rec.ID == NodeKind::SearchHit) {
@@ -173,19 +171,19 @@ QString TGrundfunktioner::udfoldFilDirectory() {
 }
 
 void TGrundfunktioner::deleteSelected(bool onlyChildren) {
-    QTreeWidget* tree = activeTree();
-    QTreeWidgetItem* node = tree ? tree->currentItem() : nullptr;
+    StrukturVisning* tree = activeTree();
+    StrukturItem* node = tree ? tree->currentItem() : nullptr;
     if (!node)
         return;
     if (onlyChildren)
-        qDeleteAll(node->takeChildren());
+        node->deleteChildren();
     else
         delete node;
 }
 
 void TGrundfunktioner::editSelected() {
-    QTreeWidget* tree = activeTree();
-    StrukturItem* node = tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    StrukturVisning* tree = activeTree();
+    StrukturItem* node = tree ? tree->currentItem() : nullptr;
     if (!node) {
         Platform::prompter().message(
             QStringLiteral("Der er ikke valgt element,\nder skal omdøbes."),
@@ -195,17 +193,16 @@ void TGrundfunktioner::editSelected() {
     if (node->rec.ID > NodeKind::File) {
         const QString refusal = AktiveStruktur() == 1 ? QStringLiteral("må ikke omdøbes.")
                                                       : QStringLiteral("må ikke omdøbes");
-        Platform::prompter().message(node->text(0) + QLatin1Char('\n') + refusal,
+        Platform::prompter().message(node->text() + QLatin1Char('\n') + refusal,
                                      MessageKind::Information);
         return;
     }
-    node->setFlags(node->flags() | Qt::ItemIsEditable);
-    tree->editItem(node, 0);
+    tree->editItem(node);
 }
 
 void TGrundfunktioner::infoStruktur2() {
-    QTreeWidget* tree = Struktur2();
-    const StrukturItem* node = tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    StrukturVisning* tree = Struktur2();
+    const StrukturItem* node = tree ? tree->currentItem() : nullptr;
     if (!node) {
         setBibmappe(Grundmappe());
         FFilnavn.clear();
@@ -234,22 +231,20 @@ bool TGrundfunktioner::LoadPicture(const QString& fName) {
 
 int TGrundfunktioner::fremvisFiltype(const QString& aExt) {
     // File pane slot of a search hit, which also marks the files of the type shown.
-    QTreeWidget* tree = Struktur2();
+    StrukturVisning* tree = Struktur2();
     if (aExt.isEmpty() || !tree)
         return 0;
     const QString ext = aExt.startsWith(QLatin1Char('.')) ? aExt : QLatin1Char('.') + aExt;
     int count = 0;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        (*it)->setSelected(false);
-        StrukturItem* node = StrukturItem::of(*it);
-        if (!node || node->rec.filnavn.isEmpty() ||
-            LogicalPath::extension(node->rec.filnavn).compare(ext, Qt::CaseInsensitive) != 0)
-            continue;
-        node->imageIndex = IkonPlads::Fund;
-        node->setIcon(0, IkonPlads::Fund < ImageFilliste.size() ? ImageFilliste.at(IkonPlads::Fund)
-                                                                : QIcon());
+    tree->clearSelection();
+    tree->forEachItem([&](StrukturItem& node) {
+        if (node.rec.filnavn.isEmpty() ||
+            LogicalPath::extension(node.rec.filnavn).compare(ext, Qt::CaseInsensitive) != 0)
+            return;
+        node.imageIndex = IkonPlads::Fund;
         ++count;
-    }
+    });
+    tree->viewport()->update();
     return count;
 }
 
@@ -258,10 +253,10 @@ void TGrundfunktioner::setData(const QString& oldDirectory, const QString& newDi
         host.makeSpecialStruktur();
         return;
     }
-    QTreeWidgetItem* node = findMappeNode(oldDirectory);
+    StrukturItem* node = findMappeNode(oldDirectory);
     if (!node || !node->parent())
         return;
-    node->setText(0, getLastDirectory(newDirectory));
+    node->setText(getLastDirectory(newDirectory));
     if (StrukturRec* rec = StrukturItem::recOf(node))
         rec->mappe = newDirectory;
 }

@@ -40,5 +40,5 @@ protected:
     // Tells the user a folder or drive vanished and rebuilds both trees.
     void genindlaesStrukturer();
     // Replaces a node's children by its current subfolders; false when it has none.
-    bool reloadChildren(QTreeWidgetItem* node);
+    bool reloadChildren(StrukturItem* node);
 };

@@ -2,6 +2,7 @@
 
 #include "ikonplads.h"
 #include "strukturitem.h"
+#include "strukturvisning.h"
 #include <QHash>
 
 #include "platform/logicalpath.h"
@@ -9,7 +10,6 @@
 
 #include <QHash>
 #include <QLocale>
-#include <QTreeWidget>
 
 namespace {
 
@@ -21,29 +21,20 @@ const QLocale& danish() {
 } // namespace
 
 StrukturItem* TGrundMetoder::selectedNode() const {
-    QTreeWidget* tree = activeTree();
-    return tree ? StrukturItem::of(tree->currentItem()) : nullptr;
+    StrukturVisning* tree = activeTree();
+    return tree ? tree->currentItem() : nullptr;
 }
 
-QTreeWidgetItem* TGrundMetoder::childNamed(QTreeWidgetItem* parent, const QString& name) {
+StrukturItem* TGrundMetoder::childNamed(StrukturItem* parent, const QString& name) {
     for (int i = 0; i < parent->childCount(); ++i)
-        if (parent->child(i)->text(0).compare(name, Qt::CaseInsensitive) == 0)
+        if (parent->child(i)->text().compare(name, Qt::CaseInsensitive) == 0)
             return parent->child(i);
     return nullptr;
 }
 
-StrukturItem* TGrundMetoder::newNode(const QString& text, const StrukturRec& rec, int slot,
-                                     const QList<QIcon>& icons) {
+StrukturItem* TGrundMetoder::addNode(StrukturVisning* tree, StrukturItem* parent,
+                                     const QString& text, const StrukturRec& rec, int slot) const {
     auto* node = new StrukturItem(text, rec, slot);
-    if (slot >= 0 && slot < icons.size())
-        node->setIcon(0, icons.at(slot));
-    return node;
-}
-
-StrukturItem* TGrundMetoder::addNode(QTreeWidget* tree, QTreeWidgetItem* parent,
-                                     const QString& text, const StrukturRec& rec, int slot,
-                                     const QList<QIcon>& icons) const {
-    StrukturItem* node = newNode(text, rec, slot, icons);
     if (parent)
         parent->addChild(node);
     else
@@ -81,8 +72,8 @@ void TGrundMetoder::setSelectedDataFilnavn(const QString& aFilename) {
 }
 
 QString TGrundMetoder::getFocusDirectory(int X, int Y) {
-    QTreeWidget* tree = Struktur1();
-    StrukturItem* node = tree ? StrukturItem::of(tree->itemAt(X, Y)) : nullptr;
+    StrukturVisning* tree = Struktur1();
+    StrukturItem* node = tree ? tree->itemAt(X, Y) : nullptr;
     if (!node || !Platform::files().isFolder(node->rec.mappe))
         return {};
     tree->setCurrentItem(node);
@@ -90,8 +81,8 @@ QString TGrundMetoder::getFocusDirectory(int X, int Y) {
 }
 
 QString TGrundMetoder::getFocusFilDirectory(int X, int Y) {
-    QTreeWidget* tree = Struktur2();
-    StrukturItem* node = tree ? StrukturItem::of(tree->itemAt(X, Y)) : nullptr;
+    StrukturVisning* tree = Struktur2();
+    StrukturItem* node = tree ? tree->itemAt(X, Y) : nullptr;
     if (!node || !Platform::files().isFolder(node->rec.mappe))
         return Grundmappe();
     tree->setCurrentItem(node);
@@ -100,9 +91,9 @@ QString TGrundMetoder::getFocusFilDirectory(int X, int Y) {
 }
 
 int TGrundMetoder::getIndexLevelNul(const QString& aNodeTekst) const {
-    QTreeWidget* tree = Struktur1();
+    StrukturVisning* tree = Struktur1();
     for (int i = 0; tree && i < tree->topLevelItemCount(); ++i)
-        if (tree->topLevelItem(i)->text(0).compare(aNodeTekst, Qt::CaseInsensitive) == 0)
+        if (tree->topLevelItem(i)->text().compare(aNodeTekst, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -116,8 +107,8 @@ QString TGrundMetoder::getParentDirectory() const {
     return LogicalPath::normalized(node->rec.mappe);
 }
 
-QTreeWidgetItem* TGrundMetoder::findDrevNode(const QString& aDrive) const {
-    QTreeWidget* tree = Struktur1();
+StrukturItem* TGrundMetoder::findDrevNode(const QString& aDrive) const {
+    StrukturVisning* tree = Struktur1();
     for (int i = 0; tree && i < tree->topLevelItemCount(); ++i) {
         const StrukturRec* rec = StrukturItem::recOf(tree->topLevelItem(i));
         // The user node may hold "C:" too when the profile folder is missing; it is no drive.
@@ -128,22 +119,22 @@ QTreeWidgetItem* TGrundMetoder::findDrevNode(const QString& aDrive) const {
     return nullptr;
 }
 
-QTreeWidgetItem* TGrundMetoder::findMappeNode(const QString& aDirectory) const {
+StrukturItem* TGrundMetoder::findMappeNode(const QString& aDirectory) const {
     const QStringList parts = LogicalPath::normalized(aDirectory).split(QLatin1Char('\\'));
-    QTreeWidgetItem* node = findDrevNode(parts.first());
+    StrukturItem* node = findDrevNode(parts.first());
     for (qsizetype depth = 1; node && depth < parts.size(); ++depth)
         node = childNamed(node, parts.at(depth));
     return node;
 }
 
 QStringList TGrundMetoder::makeParamListe() const {
-    QTreeWidget* tree = Struktur2();
+    StrukturVisning* tree = Struktur2();
     QStringList files;
     for (int i = 0; tree && i < tree->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = tree->topLevelItem(i);
+        const StrukturItem* item = tree->topLevelItem(i);
         if (!item->isSelected())
             continue;
-        const QString path = LogicalPath::join(Grundmappe(), item->text(0));
+        const QString path = LogicalPath::join(Grundmappe(), item->text());
         if (Platform::files().exists(path) && !Platform::files().isFolder(path))
             files.append(path);
     }

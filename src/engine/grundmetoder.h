@@ -2,8 +2,8 @@
 
 #include "varprop.h"
 
-class QTreeWidgetItem;
 class StrukturItem;
+class StrukturVisning;
 
 // Drive kinds as the engine classifies them.
 namespace DrevType {
@@ -31,9 +31,9 @@ public:
     QString getFocusFilDirectory(int X, int Y);
     int getIndexLevelNul(const QString& aNodeTekst) const;
     QString getParentDirectory() const;
-    QTreeWidgetItem* findDrevNode(const QString& aDrive) const;
+    StrukturItem* findDrevNode(const QString& aDrive) const;
     // The loaded folder tree node of a folder under its drive root, or nullptr.
-    QTreeWidgetItem* findMappeNode(const QString& aDirectory) const;
+    StrukturItem* findMappeNode(const QString& aDirectory) const;
     // The selected files of the file pane, as logical paths in the pane's order; selected
     // folders are left out. A program started on them gets each as one argument.
     QStringList makeParamListe() const;
@@ -58,12 +58,10 @@ public:
 protected:
     StrukturItem* selectedNode() const;
     // The first child whose text is `name`, ignoring case.
-    static QTreeWidgetItem* childNamed(QTreeWidgetItem* parent, const QString& name);
-    static StrukturItem* newNode(const QString& text, const StrukturRec& rec, int slot,
-                                 const QList<QIcon>& icons);
-    // A new node with its record and icon, under `parent` or at the top of `tree`.
-    StrukturItem* addNode(QTreeWidget* tree, QTreeWidgetItem* parent, const QString& text,
-                          const StrukturRec& rec, int slot, const QList<QIcon>& icons) const;
+    static StrukturItem* childNamed(StrukturItem* parent, const QString& name);
+    // A new node with its record and icon slot, under `parent` or at the top of `tree`.
+    StrukturItem* addNode(StrukturVisning* tree, StrukturItem* parent, const QString& text,
+                          const StrukturRec& rec, int slot) const;
 
     int FAntalGrundmapper = 0;
     int FAntalGrundfiler = 0;

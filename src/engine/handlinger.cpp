@@ -1,11 +1,9 @@
 #include "handlinger.h"
 #include "strukturitem.h"
+#include "strukturvisning.h"
 
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
-
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 
 #include <algorithm>
 #include <numeric>
@@ -90,19 +88,15 @@ THandlinger::Element THandlinger::elementOf(const StrukturRec& rec) {
 }
 
 QList<StrukturItem*> THandlinger::selectedNodes() const {
-    QList<StrukturItem*> nodes;
-    QTreeWidget* tree = activeTree();
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::Selected); tree && *it; ++it)
-        if (StrukturItem* node = StrukturItem::of(*it))
-            nodes.append(node);
-    return nodes;
+    StrukturVisning* tree = activeTree();
+    return tree ? tree->selectedItems() : QList<StrukturItem*>();
 }
 
 void THandlinger::delValgte(QStringList& mapper, QStringList& filer) const {
     QStringList ubrugelige;
     for (const StrukturItem* node : selectedNodes()) {
         if (node->rec.unusable()) {
-            ubrugelige.append(node->text(0));
+            ubrugelige.append(node->text());
             continue;
         }
         const Element e = elementOf(node->rec);
@@ -479,7 +473,7 @@ int THandlinger::DeleteElementer(bool tilPapirkurven) {
         if (!node)
             return intetValgt(ingen);
         if (node->rec.ID > NodeKind::File) { // drives and the private block
-            Platform::prompter().message(node->text(0) + QStringLiteral("\nmå ikke slettes."),
+            Platform::prompter().message(node->text() + QStringLiteral("\nmå ikke slettes."),
                                          MessageKind::Information);
             return 0;
         }
@@ -543,7 +537,7 @@ int THandlinger::DeleteElementer(bool tilPapirkurven) {
 
     // The walk below reads only the level it ends on; a deleted folder leaves the tree here.
     for (const QString& folder : mapper) {
-        QTreeWidgetItem* node = findMappeNode(folder);
+        StrukturItem* node = findMappeNode(folder);
         if (node && node->parent() && !Platform::files().exists(folder))
             delete node;
     }
@@ -585,11 +579,11 @@ bool THandlinger::NyMappe(const QString& aDirectory) {
     udfoldStruktur1(aDirectory, false);
     setAktiveStruktur(2);
     makeStruktur2(aDirectory, false);
-    QTreeWidget* tree = Struktur2();
+    StrukturVisning* tree = Struktur2();
     const QString name = LogicalPath::lastComponent(path);
     for (int i = 0; tree && i < tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* node = tree->topLevelItem(i);
-        if (node->text(0) == name) {
+        StrukturItem* node = tree->topLevelItem(i);
+        if (node->text() == name) {
             tree->clearSelection();
             tree->setCurrentItem(node);
             editSelected();
@@ -627,7 +621,7 @@ bool THandlinger::navnOptaget(const QString& oldPath, const QString& newPath) {
                        [&name](const FileInfo& e) { return e.name == name; });
 }
 
-QString THandlinger::RenameNode(QTreeWidgetItem* aNode, const QString& oldNodeName,
+QString THandlinger::RenameNode(StrukturItem* aNode, const QString& oldNodeName,
                                 const QString& newNodeName, bool nyMappe) {
     if (!nyMappe && oldNodeName == newNodeName)
         return oldNodeName;
@@ -640,11 +634,11 @@ QString THandlinger::RenameNode(QTreeWidgetItem* aNode, const QString& oldNodeNa
             MessageKind::Information);
         return oldNodeName;
     }
-    StrukturItem* node = aNode ? StrukturItem::of(aNode) : selectedNode();
+    StrukturItem* node = aNode ? aNode : selectedNode();
     if (!node || node->rec.ID > NodeKind::File)
         return oldNodeName;
     if (node->rec.unusable()) {
-        afvisUbrugelige({node->text(0)});
+        afvisUbrugelige({node->text()});
         return oldNodeName;
     }
     // The element the node stands for, never a path made from the text it shows.
@@ -743,48 +737,52 @@ int THandlinger::RenameExt(const QString& aMappe, const QString& oldExt, const Q
 // Selection in the file pane
 
 void THandlinger::selectFile(const QString& aFilename) {
-    QTreeWidget* tree = Struktur2();
-    for (QTreeWidgetItemIterator it(tree); tree && *it; ++it) {
-        const StrukturRec* rec = StrukturItem::recOf(*it);
-        const bool match = rec && rec->filnavn.compare(aFilename, Qt::CaseInsensitive) == 0;
-        (*it)->setSelected(match);
+    StrukturVisning* tree = Struktur2();
+    if (!tree)
+        return;
+    tree->selectWhere([&](const StrukturItem& node) {
+        const bool match = node.rec.filnavn.compare(aFilename, Qt::CaseInsensitive) == 0;
         if (match)
-            FFilnavn = rec->filnavn;
-    }
+            FFilnavn = node.rec.filnavn;
+        return match;
+    });
 }
 
 void THandlinger::SelectMapperFiler(Markering actionNumber) {
-    QTreeWidget* tree = Struktur2();
+    StrukturVisning* tree = Struktur2();
     if (!tree || tree->topLevelItemCount() == 0)
         return;
+    QItemSelectionModel& selection = *tree->selectionModel();
     bool allSelected = true;
-    for (QTreeWidgetItemIterator it(tree); *it && allSelected; ++it)
-        allSelected = (*it)->isSelected();
+    tree->forEachItem([&](const StrukturItem& node) {
+        allSelected = allSelected && selection.isSelected(tree->indexFromItem(&node));
+    });
     if (actionNumber == MarkerAlle) {
         tree->selectAll();
     } else if (actionNumber == MarkerIngen || (actionNumber == MarkerInvers && allSelected)) {
         tree->clearSelection();
         FFilnavn.clear();
     } else if (actionNumber == MarkerInvers) {
-        for (QTreeWidgetItemIterator it(tree); *it; ++it)
-            (*it)->setSelected(!(*it)->isSelected());
+        tree->selectWhere([&](const StrukturItem& node) {
+            return !selection.isSelected(tree->indexFromItem(&node));
+        });
     }
     // The permissions look at the current node, which must be one of the selection; after a
     // click in the folder tree the rebuilt pane has none.
-    const QTreeWidgetItem* current = tree->currentItem();
+    const StrukturItem* current = tree->currentItem();
     if (!current || !current->isSelected()) {
-        const QList<QTreeWidgetItem*> chosen = tree->selectedItems();
+        const QList<StrukturItem*> chosen = tree->selectedItems();
         if (!chosen.isEmpty())
-            tree->setCurrentItem(chosen.first(), 0, QItemSelectionModel::NoUpdate);
+            tree->setCurrentItem(chosen.first(), QItemSelectionModel::NoUpdate);
     }
 }
 
 THandlinger::Situation THandlinger::getStrukturSitNo() const {
-    QTreeWidget* tree = Struktur2();
+    StrukturVisning* tree = Struktur2();
     if (!tree || tree->topLevelItemCount() == 0)
         return TomRude;
-    QTreeWidgetItem* current = tree->currentItem();
-    const QList<QTreeWidgetItem*> selected = tree->selectedItems();
+    StrukturItem* current = tree->currentItem();
+    const QList<StrukturItem*> selected = tree->selectedItems();
     if (selected.isEmpty())
         return IntetValgt;
     const StrukturRec* rec =

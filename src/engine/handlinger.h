@@ -4,7 +4,7 @@
 
 #include "platform/fileresult.h"
 
-class QTreeWidgetItem;
+class StrukturItem;
 
 // The file operations: the engine's own clipboard, paste, delete, rename, new folder,
 // extension change and the selection commands of the file pane.
@@ -52,8 +52,8 @@ public:
     bool NyMappe(const QString& aDirectory);
     // Ends an in-place rename: renames the element behind the node and returns the text
     // the node shows.
-    QString RenameNode(QTreeWidgetItem* aNode, const QString& oldNodeName,
-                       const QString& newNodeName, bool nyMappe);
+    QString RenameNode(StrukturItem* aNode, const QString& oldNodeName, const QString& newNodeName,
+                       bool nyMappe);
     // Changes the extension of every file of one type in a folder and below it; the
     // number of files renamed; -1 when every rename failed or the types were refused, the
     // user having been told why.

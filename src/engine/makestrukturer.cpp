@@ -2,13 +2,13 @@
 #include "enginehost.h"
 #include "ikonplads.h"
 #include "strukturitem.h"
+#include "strukturvisning.h"
 
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
 
 #include <QMenu>
-#include <QTreeWidget>
 
 namespace {
 
@@ -92,16 +92,16 @@ void TMakeStrukturer::hentUndermapper(const QString& aDirectory) {
     list(aDirectory, false);
 }
 
-void TMakeStrukturer::addUndermapper(QTreeWidgetItem* parent) {
+void TMakeStrukturer::addUndermapper(StrukturItem* parent) {
     for (const ListEntry& e : std::as_const(SL))
-        addNode(Struktur1(), parent, e.text, e.rec, IkonPlads::Mappe, ImageDirliste);
+        addNode(Struktur1(), parent, e.text, e.rec, IkonPlads::Mappe);
 }
 
 QString TMakeStrukturer::makeStruktur1() {
     host.setLastStrukturNo(DrevStruktur);
     StartNo = 0;
     FFilnavn.clear();
-    if (QTreeWidget* tree = Struktur1())
+    if (StrukturVisning* tree = Struktur1())
         tree->clear();
     if (!MedtagPrivat()) {
         makeDrevStruktur();
@@ -112,7 +112,7 @@ QString TMakeStrukturer::makeStruktur1() {
         makeDrevStruktur();
         makePrivatStruktur();
     }
-    QTreeWidget* tree = Struktur1();
+    StrukturVisning* tree = Struktur1();
     const StrukturRec* first = tree && tree->topLevelItemCount() > 0
                                    ? StrukturItem::recOf(tree->topLevelItem(0))
                                    : nullptr;
@@ -124,7 +124,7 @@ void TMakeStrukturer::makeDrevStruktur() {
     for (const VolumeInfo& v : Platform::volumes().list()) {
         if (const auto shown = drevVisning(v)) {
             addNode(Struktur1(), nullptr, shown->text, {shown->drive, QString(), NodeKind::Drive},
-                    shown->slot, ImageDirliste);
+                    shown->slot);
             ++StartNo;
         }
     }
@@ -135,7 +135,7 @@ bool TMakeStrukturer::addDrevNode(const QString& aDrive) {
         const auto shown = drevVisning(v);
         if (shown && LogicalPath::same(shown->drive, aDrive)) {
             addNode(Struktur1(), nullptr, shown->text, {shown->drive, QString(), NodeKind::Drive},
-                    shown->slot, ImageDirliste);
+                    shown->slot);
             ++StartNo;
             return true;
         }
@@ -145,9 +145,8 @@ bool TMakeStrukturer::addDrevNode(const QString& aDrive) {
 
 void TMakeStrukturer::makePrivatStruktur() {
     const QString profile = GetMyProfile();
-    StrukturItem* user =
-        addNode(Struktur1(), nullptr, Brugernavn(), {profile, QString(), NodeKind::Private},
-                IkonPlads::Bruger, ImageDirliste);
+    StrukturItem* user = addNode(Struktur1(), nullptr, Brugernavn(),
+                                 {profile, QString(), NodeKind::Private}, IkonPlads::Bruger);
     ++StartNo;
     const struct {
         const char* text;
@@ -163,7 +162,7 @@ void TMakeStrukturer::makePrivatStruktur() {
     for (const auto& p : personal)
         if (p.folder)
             addNode(Struktur1(), user, QString::fromUtf8(p.text),
-                    {*p.folder, QString(), NodeKind::Private}, p.slot, ImageDirliste);
+                    {*p.folder, QString(), NodeKind::Private}, p.slot);
     user->setExpanded(true);
 }
 
@@ -183,16 +182,16 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL) {
         addHistorik(aDirectory);
     visHistorik();
 
-    QTreeWidget* tree = Struktur2();
+    StrukturVisning* tree = Struktur2();
     hentMappeIndhold(aDirectory);
     if (tree) {
         tree->clear();
-        QList<QTreeWidgetItem*> nodes;
+        QList<StrukturItem*> nodes;
         nodes.reserve(SL.size() + SLfil.size());
         for (const ListEntry& e : std::as_const(SL))
-            nodes.append(newNode(e.text, e.rec, IkonPlads::FilMappe, ImageFilliste));
+            nodes.append(new StrukturItem(e.text, e.rec, IkonPlads::FilMappe));
         for (const ListEntry& e : std::as_const(SLfil))
-            nodes.append(newNode(e.text, e.rec, filIkonPlads(e.text), ImageFilliste));
+            nodes.append(new StrukturItem(e.text, e.rec, filIkonPlads(e.text)));
         tree->addTopLevelItems(nodes);
     }
     FAntalGrundmapper = int(SL.size());
@@ -206,16 +205,16 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL) {
 int TMakeStrukturer::makeStrukturFil(const QString& aExt) {
     const QString ext =
         aExt.isEmpty() || aExt.startsWith(QLatin1Char('.')) ? aExt : QLatin1Char('.') + aExt;
-    QTreeWidget* tree = Struktur2();
+    StrukturVisning* tree = Struktur2();
     if (!tree)
         return 0;
     list(Grundmappe(), true);
     SL = {};
     tree->clear();
-    QList<QTreeWidgetItem*> nodes;
+    QList<StrukturItem*> nodes;
     for (const ListEntry& e : std::as_const(SLfil))
         if (ext.isEmpty() || LogicalPath::extension(e.text).compare(ext, Qt::CaseInsensitive) == 0)
-            nodes.append(newNode(e.text, e.rec, kortFilIkon(e.text), ImageFilliste));
+            nodes.append(new StrukturItem(e.text, e.rec, kortFilIkon(e.text)));
     SLfil = {};
     tree->addTopLevelItems(nodes);
     return int(nodes.size());
@@ -273,7 +272,7 @@ void TMakeStrukturer::naaedeMapper(QStringList& folders) {
 bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
     naaedeMapper(aList);
     aList.removeIf([](const QString& folder) { return !isFolder(folder); });
-    QTreeWidget* tree = Struktur1();
+    StrukturVisning* tree = Struktur1();
     if (aList.isEmpty() || !tree)
         return false;
     tree->clear();
@@ -288,14 +287,14 @@ bool TMakeStrukturer::makeHistoryStruktur(QStringList aList) {
             addDrevNode(chain->first());
     // Each folder becomes a chain of nodes under its drive; common beginnings share nodes.
     for (const QStringList& chain : std::as_const(chains)) {
-        QTreeWidgetItem* node = findDrevNode(chain.first());
+        StrukturItem* node = findDrevNode(chain.first());
         QString path = node ? StrukturItem::recOf(node)->mappe : QString();
         for (qsizetype i = 1; node && i < chain.size(); ++i) {
             path = LogicalPath::join(path, chain.at(i));
-            QTreeWidgetItem* child = childNamed(node, chain.at(i));
+            StrukturItem* child = childNamed(node, chain.at(i));
             node = child ? child
                          : addNode(tree, node, chain.at(i), {path, QString(), NodeKind::Folder},
-                                   IkonPlads::Mappe, ImageDirliste);
+                                   IkonPlads::Mappe);
         }
     }
     tree->expandAll();
@@ -325,7 +324,7 @@ bool TMakeStrukturer::makePunktStruktur(QStringList aList, std::optional<QString
             captions.removeAt(i);
         }
     }
-    QTreeWidget* tree = Struktur1();
+    StrukturVisning* tree = Struktur1();
     if (aList.isEmpty() || !tree)
         return false;
     tree->clear();
@@ -338,7 +337,7 @@ bool TMakeStrukturer::makePunktStruktur(QStringList aList, std::optional<QString
             continue;
         addNode(tree, nullptr, captions.at(i),
                 {LogicalPath::normalized(aList.at(i)), QString(), NodeKind::Folder},
-                IkonPlads::Mappe, ImageDirliste);
+                IkonPlads::Mappe);
         ++StartNo;
     }
     gemStruktur(aList, aStrukturNo);

@@ -59,7 +59,7 @@ protected:
     void hentUndermapper(const QString& aDirectory);
     void addHistorik(const QString& aDirectory);
     // Adds the folders of SL as children of `parent`, with the folder icon.
-    void addUndermapper(QTreeWidgetItem* parent);
+    void addUndermapper(StrukturItem* parent);
     // Fills a drive menu; a click hands the item's drive to `klik`.
     void fyldDrevMenu(QMenu* menu, const std::function<void(const QString&)>& klik);
 

@@ -1,12 +1,11 @@
 #include "medielister.h"
 #include "medieside.h"
 #include "strukturitem.h"
+#include "strukturvisning.h"
 
 #include "platform/platform.h"
 #include "platform/textfile.h"
 
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <QUrl>
 
 namespace {
@@ -18,15 +17,15 @@ struct ValgtFil {
 
 // The selected files of the file pane in tree order; folders and names without a
 // logical form are left out.
-QList<ValgtFil> valgteFiler(QTreeWidget* tree) {
+QList<ValgtFil> valgteFiler(StrukturVisning* tree) {
     QList<ValgtFil> filer;
     if (!tree)
         return filer;
-    for (QTreeWidgetItemIterator it(tree, QTreeWidgetItemIterator::Selected); *it; ++it) {
-        const StrukturRec* rec = StrukturItem::recOf(*it);
-        if (rec && !rec->filnavn.isEmpty() &&
-            (rec->ID == NodeKind::File || !Platform::files().isFolder(rec->filnavn)))
-            filer.append({(*it)->text(0), rec->filnavn});
+    for (const StrukturItem* node : tree->selectedItems()) {
+        const StrukturRec& rec = node->rec;
+        if (!rec.filnavn.isEmpty() &&
+            (rec.ID == NodeKind::File || !Platform::files().isFolder(rec.filnavn)))
+            filer.append({node->text(), rec.filnavn});
     }
     return filer;
 }
@@ -119,12 +118,11 @@ bool TMedielister::SkrivTekstfil(const QString& aFilename, int aFiltype) {
     makeStruktur2(mappe, false);
     FFilnavn = target;
     const QString skrevet = LogicalPath::lastComponent(target);
-    if (QTreeWidget* tree = Struktur2()) {
+    if (StrukturVisning* tree = Struktur2()) {
+        tree->clearSelection();
         for (int i = 0; i < tree->topLevelItemCount(); ++i) {
-            QTreeWidgetItem* node = tree->topLevelItem(i);
-            const bool match = node->text(0).compare(skrevet, Qt::CaseInsensitive) == 0;
-            node->setSelected(match);
-            if (match)
+            StrukturItem* node = tree->topLevelItem(i);
+            if (node->text().compare(skrevet, Qt::CaseInsensitive) == 0)
                 tree->setCurrentItem(node);
         }
     }

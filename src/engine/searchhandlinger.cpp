@@ -1,12 +1,12 @@
 #include "searchhandlinger.h"
 #include "ikonplads.h"
 #include "strukturitem.h"
+#include "strukturvisning.h"
 
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 
 #include <QCollator>
-#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -87,17 +87,17 @@ void TSearchHandlinger::visFund(const QString& rootText, const QString& rootMapp
         return x.rec.filnavn < y.rec.filnavn;
     });
 
-    QTreeWidget* tree = Struktur2();
+    StrukturVisning* tree = Struktur2();
     if (!tree)
         return;
     tree->clear();
-    StrukturItem* root = newNode(rootText, {rootMappe, QString(), NodeKind::SearchHit},
-                                 IkonPlads::FundRod, ImageFilliste);
-    QList<QTreeWidgetItem*> children;
+    StrukturItem* root =
+        new StrukturItem(rootText, {rootMappe, QString(), NodeKind::SearchHit}, IkonPlads::FundRod);
+    QList<StrukturItem*> children;
     children.reserve(hits.size());
     for (const auto& [key, i] : std::as_const(keys)) {
         const Fund& hit = hits.at(i);
-        children.append(newNode(hit.text, hit.rec, hit.slot, ImageFilliste));
+        children.append(new StrukturItem(hit.text, hit.rec, hit.slot));
     }
     root->addChildren(children);
     tree->addTopLevelItem(root);

@@ -7,6 +7,6 @@ void TVarProp::fireDirectoryChange() const {
         FOnDirectoryChange(FDirmappe, FBibmappe, FGrundmappe, FFilnavn);
 }
 
-QTreeWidget* TVarProp::activeTree() const {
+StrukturVisning* TVarProp::activeTree() const {
     return FAktiveStruktur == 1 ? FStruktur1 : FStruktur2;
 }

@@ -8,7 +8,7 @@
 #include <functional>
 
 class EngineHost;
-class QTreeWidget;
+class StrukturVisning;
 
 // Called with Dirmappe, Bibmappe, Grundmappe and Filnavn after every navigation.
 using TonDirectoryChange = std::function<void(const QString& dDir, const QString& fDir,
@@ -22,10 +22,10 @@ class TVarProp : public TMapper {
 public:
     TVarProp(QObject* owner, EngineHost& host);
 
-    QTreeWidget* Struktur1() const { return FStruktur1; }
-    void setStruktur1(QTreeWidget* tree) { FStruktur1 = tree; }
-    QTreeWidget* Struktur2() const { return FStruktur2; }
-    void setStruktur2(QTreeWidget* tree) { FStruktur2 = tree; }
+    StrukturVisning* Struktur1() const { return FStruktur1; }
+    void setStruktur1(StrukturVisning* tree) { FStruktur1 = tree; }
+    StrukturVisning* Struktur2() const { return FStruktur2; }
+    void setStruktur2(StrukturVisning* tree) { FStruktur2 = tree; }
     int AktiveStruktur() const { return FAktiveStruktur; }
     void setAktiveStruktur(int tree) { FAktiveStruktur = tree; }
 
@@ -43,7 +43,6 @@ public:
     bool KontrolDelete() const { return FKontrolDelete; }
 
     void setImageDirliste(const QList<QIcon>& icons) { ImageDirliste = icons; }
-    void setImageFilliste(const QList<QIcon>& icons) { ImageFilliste = icons; }
 
     bool MedtagPrivat() const { return FMedtagPrivat; }
     void setMedtagPrivat(bool on) { FMedtagPrivat = on; }
@@ -60,10 +59,9 @@ public:
 protected:
     void fireDirectoryChange() const;
     // The tree the user acts in: Struktur1 for 1, Struktur2 otherwise.
-    QTreeWidget* activeTree() const;
+    StrukturVisning* activeTree() const;
 
-    QList<QIcon> ImageDirliste; // icons of the folder tree by slot
-    QList<QIcon> ImageFilliste; // icons of the file pane by slot
+    QList<QIcon> ImageDirliste; // icons of the drive menus by slot
 
     qint64 totalSize = 0;
     qint64 posSize = 0;
@@ -77,8 +75,8 @@ protected:
     bool FKontrolDelete = false;
 
 private:
-    QTreeWidget* FStruktur1 = nullptr;
-    QTreeWidget* FStruktur2 = nullptr;
+    StrukturVisning* FStruktur1 = nullptr;
+    StrukturVisning* FStruktur2 = nullptr;
     QString FDirmappe;
     QString FGrundmappe;
     QString FBibmappe;

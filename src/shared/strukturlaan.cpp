@@ -4,7 +4,7 @@
 
 #include "engine/handlinger.h"
 
-StrukturLaan::StrukturLaan(MainHost& host, int struktur, QTreeWidget* tree,
+StrukturLaan::StrukturLaan(MainHost& host, int struktur, StrukturVisning* tree,
                            TonDirectoryChange onChange)
     : m_host(host), m_struktur1(host.funk().Struktur1()), m_struktur2(host.funk().Struktur2()),
       m_grundmappe(host.funk().Grundmappe()), m_dirmappe(host.funk().Dirmappe()),

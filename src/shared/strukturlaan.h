@@ -3,7 +3,7 @@
 #include "engine/varprop.h"
 
 class MainHost;
-class QTreeWidget;
+class StrukturVisning;
 
 // A dialog's loan of one of the engine's trees. While the loan lasts the engine's folder
 // tree (1) or file pane (2) is the dialog's tree, the engine's change event goes to the
@@ -13,7 +13,7 @@ class QTreeWidget;
 // as they were when the loan began.
 class StrukturLaan {
 public:
-    StrukturLaan(MainHost& host, int struktur, QTreeWidget* tree, TonDirectoryChange onChange);
+    StrukturLaan(MainHost& host, int struktur, StrukturVisning* tree, TonDirectoryChange onChange);
     ~StrukturLaan();
     StrukturLaan(const StrukturLaan&) = delete;
     StrukturLaan& operator=(const StrukturLaan&) = delete;
@@ -26,8 +26,8 @@ public:
 private:
     MainHost& m_host;
     bool m_laant = true;
-    QTreeWidget* m_struktur1;
-    QTreeWidget* m_struktur2;
+    StrukturVisning* m_struktur1;
+    StrukturVisning* m_struktur2;
     QString m_grundmappe;
     QString m_dirmappe;
     TonDirectoryChange m_onChange;

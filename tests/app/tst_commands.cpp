@@ -4,6 +4,7 @@
 #include "app/mainmenus.h"
 #include "app/maintoolbars.h"
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
@@ -20,7 +21,6 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeWidget>
 
 #include <sys/stat.h>
 
@@ -160,7 +160,7 @@ private slots:
         env.makeFolder(QStringLiteral("D:\\Tom"));
         Window w(env);
         w.form->funk().makeStruktur2(QStringLiteral("D:\\Tre"), true);
-        QTreeWidget* pane = w.form->filbox();
+        StrukturVisning* pane = w.form->filbox();
         QCOMPARE(pane->topLevelItemCount(), 3);
         QVERIFY(w.enabled("aMarkerAlt"));
         QVERIFY(!w.enabled("aMarkerIngen"));
@@ -219,7 +219,7 @@ private slots:
             env.writeFile(QStringLiteral("D:\\Tre\\") + QLatin1String(name), "x");
         Window w(env);
         QApplication::setActiveWindow(w.form.get());
-        QTreeWidget* tree = w.form->dirbox();
+        StrukturVisning* tree = w.form->dirbox();
         TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral(" (D:)")));
         QTest::keyClick(tree, Qt::Key_Return);
         TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Tre")));
@@ -240,7 +240,7 @@ private slots:
         Window w(env);
         w.form->opt().AskInsert = false;
         QApplication::setActiveWindow(w.form.get());
-        QTreeWidget* tree = w.form->dirbox();
+        StrukturVisning* tree = w.form->dirbox();
         TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral(" (D:)")));
         QTest::keyClick(tree, Qt::Key_Return);
         // Copies what is selected after a click on Kilde (all of its files with Ctrl+A, else
@@ -262,7 +262,7 @@ private slots:
             QTest::keySequence(tree, QKeySequence(Qt::CTRL | Qt::Key_V));
             QStringList pane;
             for (int i = 0; i < w.form->filbox()->topLevelItemCount(); ++i)
-                pane.append(w.form->filbox()->topLevelItem(i)->text(0));
+                pane.append(w.form->filbox()->topLevelItem(i)->text());
             return pane;
         };
         const QStringList files = copyAndPaste(true);
@@ -357,7 +357,7 @@ private slots:
         w.form->opt().AskDelete = false; // a wrong delete would happen at once, not ask
         QApplication::setActiveWindow(w.form.get());
         w.form->funk().makeStruktur2(QStringLiteral("D:\\Fil"), true);
-        QTreeWidget* pane = w.form->filbox();
+        StrukturVisning* pane = w.form->filbox();
         const QRect row = pane->visualItemRect(pane->topLevelItem(0));
         QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, row.center());
         QVERIFY(w.enabled("aDelete"));
@@ -394,12 +394,11 @@ private slots:
         env.writeFile(QStringLiteral("D:\\Navne\\optaget.txt"), "o");
         Window w(env);
         QApplication::setActiveWindow(w.form.get());
-        QTreeWidget* pane = w.form->filbox();
+        StrukturVisning* pane = w.form->filbox();
         // The node's text after the edit, or "(ingen redigering)" when none started.
         auto renameTo = [&](const char* from, const QString& typed) -> QString {
             w.form->funk().makeStruktur2(QStringLiteral("D:\\Navne"), true);
-            QTreeWidgetItem* node =
-                pane->findItems(QString::fromLatin1(from), Qt::MatchExactly).first();
+            StrukturItem* node = pane->findItems(QString::fromLatin1(from)).first();
             QTest::mouseClick(pane->viewport(), Qt::LeftButton, {},
                               pane->visualItemRect(node).center());
             if (!w.enabled("aRename"))
@@ -412,7 +411,7 @@ private slots:
             QTest::keyClick(editor, Qt::Key_Return);
             // The view ends the edit from its event queue.
             QCoreApplication::processEvents();
-            return node->text(0);
+            return node->text();
         };
         // No extension typed: the old one is kept.
         QCOMPARE(renameTo("gammel.txt", QStringLiteral("ny")), QStringLiteral("ny.txt"));
@@ -429,7 +428,7 @@ private slots:
         Window w(env);
         auto chooseFirstFile = [&] {
             w.form->funk().makeStruktur2(QStringLiteral("D:\\Tekst"), true);
-            QTreeWidget* pane = w.form->filbox();
+            StrukturVisning* pane = w.form->filbox();
             const QRect row = pane->visualItemRect(pane->topLevelItem(0));
             QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, row.center());
         };

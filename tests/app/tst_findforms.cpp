@@ -2,6 +2,7 @@
 #include "app/findform.h"
 #include "app/findformen.h"
 #include "app/mainform.h"
+#include "engine/strukturvisning.h"
 #include "harness/findchild.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
@@ -17,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
-#include <QTreeWidget>
 
 namespace {
 
@@ -34,11 +34,11 @@ void type(QComboBox* box, const QString& text) {
     QTest::keyClicks(box->lineEdit(), text);
 }
 
-QStringList paneTexts(const QTreeWidget& filbox) {
+QStringList paneTexts(const StrukturVisning& filbox) {
     QStringList texts;
-    QTreeWidgetItem* root = filbox.topLevelItem(0);
+    StrukturItem* root = filbox.topLevelItem(0);
     for (int i = 0; root && i < root->childCount(); ++i)
-        texts << root->child(i)->text(0);
+        texts << root->child(i)->text();
     return texts;
 }
 
@@ -108,7 +108,7 @@ private slots:
         // A text beginning with a dot lists a file type; texts are remembered once.
         type(editSearch, QStringLiteral(".txt"));
         form.Search();
-        QCOMPARE(e.filbox.topLevelItem(0)->text(0), QStringLiteral("txt filer"));
+        QCOMPARE(e.filbox.topLevelItem(0)->text(), QStringLiteral("txt filer"));
         QCOMPARE(paneTexts(e.filbox), QStringList({"noter"}));
         type(editSearch, QStringLiteral("Port"));
         form.Search();
@@ -237,9 +237,9 @@ private slots:
         action(form, "AfindBib")->trigger();
         QVERIFY(child<QCheckBox>(form, "Check3")->isChecked());
         for (int i = 0; i < e.filbox.topLevelItemCount(); ++i) {
-            QTreeWidgetItem* item = e.filbox.topLevelItem(i);
-            item->setSelected(item->text(0) == QLatin1String("c.html") ||
-                              item->text(0) == QLatin1String("under"));
+            StrukturItem* item = e.filbox.topLevelItem(i);
+            item->setSelected(item->text() == QLatin1String("c.html") ||
+                              item->text() == QLatin1String("under"));
         }
         action(form, "AfindBib")->trigger();
         QCOMPARE(tableRows(form), QStringList({"C:\\doc\\c.html|3|<p>mødet</p>"}));

@@ -2,6 +2,7 @@
 #include "app/mainform.h"
 #include "app/maintoolbars.h"
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
@@ -15,7 +16,6 @@
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTreeWidget>
 
 namespace {
 
@@ -56,7 +56,7 @@ private slots:
         QVERIFY(qAbs(form.geometry().center().x() - screen.center().x()) <= 1);
 
         // The trees: drives and the private block, the first folder in the file pane.
-        QCOMPARE(form.dirbox()->topLevelItem(0)->text(0), QStringLiteral("anna"));
+        QCOMPARE(form.dirbox()->topLevelItem(0)->text(), QStringLiteral("anna"));
         QCOMPARE(form.funk().Grundmappe(), form.EditSti()->text().left(2));
         form.close();
         QStringList lines;
@@ -277,7 +277,7 @@ private slots:
         QApplication::setActiveWindow(&form);
         form.funk().makeStruktur2(QStringLiteral("D:\\Fotos"), true);
         QCOMPARE(form.EditSti()->text(), QStringLiteral("D:\\Fotos"));
-        QTreeWidgetItem* file = form.filbox()->topLevelItem(0);
+        StrukturItem* file = form.filbox()->topLevelItem(0);
         const QRect r = form.filbox()->visualItemRect(file);
         QTest::mouseClick(form.filbox()->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(form.funk().Filnavn(), QStringLiteral("D:\\Fotos\\p.gif"));

@@ -1,6 +1,7 @@
 #include "app/commandtable.h"
 #include "app/mainform.h"
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
@@ -12,7 +13,6 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTreeWidget>
 
 namespace {
 
@@ -51,9 +51,9 @@ struct Window {
     }
     // Clicks the files in the file pane, the first plainly and the others with Ctrl.
     void select(const QStringList& texts) const {
-        QTreeWidget* filbox = form->filbox();
+        StrukturVisning* filbox = form->filbox();
         for (const QString& text : texts) {
-            QTreeWidgetItem* node = TreeClicks::node(filbox, text);
+            StrukturItem* node = TreeClicks::node(filbox, text);
             QTest::mouseClick(filbox->viewport(), Qt::LeftButton,
                               text == texts.first() ? Qt::NoModifier : Qt::ControlModifier,
                               filbox->visualItemRect(node).center());

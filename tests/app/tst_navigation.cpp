@@ -5,6 +5,7 @@
 #include "app/strukturtree.h"
 #include "app/treedragdrop.h"
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTabBar>
-#include <QTreeWidget>
 #include <QUrl>
 
 namespace {
@@ -29,10 +29,10 @@ QStringList tabTexts(const QTabBar* tabs) {
     return texts;
 }
 
-QStringList rootTexts(const QTreeWidget* tree) {
+QStringList rootTexts(const StrukturVisning* tree) {
     QStringList texts;
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        texts.append(tree->topLevelItem(i)->text(0));
+        texts.append(tree->topLevelItem(i)->text());
     return texts;
 }
 
@@ -51,10 +51,10 @@ QString danishHome(TestEnvironment& env) {
 }
 
 // The root of a drive, whatever its volume label.
-QTreeWidgetItem* driveNode(const QTreeWidget* tree, char letter) {
+StrukturItem* driveNode(const StrukturVisning* tree, char letter) {
     const QString ending = QStringLiteral("(%1:)").arg(QLatin1Char(letter));
     for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        if (tree->topLevelItem(i)->text(0).endsWith(ending))
+        if (tree->topLevelItem(i)->text().endsWith(ending))
             return tree->topLevelItem(i);
     QTest::qFail(qPrintable(QStringLiteral("no drive ") + ending), __FILE__, __LINE__);
     return nullptr;
@@ -77,8 +77,8 @@ struct FotosOpened {
         TreeClicks::click(tree, fotos);
     }
     std::unique_ptr<Tmainform> form;
-    QTreeWidget* tree = nullptr;
-    QTreeWidgetItem* fotos = nullptr;
+    StrukturVisning* tree = nullptr;
+    StrukturItem* fotos = nullptr;
 };
 
 } // namespace
@@ -189,18 +189,17 @@ private slots:
         THandlinger& funk = form.funk();
         auto dragFile = [&](const char* name, const QString& target, const char* targetNode) {
             funk.makeStruktur2(QStringLiteral("C:\\A"), true);
-            const QList<QTreeWidgetItem*> found =
-                form.filbox()->findItems(QString::fromLatin1(name), Qt::MatchExactly);
+            const QList<StrukturItem*> found = form.filbox()->findItems(QString::fromLatin1(name));
             QCOMPARE(found.size(), 1);
             form.filbox()->setCurrentItem(found.first());
             funk.setAktiveStruktur(2);
             funk.infoStruktur2();
             QVERIFY(form.dragDrop().startingDrag(*static_cast<StrukturTree*>(form.filbox())));
             funk.udfoldStruktur1(target, true);
-            const QList<QTreeWidgetItem*> nodes = form.dirbox()->findItems(
-                QString::fromLatin1(targetNode), Qt::MatchExactly | Qt::MatchRecursive);
+            const QList<StrukturItem*> nodes =
+                form.dirbox()->findItems(QString::fromLatin1(targetNode), true);
             QCOMPARE(nodes.size(), 1);
-            QTreeWidgetItem* node = nodes.first();
+            StrukturItem* node = nodes.first();
             form.dragDrop().dropAt(TreeDragDrop::Target::Dirbox,
                                    form.dirbox()->visualItemRect(node).center());
             form.dragDrop().endDrag();
@@ -227,7 +226,7 @@ private slots:
         funk.makeStruktur2(QStringLiteral("C:\\A"), true);
         auto select = [&](const char* name) {
             form.filbox()->setCurrentItem(
-                form.filbox()->findItems(QString::fromLatin1(name), Qt::MatchExactly).first());
+                form.filbox()->findItems(QString::fromLatin1(name)).first());
             funk.setAktiveStruktur(2);
             funk.infoStruktur2();
         };
@@ -290,10 +289,8 @@ private slots:
         w.form->commands().evaluate(); // the window goes idle
         QTest::keyClick(w.tree, Qt::Key_Delete);
         QVERIFY(!QFile::exists(env.host(QStringLiteral("C:\\Fotos"))));
-        QVERIFY(w.tree->findItems(QStringLiteral("Fotos"), Qt::MatchExactly | Qt::MatchRecursive)
-                    .isEmpty());
-        QVERIFY(w.tree->findItems(QStringLiteral("2020"), Qt::MatchExactly | Qt::MatchRecursive)
-                    .isEmpty());
+        QVERIFY(w.tree->findItems(QStringLiteral("Fotos"), true).isEmpty());
+        QVERIFY(w.tree->findItems(QStringLiteral("2020"), true).isEmpty());
         QCOMPARE(w.tree->currentItem(), driveNode(w.tree, 'C'));
         QCOMPARE(w.form->funk().Grundmappe(), QStringLiteral("C:"));
     }
@@ -302,7 +299,7 @@ private slots:
         TestEnvironment env;
         // The home folder lies on no drive, so the user node has no folder of its own.
         FotosOpened w(env);
-        QTreeWidgetItem* user = TreeClicks::node(w.tree, QStringLiteral("anna"));
+        StrukturItem* user = TreeClicks::node(w.tree, QStringLiteral("anna"));
         const int userChildren = user->childCount();
         w.form->commands().evaluate();
         QTest::keySequence(w.tree, QKeySequence(Qt::CTRL | Qt::Key_M));
@@ -319,7 +316,7 @@ private slots:
         Tmainform form;
         form.show();
         QApplication::setActiveWindow(&form);
-        QTreeWidgetItem* user = TreeClicks::node(form.dirbox(), QStringLiteral("anna"));
+        StrukturItem* user = TreeClicks::node(form.dirbox(), QStringLiteral("anna"));
         TreeClicks::click(form.dirbox(), user);
         QCOMPARE(form.funk().Grundmappe(), anna);
         TreeClicks::click(form.dirbox(), TreeClicks::node(form.dirbox(), QStringLiteral("Musik")));

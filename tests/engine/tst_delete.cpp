@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(env.readFile("D:\\andet\\bevar.txt"), QByteArray("uden for"));
 
         e.vaelgMappe("C:");
-        env.prompter().expectMessage(e.dirbox.currentItem()->text(0) + "\nmå ikke slettes.");
+        env.prompter().expectMessage(e.dirbox.currentItem()->text() + "\nmå ikke slettes.");
         QCOMPARE(e.funk.DeleteElementer(false), 0);
     }
 
@@ -158,7 +158,7 @@ private slots:
         env.writeFile(kKilde + "\\brev.txt", "brev");
         TestEngine e;
         e.vis(kKilde, {"brev.txt"});
-        QTreeWidgetItem* node = e.node("brev.txt");
+        StrukturItem* node = e.node("brev.txt");
         QCOMPARE(e.funk.RenameNode(node, "brev.txt", "brev2", false), QStringLiteral("brev2.txt"));
         QCOMPARE(env.readFile(kKilde + "\\brev2.txt"), QByteArray("brev"));
         QCOMPARE(StrukturItem::recOf(node)->filnavn, kKilde + "\\brev2.txt");
@@ -225,17 +225,17 @@ private slots:
             "skråstreg, et linjeskift eller tegn, der ikke kan læses:\n\n");
         TestEngine e;
         const auto unusableNodes = [&e] {
-            QList<QTreeWidgetItem*> nodes;
+            QList<StrukturItem*> nodes;
             for (int i = 0; i < e.filbox.topLevelItemCount(); ++i)
                 if (StrukturItem::recOf(e.filbox.topLevelItem(i))->unusable())
                     nodes.append(e.filbox.topLevelItem(i));
             return nodes;
         };
         e.vis(kKilde);
-        const QList<QTreeWidgetItem*> unusable = unusableNodes();
+        const QList<StrukturItem*> unusable = unusableNodes();
         QCOMPARE(unusable.size(), 3);
-        for (QTreeWidgetItem* node : unusable) {
-            const QString text = node->text(0);
+        for (StrukturItem* node : unusable) {
+            const QString text = node->text();
             env.prompter().expectMessage(why + text);
             QCOMPARE(e.funk.RenameNode(node, text, "nyt navn", false), text);
             e.filbox.clearSelection();
@@ -249,9 +249,9 @@ private slots:
         }
         // Chosen with a usable file, the usable one is deleted after the message.
         e.vis(kKilde, {"back"});
-        QTreeWidgetItem* odd = unusableNodes().first();
+        StrukturItem* odd = unusableNodes().first();
         odd->setSelected(true);
-        env.prompter().expectMessage(why + odd->text(0));
+        env.prompter().expectMessage(why + odd->text());
         QCOMPARE(e.funk.DeleteElementer(false), 1);
         QVERIFY(!QFileInfo::exists(env.host(kKilde + "\\back")));
         QCOMPARE(env.readFile(kKilde + QStringLiteral("\\\uFFFD\uFFFD")), "erstatningstegn");
@@ -306,7 +306,7 @@ private slots:
         QVERIFY(e.funk.NyMappe(kKilde));
         QVERIFY(QFileInfo(env.host(kKilde + "\\Ny mappe (1)")).isDir());
         QCOMPARE(e.funk.AktiveStruktur(), 2);
-        QCOMPARE(e.filbox.currentItem()->text(0), QStringLiteral("Ny mappe (1)"));
+        QCOMPARE(e.filbox.currentItem()->text(), QStringLiteral("Ny mappe (1)"));
         QVERIFY(e.filbox.findChild<QLineEdit*>()); // the in-place editor is open
         // Keeping the proposed name is still a rename of the new folder, and harmless.
         QCOMPARE(e.funk.RenameNode(e.filbox.currentItem(), "Ny mappe (1)", "Ny mappe (1)", true),
@@ -416,7 +416,7 @@ private slots:
         QCOMPARE(e.filbox.selectedItems().size(), 2);
         QVERIFY(!e.node("a.txt")->isSelected());
         e.funk.selectFile(kKilde + "\\A.TXT");
-        QCOMPARE(e.filbox.selectedItems(), QList<QTreeWidgetItem*>({e.node("a.txt")}));
+        QCOMPARE(e.filbox.selectedItems(), QList<StrukturItem*>({e.node("a.txt")}));
         QCOMPARE(e.funk.Filnavn(), kKilde + "\\a.txt");
         e.filbox.setCurrentItem(e.node("a.txt"));
         QCOMPARE(e.funk.getStrukturSitNo(), THandlinger::FilValgt);

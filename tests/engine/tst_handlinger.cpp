@@ -3,7 +3,7 @@
 #include "engine/strukturitem.h"
 #include "harness/testenvironment.h"
 
-#include <QTreeWidget>
+#include "engine/strukturvisning.h"
 
 namespace {
 
@@ -40,27 +40,27 @@ struct Engine {
         funk.setOnDirectoryChange(
             [this](const QString&, const QString&, const QString&, const QString&) { ++changes; });
     }
-    QStringList texts(QTreeWidgetItem* parent = nullptr) const {
+    QStringList texts(StrukturItem* parent = nullptr) const {
         QStringList t;
         if (!parent) {
             for (int i = 0; i < dirbox.topLevelItemCount(); ++i)
-                t << dirbox.topLevelItem(i)->text(0);
+                t << dirbox.topLevelItem(i)->text();
         } else {
             for (int i = 0; i < parent->childCount(); ++i)
-                t << parent->child(i)->text(0);
+                t << parent->child(i)->text();
         }
         return t;
     }
 
     FakeHost host;
-    QTreeWidget dirbox;
-    QTreeWidget filbox;
+    StrukturVisning dirbox;
+    StrukturVisning filbox;
     THandlinger funk;
     int changes = 0;
 };
 
-int slotOf(QTreeWidgetItem* item) {
-    return StrukturItem::of(item)->imageIndex;
+int slotOf(StrukturItem* item) {
+    return item->imageIndex;
 }
 
 } // namespace
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(slotOf(e.dirbox.topLevelItem(0)), 1);
         QCOMPARE(slotOf(e.dirbox.topLevelItem(1)), 2);
         QCOMPARE(slotOf(e.dirbox.topLevelItem(2)), 12);
-        QTreeWidgetItem* user = e.dirbox.topLevelItem(4);
+        StrukturItem* user = e.dirbox.topLevelItem(4);
         QCOMPARE(StrukturItem::recOf(user)->mappe, QStringLiteral("C:\\home\\anna"));
         QCOMPARE(StrukturItem::recOf(user)->ID, NodeKind::Private);
         QVERIFY(user->isExpanded());
@@ -154,30 +154,30 @@ private slots:
         Engine e;
         e.funk.setMedtagPrivat(false);
         e.funk.makeStruktur1();
-        QTreeWidgetItem* c = e.dirbox.topLevelItem(0);
+        StrukturItem* c = e.dirbox.topLevelItem(0);
         QCOMPARE(c->childCount(), 0);
         e.dirbox.setCurrentItem(c);
         QCOMPARE(e.funk.udfoldDirectory(), QStringLiteral("C:"));
         QStringList children = e.texts(c);
         children.sort();
         QCOMPARE(children, QStringList({"a", "kun skjulte"})); // hidden folders are left out
-        QTreeWidgetItem* a = c->child(e.texts(c).indexOf("a"));
+        StrukturItem* a = c->child(e.texts(c).indexOf("a"));
         QCOMPARE(a->childCount(), 0); // one level at a time
         QCOMPARE(slotOf(a), 3);
 
         // A folder holding only hidden folders stays childless and becomes Dirmappe.
-        QTreeWidgetItem* hiddenOnly = c->child(e.texts(c).indexOf("kun skjulte"));
+        StrukturItem* hiddenOnly = c->child(e.texts(c).indexOf("kun skjulte"));
         e.dirbox.setCurrentItem(hiddenOnly);
         QCOMPARE(e.funk.udfoldDirectory(), QStringLiteral("C:\\kun skjulte"));
         QCOMPARE(hiddenOnly->childCount(), 0);
 
         // An empty CD-ROM is marked once and disabled.
-        QTreeWidgetItem* cd = e.dirbox.topLevelItem(2);
-        QCOMPARE(cd->text(0), QStringLiteral("Diskdrev(E:)"));
+        StrukturItem* cd = e.dirbox.topLevelItem(2);
+        QCOMPARE(cd->text(), QStringLiteral("Diskdrev(E:)"));
         e.dirbox.setCurrentItem(cd);
         e.funk.udfoldDirectory();
         e.funk.udfoldDirectory();
-        QCOMPARE(cd->text(0), QStringLiteral("Diskdrev(E:) TOM"));
+        QCOMPARE(cd->text(), QStringLiteral("Diskdrev(E:) TOM"));
         QVERIFY(cd->isDisabled());
     }
 
@@ -193,7 +193,7 @@ private slots:
                  QStringLiteral("C:"));
         QCOMPARE(e.funk.udfoldStruktur1(QStringLiteral("c:\\users\\ANNA\\"), true),
                  QStringLiteral("C:\\Users\\anna"));
-        QTreeWidgetItem* anna = e.dirbox.currentItem();
+        StrukturItem* anna = e.dirbox.currentItem();
         QCOMPARE(StrukturItem::recOf(anna)->mappe, QStringLiteral("C:\\Users\\anna"));
         QVERIFY(anna->isExpanded());
         QCOMPARE(e.texts(anna), QStringList({"Musik"}));
@@ -238,14 +238,14 @@ private slots:
         QCOMPARE(e.funk.antalGrundmapper(), 1);
         QCOMPARE(e.funk.antalGrundfiler(), 6);
         QCOMPARE(e.changes, 1);
-        QCOMPARE(e.filbox.topLevelItem(0)->text(0), QStringLiteral("mappe"));
+        QCOMPARE(e.filbox.topLevelItem(0)->text(), QStringLiteral("mappe"));
         QCOMPARE(slotOf(e.filbox.topLevelItem(0)), 1);
         QMap<QString, int> slotByName;
         for (int i = 1; i < e.filbox.topLevelItemCount(); ++i) {
-            QTreeWidgetItem* item = e.filbox.topLevelItem(i);
-            slotByName[item->text(0)] = slotOf(item);
+            StrukturItem* item = e.filbox.topLevelItem(i);
+            slotByName[item->text()] = slotOf(item);
             QCOMPARE(StrukturItem::recOf(item)->ID, NodeKind::File);
-            QCOMPARE(StrukturItem::recOf(item)->filnavn, QStringLiteral("C:\\x\\") + item->text(0));
+            QCOMPARE(StrukturItem::recOf(item)->filnavn, QStringLiteral("C:\\x\\") + item->text());
         }
         QCOMPARE(slotByName, (QMap<QString, int>{{"a.HTML", 23},
                                                  {"b.txt", 6},
@@ -261,7 +261,7 @@ private slots:
         QCOMPARE(e.funk.Bibmappe(), QStringLiteral("C:\\x\\mappe"));
         QVERIFY(e.funk.Filnavn().isEmpty());
         for (int i = 0; i < e.filbox.topLevelItemCount(); ++i)
-            if (e.filbox.topLevelItem(i)->text(0) == QLatin1String("p.gif"))
+            if (e.filbox.topLevelItem(i)->text() == QLatin1String("p.gif"))
                 e.filbox.setCurrentItem(e.filbox.topLevelItem(i));
         e.funk.infoStruktur2();
         QCOMPARE(e.funk.Filnavn(), QStringLiteral("C:\\x\\p.gif"));
@@ -292,8 +292,8 @@ private slots:
         e.funk.editSelected();
         e.funk.udfoldStruktur1(QStringLiteral("C:\\gammel\\under"), true);
         e.funk.setData(QStringLiteral("C:\\gammel"), QStringLiteral("C:\\ny"));
-        QTreeWidgetItem* renamed = e.dirbox.topLevelItem(0)->child(0);
-        QCOMPARE(renamed->text(0), QStringLiteral("ny"));
+        StrukturItem* renamed = e.dirbox.topLevelItem(0)->child(0);
+        QCOMPARE(renamed->text(), QStringLiteral("ny"));
         QCOMPARE(StrukturItem::recOf(renamed)->mappe, QStringLiteral("C:\\ny"));
 
         e.dirbox.setCurrentItem(nullptr);

@@ -72,7 +72,7 @@ private slots:
         const QString page = QStringLiteral("C:\\Film\\Film_afspilningsliste.html");
         QCOMPARE(e.funk.Filnavn(), page);
         QCOMPARE(e.filbox.selectedItems().size(), 1);
-        QCOMPARE(e.filbox.selectedItems().first()->text(0),
+        QCOMPARE(e.filbox.selectedItems().first()->text(),
                  QStringLiteral("Film_afspilningsliste.html"));
         const QStringList lines = linesOf(env.readFile(page));
         QCOMPARE(lines[4], QStringLiteral("<base href=\"%1\">").arg(folderUrl(env, "C:\\Film")));

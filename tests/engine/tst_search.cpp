@@ -1,4 +1,5 @@
 #include "engine/strukturitem.h"
+#include "engine/strukturvisning.h"
 #include "harness/findchild.h"
 #include "harness/testengine.h"
 #include "harness/testenvironment.h"
@@ -13,7 +14,6 @@
 #include <QProgressBar>
 #include <QStorageInfo>
 #include <QTemporaryDir>
-#include <QTreeWidget>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -29,20 +29,20 @@ struct Engine : TestEngine {
     // "text slot" of each child of the search root, in order.
     QStringList hits() const {
         QStringList t;
-        QTreeWidgetItem* root = filbox.topLevelItem(0);
+        StrukturItem* root = filbox.topLevelItem(0);
         for (int i = 0; root && i < root->childCount(); ++i)
-            t << QStringLiteral("%1 %2").arg(root->child(i)->text(0)).arg(slot(root->child(i)));
+            t << QStringLiteral("%1 %2").arg(root->child(i)->text()).arg(slot(root->child(i)));
         return t;
     }
     QStringList pane() const {
         QStringList t;
         for (int i = 0; i < filbox.topLevelItemCount(); ++i)
             t << QStringLiteral("%1 %2")
-                     .arg(filbox.topLevelItem(i)->text(0))
+                     .arg(filbox.topLevelItem(i)->text())
                      .arg(slot(filbox.topLevelItem(i)));
         return t;
     }
-    static int slot(QTreeWidgetItem* item) { return StrukturItem::of(item)->imageIndex; }
+    static int slot(StrukturItem* item) { return item->imageIndex; }
     QString field(const char* name) const {
         const QWidget* w = child(filinfoform, name);
         if (const auto* label = qobject_cast<const QLabel*>(w))
@@ -94,9 +94,9 @@ private slots:
                               TSearchHandlinger::Begge, false, false);
         QCOMPARE(e.hits(), QStringList({"Rapport 16", "rapport.doc 15", "rapport.txt 15"}));
         QCOMPARE(e.funk.FindCount(), 3);
-        QTreeWidgetItem* root = e.filbox.topLevelItem(0);
+        StrukturItem* root = e.filbox.topLevelItem(0);
         QCOMPARE(e.filbox.topLevelItemCount(), 1);
-        QCOMPARE(root->text(0), QStringLiteral("rapport"));
+        QCOMPARE(root->text(), QStringLiteral("rapport"));
         QCOMPARE(Engine::slot(root), 17);
         QVERIFY(root->isExpanded());
         const StrukturRec* rootRec = StrukturItem::recOf(root);
@@ -167,7 +167,7 @@ private slots:
                     env.host(QStringLiteral("C:\\s")) + QStringLiteral("/a\\b/y.txt"));
         Engine e;
         e.funk.getDirFileExtList(QStringLiteral("C:\\s"), QStringLiteral(".txt"));
-        QCOMPARE(e.filbox.topLevelItem(0)->text(0), QStringLiteral("txt filer"));
+        QCOMPARE(e.filbox.topLevelItem(0)->text(), QStringLiteral("txt filer"));
         QCOMPARE(StrukturItem::recOf(e.filbox.topLevelItem(0))->mappe, QStringLiteral("C:\\s"));
         // Names without extension; nothing from the hidden folder.
         QCOMPARE(e.hits(), QStringList({"indhold 15", "Noter 15", "x 15"}));

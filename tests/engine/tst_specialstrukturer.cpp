@@ -1,10 +1,10 @@
 #include "engine/enginehost.h"
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
+#include "engine/strukturvisning.h"
 #include "harness/testenvironment.h"
 
 #include <QMenu>
-#include <QTreeWidget>
 
 namespace {
 
@@ -41,16 +41,16 @@ struct Engine {
         funk.setMedtagPrivat(false);
         funk.setLastStruktur(kLastStruktur);
     }
-    static QStringList texts(const QTreeWidget& tree) {
+    static QStringList texts(const StrukturVisning& tree) {
         QStringList t;
         for (int i = 0; i < tree.topLevelItemCount(); ++i)
-            t << tree.topLevelItem(i)->text(0);
+            t << tree.topLevelItem(i)->text();
         return t;
     }
-    static QStringList texts(const QTreeWidgetItem* parent) {
+    static QStringList texts(const StrukturItem* parent) {
         QStringList t;
         for (int i = 0; i < parent->childCount(); ++i)
-            t << parent->child(i)->text(0);
+            t << parent->child(i)->text();
         return t;
     }
     // Visits each folder in the file pane with a history entry.
@@ -60,8 +60,8 @@ struct Engine {
     }
 
     FakeHost host;
-    QTreeWidget dirbox;
-    QTreeWidget filbox;
+    StrukturVisning dirbox;
+    StrukturVisning filbox;
     THandlinger funk;
 };
 
@@ -98,7 +98,7 @@ private slots:
         Engine e;
         e.funk.setMedtagPrivat(true);
         e.funk.makeStruktur1();
-        QTreeWidgetItem* user = e.dirbox.topLevelItem(0);
+        StrukturItem* user = e.dirbox.topLevelItem(0);
         QCOMPARE(Engine::texts(user),
                  QStringList({"Skrivebord", "Dokumenter", "Billeder", "Musik", "Videoer"}));
         QCOMPARE(StrukturItem::recOf(user->child(0))->mappe, anna + QStringLiteral("\\Skrivebord"));
@@ -226,7 +226,7 @@ private slots:
         e.funk.genopbygSpecialStruktur();
         // Drives by their latest visit; shared beginnings share nodes; all expanded.
         QCOMPARE(Engine::texts(e.dirbox), QStringList({" (C:)", " (D:)"}));
-        QTreeWidgetItem* work = e.dirbox.topLevelItem(0)->child(0);
+        StrukturItem* work = e.dirbox.topLevelItem(0)->child(0);
         QCOMPARE(Engine::texts(work), QStringList({"one", "two"}));
         QCOMPARE(StrukturItem::recOf(work->child(1))->mappe, QStringLiteral("C:\\work\\two"));
         QVERIFY(work->isExpanded());

@@ -6,10 +6,10 @@
 #include "engine/enginehost.h"
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
+#include "engine/strukturvisning.h"
 #include "platform/platform.h"
 
 #include <QDir>
-#include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
 using FuzzSupport::require;
@@ -30,7 +30,7 @@ public:
 
 Host* host = nullptr;
 THandlinger* funk = nullptr;
-QTreeWidget* dirbox = nullptr;
+StrukturVisning* dirbox = nullptr;
 
 } // namespace
 
@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     for (const char* folder : {"/C/a/b", "/C/Æble/kerne", "/D/x"})
         QDir().mkpath(FuzzSupport::folder() + QLatin1String(folder));
     static Host theHost;
-    static QTreeWidget tree1, tree2;
+    static StrukturVisning tree1, tree2;
     static THandlinger engine(nullptr, theHost);
     engine.setStruktur1(&tree1);
     engine.setStruktur2(&tree2);

@@ -30,19 +30,19 @@ void TestEngine::vis(const QString& folder, const QStringList& texts) {
     funk.makeStruktur2(folder, false);
     filbox.clearSelection();
     for (const QString& text : texts) {
-        QTreeWidgetItem* item = node(text);
+        StrukturItem* item = node(text);
         if (!item) {
             QTest::qFail(qPrintable(QStringLiteral("no node ") + text), __FILE__, __LINE__);
             return;
         }
         item->setSelected(true);
-        filbox.setCurrentItem(item, 0, QItemSelectionModel::Select);
+        filbox.setCurrentItem(item, QItemSelectionModel::Select);
     }
     funk.infoStruktur2();
 }
 
-QTreeWidgetItem* TestEngine::node(const QString& text) const {
-    const QList<QTreeWidgetItem*> found = filbox.findItems(text, Qt::MatchExactly);
+StrukturItem* TestEngine::node(const QString& text) const {
+    const QList<StrukturItem*> found = filbox.findItems(text);
     return found.isEmpty() ? nullptr : found.first();
 }
 

@@ -4,9 +4,9 @@
 
 #include "engine/enginehost.h"
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 
 #include <QMap>
-#include <QTreeWidget>
 
 // An engine wired to two trees and recording windows, as the main window wires it.
 class TestEngine : public EngineHost {
@@ -26,10 +26,10 @@ public:
     // Shows `folder` in the file pane, selects the nodes of these texts (the last one
     // current) and takes the selection over, with the file pane active.
     void vis(const QString& folder, const QStringList& texts = {});
-    QTreeWidgetItem* node(const QString& text) const;
+    StrukturItem* node(const QString& text) const;
 
-    QTreeWidget dirbox;
-    QTreeWidget filbox;
+    StrukturVisning dirbox;
+    StrukturVisning filbox;
     RecordingWindows windows;
     THandlinger funk;
 };

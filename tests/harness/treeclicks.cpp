@@ -1,13 +1,12 @@
 #include "treeclicks.h"
+#include "engine/strukturvisning.h"
 
 #include <QTest>
-#include <QTreeWidget>
 
 namespace TreeClicks {
 
-QTreeWidgetItem* node(const QTreeWidget* tree, const QString& text) {
-    const QList<QTreeWidgetItem*> found =
-        tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+StrukturItem* node(const StrukturVisning* tree, const QString& text) {
+    const QList<StrukturItem*> found = tree->findItems(text, true);
     if (found.size() != 1) {
         QTest::qFail(qPrintable(QStringLiteral("%1 nodes named %2").arg(found.size()).arg(text)),
                      __FILE__, __LINE__);
@@ -16,11 +15,11 @@ QTreeWidgetItem* node(const QTreeWidget* tree, const QString& text) {
     return found.first();
 }
 
-void click(QTreeWidget* tree, QTreeWidgetItem* node) {
+void click(StrukturVisning* tree, StrukturItem* node) {
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(node).center());
 }
 
-void doubleClick(QTreeWidget* tree, QTreeWidgetItem* node) {
+void doubleClick(StrukturVisning* tree, StrukturItem* node) {
     const QPoint at = tree->visualItemRect(node).center();
     QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);

@@ -2,17 +2,17 @@
 
 #include <QString>
 
-class QTreeWidget;
-class QTreeWidgetItem;
+class StrukturVisning;
+class StrukturItem;
 
 // The mouse on a tree's nodes, as the user uses it: events on the viewport at the node's row.
 namespace TreeClicks {
 
 // The one node of that text anywhere in the tree, failing the test when there is not one.
-QTreeWidgetItem* node(const QTreeWidget* tree, const QString& text);
+StrukturItem* node(const StrukturVisning* tree, const QString& text);
 // A left click on the node.
-void click(QTreeWidget* tree, QTreeWidgetItem* node);
+void click(StrukturVisning* tree, StrukturItem* node);
 // A double click as the window system delivers it: press, release, double click, release.
-void doubleClick(QTreeWidget* tree, QTreeWidgetItem* node);
+void doubleClick(StrukturVisning* tree, StrukturItem* node);
 
 } // namespace TreeClicks

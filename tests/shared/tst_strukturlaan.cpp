@@ -1,11 +1,11 @@
 #include "engine/handlinger.h"
+#include "engine/strukturvisning.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
 #include "shared/strukturlaan.h"
 
 #include <QDialog>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -19,8 +19,8 @@ struct EngineState {
           aktiveStruktur(h.funk().AktiveStruktur()), lastStrukturNo(h.opt().lastStrukturNo) {}
     bool operator==(const EngineState&) const = default;
 
-    QTreeWidget* struktur1;
-    QTreeWidget* struktur2;
+    StrukturVisning* struktur1;
+    StrukturVisning* struktur2;
     QString grundmappe;
     QString dirmappe;
     int aktiveStruktur;
@@ -35,7 +35,7 @@ public:
         layout->addWidget(&tree);
     }
     int changes = 0;
-    QTreeWidget tree;
+    StrukturVisning tree;
 
 protected:
     void showEvent(QShowEvent* event) override {
@@ -116,7 +116,7 @@ private slots:
         TestHost h;
         h.funk().makeStruktur2(QStringLiteral("C:"), false);
         const EngineState before(h);
-        QTreeWidget tree;
+        StrukturVisning tree;
         try {
             StrukturLaan laan(h, 1, &tree, {});
             QCOMPARE(h.funk().Struktur1(), &tree);
