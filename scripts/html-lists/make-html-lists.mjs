@@ -59,7 +59,8 @@ const program = fileURLToPath(new URL('../../data/Program/', import.meta.url))
 const htmlDir = program + 'Dir/Html/'
 const attributeDir = program + 'Dir/Attributes/'
 
-// Sorted (ignoring case, then by code unit for a fixed order), one name per case-less key.
+// One name per case-less key (the first spelling met), sorted by that key in code-unit
+// order, so the order does not depend on the locale.
 function nameList(names) {
   const byKey = new Map()
   for (const name of names) {
@@ -68,10 +69,7 @@ function nameList(names) {
     const key = name.toLowerCase()
     if (!byKey.has(key)) byKey.set(key, name)
   }
-  return [...byKey.values()].sort((a, b) => {
-    const [x, y] = [a.toLowerCase(), b.toLowerCase()]
-    return x < y ? -1 : x > y ? 1 : a < b ? -1 : a > b ? 1 : 0
-  })
+  return [...byKey.keys()].sort().map((key) => byKey.get(key))
 }
 
 function writeList(folder, file, names) {
