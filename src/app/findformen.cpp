@@ -1,4 +1,5 @@
 #include "findformen.h"
+#include "shared/arbejdsvagt.h"
 #include "shared/dialogknapper.h"
 
 #include "engine/handlinger.h"
@@ -112,6 +113,13 @@ Tfindformen::Tfindformen(MainHost& host) : CentredDialog(host.hovedvindue()), m_
     right->addStretch();
     right->addWidget(sbHelpFremvis);
 
+    m_stop = dialogKnap("sbStop", QStringLiteral("Stop"), QStringLiteral("Stop søgningen"), this);
+    m_stop->hide();
+    searchRow->addWidget(m_stop);
+    connect(m_stop, &QPushButton::clicked, this, [this] {
+        if (m_vagt)
+            m_vagt->stop();
+    });
     QPushButton* luk = dialogKnap("Button10", QStringLiteral("Luk"), QString(), this);
     auto* panels = new QHBoxLayout;
     panels->addLayout(left, 3);
@@ -165,7 +173,7 @@ void Tfindformen::setClearSearchListeAction(QAction* aClearSearchListe) {
 }
 
 bool Tfindformen::searchEnabled() const {
-    return !m_editSearch->currentText().isEmpty();
+    return !m_vagt && !m_editSearch->currentText().isEmpty();
 }
 
 bool Tfindformen::clearSearchListeEnabled() const {
@@ -195,11 +203,27 @@ void Tfindformen::setSearchOpt(int option) {
 
 void Tfindformen::Search() {
     const QString text = m_editSearch->currentText();
-    if (text.isEmpty())
+    if (text.isEmpty() || m_vagt)
         return;
     THandlinger& funk = m_host.funk();
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    // The window keeps painting and shows how far the search has come; Esc or "Stop" ends
+    // it with the hits found so far.
+    Arbejdsvagt vagt(*this);
+    m_vagt = &vagt;
+    m_stop->show();
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    funk.setFremdrift([&](int laeste, const QString& mappe) {
+        return vagt.fortsaet([&] {
+            m_antalFundne->setText(
+                QStringLiteral("Søger i %1\n%2 mapper er gennemsøgt.").arg(mappe).arg(laeste));
+        });
+    });
+    const auto efter = qScopeGuard([&] {
+        funk.setFremdrift({});
+        QGuiApplication::restoreOverrideCursor();
+        m_stop->hide();
+        m_vagt = nullptr;
+    });
     funk.setFindCount(0);
     const QString folder = funk.Bibmappe();
     if (text.startsWith(QLatin1Char('.'))) {
@@ -216,6 +240,7 @@ void Tfindformen::Search() {
         m_editSearch->addItem(text);
     m_editSearch->setCurrentText(text);
     m_antalFundne->setText(
+        (funk.SoegningStoppet() ? QStringLiteral("Søgningen blev stoppet. ") : QString()) +
         QStringLiteral("Der blev fundet %1 antal elementer.").arg(funk.FindCount()) +
         ulaesteMapper(funk.UlaesteMapper()));
 }

@@ -3,7 +3,9 @@
 #include "shared/centreddialog.h"
 
 class QAction;
+class Arbejdsvagt;
 class QCheckBox;
+class QPushButton;
 class QComboBox;
 class QLabel;
 class QRadioButton;
@@ -54,4 +56,6 @@ private:
     QLabel* m_antalFundne = nullptr;
     QComboBox* m_editFremvis = nullptr;
     QLabel* m_fremvisInfo = nullptr;
+    QPushButton* m_stop = nullptr;
+    Arbejdsvagt* m_vagt = nullptr; // while a search runs
 };

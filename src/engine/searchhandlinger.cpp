@@ -4,9 +4,8 @@
 #include "strukturvisning.h"
 
 #include "platform/logicalpath.h"
+#include "platform/nameorder.h"
 #include "platform/platform.h"
-
-#include <QCollator>
 
 #include <algorithm>
 
@@ -43,8 +42,11 @@ bool TSearchHandlinger::walk(
     const std::function<bool(const QString& folder, const FileInfo& entry)>& visit) {
     QStringList pending{LogicalPath::normalized(aDir)};
     QList<FileInfo> entries;
+    int laeste = 0;
     while (!pending.isEmpty()) {
         const QString folder = pending.takeLast();
+        if (FFremdrift && !FFremdrift(laeste++, folder))
+            return false;
         const FileResult listed =
             Platform::files().list(folder, entries, detail, ListOrder::AsStored);
         if (!listed) {
@@ -70,16 +72,14 @@ bool TSearchHandlinger::walk(
 
 void TSearchHandlinger::visFund(const QString& rootText, const QString& rootMappe,
                                 QList<Fund>& hits) {
-    // Danish order ignoring case; equal texts keep a fixed order by their paths.
-    QCollator collator{QLocale(QLocale::Danish, QLocale::Denmark)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    QList<std::pair<QCollatorSortKey, qsizetype>> keys;
-    keys.reserve(hits.size());
+    // The file pane's order; equal texts keep a fixed order by their paths.
+    std::vector<std::pair<std::u32string, qsizetype>> keys;
+    keys.reserve(size_t(hits.size()));
     for (qsizetype i = 0; i < hits.size(); ++i)
-        keys.append({collator.sortKey(hits.at(i).text), i});
+        keys.emplace_back(NameOrder::key(hits.at(i).text), i);
     std::sort(keys.begin(), keys.end(), [&hits](const auto& a, const auto& b) {
-        if (const int c = a.first.compare(b.first); c != 0)
-            return c < 0;
+        if (a.first != b.first)
+            return a.first < b.first;
         const Fund& x = hits.at(a.second);
         const Fund& y = hits.at(b.second);
         if (const int c = x.text.compare(y.text); c != 0)
@@ -96,8 +96,8 @@ void TSearchHandlinger::visFund(const QString& rootText, const QString& rootMapp
     QList<StrukturItem*> children;
     children.reserve(hits.size());
     for (const auto& [key, i] : std::as_const(keys)) {
-        const Fund& hit = hits.at(i);
-        children.append(new StrukturItem(hit.text, hit.rec, hit.slot));
+        Fund& hit = hits[i];
+        children.append(new StrukturItem(std::move(hit.text), std::move(hit.rec), hit.slot));
     }
     root->addChildren(children);
     tree->addTopLevelItem(root);
@@ -113,23 +113,24 @@ void TSearchHandlinger::getDirFileList(const QString& aDir, const QString& aSear
     };
     QList<Fund> hits;
     FUlaesteMapper = 0;
-    walk(aDir, true, ListDetail::Names, FUlaesteMapper,
-         [&](const QString& folder, const FileInfo& e) {
-             if (isFile(e)) {
-                 if (searchOpt == KunMapper || e.hidden)
-                     return true;
-                 const QStringView name(e.name);
-                 if (matches(withExt ? name : name.chopped(extensionOf(e.name).size())))
-                     hits.append({e.name,
-                                  {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                                  IkonPlads::Fund});
-             } else if (isFolder(e) && searchOpt != KunFiler && !e.hidden && matches(e.name)) {
-                 hits.append({uptoLastDot(e.name),
-                              {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                              IkonPlads::FundMappe});
-             }
-             return true;
-         });
+    FStoppet = !walk(
+        aDir, true, ListDetail::Names, FUlaesteMapper,
+        [&](const QString& folder, const FileInfo& e) {
+            if (isFile(e)) {
+                if (searchOpt == KunMapper || e.hidden)
+                    return true;
+                const QStringView name(e.name);
+                if (matches(withExt ? name : name.chopped(extensionOf(e.name).size())))
+                    hits.append({e.name,
+                                 {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
+                                 IkonPlads::Fund});
+            } else if (isFolder(e) && searchOpt != KunFiler && !e.hidden && matches(e.name)) {
+                hits.append({uptoLastDot(e.name),
+                             {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
+                             IkonPlads::FundMappe});
+            }
+            return true;
+        });
     FFindCount += int(hits.size());
     // The root stands for the folder holding the searched one; a drive has none above it.
     const QString searched = LogicalPath::normalized(aDir);
@@ -141,15 +142,16 @@ void TSearchHandlinger::getDirFileExtList(const QString& aDir, const QString& aE
     const QString ext = aExt.startsWith(QLatin1Char('.')) ? aExt : QLatin1Char('.') + aExt;
     QList<Fund> hits;
     FUlaesteMapper = 0;
-    walk(aDir, false, ListDetail::Names, FUlaesteMapper,
-         [&](const QString& folder, const FileInfo& e) {
-             if (isFile(e) && !e.hidden &&
-                 extensionOf(e.name).compare(ext, Qt::CaseInsensitive) == 0)
-                 hits.append({e.name.chopped(ext.size()),
-                              {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
-                              IkonPlads::Fund});
-             return true;
-         });
+    FStoppet =
+        !walk(aDir, false, ListDetail::Names, FUlaesteMapper,
+              [&](const QString& folder, const FileInfo& e) {
+                  if (isFile(e) && !e.hidden &&
+                      extensionOf(e.name).compare(ext, Qt::CaseInsensitive) == 0)
+                      hits.append({e.name.chopped(ext.size()),
+                                   {folder, LogicalPath::join(folder, e.name), NodeKind::SearchHit},
+                                   IkonPlads::Fund});
+                  return true;
+              });
     FFindCount += int(hits.size());
     visFund(ext.mid(1) + QStringLiteral(" filer"), LogicalPath::normalized(aDir), hits);
 }

@@ -30,6 +30,13 @@ public:
     // Folders the last search could not read.
     int UlaesteMapper() const { return FUlaesteMapper; }
 
+    // Called before each folder a search reads, with the number read so far and the
+    // folder; returning false stops the search, which then shows the hits found so far.
+    using Fremdrift = std::function<bool(int laesteMapper, const QString& mappe)>;
+    void setFremdrift(Fremdrift fremdrift) { FFremdrift = std::move(fremdrift); }
+    // Whether the last search was stopped before it had read every folder.
+    bool SoegningStoppet() const { return FStoppet; }
+
 protected:
     // Calls `visit` with each entry below aDir that has a logical name, folder by folder,
     // until it returns false; hidden folders are entered only with `hiddenToo`, links never.
@@ -49,4 +56,6 @@ private:
 
     int FFindCount = 0;
     int FUlaesteMapper = 0;
+    Fremdrift FFremdrift;
+    bool FStoppet = false;
 };

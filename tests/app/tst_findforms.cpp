@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -141,6 +143,45 @@ private slots:
         QCOMPARE(labelText(*form, "LabelSearchAntalFundne"),
                  QStringLiteral("Der blev fundet 1 antal elementer."));
         QVERIFY(form->isVisible());
+    }
+
+    // During a search the find window keeps its events: Esc stops the search with what it
+    // found, while keys meant for the main window wait; the next search runs to the end.
+    void escStopsASearchAndNothingElseRunsMeanwhile() {
+        TestEnvironment env;
+        for (int i = 0; i < 5; ++i)
+            env.writeFile(QStringLiteral("C:\\s\\m%1\\rapport.doc").arg(i), "x");
+        NamedUser::useDataRoot(env);
+        Tmainform main;
+        main.show();
+        main.funk().makeStruktur2(QStringLiteral("C:\\s\\m0"), true);
+        main.funk().makeStruktur2(QStringLiteral("C:\\s"), true);
+        main.commands()(QStringLiteral("Action22"))->trigger();
+        Tfindformen* form = main.findformen();
+        QApplication::setActiveWindow(form);
+        auto* editSearch = child<QComboBox>(*form, "EditSearch");
+        type(editSearch, QStringLiteral("rapport"));
+        main.commands().evaluate();
+
+        // Queued now, handled while the search runs.
+        main.filbox()->setCurrentItem(main.filbox()->topLevelItem(0));
+        QCoreApplication::postEvent(main.filbox(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Delete, {}));
+        QCoreApplication::postEvent(editSearch->lineEdit(),
+                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+        QTest::keyClick(editSearch->lineEdit(), Qt::Key_Return);
+        QCOMPARE(labelText(*form, "LabelSearchAntalFundne"),
+                 QStringLiteral("Søgningen blev stoppet. Der blev fundet 0 antal elementer."));
+        QVERIFY(form->isVisible());
+        QVERIFY(!child<QPushButton>(*form, "sbStop")->isVisible());
+        QVERIFY(QFileInfo::exists(env.host(QStringLiteral("C:\\s\\m0"))));
+
+        main.commands().evaluate();
+        QVERIFY(form->searchEnabled());
+        QTest::keyClick(editSearch->lineEdit(), Qt::Key_Return);
+        QCOMPARE(labelText(*form, "LabelSearchAntalFundne"),
+                 QStringLiteral("Der blev fundet 5 antal elementer."));
+        QCOMPARE(paneTexts(*main.filbox()).size(), 5);
     }
 
     void showFileType() {
