@@ -203,16 +203,13 @@ QString THandlinger::naermesteMappe(const QString& folder) {
     return existing.isEmpty() ? QStringLiteral("C:") : existing;
 }
 
-THandlinger::Udfald THandlinger::kopierFil(const QString& source, const QString& target,
-                                           bool overskriv) {
+THandlinger::Udfald THandlinger::kopierFil(const QString& source, const Kopi& kopi) {
     qint64 size = 0;
-    const FileResult r = Platform::files().copyFile(
-        source, target, overskriv ? ReplaceMode::Replace : ReplaceMode::Refuse,
-        [this, &size](qint64 done, qint64 total) {
-            size = total;
-            filFremdrift(done, total);
-            return !stoppet();
-        });
+    const FileResult r = kopi([this, &size](qint64 done, qint64 total) {
+        size = total;
+        filFremdrift(done, total);
+        return !stoppet();
+    });
     advance(std::max<qint64>(size, 1));
     if (r)
         return Udfald::Kopieret;
@@ -224,29 +221,26 @@ THandlinger::Udfald THandlinger::kopierFil(const QString& source, const QString&
     return Udfald::Fejlet;
 }
 
-bool THandlinger::kopierMappe(const QString& source, const QString& target) {
+THandlinger::Udfald THandlinger::kopierFil(const QString& source, const QString& target,
+                                           bool overskriv) {
+    return kopierFil(source, [&](const CopyProgress& progress) {
+        return Platform::files().copyFile(
+            source, target, overskriv ? ReplaceMode::Replace : ReplaceMode::Refuse, progress);
+    });
+}
+
+bool THandlinger::kopierMappe(const OpenFolder& source, const OpenFolder& target) {
     FileSystem& fs = Platform::files();
-    if (const auto existing = fs.info(target)) {
-        // Merging into a link would write wherever it points.
-        if (existing->kind != EntryKind::Folder) {
-            fejl(target, QStringLiteral("oprettes"), FileResult::failure(FileError::AlreadyExists));
-            return false;
-        }
-    } else if (const FileResult r = fs.makeFolder(target); !r) {
-        fejl(target, QStringLiteral("oprettes"), r);
-        return false;
-    }
     QList<FileInfo> entries;
     if (const FileResult r = fs.list(source, entries, ListDetail::Names, ListOrder::ByName); !r) {
-        fejl(source, QStringLiteral("læses"), r);
+        fejl(source.path(), QStringLiteral("læses"), r);
         return false;
     }
     bool helt = true;
     for (const FileInfo& e : std::as_const(entries)) {
         if (stoppet())
             return false;
-        const QString from = LogicalPath::join(source, e.name);
-        const QString to = LogicalPath::join(target, e.name);
+        const QString from = LogicalPath::join(source.path(), e.name);
         if (!e.mappable || e.kind == EntryKind::Other) {
             // Names without a logical form, FIFOs and devices stay where they are.
             fejl(from, QStringLiteral("kopieres"),
@@ -254,15 +248,34 @@ bool THandlinger::kopierMappe(const QString& source, const QString& target) {
             advance(1);
             helt = false;
         } else if (e.kind == EntryKind::Folder) {
-            helt = kopierMappe(from, to) && helt;
+            helt = kopierUndermappe(source, target, e.name) && helt;
         } else {
-            const Udfald udfald = kopierFil(from, to, true);
+            const Udfald udfald = kopierFil(from, [&](const CopyProgress& progress) {
+                return fs.copyFile(source, e, target, e.name, ReplaceMode::Replace, progress);
+            });
             if (udfald == Udfald::Sprunget)
                 fejl(from, QStringLiteral("kopieres"), FileResult::failure(FileError::SameFile));
             helt = udfald == Udfald::Kopieret && helt;
         }
     }
     return helt;
+}
+
+bool THandlinger::kopierUndermappe(const OpenFolder& source, const OpenFolder& target,
+                                   const QString& name) {
+    FileSystem& fs = Platform::files();
+    // Opened from the folder listed: should a link have taken its place, it is not followed.
+    std::unique_ptr<OpenFolder> fra;
+    if (const FileResult r = fs.openSubfolder(source, name, false, fra); !r) {
+        fejl(LogicalPath::join(source.path(), name), QStringLiteral("læses"), r);
+        return false;
+    }
+    std::unique_ptr<OpenFolder> til;
+    if (const FileResult r = fs.openSubfolder(target, name, true, til); !r) {
+        fejl(LogicalPath::join(target.path(), name), QStringLiteral("oprettes"), r);
+        return false;
+    }
+    return kopierMappe(*fra, *til);
 }
 
 bool THandlinger::indsaetMappe(const QString& folder, const QString& destination, bool kopiMode) {
@@ -282,7 +295,7 @@ bool THandlinger::indsaetMappe(const QString& folder, const QString& destination
     }
     // A link is copied as the link it is.
     const bool helt = info->kind == EntryKind::Folder
-                          ? kopierMappe(folder, target)
+                          ? kopierTrae(folder, target)
                           : kopierFil(folder, target, true) == Udfald::Kopieret;
     if (!helt || !deleteAfterCopy)
         return helt;
@@ -292,6 +305,22 @@ bool THandlinger::indsaetMappe(const QString& folder, const QString& destination
     if (!r)
         fejl(folder, QStringLiteral("slettes efter kopieringen"), r);
     return r.ok();
+}
+
+bool THandlinger::kopierTrae(const QString& source, const QString& target) {
+    FileSystem& fs = Platform::files();
+    std::unique_ptr<OpenFolder> fra;
+    if (const FileResult r = fs.openFolder(source, false, fra); !r) {
+        fejl(source, QStringLiteral("læses"), r);
+        return false;
+    }
+    // Merging into a link would write wherever it points: only a folder itself is used.
+    std::unique_ptr<OpenFolder> til;
+    if (const FileResult r = fs.openFolder(target, true, til); !r) {
+        fejl(target, QStringLiteral("oprettes"), r);
+        return false;
+    }
+    return kopierMappe(*fra, *til);
 }
 
 int THandlinger::indsaetFiler(const QStringList& filer, const QString& destination) {

@@ -3,6 +3,9 @@
 #include "medielister.h"
 
 #include "platform/fileresult.h"
+#include "platform/filesystem.h"
+
+#include <functional>
 
 class StrukturItem;
 
@@ -88,10 +91,19 @@ private:
     // told of selected entries no operation can reach.
     void delValgte(QStringList& mapper, QStringList& filer) const;
 
-    // One file (a link as a link); the progress advances by its size whatever happens.
+    // Copies one file given the progress callback, as FileSystem::copyFile() does.
+    using Kopi = std::function<FileResult(const CopyProgress&)>;
+    // One file (a link as a link), copied by `kopi`; the progress advances by its size
+    // whatever happens.
+    Udfald kopierFil(const QString& source, const Kopi& kopi);
     Udfald kopierFil(const QString& source, const QString& target, bool overskriv);
-    // Copies a folder's contents into `target`; true when all of it was copied.
-    bool kopierMappe(const QString& source, const QString& target);
+    // Copies the folder `source` into the folder `target`, made when missing; true when all
+    // of it was copied.
+    bool kopierTrae(const QString& source, const QString& target);
+    // Copies an open folder's contents into another; true when all of it was copied.
+    bool kopierMappe(const OpenFolder& source, const OpenFolder& target);
+    // The subfolder `name` of `source` into the same name in `target`, made when missing.
+    bool kopierUndermappe(const OpenFolder& source, const OpenFolder& target, const QString& name);
     // The files of the clipboard into the destination, with the existing-files questions;
     // the number of files pasted (and for a move removed from their folders).
     int indsaetFiler(const QStringList& filer, const QString& destination);

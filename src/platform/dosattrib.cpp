@@ -46,11 +46,12 @@ void read(const QByteArray& path, FileInfo& info, bool& supported) {
     info.system = (flags & kDosSystem) != 0;
 }
 
-void copy(int in, int out) {
+bool copy(int in, int out) {
     char value[512];
     const ssize_t n = ::fgetxattr(in, kDosAttrib, value, sizeof value);
     if (n > 0)
         ::fsetxattr(out, kDosAttrib, value, size_t(n), 0);
+    return n >= 0 || errno != ENOTSUP;
 }
 
 } // namespace DosAttrib

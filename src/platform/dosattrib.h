@@ -12,7 +12,8 @@ namespace DosAttrib {
 // samba's binary form. `supported` turns false when the file system has no xattrs, and
 // later calls then ask nothing.
 void read(const QByteArray& path, FileInfo& info, bool& supported);
-// Keeps the source's attribute with the copy (where xattrs exist at all).
-void copy(int in, int out);
+// Keeps the source's attribute with the copy (where xattrs exist at all); false when the
+// source's file system keeps no extended attributes, so that later copies need not ask.
+bool copy(int in, int out);
 
 } // namespace DosAttrib

@@ -3,6 +3,7 @@
 #include "fileinfo.h"
 #include "fileresult.h"
 #include "logicalpath.h"
+#include "openfolder.h"
 
 #include <QIODevice>
 #include <QList>
@@ -62,6 +63,29 @@ public:
     // mode and the modification time. Refuses to copy a file onto itself.
     virtual FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
                                 const CopyProgress& progress = {}) = 0;
+
+    // A tree is copied through open folders: each folder is looked up once, and each entry
+    // in it is reached relative to it, never through a link put in its place meanwhile.
+    //
+    // Opens the folder at `path`; its last part must be a folder itself, not a link to one
+    // (links on the way there are followed, as the user went that way). With `create` a
+    // missing folder is made first, with all missing levels, and an entry of another kind in
+    // its place is AlreadyExists.
+    virtual FileResult openFolder(const QString& path, bool create,
+                                  std::unique_ptr<OpenFolder>& folder) = 0;
+    // The same for the entry `name` of an open folder; a link or file in its place is
+    // NotSupported (AlreadyExists with `create`).
+    virtual FileResult openSubfolder(const OpenFolder& parent, const QString& name, bool create,
+                                     std::unique_ptr<OpenFolder>& folder) = 0;
+    // The entries of an open folder, as list() gives them.
+    virtual FileResult list(const OpenFolder& folder, QList<FileInfo>& entries, ListDetail detail,
+                            ListOrder order) const = 0;
+    // Copies `entry`, as a listing of the open folder `from` described it, to `name` in the
+    // open folder `to`, as copyFile() does with paths.
+    virtual FileResult copyFile(const OpenFolder& from, const FileInfo& entry, const OpenFolder& to,
+                                const QString& name, ReplaceMode mode,
+                                const CopyProgress& progress = {}) = 0;
+
     // Renames or moves within one file system; never replaces an existing target.
     virtual FileResult rename(const QString& source, const QString& target) = 0;
     virtual FileResult makeFolder(const QString& path) = 0;   // with all missing levels

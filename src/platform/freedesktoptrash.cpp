@@ -330,28 +330,59 @@ FileResult FreedesktopTrash::moveToTrash(const QString& path) {
     if (::lstat(bytes(*host).constData(), &item) != 0)
         return FileResult::fromErrno(errno, *host);
     const QFileInfo info(*host);
-    const QString folder = QFileInfo(info.path()).canonicalFilePath();
+    const QString folder = canonicalFolder(info.path());
     if (folder.isEmpty())
         return FileResult::failure(FileError::PathNotFound, info.path());
 
-    TrashFolder trash;
-    if (FileResult r = chooseTrash(item.st_dev, folder, trash); !r)
-        return r;
+    // The home trash made ready before serves on while it works; a failure with it is tried
+    // once more with the trash looked up and made ready anew.
+    const bool remembered =
+        m_homeDevice && *m_homeDevice == item.st_dev && m_homeTrash == homeTrash();
+    FileResult r = moveInto(*host, item.st_dev, folder, info.fileName(), remembered);
+    if (!r && remembered) {
+        m_homeDevice.reset();
+        r = moveInto(*host, item.st_dev, folder, info.fileName(), false);
+    }
+    return r;
+}
+
+FileResult FreedesktopTrash::moveInto(const QString& host, dev_t device, const QString& folder,
+                                      const QString& fileName, bool homeReady) {
+    TrashFolder trash{homeTrash(), {}};
+    if (!homeReady) {
+        if (FileResult r = chooseTrash(device, folder, trash); !r)
+            return r;
+        if (trash.topdir.isEmpty()) {
+            m_homeDevice = device;
+            m_homeTrash = trash.path;
+        }
+    }
     QString infoFile;
     QString entry;
-    if (FileResult r =
-            reserveName(trash, info.fileName(),
-                        infoText(joined(folder, info.fileName()), trash.topdir, m_clock.localNow()),
-                        infoFile, entry);
+    if (FileResult r = reserveName(
+            trash, fileName, infoText(joined(folder, fileName), trash.topdir, m_clock.localNow()),
+            infoFile, entry);
         !r)
         return r;
-    if (const int e = PosixIo::renameNoReplace(AT_FDCWD, bytes(*host).constData(), AT_FDCWD,
+    if (const int e = PosixIo::renameNoReplace(AT_FDCWD, bytes(host).constData(), AT_FDCWD,
                                                bytes(entry).constData())) {
-        const FileResult failed = FileResult::fromErrno(e, *host);
+        const FileResult failed = FileResult::fromErrno(e, host);
         ::unlink(bytes(infoFile).constData());
         return failed;
     }
     return {};
+}
+
+QString FreedesktopTrash::canonicalFolder(const QString& folder) {
+    struct stat asked {};
+    struct stat known {};
+    if (folder != m_folder || ::stat(bytes(folder).constData(), &asked) != 0 ||
+        ::stat(bytes(m_canonical).constData(), &known) != 0 || asked.st_dev != known.st_dev ||
+        asked.st_ino != known.st_ino) {
+        m_folder = folder;
+        m_canonical = QFileInfo(folder).canonicalFilePath();
+    }
+    return m_canonical;
 }
 
 QList<FreedesktopTrash::Item> FreedesktopTrash::itemsOf(const Drive& drive) const {

@@ -23,6 +23,8 @@ namespace {
 
 constexpr size_t kRangeChunk = 8u << 20; // copy_file_range per call
 constexpr size_t kBufferSize = 1u << 20; // read/write fallback
+// Files no larger than the kernel's usual read-ahead gain nothing from asking for more.
+constexpr qint64 kReadAhead = 128 << 10;
 
 // Moves a finished temporary entry to its name in the same folder.
 FileResult placeTemporary(int dirfd, const QByteArray& temp, const QByteArray& name,
@@ -60,62 +62,122 @@ FileResult placeTemporary(int dirfd, const QByteArray& temp, const QByteArray& n
 
 } // namespace
 
-FileResult PosixCopier::run(const QByteArray& src, const QByteArray& dst, ReplaceMode mode) {
-    Meta sl;
-    if (const int e = lstatPath(src, sl))
-        return FileResult::fromErrno(e, m_source);
-    if (S_ISDIR(sl.mode))
+int PosixCopier::openSource(Fd& in) {
+    // O_NONBLOCK: should the source be swapped for a FIFO since it was looked at, opening it
+    // must not wait for a writer. O_NOFOLLOW: nor may it have become a link.
+    in.reset(::openat(m_fromDir, m_fromName.constData(),
+                      O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    return in.valid() ? 0 : errno;
+}
+
+FileResult PosixCopier::refuseKind(mode_t mode) const {
+    if (S_ISDIR(mode))
         return FileResult::failure(FileError::NotSupported,
                                    m_source + QStringLiteral(": a folder"));
-    if (!S_ISREG(sl.mode) && !S_ISLNK(sl.mode))
+    if (!S_ISREG(mode) && !S_ISLNK(mode))
         return FileResult::failure(
             FileError::NotSupported,
             m_source + QStringLiteral(": not a regular file (FIFO, socket or device)"));
-    Meta sf = sl; // the source followed, when it is a link that resolves
-    const bool resolves = !S_ISLNK(sl.mode) || statPath(src, sf) == 0;
+    return {};
+}
 
-    const auto [folder, name] = splitHost(dst);
-    if (name.isEmpty() || name == "." || name == "..")
+FileResult PosixCopier::run(int fromDir, const QByteArray& name, EntryKind kind, const Target& to,
+                            const QByteArray& toName, ReplaceMode mode) {
+    m_fromDir = fromDir;
+    m_fromName = name;
+    m_to = to;
+    m_name = toName;
+    if (toName.isEmpty() || toName == "." || toName == ".." || toName.contains('/'))
         return FileResult::failure(FileError::Failed,
                                    m_target + QStringLiteral(": not a file name"));
-    m_name = name;
-    m_dir.reset(::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
-    if (!m_dir.valid()) {
-        const int e = errno;
-        if (e == ENOENT || e == ENOTDIR)
-            return FileResult::failure(FileError::PathNotFound, display(folder));
-        return FileResult::fromErrno(e, display(folder));
-    }
+    if (name.isEmpty() || name == "." || name == "..")
+        return refuseKind(S_IFDIR);
 
-    Meta tl;
-    const int te = statAt(m_dir.get(), m_name.constData(), false, tl);
-    if (te == 0) {
-        bool same = tl.sameInode(sl) || (resolves && tl.sameInode(sf));
-        if (!same && S_ISLNK(tl.mode) && S_ISREG(sl.mode)) {
-            Meta tf; // a target that is a link to the source file
-            same = statAt(m_dir.get(), m_name.constData(), true, tf) == 0 && tf.sameInode(sl);
+    // A file the listing saw is opened at once and looked at through its descriptor; what
+    // else it may be is looked at first, so that nothing but a regular file is opened.
+    Fd in;
+    Meta sl; // the source entry itself
+    int e = kind == EntryKind::File ? openSource(in) : ELOOP;
+    if (e == 0) {
+        if ((e = statAt(in.get(), "", true, sl)))
+            return FileResult::fromErrno(e, m_source);
+    } else if (e != ELOOP) {
+        return FileResult::fromErrno(e, m_source);
+    } else {
+        if ((e = statAt(fromDir, name.constData(), false, sl)))
+            return FileResult::fromErrno(e, m_source);
+        if (FileResult refused = refuseKind(sl.mode); !refused)
+            return refused;
+        if (S_ISREG(sl.mode)) {
+            if ((e = openSource(in)))
+                return FileResult::fromErrno(e, m_source);
+            Meta fm;
+            if ((e = statAt(in.get(), "", true, fm)))
+                return FileResult::fromErrno(e, m_source);
+            if (!fm.sameInode(sl))
+                return FileResult::failure(FileError::Failed,
+                                           m_source + QStringLiteral(": changed while copying"));
+            sl = fm;
         }
-        if (same)
-            return FileResult::failure(FileError::SameFile, m_target);
-        if (mode == ReplaceMode::Refuse)
-            return FileResult::failure(FileError::AlreadyExists, m_target);
-        if (S_ISDIR(tl.mode))
-            return FileResult::failure(FileError::AlreadyExists,
-                                       m_target + QStringLiteral(": a folder of that name exists"));
-    } else if (te != ENOENT) {
-        return FileResult::fromErrno(te, m_target);
     }
+    if (FileResult refused = refuseKind(sl.mode); !refused)
+        return refused;
+    if (!m_to.fresh)
+        if (FileResult r = checkTarget(sl, mode); !r)
+            return r;
 
-    const FileResult r = S_ISLNK(sl.mode) ? copyLink(src, sl, mode) : copyRegular(src, sl, mode);
+    const FileResult r = S_ISLNK(sl.mode) ? copyLink(sl, mode) : copyRegular(in.get(), sl, mode);
     if (!r)
         removeTemporary();
     return r;
 }
 
-FileResult PosixCopier::copyLink(const QByteArray& src, const Meta& sl, ReplaceMode mode) {
+FileResult PosixCopier::checkTarget(const Meta& sl, ReplaceMode mode) {
+    Meta tl;
+    const int te = statAt(m_to.dir, m_name.constData(), false, tl);
+    if (te == ENOENT)
+        return {};
+    if (te != 0)
+        return FileResult::fromErrno(te, m_target);
+    bool same = tl.sameInode(sl);
+    if (!same && S_ISLNK(sl.mode)) {
+        Meta sf; // a link source that leads to the target
+        same = statAt(m_fromDir, m_fromName.constData(), true, sf) == 0 && tl.sameInode(sf);
+    }
+    if (!same && S_ISLNK(tl.mode) && S_ISREG(sl.mode)) {
+        Meta tf; // a target that is a link to the source file
+        same = statAt(m_to.dir, m_name.constData(), true, tf) == 0 && tf.sameInode(sl);
+    }
+    if (same)
+        return FileResult::failure(FileError::SameFile, m_target);
+    if (mode == ReplaceMode::Refuse)
+        return FileResult::failure(FileError::AlreadyExists, m_target);
+    if (S_ISDIR(tl.mode))
+        return FileResult::failure(FileError::AlreadyExists,
+                                   m_target + QStringLiteral(": a folder of that name exists"));
+    return {};
+}
+
+FileResult PosixCopier::place(const Meta& sl, ReplaceMode mode) {
+    // In a folder of our own no entry is expected: the name is taken without replacing, and
+    // only an entry that came meanwhile is judged as in any other folder.
+    FileResult placed =
+        placeTemporary(m_to.dir, m_temp, m_name, m_to.fresh ? ReplaceMode::Refuse : mode, m_target);
+    if (!placed && m_to.fresh && placed.error() == FileError::AlreadyExists) {
+        placed = checkTarget(sl, mode);
+        if (placed)
+            placed = placeTemporary(m_to.dir, m_temp, m_name, mode, m_target);
+    }
+    if (placed)
+        m_temp.clear();
+    return placed;
+}
+
+FileResult PosixCopier::copyLink(const Meta& sl, ReplaceMode mode) {
     QByteArray text(std::max<qint64>(sl.size, 64) + 1, Qt::Uninitialized);
     for (;;) {
-        const ssize_t n = ::readlink(src.constData(), text.data(), size_t(text.size()));
+        const ssize_t n =
+            ::readlinkat(m_fromDir, m_fromName.constData(), text.data(), size_t(text.size()));
         if (n < 0)
             return FileResult::fromErrno(errno, m_source);
         if (n < text.size()) {
@@ -130,7 +192,7 @@ FileResult PosixCopier::copyLink(const QByteArray& src, const Meta& sl, ReplaceM
         return cancelled();
     for (int attempt = 0;; ++attempt) {
         const QByteArray temp = temporaryName();
-        if (::symlinkat(text.constData(), m_dir.get(), temp.constData()) == 0) {
+        if (::symlinkat(text.constData(), m_to.dir, temp.constData()) == 0) {
             m_temp = temp;
             break;
         }
@@ -138,42 +200,30 @@ FileResult PosixCopier::copyLink(const QByteArray& src, const Meta& sl, ReplaceM
             return FileResult::fromErrno(errno, m_target);
     }
     const timespec times[2] = {sl.atime, sl.mtime};
-    ::utimensat(m_dir.get(), m_temp.constData(), times, AT_SYMLINK_NOFOLLOW);
+    ::utimensat(m_to.dir, m_temp.constData(), times, AT_SYMLINK_NOFOLLOW);
     if (!report(0, 0))
         return cancelled();
-    const FileResult placed = placeTemporary(m_dir.get(), m_temp, m_name, mode, m_target);
-    if (placed)
-        m_temp.clear();
-    return placed;
+    return place(sl, mode);
 }
 
-FileResult PosixCopier::copyRegular(const QByteArray& src, const Meta& sl, ReplaceMode mode) {
-    // O_NONBLOCK: should the source be swapped for a FIFO since the lstat, opening it must
-    // not wait for a writer. O_NOFOLLOW: nor may it have become a link.
-    Fd in(::open(src.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!in.valid())
-        return FileResult::fromErrno(errno, m_source);
-    Meta fm;
-    if (const int e = statAt(in.get(), "", true, fm))
-        return FileResult::fromErrno(e, m_source);
-    if (!S_ISREG(fm.mode))
-        return FileResult::failure(FileError::NotSupported,
-                                   m_source + QStringLiteral(": not a regular file"));
-    if (!fm.sameInode(sl))
-        return FileResult::failure(FileError::Failed,
-                                   m_source + QStringLiteral(": changed while copying"));
-    ::fcntl(in.get(), F_SETFL, ::fcntl(in.get(), F_GETFL) & ~O_NONBLOCK);
-    ::posix_fadvise(in.get(), 0, 0, POSIX_FADV_SEQUENTIAL); // more read-ahead, as cp asks
+FileResult PosixCopier::copyRegular(int in, const Meta& fm, ReplaceMode mode) {
+    ::fcntl(in, F_SETFL, 0); // blocking again; no other status flag was asked for
+    if (fm.size > kReadAhead)
+        ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL); // more read-ahead, as cp asks
 
     const qint64 total = fm.size;
     if (!report(0, total))
         return cancelled();
 
+    // Created with the source's mode where the umask leaves it whole, so that it needs no
+    // fchmod; writable for us until its attributes are set.
+    const mode_t wanted = fm.mode & 0777;
+    const mode_t created = wanted | S_IRUSR | S_IWUSR;
     Fd out;
     for (int attempt = 0;; ++attempt) {
         const QByteArray temp = temporaryName();
-        const int fd = ::openat(m_dir.get(), temp.constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        const int fd = ::openat(m_to.dir, temp.constData(),
+                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, created);
         if (fd >= 0) {
             out.reset(fd);
             m_temp = temp;
@@ -184,33 +234,38 @@ FileResult PosixCopier::copyRegular(const QByteArray& src, const Meta& sl, Repla
     }
 
     qint64 done = 0;
-    if (const FileResult r = copyData(in.get(), out.get(), total, done); !r)
+    if (const FileResult r = copyData(in, out.get(), fm, done); !r)
         return r;
 
     // Best effort, as cp does: a file system without modes (FAT) must not fail the copy.
-    ::fchmod(out.get(), fm.mode & 0777);
+    if (m_memory.mayHaveXattrs(fm.dev) && !DosAttrib::copy(in, out.get()))
+        m_memory.hasNoXattrs(fm.dev);
+    if (!m_to.plainModes || created != wanted || (created & m_to.umask) != 0)
+        ::fchmod(out.get(), wanted);
     const timespec times[2] = {fm.atime, fm.mtime};
     ::futimens(out.get(), times);
-    DosAttrib::copy(in.get(), out.get());
     if (const int e = out.close()) // NFS and the like report late write errors here
         return e == EIO ? FileResult::failure(FileError::WriteFailed, m_target)
                         : FileResult::fromErrno(e, m_target);
 
     if (!report(done, done))
         return cancelled();
-    const FileResult placed = placeTemporary(m_dir.get(), m_temp, m_name, mode, m_target);
-    if (placed)
-        m_temp.clear();
-    return placed;
+    return place(fm, mode);
 }
 
-FileResult PosixCopier::copyData(int in, int out, qint64 total, qint64& done) {
+FileResult PosixCopier::copyData(int in, int out, const Meta& fm, qint64& done) {
     done = 0;
-    // A reflink shares the blocks at once, where the file system can (Btrfs, XFS).
-    if (total > 0 && ::ioctl(out, FICLONE, in) == 0) {
-        Meta m;
-        done = statAt(out, "", true, m) == 0 ? m.size : total;
-        return {};
+    const qint64 total = fm.size;
+    // A reflink shares the blocks at once, where the file system can (Btrfs, XFS). Where it
+    // cannot, that holds for every file between the same two devices.
+    if (total > 0 && m_memory.mayClone(fm.dev, m_to.device)) {
+        if (::ioctl(out, FICLONE, in) == 0) {
+            Meta m;
+            done = statAt(out, "", true, m) == 0 ? m.size : total;
+            return {};
+        }
+        if (errno == EOPNOTSUPP || errno == EXDEV || errno == EINVAL)
+            m_memory.cannotClone(fm.dev, m_to.device);
     }
     bool useRange = true;
     std::unique_ptr<char[]> buffer;
@@ -237,6 +292,8 @@ FileResult PosixCopier::copyData(int in, int out, qint64 total, qint64& done) {
                 return {};
             }
             done += n;
+            if (done >= total && total > 0)
+                return {}; // all the size told of; no call more to hear the end
         } else {
             if (!buffer)
                 buffer.reset(new char[kBufferSize]);

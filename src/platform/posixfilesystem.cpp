@@ -5,6 +5,7 @@
 #include "logicalpath.h"
 #include "nameorder.h"
 #include "posixcopier.h"
+#include "posixfolder.h"
 #include "posixio.h"
 #include "treeremover.h"
 
@@ -21,6 +22,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 using namespace PosixIo;
@@ -115,6 +117,51 @@ bool folderHoldsExactName(const QByteArray& folder, const QByteArray& name) {
     return found;
 }
 
+// Whether files made in the folder take their modes from a default ACL (or from what
+// cannot be told), rather than from the mode asked and the umask.
+bool modesFromAcl(int fd) {
+    if (::fgetxattr(fd, "system.posix_acl_default", nullptr, 0) >= 0)
+        return true;
+    return errno != ENODATA && errno != ENOTSUP;
+}
+
+// Opens `name` in `dirfd` (a host path with AT_FDCWD) for a tree copy, never through a link
+// in its own place. A folder without read permission is held by O_PATH, which is enough to
+// make entries in it. `parent` is the open folder it lies in, if any.
+FileResult openFolderAt(int dirfd, const QByteArray& name, const QString& path, bool create,
+                        bool fresh, const PosixFolder* parent,
+                        std::unique_ptr<PosixFolder>& folder) {
+    const int flags = O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    int fd = ::openat(dirfd, name.constData(), O_RDONLY | flags);
+    const bool readable = fd >= 0;
+    if (fd < 0 && errno == EACCES)
+        fd = ::openat(dirfd, name.constData(), O_PATH | flags);
+    if (fd < 0) {
+        const int e = errno;
+        if (e == ELOOP || e == ENOTDIR)
+            return failed(create ? FileError::AlreadyExists : FileError::NotSupported,
+                          path + QStringLiteral(": not a folder"));
+        return FileResult::fromErrno(e, path);
+    }
+    folder =
+        std::make_unique<PosixFolder>(path, parent ? joinHost(parent->host(), name) : name, fd);
+    folder->fresh = fresh;
+    if (fresh && parent) {
+        // Made in the parent just now: the same device, and the parent's rule for modes.
+        folder->device = parent->device;
+        folder->plainModes = parent->plainModes;
+        return {};
+    }
+    Meta m;
+    if (const int e = statAt(fd, "", false, m)) {
+        folder.reset();
+        return FileResult::fromErrno(e, path);
+    }
+    folder->device = m.dev;
+    folder->plainModes = readable && !modesFromAcl(fd);
+    return {};
+}
+
 } // namespace
 
 PosixFileSystem::PosixFileSystem(const DriveTable& drives) : m_drives(drives) {}
@@ -147,6 +194,23 @@ FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries
     const int fd = ::open(host->constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return FileResult::fromErrno(errno, folder);
+    return listOpen(fd, *host, folder, entries, detail, order);
+}
+
+FileResult PosixFileSystem::list(const OpenFolder& folder, QList<FileInfo>& entries,
+                                 ListDetail detail, ListOrder order) const {
+    entries.clear();
+    const auto& open = static_cast<const PosixFolder&>(folder);
+    // A descriptor of its own, read from the start whatever was read before.
+    const int fd = ::openat(open.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return FileResult::fromErrno(errno, folder.path());
+    return listOpen(fd, open.host(), folder.path(), entries, detail, order);
+}
+
+FileResult PosixFileSystem::listOpen(int fd, const QByteArray& host, const QString& folder,
+                                     QList<FileInfo>& entries, ListDetail detail,
+                                     ListOrder order) const {
     DIR* dir = ::fdopendir(fd);
     if (!dir) {
         const int e = errno;
@@ -210,7 +274,7 @@ FileResult PosixFileSystem::list(const QString& folder, QList<FileInfo>& entries
             info.linkTarget = linkTargetKind(fd, n);
         if (detail == ListDetail::Full && e == 0 &&
             (info.kind == EntryKind::File || info.kind == EntryKind::Folder))
-            DosAttrib::read(joinHost(*host, raw), info, xattrs);
+            DosAttrib::read(joinHost(host, raw), info, xattrs);
         entries.append(info);
     }
 }
@@ -274,8 +338,93 @@ FileResult PosixFileSystem::copyFile(const QString& source, const QString& targe
     const auto dst = hostBytes(target);
     if (!dst)
         return unmappable(target);
-    PosixCopier copier(source, target, progress);
-    return copier.run(*src, *dst, mode);
+    const auto [srcFolder, srcName] = splitHost(*src);
+    const Fd from(::open(srcFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!from.valid())
+        return FileResult::fromErrno(errno, source);
+    const auto [dstFolder, dstName] = splitHost(*dst);
+    const Fd to(::open(dstFolder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    Meta folder;
+    const int e = to.valid() ? statAt(to.get(), "", true, folder) : errno;
+    if (e == ENOENT || e == ENOTDIR)
+        return failed(FileError::PathNotFound, display(dstFolder));
+    if (e != 0)
+        return FileResult::fromErrno(e, display(dstFolder));
+    // Nothing is known of the target folder: every file is checked against what is there,
+    // and its mode is set whatever the folder would give it.
+    DeviceMemory memory;
+    PosixCopier copier(source, target, progress, memory);
+    return copier.run(from.get(), srcName, EntryKind::Other, {to.get(), folder.dev}, dstName, mode);
+}
+
+FileResult PosixFileSystem::openFolder(const QString& path, bool create,
+                                       std::unique_ptr<OpenFolder>& folder) {
+    folder.reset();
+    const auto host = hostBytes(path);
+    if (!host)
+        return unmappable(path);
+    bool fresh = false;
+    if (create) {
+        if (::mkdir(host->constData(), 0777) == 0) {
+            fresh = true;
+        } else if (errno == ENOENT) {
+            const int e = makeFolders(*host, true);
+            if (e == ENOENT || e == ENOTDIR)
+                return failed(FileError::PathNotFound, path);
+            if (e != 0)
+                return FileResult::fromErrno(e, path);
+            fresh = true; // or made by another just now, which the copy finds out in time
+        } else if (errno != EEXIST) {
+            return FileResult::fromErrno(errno, path);
+        }
+    }
+    std::unique_ptr<PosixFolder> open;
+    if (FileResult r = openFolderAt(AT_FDCWD, *host, path, create, fresh, nullptr, open); !r)
+        return r;
+    open->memory = std::make_shared<DeviceMemory>();
+    if (create)
+        open->umask = currentUmask();
+    folder = std::move(open);
+    return {};
+}
+
+FileResult PosixFileSystem::openSubfolder(const OpenFolder& parent, const QString& name,
+                                          bool create, std::unique_ptr<OpenFolder>& folder) {
+    folder.reset();
+    const auto& in = static_cast<const PosixFolder&>(parent);
+    const QString path = LogicalPath::join(parent.path(), name);
+    const QByteArray raw = QFile::encodeName(name);
+    if (raw.isEmpty() || raw == "." || raw == ".." || raw.contains('/'))
+        return unmappable(path);
+    bool fresh = false;
+    if (create) {
+        if (::mkdirat(in.fd(), raw.constData(), 0777) == 0)
+            fresh = true;
+        else if (errno != EEXIST)
+            return FileResult::fromErrno(errno, path);
+    }
+    std::unique_ptr<PosixFolder> open;
+    if (FileResult r = openFolderAt(in.fd(), raw, path, create, fresh, &in, open); !r)
+        return r;
+    open->memory = in.memory;
+    open->umask = in.umask;
+    folder = std::move(open);
+    return {};
+}
+
+FileResult PosixFileSystem::copyFile(const OpenFolder& from, const FileInfo& entry,
+                                     const OpenFolder& to, const QString& name, ReplaceMode mode,
+                                     const CopyProgress& progress) {
+    const QString source = LogicalPath::join(from.path(), entry.name);
+    const QString target = LogicalPath::join(to.path(), name);
+    if (!entry.mappable)
+        return unmappable(source);
+    const auto& src = static_cast<const PosixFolder&>(from);
+    const auto& dst = static_cast<const PosixFolder&>(to);
+    PosixCopier copier(source, target, progress, *dst.memory);
+    return copier.run(src.fd(), QFile::encodeName(entry.name), entry.kind,
+                      {dst.fd(), dst.device, dst.fresh, dst.plainModes, dst.umask},
+                      QFile::encodeName(name), mode);
 }
 
 FileResult PosixFileSystem::rename(const QString& source, const QString& target) {

@@ -31,6 +31,15 @@ public:
                                               FileResult& result) const override;
     FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
                         const CopyProgress& progress) override;
+    FileResult openFolder(const QString& path, bool create,
+                          std::unique_ptr<OpenFolder>& folder) override;
+    FileResult openSubfolder(const OpenFolder& parent, const QString& name, bool create,
+                             std::unique_ptr<OpenFolder>& folder) override;
+    FileResult list(const OpenFolder& folder, QList<FileInfo>& entries, ListDetail detail,
+                    ListOrder order) const override;
+    FileResult copyFile(const OpenFolder& from, const FileInfo& entry, const OpenFolder& to,
+                        const QString& name, ReplaceMode mode,
+                        const CopyProgress& progress) override;
     FileResult rename(const QString& source, const QString& target) override;
     // An existing folder is success; an existing entry of another kind is AlreadyExists.
     FileResult makeFolder(const QString& path) override;
@@ -42,6 +51,9 @@ public:
 
 private:
     std::optional<QByteArray> hostBytes(const QString& logical) const;
+    // Lists the folder open as `fd`, which it takes over; `host` and `folder` name it.
+    FileResult listOpen(int fd, const QByteArray& host, const QString& folder,
+                        QList<FileInfo>& entries, ListDetail detail, ListOrder order) const;
     // The host path of an existing entry and what lstat says of it, or why there is none.
     FileResult examine(const QString& path, QByteArray& host, PosixIo::Meta& m) const;
     // Opens a regular file (or a link to one) for reading; anything else is refused before

@@ -80,9 +80,12 @@ FileResult TreeRemover::removeHostTree(const QString& hostPath) {
 }
 
 FileResult TreeRemover::emptyFolder(Fd& fd, int depth, const QByteArray& where) {
+    // Only a folder whose descriptor is let go while descending is checked on the way back.
+    const bool release = depth >= kOpenLevels;
     Meta self;
-    if (const int e = statAt(fd.get(), "", false, self))
-        return FileResult::fromErrno(e, display(where));
+    if (release)
+        if (const int e = statAt(fd.get(), "", false, self))
+            return FileResult::fromErrno(e, display(where));
 
     // The names first, so that only one descriptor per level stays open while descending.
     std::vector<std::pair<QByteArray, unsigned char>> names;
@@ -147,7 +150,6 @@ FileResult TreeRemover::emptyFolder(Fd& fd, int depth, const QByteArray& where) 
             }
             return fail(e, where, name);
         }
-        const bool release = depth >= kOpenLevels;
         if (release)
             fd.reset();
         const FileResult r = emptyFolder(sub, depth + 1, joinHost(where, name));

@@ -447,6 +447,34 @@ private slots:
         QCOMPARE(snapshot(env.host(kKilde)), before);
     }
 
+    // A subfolder swapped for a link to a folder elsewhere after its folder was listed: the
+    // paste does not follow it, and the move keeps its source.
+    void folderSwappedForLinkIsNotFollowed() {
+        TestEnvironment env;
+        lavKilde(env);
+        env.writeFile("D:\\hemmelig\\kode.txt", "hemmelig");
+        FaultPoints faults;
+        TestEngine e;
+        e.windows.askMove = false;
+        e.windows.papirkurv = false;
+        e.vaelgMappe(kKilde);
+        e.funk.CopyElementer();
+        e.vaelgMappe(kMaal);
+        const QString sub = env.host(kKilde + "\\sub");
+        faults.beforeEach = [&](FaultOp op) {
+            if (op == FaultOp::Copy && QFileInfo(sub).isDir() && !QFileInfo(sub).isSymLink()) {
+                QVERIFY(QDir(sub).removeRecursively());
+                QVERIFY(QFile::link(env.host("D:\\hemmelig"), sub));
+            }
+        };
+        env.prompter().expectMessage(kFejl + "\n\nC:\\kilde\\sub kunne ikke læses (er ikke en "
+                                             "almindelig fil eller mappe).");
+        QCOMPARE(e.funk.PasteElementer(true, 0), -1);
+        QVERIFY(!QFileInfo::exists(env.host(kMaal + "\\kilde\\sub\\kode.txt")));
+        QVERIFY(QFileInfo::exists(env.host(kKilde + "\\a.txt")));
+        QCOMPARE(env.readFile("D:\\hemmelig\\kode.txt"), QByteArray("hemmelig"));
+    }
+
     void vanishedFolderClimbsToNearestAncestor() {
         TestEnvironment env;
         lavKilde(env);

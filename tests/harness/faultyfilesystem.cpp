@@ -1,6 +1,8 @@
 #include "faultyfilesystem.h"
 #include "faultpoints.h"
 
+#include "platform/logicalpath.h"
+
 FaultyFileSystem::FaultyFileSystem(FaultPoints& faults, std::unique_ptr<FileSystem> inner)
     : m_faults(faults), m_inner(std::move(inner)) {}
 
@@ -39,16 +41,59 @@ std::unique_ptr<QIODevice> FaultyFileSystem::openForReading(const QString& path,
     return m_inner->openForReading(path, result);
 }
 
-FileResult FaultyFileSystem::copyFile(const QString& source, const QString& target,
-                                      ReplaceMode mode, const CopyProgress& progress) {
-    if (FileResult r = m_faults.check(FaultOp::Copy, {source, target}); !r) {
+FileResult FaultyFileSystem::copyFault(const QString& source, const QString& target,
+                                       const CopyProgress& progress) const {
+    FileResult r = m_faults.check(FaultOp::Copy, {source, target});
+    if (!r && progress) {
         const auto info = m_inner->info(source);
         const qint64 size = info ? info->size : 0;
-        if (progress)
-            progress(size / 2, size);
+        progress(size / 2, size);
+    }
+    return r;
+}
+
+FileResult FaultyFileSystem::copyFile(const QString& source, const QString& target,
+                                      ReplaceMode mode, const CopyProgress& progress) {
+    if (FileResult r = copyFault(source, target, progress); !r)
+        return r;
+    return m_inner->copyFile(source, target, mode, progress);
+}
+
+FileResult FaultyFileSystem::openFolder(const QString& path, bool create,
+                                        std::unique_ptr<OpenFolder>& folder) {
+    if (create)
+        if (FileResult r = m_faults.check(FaultOp::MakeFolder, {path}); !r)
+            return r;
+    return m_inner->openFolder(path, create, folder);
+}
+
+FileResult FaultyFileSystem::openSubfolder(const OpenFolder& parent, const QString& name,
+                                           bool create, std::unique_ptr<OpenFolder>& folder) {
+    if (create)
+        if (FileResult r =
+                m_faults.check(FaultOp::MakeFolder, {LogicalPath::join(parent.path(), name)});
+            !r)
+            return r;
+    return m_inner->openSubfolder(parent, name, create, folder);
+}
+
+FileResult FaultyFileSystem::list(const OpenFolder& folder, QList<FileInfo>& entries,
+                                  ListDetail detail, ListOrder order) const {
+    if (FileResult r = m_faults.check(FaultOp::List, {folder.path()}); !r) {
+        entries.clear();
         return r;
     }
-    return m_inner->copyFile(source, target, mode, progress);
+    return m_inner->list(folder, entries, detail, order);
+}
+
+FileResult FaultyFileSystem::copyFile(const OpenFolder& from, const FileInfo& entry,
+                                      const OpenFolder& to, const QString& name, ReplaceMode mode,
+                                      const CopyProgress& progress) {
+    if (FileResult r = copyFault(LogicalPath::join(from.path(), entry.name),
+                                 LogicalPath::join(to.path(), name), progress);
+        !r)
+        return r;
+    return m_inner->copyFile(from, entry, to, name, mode, progress);
 }
 
 FileResult FaultyFileSystem::rename(const QString& source, const QString& target) {

@@ -24,6 +24,17 @@ public:
     // A failing copy reports half the file done first, as a copy that breaks off would.
     FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
                         const CopyProgress& progress) override;
+    // Opening with `create` fails as making the folder; listing an open folder as listing
+    // its path; copying from one as copying the entry's path.
+    FileResult openFolder(const QString& path, bool create,
+                          std::unique_ptr<OpenFolder>& folder) override;
+    FileResult openSubfolder(const OpenFolder& parent, const QString& name, bool create,
+                             std::unique_ptr<OpenFolder>& folder) override;
+    FileResult list(const OpenFolder& folder, QList<FileInfo>& entries, ListDetail detail,
+                    ListOrder order) const override;
+    FileResult copyFile(const OpenFolder& from, const FileInfo& entry, const OpenFolder& to,
+                        const QString& name, ReplaceMode mode,
+                        const CopyProgress& progress) override;
     FileResult rename(const QString& source, const QString& target) override;
     FileResult makeFolder(const QString& path) override;
     FileResult removeFile(const QString& path) override;
@@ -33,6 +44,10 @@ public:
     FileResult setHidden(const QString& path, bool hidden) override;
 
 private:
+    // The injected copy failure for the pair, after half the file was reported done.
+    FileResult copyFault(const QString& source, const QString& target,
+                         const CopyProgress& progress) const;
+
     FaultPoints& m_faults;
     std::unique_ptr<FileSystem> m_inner;
 };

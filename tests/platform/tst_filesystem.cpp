@@ -2,6 +2,7 @@
 // renaming, making and removing folders and trees.
 
 #include "harness/testenvironment.h"
+#include "platform/devicememory.h"
 #include "platform/nameorder.h"
 #include "platform/platform.h"
 #include "platform/treeremover.h"
@@ -269,6 +270,14 @@ private slots:
     void copy_linkCopiedAsLink();
     void copy_folderSourceAndMissingPlaces();
     void copy_acrossFileSystems();
+
+    // Copying through open folders
+    void openFolders_copyEntriesKeepingModesAndTimes();
+    void openFolders_entryThatCameMeanwhile_data();
+    void openFolders_entryThatCameMeanwhile();
+    void openFolders_swappedEntriesAreNotFollowed();
+    void openFolders_defaultAclStillGivesTheSourceMode();
+    void deviceMemory_perPairAndPerDevice();
 
     // --- Renaming ------------------------------------------------------------------------
     void rename_movesFilesAndFolders();
@@ -1076,6 +1085,232 @@ void TestFileSystem::copy_acrossFileSystems() {
         fs().rename(QStringLiteral("C:\\stor.bin"), QStringLiteral("E:\\flyttet.bin"));
     QCOMPARE(r.error(), FileError::CrossDevice);
     QVERIFY(hostExists(env.host(QStringLiteral("C:\\stor.bin"))));
+}
+
+// --- Copying through open folders --------------------------------------------------------
+
+namespace {
+
+std::unique_ptr<OpenFolder> opened(const QString& path, bool create) {
+    std::unique_ptr<OpenFolder> folder;
+    const FileResult r = fs().openFolder(path, create, folder);
+    if (!r)
+        qWarning("%s", qPrintable(r.detail()));
+    return folder;
+}
+
+const FileInfo* listed(const OpenFolder& folder, QList<FileInfo>& entries, const QString& name) {
+    return fs().list(folder, entries, ListDetail::Names, ListOrder::ByName)
+               ? entryNamed(entries, name)
+               : nullptr;
+}
+
+} // namespace
+
+void TestFileSystem::openFolders_copyEntriesKeepingModesAndTimes() {
+    TestEnvironment env;
+    env.writeFile(QStringLiteral("C:\\Kilde\\læs.txt"), "skrivebeskyttet");
+    env.writeFile(QStringLiteral("C:\\Kilde\\alle.txt"), "alle må skrive");
+    env.writeFile(QStringLiteral("C:\\Kilde\\Under\\dyb.bin"), randomBytes(300000));
+    const QString source = env.host(QStringLiteral("C:\\Kilde"));
+    QCOMPARE(::chmod(enc(source + QStringLiteral("/læs.txt")).constData(), 0444), 0);
+    QCOMPARE(::chmod(enc(source + QStringLiteral("/alle.txt")).constData(), 0666), 0);
+    setMtime(source + QStringLiteral("/alle.txt"), 1394006700, 42);
+    QVERIFY(symlinkHost(QStringLiteral("Under/dyb.bin"), source + QStringLiteral("/peg")));
+
+    UmaskScope mask(022); // takes 0666 down to 0644 when the file is made
+    const auto from = opened(QStringLiteral("C:\\Kilde"), false);
+    const auto to = opened(QStringLiteral("D:\\Ny\\Kopi"), true); // made with its parent
+    QVERIFY(from && to);
+    QCOMPARE(to->path(), QStringLiteral("D:\\Ny\\Kopi"));
+    QList<FileInfo> entries;
+    QVERIFY(fs().list(*from, entries, ListDetail::Names, ListOrder::ByName));
+    QCOMPARE(entries.size(), 4);
+    for (const FileInfo& e : std::as_const(entries)) {
+        if (e.isFolder()) {
+            std::unique_ptr<OpenFolder> sub, subTarget;
+            QVERIFY(fs().openSubfolder(*from, e.name, false, sub));
+            QVERIFY(fs().openSubfolder(*to, e.name, true, subTarget));
+            QCOMPARE(subTarget->path(), QStringLiteral("D:\\Ny\\Kopi\\Under"));
+            QList<FileInfo> inner;
+            const FileInfo* deep = listed(*sub, inner, QStringLiteral("dyb.bin"));
+            QVERIFY(deep);
+            Calls calls;
+            QVERIFY(fs().copyFile(*sub, *deep, *subTarget, deep->name, ReplaceMode::Refuse,
+                                  recorder(calls)));
+            QCOMPARE(calls.last(), qMakePair(qint64(300000), qint64(300000)));
+        } else {
+            QVERIFY(fs().copyFile(*from, e, *to, e.name, ReplaceMode::Refuse));
+        }
+    }
+    const QString target = env.host(QStringLiteral("D:\\Ny\\Kopi"));
+    QCOMPARE(lstatOf(target + QStringLiteral("/læs.txt")).st_mode & 07777, mode_t(0444));
+    QCOMPARE(lstatOf(target + QStringLiteral("/alle.txt")).st_mode & 07777, mode_t(0666));
+    QCOMPARE(lstatOf(target + QStringLiteral("/alle.txt")).st_mtim.tv_nsec, 42L);
+    QCOMPARE(readLinkHost(target + QStringLiteral("/peg")), QStringLiteral("Under/dyb.bin"));
+    QCOMPARE(env.readFile(QStringLiteral("D:\\Ny\\Kopi\\Under\\dyb.bin")),
+             env.readFile(QStringLiteral("C:\\Kilde\\Under\\dyb.bin")));
+    QCOMPARE(hostEntries(target), (QSet<QString>{"læs.txt", "alle.txt", "peg", "Under"}));
+
+    // Listed twice, an open folder gives all of it again; an existing folder opens as well.
+    QVERIFY(fs().list(*from, entries, ListDetail::Names, ListOrder::ByName));
+    QCOMPARE(entries.size(), 4);
+    QVERIFY(opened(QStringLiteral("D:\\Ny\\Kopi"), true));
+    // Nothing but a folder opens as one.
+    std::unique_ptr<OpenFolder> none;
+    QCOMPARE(fs().openFolder(QStringLiteral("C:\\Kilde\\læs.txt"), true, none).error(),
+             FileError::AlreadyExists);
+    QCOMPARE(fs().openSubfolder(*from, QStringLiteral("peg"), false, none).error(),
+             FileError::NotSupported);
+    QCOMPARE(fs().openFolder(QStringLiteral("C:\\Findes\\ikke"), false, none).error(),
+             FileError::NotFound);
+    QVERIFY(!none);
+}
+
+void TestFileSystem::openFolders_entryThatCameMeanwhile_data() {
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("error");
+    const int none = int(FileError::None);
+    QTest::newRow("file, refuse") << "file" << int(ReplaceMode::Refuse)
+                                  << int(FileError::AlreadyExists);
+    QTest::newRow("file, replace") << "file" << int(ReplaceMode::Replace) << none;
+    QTest::newRow("folder, replace")
+        << "folder" << int(ReplaceMode::Replace) << int(FileError::AlreadyExists);
+    QTest::newRow("the source, replace")
+        << "hard link" << int(ReplaceMode::Replace) << int(FileError::SameFile);
+}
+
+// A folder the copy made holds only what the copy put there, so a file is placed there
+// without asking first; what another put there meanwhile is still judged.
+void TestFileSystem::openFolders_entryThatCameMeanwhile() {
+    QFETCH(QString, meanwhile);
+    QFETCH(int, mode);
+    QFETCH(int, error);
+    TestEnvironment env;
+    const QByteArray bytes = randomBytes(50000);
+    env.writeFile(QStringLiteral("C:\\Kilde\\fil.bin"), bytes);
+    const auto from = opened(QStringLiteral("C:\\Kilde"), false);
+    const auto to = opened(QStringLiteral("D:\\Ny"), true);
+    QVERIFY(from && to);
+    QList<FileInfo> entries;
+    const FileInfo* file = listed(*from, entries, QStringLiteral("fil.bin"));
+    QVERIFY(file);
+
+    const QString target = env.host(QStringLiteral("D:\\Ny\\fil.bin"));
+    bool made = false;
+    const CopyProgress putThere = [&](qint64, qint64) {
+        if (!made) {
+            made = true;
+            if (meanwhile == QLatin1String("file"))
+                writeHost(target, "en andens");
+            else if (meanwhile == QLatin1String("folder"))
+                QDir().mkpath(target);
+            else
+                ::link(enc(env.host(QStringLiteral("C:\\Kilde\\fil.bin"))).constData(),
+                       enc(target).constData());
+        }
+        return true;
+    };
+    const FileResult r = fs().copyFile(*from, *file, *to, file->name, ReplaceMode(mode), putThere);
+    QCOMPARE(int(r.error()), error);
+    QCOMPARE(hostEntries(env.host(QStringLiteral("D:\\Ny"))), QSet<QString>{"fil.bin"});
+    if (meanwhile == QLatin1String("file"))
+        QCOMPARE(readHost(target), r ? bytes : QByteArray("en andens"));
+    if (meanwhile == QLatin1String("folder"))
+        QVERIFY(S_ISDIR(lstatOf(target).st_mode));
+    QCOMPARE(env.readFile(QStringLiteral("C:\\Kilde\\fil.bin")), bytes);
+}
+
+// Entries swapped between the listing and the copy: a folder for a link to a folder
+// elsewhere, a file for a link, a file for a FIFO, and the target folder for a link.
+void TestFileSystem::openFolders_swappedEntriesAreNotFollowed() {
+    TestEnvironment env;
+    env.writeFile(QStringLiteral("C:\\Kilde\\Under\\fil.txt"), "under");
+    env.writeFile(QStringLiteral("C:\\Kilde\\fil.txt"), "fil");
+    env.writeFile(QStringLiteral("C:\\Kilde\\rør"), "bliver et rør");
+    env.writeFile(QStringLiteral("D:\\Hemmelig\\kode.txt"), "hemmelig");
+    const QString source = env.host(QStringLiteral("C:\\Kilde"));
+    const QString secret = env.host(QStringLiteral("D:\\Hemmelig"));
+    const auto from = opened(QStringLiteral("C:\\Kilde"), false);
+    const auto to = opened(QStringLiteral("D:\\Kopi"), true);
+    QVERIFY(from && to);
+    QList<FileInfo> entries;
+    QVERIFY(fs().list(*from, entries, ListDetail::Names, ListOrder::ByName));
+    QCOMPARE(entries.size(), 3);
+
+    QVERIFY(QDir(source + QStringLiteral("/Under")).removeRecursively());
+    QVERIFY(symlinkHost(secret, source + QStringLiteral("/Under")));
+    QCOMPARE(::unlink(enc(source + QStringLiteral("/fil.txt")).constData()), 0);
+    QVERIFY(symlinkHost(secret + QStringLiteral("/kode.txt"), source + QStringLiteral("/fil.txt")));
+    QCOMPARE(::unlink(enc(source + QStringLiteral("/rør")).constData()), 0);
+    QCOMPARE(::mkfifo(enc(source + QStringLiteral("/rør")).constData(), 0644), 0);
+
+    std::unique_ptr<OpenFolder> sub;
+    QCOMPARE(fs().openSubfolder(*from, QStringLiteral("Under"), false, sub).error(),
+             FileError::NotSupported);
+    QVERIFY(!sub);
+    ::alarm(20); // a hang kills the suite instead of stalling it
+    const FileResult pipe = fs().copyFile(*from, *entryNamed(entries, QStringLiteral("rør")), *to,
+                                          QStringLiteral("rør"), ReplaceMode::Refuse);
+    ::alarm(0);
+    QCOMPARE(pipe.error(), FileError::NotSupported);
+    // The file that became a link is copied as the link it is now, not as what it leads to.
+    QVERIFY(fs().copyFile(*from, *entryNamed(entries, QStringLiteral("fil.txt")), *to,
+                          QStringLiteral("fil.txt"), ReplaceMode::Refuse));
+    const QString target = env.host(QStringLiteral("D:\\Kopi"));
+    QCOMPARE(readLinkHost(target + QStringLiteral("/fil.txt")),
+             secret + QStringLiteral("/kode.txt"));
+    QCOMPARE(hostEntries(target), QSet<QString>{"fil.txt"});
+
+    // A target folder swapped for a link is not written through either.
+    QVERIFY(QDir(target).removeRecursively());
+    QVERIFY(symlinkHost(secret, target));
+    std::unique_ptr<OpenFolder> through;
+    QCOMPARE(fs().openFolder(QStringLiteral("D:\\Kopi"), true, through).error(),
+             FileError::AlreadyExists);
+    QCOMPARE(fs().openSubfolder(*from, QStringLiteral("Under"), true, through).error(),
+             FileError::AlreadyExists);
+    QCOMPARE(hostEntries(secret), QSet<QString>{"kode.txt"});
+}
+
+void TestFileSystem::openFolders_defaultAclStillGivesTheSourceMode() {
+    TestEnvironment env;
+    env.writeFile(QStringLiteral("C:\\Kilde\\fil.txt"), "x");
+    QCOMPARE(::chmod(enc(env.host(QStringLiteral("C:\\Kilde\\fil.txt"))).constData(), 0664), 0);
+    env.makeFolder(QStringLiteral("D:\\Acl"));
+    // A default ACL of user::rwx, group::---, other::--- (version 2, three entries).
+    const quint32 acl[] = {2, 0x00070001, 0, 0x00000004, 0, 0x00000020, 0};
+    const QString folder = env.host(QStringLiteral("D:\\Acl"));
+    if (::setxattr(enc(folder).constData(), "system.posix_acl_default", acl, sizeof acl, 0) != 0)
+        QSKIP("no POSIX ACLs here");
+    UmaskScope mask(002); // would leave 0664 whole
+    const auto from = opened(QStringLiteral("C:\\Kilde"), false);
+    const auto to = opened(QStringLiteral("D:\\Acl"), true);
+    QVERIFY(from && to);
+    QList<FileInfo> entries;
+    const FileInfo* file = listed(*from, entries, QStringLiteral("fil.txt"));
+    QVERIFY(file);
+    std::unique_ptr<OpenFolder> made; // a folder made in it inherits the ACL
+    QVERIFY(fs().openSubfolder(*to, QStringLiteral("Under"), true, made));
+    QVERIFY(fs().copyFile(*from, *file, *to, file->name, ReplaceMode::Refuse));
+    QVERIFY(fs().copyFile(*from, *file, *made, file->name, ReplaceMode::Refuse));
+    QCOMPARE(lstatOf(folder + QStringLiteral("/fil.txt")).st_mode & 0777, mode_t(0664));
+    QCOMPARE(lstatOf(folder + QStringLiteral("/Under/fil.txt")).st_mode & 0777, mode_t(0664));
+}
+
+void TestFileSystem::deviceMemory_perPairAndPerDevice() {
+    DeviceMemory memory;
+    QVERIFY(memory.mayClone(1, 1));
+    memory.cannotClone(1, 2);
+    QVERIFY(!memory.mayClone(1, 2));
+    // A second file system is still tried once, and so is the way back.
+    QVERIFY(memory.mayClone(1, 3));
+    QVERIFY(memory.mayClone(2, 1));
+    QVERIFY(memory.mayClone(1, 1));
+    memory.hasNoXattrs(4);
+    QVERIFY(!memory.mayHaveXattrs(4));
+    QVERIFY(memory.mayHaveXattrs(1));
 }
 
 // --- Renaming --------------------------------------------------------------------------

@@ -189,6 +189,30 @@ private slots:
         QVERIFY(Platform::recycleBin().hasItems('E'));
     }
 
+    // One move after another: a trash removed in between is made again, and a folder reached
+    // through a link that now leads elsewhere is recorded where it lies now.
+    void laterMovesSeeWhatChangedMeanwhile() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("D:\\A\\a.txt"), "a");
+        env.writeFile(QStringLiteral("D:\\B\\b.txt"), "b");
+        env.writeFile(QStringLiteral("D:\\B\\c.txt"), "c");
+        const QString via = env.host(QStringLiteral("C:\\via"));
+        QVERIFY(QFile::link(env.host(QStringLiteral("D:\\A")), via));
+        QVERIFY(Platform::recycleBin().moveToTrash(QStringLiteral("C:\\via\\a.txt")));
+
+        QVERIFY(QFile::remove(via));
+        QVERIFY(QFile::link(env.host(QStringLiteral("D:\\B")), via));
+        QVERIFY(Platform::recycleBin().moveToTrash(QStringLiteral("C:\\via\\b.txt")));
+        QVERIFY(QDir(trashOf(env)).removeRecursively());
+        QVERIFY(Platform::recycleBin().moveToTrash(QStringLiteral("C:\\via\\c.txt")));
+
+        const QString trash = trashOf(env);
+        QCOMPARE(entries(trash + QStringLiteral("/files")), QStringList({"c.txt"}));
+        QVERIFY(contents(trash + QStringLiteral("/info/c.txt.trashinfo"))
+                    .contains("Path=" + encoded(env.host(QStringLiteral("D:\\B"))) + "/c.txt\n"));
+        QVERIFY(!QFileInfo::exists(env.host(QStringLiteral("D:\\A\\a.txt"))));
+    }
+
     void failedMoveKeepsItemAndLeavesNoInfo() {
         TestEnvironment env;
         const QString base = env.base();
