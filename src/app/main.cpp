@@ -2,6 +2,7 @@
 
 #include "shared/centreddialog.h"
 #include "shared/formprompter.h"
+#include "shared/spmform.h"
 
 #include "platform/platform.h"
 
@@ -64,7 +65,8 @@ int main(int argc, char** argv) {
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     Tmainform mainform(arguments);
-    Platform::setPrompter(std::make_unique<FormPrompter>(*mainform.spmForm()));
+    Platform::setPrompter(std::make_unique<FormPrompter>(
+        [&mainform]() -> TspmForm& { return *mainform.spmForm(); }));
     mainform.show();
     return QApplication::exec();
 }

@@ -18,12 +18,16 @@ namespace {
 
 // The engine's windows on real dialogs, as the main window makes them.
 struct Windows {
-    Windows() : windows(options, kopiering, spm, exists, progress) {}
+    Windows() : windows(options, lazyKopiering, lazySpm, lazyExists, lazyProgress) {}
     MainOptions options;
     Tkopieringsform kopiering;
     TspmForm spm;
     TfileExistsForm exists;
     Tprogressform progress;
+    LazyWindow<Tkopieringsform> lazyKopiering{[this] { return &kopiering; }};
+    LazyWindow<TspmForm> lazySpm{[this] { return &spm; }};
+    LazyWindow<TfileExistsForm> lazyExists{[this] { return &exists; }};
+    LazyWindow<Tprogressform> lazyProgress{[this] { return &progress; }};
     MainOperationWindows windows;
 };
 
@@ -127,6 +131,48 @@ private slots:
         w.windows.lukProgress();
         QVERIFY(!w.progress.isVisible());
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The dialogs are made by the first operation that needs them: asking whether one was
+    // cancelled or closing a progress that never showed makes none.
+    void dialogsAreMadeWhenFirstNeeded() {
+        TestEnvironment env;
+        MainOptions options;
+        QWidget owner;
+        QStringList made;
+        LazyWindow<Tkopieringsform> kopiering{[&] {
+            made << "kopiering";
+            return new Tkopieringsform(&owner);
+        }};
+        LazyWindow<TspmForm> spm{[&] {
+            made << "spm";
+            return new TspmForm(&owner);
+        }};
+        LazyWindow<TfileExistsForm> exists{[&] {
+            made << "exists";
+            return new TfileExistsForm(&owner);
+        }};
+        LazyWindow<Tprogressform> progress{[&] {
+            made << "progress";
+            return new Tprogressform(&owner);
+        }};
+        MainOperationWindows windows(options, kopiering, spm, exists, progress);
+        QVERIFY(!windows.annulleret());
+        windows.lukProgress();
+        QVERIFY(made.isEmpty());
+
+        ProgressVisning v;
+        v.info = "Der kopieres 1 fil";
+        windows.visProgress(v);
+        windows.visProgress(v);
+        QCOMPARE(made, QStringList({"progress"}));
+        QVERIFY(progress.made()->isVisible());
+        QTimer::singleShot(0, [&] { spm->accept(); });
+        QVERIFY(windows.spoerg({"Skal filen", "a.txt", "overskrives?"}));
+        QCOMPARE(made, QStringList({"progress", "spm"}));
+        windows.lukProgress();
+        QVERIFY(!progress.made()->isVisible());
+        QCOMPARE(owner.findChildren<TspmForm*>().size(), 1);
     }
 
     // "Annuller" and Esc ask the engine to stop; the window stays until the engine closes
