@@ -44,6 +44,15 @@ void clickWhenOpen(const QString& caption) {
     });
 }
 
+// A maker of dialogs owned by `owner` that notes each one it makes.
+template <class Dialog>
+std::function<Dialog*()> counted(QWidget& owner, QStringList& made, const char* name) {
+    return [&owner, &made, name] {
+        made << QLatin1String(name);
+        return new Dialog(&owner);
+    };
+}
+
 } // namespace
 
 class TestOperationWindows : public QObject {
@@ -140,22 +149,10 @@ private slots:
         MainOptions options;
         QWidget owner;
         QStringList made;
-        LazyWindow<Tkopieringsform> kopiering{[&] {
-            made << "kopiering";
-            return new Tkopieringsform(&owner);
-        }};
-        LazyWindow<TspmForm> spm{[&] {
-            made << "spm";
-            return new TspmForm(&owner);
-        }};
-        LazyWindow<TfileExistsForm> exists{[&] {
-            made << "exists";
-            return new TfileExistsForm(&owner);
-        }};
-        LazyWindow<Tprogressform> progress{[&] {
-            made << "progress";
-            return new Tprogressform(&owner);
-        }};
+        LazyWindow<Tkopieringsform> kopiering(counted<Tkopieringsform>(owner, made, "kopiering"));
+        LazyWindow<TspmForm> spm(counted<TspmForm>(owner, made, "spm"));
+        LazyWindow<TfileExistsForm> exists(counted<TfileExistsForm>(owner, made, "exists"));
+        LazyWindow<Tprogressform> progress(counted<Tprogressform>(owner, made, "progress"));
         MainOperationWindows windows(options, kopiering, spm, exists, progress);
         QVERIFY(!windows.annulleret());
         windows.lukProgress();
