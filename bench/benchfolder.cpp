@@ -26,8 +26,9 @@ BenchFolder::BenchFolder(const QString& name, const QString& base) {
     // Half the memory at most; tmpfs takes only what is written.
     m_mounted = ::geteuid() == 0 &&
                 ::mount("tmpfs", pattern.constData(), "tmpfs", 0, "size=50%,mode=0755") == 0;
-    std::printf("test data in %s on %s\n", qPrintable(m_path), qPrintable(fileSystem()));
-    std::printf("FILESYSTEM\t%s\n", qPrintable(fileSystem()));
+    const QString fs = fileSystem();
+    std::printf("test data in %s on %s\n", qPrintable(m_path), qPrintable(fs));
+    std::printf("FILESYSTEM\t%s\n", qPrintable(fs));
     std::fflush(stdout);
 }
 
@@ -48,10 +49,11 @@ QString BenchFolder::fileSystem() const {
     if (long(info.f_type) == kTmpfsMagic)
         return m_mounted ? QStringLiteral("tmpfs (RAM, mounted for this run)")
                          : QStringLiteral("tmpfs (RAM)");
-    const Bench::Run df = Bench::run({QStringLiteral("/usr/bin/stat"), QStringLiteral("-f"),
-                                      QStringLiteral("-c"), QStringLiteral("%T"), m_path},
-                                     QString(), true);
-    return df.output.trimmed().isEmpty()
+    const QByteArray type = Bench::run({QStringLiteral("/usr/bin/stat"), QStringLiteral("-f"),
+                                        QStringLiteral("-c"), QStringLiteral("%T"), m_path},
+                                       QString(), true)
+                                .output.trimmed();
+    return type.isEmpty()
                ? QStringLiteral("disk")
-               : QStringLiteral("%1 (disk, not a RAM file system)").arg(df.output.trimmed());
+               : QStringLiteral("%1 (disk, not a RAM file system)").arg(QString::fromLatin1(type));
 }
