@@ -1,6 +1,10 @@
-// Lists a folder of 100,000 entries into the file pane and compares the time with
-// `find DIR -maxdepth 1` on the same folder, and the memory with a bare StrukturVisning holding
-// the same items. Usage: bench_listing [folder-for-test-data]
+// Lists folders of 100,000 and of 1,000,000 entries into the file pane and compares the time
+// with `find DIR -maxdepth 1` on the same folder (goals: at most 2 times find at 100,000, at
+// most 2.5 times at 1,000,000, and a cost per entry that stays the same from the one to the
+// other), and the peak resident memory of the pane with 100,000 entries with that of a bare
+// QTreeWidget holding the same names (goal: at most as much).
+// Usage: bench_listing [folder-for-test-data [rounds]] (default: /tmp, 5 rounds; 3 at 1M).
+#include "benchfolder.h"
 #include "benchtools.h"
 
 #include "engine/handlinger.h"
@@ -9,69 +13,106 @@
 #include "shared/imagelists.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
+#include <QDirIterator>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTreeWidget>
-#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
-#include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr int kEntries = 100000;
-constexpr int kRounds = 5;
+// The file pane under the engine: the one place that makes and inspects its tree.
+struct Pane {
+    Pane() : funk(nullptr, host) {
+        tree.setImages(ImageLists::filliste());
+        funk.setStruktur2(&tree);
+    }
+    int entries() const { return tree.topLevelItemCount(); }
+    void show() {
+        tree.resize(800, 600);
+        tree.show();
+        QApplication::processEvents();
+    }
 
-// Heap bytes in use, in KiB: unlike the resident size it does not hide memory that the
-// tree takes from blocks freed earlier in the process.
-long heapKiB() {
-    const struct mallinfo2 m = mallinfo2();
-    return long((m.uordblks + m.hblkhd) / 1024);
-}
+    QuietHost host;
+    StrukturVisning tree;
+    THandlinger funk;
+};
 
-void makeEntries(const QString& folder) {
+bool makeEntries(const QString& folder, int count) {
     static const char* const extensions[] = {".txt", ".jpg", ".html", ".mp3", ".pdf", ""};
-    for (int i = 0; i < kEntries; ++i) {
+    if (::mkdir(QFile::encodeName(folder).constData(), 0755) != 0)
+        return false;
+    for (int i = 0; i < count; ++i) {
         const QByteArray name = QFile::encodeName(
             folder + QStringLiteral("/fil %1%2").arg(i).arg(QLatin1String(extensions[i % 6])));
-        if (i % 50 == 0)
-            ::mkdir(name.constData(), 0755);
-        else
-            ::close(::open(name.constData(), O_CREAT | O_WRONLY, 0644));
+        if (i % 50 == 0 ? ::mkdir(name.constData(), 0755) != 0
+                        : ::close(::open(name.constData(), O_CREAT | O_WRONLY, 0644)) != 0)
+            return false;
     }
+    return true;
 }
 
-// Memory of one tree in a process of its own, so that neither tree inherits freed memory.
+// One tree in a process of its own, whose peak resident memory the parent takes: "engine"
+// lists the folder into the file pane, "bare" puts the same names with one icon into a bare
+// QTreeWidget, read one by one so that no list of names adds to its peak.
 int memoryChild(const QString& kind, const QString& folder) {
-    QList<QTreeWidgetItem*> bare;
-    QTreeWidget bareTree;
-    StrukturVisning tree;
-    tree.setImages(ImageLists::filliste());
-    QuietHost host;
-    THandlinger funk(nullptr, host);
-    funk.setStruktur2(&tree);
-    const QList<QIcon> icons = ImageLists::filliste();
-    const QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    const long before = heapKiB();
+    Pane pane;
     if (kind == QLatin1String("engine")) {
-        funk.makeStruktur2(*Platform::logicalPath(folder), false);
-    } else {
-        bare.reserve(names.size());
-        for (const QString& name : names) {
-            // A copy of its own, as every node of the file pane holds.
-            auto* item = new QTreeWidgetItem(QStringList(QString(name.constData(), name.size())));
-            item->setIcon(0, icons.at(2));
-            bare.append(item);
-        }
-        bareTree.addTopLevelItems(bare);
+        pane.funk.makeStruktur2(*Platform::logicalPath(folder), false);
+        pane.show();
+        return pane.entries() > 0 ? 0 : 1;
     }
-    std::printf("%ld\n", heapKiB() - before);
-    return 0;
+    QTreeWidget bare;
+    const QIcon icon = ImageLists::filliste().at(2);
+    QDirIterator names(folder, QDir::AllEntries | QDir::NoDotAndDotDot);
+    while (names.hasNext()) {
+        auto* item = new QTreeWidgetItem(&bare, QStringList(names.next().section('/', -1)));
+        item->setIcon(0, icon);
+    }
+    bare.resize(800, 600);
+    bare.show();
+    QApplication::processEvents();
+    return bare.topLevelItemCount() > 0 ? 0 : 1;
+}
+
+// Times the listing of `count` entries; returns our median, or -1.
+double compareListing(const BenchFolder& data, Pane& pane, int count, int rounds, double goal) {
+    const QString name = QStringLiteral("mappe%1").arg(count);
+    const QString folder = data.filePath(name);
+    std::printf("making %d entries in %s ...\n", count, qPrintable(folder));
+    std::fflush(stdout);
+    if (!makeEntries(folder, count))
+        return -1;
+    const QString findOutput = data.filePath(QStringLiteral("find.txt"));
+    const auto find = [&] {
+        const Bench::Run r = Bench::run(
+            {QStringLiteral("find"), folder, QStringLiteral("-maxdepth"), QStringLiteral("1")},
+            findOutput);
+        // find names the folder itself too
+        return r.ok() && Bench::countLines(findOutput) == count + 1 ? r.seconds : -1;
+    };
+    const auto ours = [&] {
+        // The pane is emptied untimed, so every round fills an empty pane.
+        pane.funk.makeStruktur2(QStringLiteral("C:\\tom"), false);
+        const double seconds = Bench::timed(
+            [&] { return (pane.funk.makeStruktur2(QStringLiteral("C:\\") + name, false), true); });
+        if (pane.entries() != count) {
+            std::fprintf(stderr, "the file pane holds %d entries, not %d\n", pane.entries(), count);
+            return -1.0;
+        }
+        return seconds;
+    };
+    const auto m =
+        Bench::alternate(qPrintable(QStringLiteral("list %1").arg(count)), rounds, find, ours);
+    pane.funk.makeStruktur2(QStringLiteral("C:\\tom"), false);
+    if (!m)
+        return -1;
+    Bench::reportTimes(QStringLiteral("list %1 entries vs find -maxdepth 1").arg(count), *m,
+                       Bench::Goal::AtMost, goal);
+    return m->ours;
 }
 
 } // namespace
@@ -82,55 +123,43 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("--memory"))
         return memoryChild(args.at(2), args.at(3));
+    const int rounds = args.size() > 2 ? qMax(1, args.at(2).toInt()) : 5;
 
-    QTemporaryDir data(args.size() > 1 ? args.at(1) + QStringLiteral("/listing-XXXXXX")
-                                       : QDir::tempPath() + QStringLiteral("/listing-XXXXXX"));
-    const QString folder = data.path() + QStringLiteral("/mappe");
-    QDir().mkpath(folder);
+    const BenchFolder data(QStringLiteral("listing"), args.size() > 1 ? args.at(1) : QString());
+    if (!data.isValid())
+        return 1;
     qputenv("RAVNSTI_DRIVES", ("C=" + data.path()).toLocal8Bit());
     Platform::reset();
-    std::printf("making %d entries in %s ...\n", kEntries, qPrintable(folder));
-    makeEntries(folder);
+    ::mkdir(QFile::encodeName(data.filePath(QStringLiteral("tom"))).constData(), 0755);
 
-    QuietHost host;
-    StrukturVisning tree;
-    tree.setImages(ImageLists::filliste());
-    THandlinger funk(nullptr, host);
-    funk.setStruktur2(&tree);
-    QList<double> ours, find;
-    for (int round = 0; round < kRounds; ++round) {
-        QElapsedTimer t;
-        t.start();
-        QProcess p;
-        p.setStandardOutputFile(QProcess::nullDevice());
-        p.start(QStringLiteral("find"), {folder, QStringLiteral("-maxdepth"), QStringLiteral("1")});
-        p.waitForFinished(-1);
-        find.append(t.nsecsElapsed() / 1e9);
-
-        t.restart();
-        funk.makeStruktur2(QStringLiteral("C:\\mappe"), false);
-        ours.append(t.nsecsElapsed() / 1e9);
-        if (tree.topLevelItemCount() != kEntries) {
-            std::printf("the file pane holds %d entries, not %d\n", tree.topLevelItemCount(),
-                        kEntries);
-            return 1;
-        }
-    }
-    const double f = median(find), o = median(ours);
-    std::printf("list %d entries: find %.3f s, makeStruktur2 %.3f s, ratio %.2f (goal <= 3)\n",
-                kEntries, f, o, o / f);
+    Pane pane;
+    const double small = compareListing(data, pane, 100000, rounds, 2.0);
+    if (small < 0)
+        return 1;
 
     long kib[2] = {0, 0};
     const char* kinds[2] = {"engine", "bare"};
     for (int i = 0; i < 2; ++i) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--memory"), QLatin1String(kinds[i]), folder});
-        child.waitForFinished(-1);
-        kib[i] = child.readAllStandardOutput().trimmed().toLong();
+        const Bench::Run child =
+            Bench::run({QCoreApplication::applicationFilePath(), QStringLiteral("--memory"),
+                        QLatin1String(kinds[i]), data.filePath(QStringLiteral("mappe100000"))});
+        if (!child.ok()) {
+            std::fprintf(stderr, "the %s memory child failed\n", kinds[i]);
+            return 1;
+        }
+        kib[i] = child.peakKiB;
     }
-    std::printf("heap for %d entries: file pane %ld KiB, bare QTreeWidget %ld KiB, "
-                "ratio %.2f (goal <= 1.5)\n",
-                kEntries, kib[0], kib[1], kib[1] ? double(kib[0]) / double(kib[1]) : 0.0);
+    Bench::report(QStringLiteral("peak RSS, pane of 100000 vs bare QTreeWidget"),
+                  Bench::mebibytesText(kib[0]), Bench::mebibytesText(kib[1]),
+                  double(kib[0]) / double(kib[1]), Bench::Goal::AtMost, 1.0);
+
+    const double large = compareListing(data, pane, 1000000, qMax(1, rounds - 2), 2.5);
+    if (large < 0)
+        return 1;
+    const double perSmall = small / 100000 * 1e6, perLarge = large / 1000000 * 1e6;
+    Bench::report(QStringLiteral("listing cost per entry, 1M / 100k"),
+                  QStringLiteral("%1 us (1M)").arg(perLarge, 0, 'f', 2),
+                  QStringLiteral("%1 us (100k)").arg(perSmall, 0, 'f', 2), perLarge / perSmall,
+                  Bench::Goal::AtMost, 1.25);
     return 0;
 }

@@ -1,17 +1,19 @@
 // Times the engine's paste and delete against the standard tools on the same data in the
-// same run, alternating which goes first, and prints the medians and their ratios:
-//   paste of a tree of 10,000 small files against cp -r (goal: at most 1.5 times cp),
-//   paste of one 1 GiB file against cp (goal: at least 0.9 of cp's throughput),
-//   permanent delete of 10,000 files against rm -rf (goal: at most 1.5 times rm),
-//   delete of 1,000 files to the trash against gio trash (goal: at most 1.5 times gio).
-// Usage: bench_operations [folder [rounds [tree|big|delete|trash]]] (default: a temporary
-// folder under /tmp, 3 rounds, all four). HOME and XDG_DATA_HOME point into that folder, so
-// no real trash is touched.
+// same run, in turn, each round on fresh targets, and checks what both sides left:
+//   paste of a tree of 10,000 small files against cp -r (goal: at most 1.3 times cp; both
+//   copies compared with the source by diff -r),
+//   paste of one 1 GiB file against cp (goal: at least 0.95 of cp's throughput; cmp),
+//   permanent delete of 10,000 files against rm -rf (goal: at most 1.3 times rm),
+//   delete of 1,000 files to the trash against gio trash (goal: at most 1.2 times gio; the
+//   trash must then hold 1,000 files and 1,000 descriptions).
+// Usage: bench_operations [folder [rounds [tree|big|delete|trash]]] (default: /tmp, 3
+// rounds, all four). HOME and XDG_DATA_HOME point into the test folder, so no real trash is
+// touched.
 
+#include "benchfolder.h"
 #include "benchtools.h"
 
 #include "engine/handlinger.h"
-
 #include "engine/strukturvisning.h"
 #include "platform/platform.h"
 
@@ -19,14 +21,12 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <vector>
 
 #include <unistd.h>
@@ -55,14 +55,17 @@ public:
     qint64 updates = 0;
 };
 
-struct Bench {
-    Bench() : funk(nullptr, host) {
+// The engine with its two trees: the one place that makes and inspects them.
+struct Engine {
+    Engine() : funk(nullptr, host) {
         funk.setStruktur1(&dirbox);
         funk.setStruktur2(&filbox);
         funk.setMedtagPrivat(false);
         funk.setOperationWindows(&host);
         filbox.setSelectionMode(QAbstractItemView::ExtendedSelection);
     }
+    void selectAllInPane() { filbox.selectAll(); }
+
     BenchHost host;
     StrukturVisning dirbox;
     StrukturVisning filbox;
@@ -103,60 +106,190 @@ bool makeTree(const QString& path) {
     return true;
 }
 
-bool run(const QString& program, const QStringList& arguments) {
-    return QProcess::execute(program, arguments) == 0;
+bool tool(const QStringList& arguments) {
+    return Bench::run(arguments).ok();
 }
 
 void remove(const QString& hostPath) {
-    run(QStringLiteral("/bin/rm"), {QStringLiteral("-rf"), hostPath});
+    tool({QStringLiteral("/bin/rm"), QStringLiteral("-rf"), hostPath});
 }
 
-double timed(const std::function<bool()>& work) {
+// Times `work` after the pending writeback is flushed, so neither side pays for the other's
+// dirty pages; -1 when the work or the check of its result fails.
+double timedAndChecked(const std::function<bool()>& work, const std::function<bool()>& check) {
     ::sync();
-    QElapsedTimer timer;
-    timer.start();
-    const bool ok = work();
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    return ok ? seconds : -1;
+    const double seconds = Bench::timed(work);
+    if (seconds >= 0 && !check()) {
+        std::fprintf(stderr, "the result differs from what was asked\n");
+        return -1;
+    }
+    return seconds;
+}
+
+bool same(const QString& a, const QString& b, bool tree) {
+    return tool(tree ? QStringList{QStringLiteral("diff"), QStringLiteral("-r"), a, b}
+                     : QStringList{QStringLiteral("cmp"), QStringLiteral("-s"), a, b});
+}
+
+int entriesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size();
 }
 
 // Pastes the logical path into the destination folder with the engine.
-bool paste(Bench& b, const QString& element, const QString& destination) {
+bool paste(Engine& e, const QString& element, const QString& destination) {
     if (!Platform::files().makeFolder(destination))
         return false;
-    b.funk.InitRegister();
-    b.funk.RegisterElements(element);
-    b.funk.setAktiveStruktur(2);
-    b.funk.makeStruktur2(destination, false);
-    return b.funk.PasteElementer(false, 0) == 1;
+    e.funk.InitRegister();
+    e.funk.RegisterElements(element);
+    e.funk.setAktiveStruktur(2);
+    e.funk.makeStruktur2(destination, false);
+    return e.funk.PasteElementer(false, 0) == 1;
 }
 
-// Runs both sides `rounds` times, alternating the order; prepare() runs untimed before each.
-bool compare(const char* what, int rounds, const std::function<void()>& prepare,
-             const std::function<double()>& tool, const std::function<double()>& ours,
-             double& toolTime, double& ourTime) {
-    QList<double> toolTimes, ourTimes;
-    for (int round = 1; round <= rounds; ++round) {
-        double t = 0, o = 0;
-        for (int turn = 0; turn < 2; ++turn) {
-            prepare();
-            if ((turn == 0) == (round % 2 == 1))
-                t = tool();
-            else
-                o = ours();
-        }
-        if (t < 0 || o < 0) {
-            std::fprintf(stderr, "%s: round %d failed (tool %.3f, ravnsti %.3f)\n", what, round, t,
-                         o);
-            return false;
-        }
-        std::printf("%s, round %d: tool %.3f s, ravnsti %.3f s\n", what, round, t, o);
-        std::fflush(stdout);
-        toolTimes.append(t);
-        ourTimes.append(o);
-    }
-    toolTime = median(toolTimes);
-    ourTime = median(ourTimes);
+bool pasteTree(Engine& e, int rounds) {
+    // Every side pastes into a new folder of its own, so that no side writes where the
+    // other deleted: that costs ext4 much more.
+    int pasteNo = 0;
+    const QString tree = onHost(QStringLiteral("tree"));
+    const auto cp = [&] {
+        const QString target = onHost(QStringLiteral("cp%1").arg(++pasteNo));
+        QDir().mkpath(target);
+        return timedAndChecked(
+            [&] {
+                return tool({QStringLiteral("/bin/cp"), QStringLiteral("-r"), tree,
+                             target + QStringLiteral("/tree")});
+            },
+            [&] { return same(tree, target + QStringLiteral("/tree"), true); });
+    };
+    const auto ours = [&] {
+        const QString target = QStringLiteral("dest%1").arg(++pasteNo);
+        return timedAndChecked(
+            [&] { return paste(e, QStringLiteral("C:\\tree"), QStringLiteral("C:\\") + target); },
+            [&] { return same(tree, onHost(target + QStringLiteral("/tree")), true); });
+    };
+    QElapsedTimer total;
+    total.start();
+    const auto m = Bench::alternate("paste 10,000 files", rounds, cp, ours);
+    if (!m)
+        return false;
+    std::printf("the progress window was updated %.1f times a second\n",
+                double(e.host.updates) / (total.nsecsElapsed() / 1e9));
+    Bench::reportTimes(QStringLiteral("paste 10000 small files vs cp -r"), *m, Bench::Goal::AtMost,
+                       1.3);
+    return true;
+}
+
+bool pasteBig(Engine& e, int rounds) {
+    const QString source = onHost(QStringLiteral("big.bin"));
+    const QString cpTarget = onHost(QStringLiteral("cp/big.bin"));
+    const QString ourTarget = onHost(QStringLiteral("dest/big.bin"));
+    QDir().mkpath(onHost(QStringLiteral("cp")));
+    // Each copy is removed after its check: a copy runs slower while an earlier 1 GiB copy
+    // still exists, whichever program made it.
+    const auto cp = [&] {
+        const double s = timedAndChecked(
+            [&] {
+                return tool({QStringLiteral("/bin/cp"), source, cpTarget});
+            },
+            [&] { return same(source, cpTarget, false); });
+        QFile::remove(cpTarget);
+        return s;
+    };
+    const auto ours = [&] {
+        const double s = timedAndChecked(
+            [&] { return paste(e, QStringLiteral("C:\\big.bin"), QStringLiteral("C:\\dest")); },
+            [&] { return same(source, ourTarget, false); });
+        QFile::remove(ourTarget);
+        return s;
+    };
+    const auto m = Bench::alternate("paste 1 GiB", rounds, cp, ours);
+    if (!m)
+        return false;
+    Bench::reportThroughput(QStringLiteral("paste 1 GiB, throughput vs cp"), *m, 0.95);
+    return true;
+}
+
+bool deleteTree(Engine& e, int rounds) {
+    const auto copyTree = [](const QString& name) {
+        remove(onHost(name));
+        return tool({QStringLiteral("/bin/cp"), QStringLiteral("-r"),
+                     onHost(QStringLiteral("tree")), onHost(name)});
+    };
+    const auto gone = [](const QString& name) { return !QFileInfo::exists(onHost(name)); };
+    const auto rm = [&] {
+        if (!copyTree(QStringLiteral("rm-tree")))
+            return -1.0;
+        return timedAndChecked(
+            [] {
+                return tool({QStringLiteral("/bin/rm"), QStringLiteral("-rf"),
+                             onHost(QStringLiteral("rm-tree"))});
+            },
+            [&] { return gone(QStringLiteral("rm-tree")); });
+    };
+    const auto ours = [&] {
+        if (!copyTree(QStringLiteral("del-tree")))
+            return -1.0;
+        return timedAndChecked(
+            [&] {
+                e.funk.makeStruktur1();
+                e.funk.udfoldStruktur1(QStringLiteral("C:\\del-tree"), true);
+                e.funk.setAktiveStruktur(1);
+                return e.funk.DeleteElementer(false) == 1;
+            },
+            [&] { return gone(QStringLiteral("del-tree")); });
+    };
+    const auto m = Bench::alternate("delete 10,000 files", rounds, rm, ours);
+    if (!m)
+        return false;
+    Bench::reportTimes(QStringLiteral("permanent delete of 10000 files vs rm -rf"), *m,
+                       Bench::Goal::AtMost, 1.3);
+    return true;
+}
+
+bool trashFiles(Engine& e, int rounds, const QString& trash) {
+    const QString gioSource = onHost(QStringLiteral("gio"));
+    const QString ourSource = onHost(QStringLiteral("papirkurv"));
+    // An empty trash and a new folder of files before each side.
+    const auto fill = [&](const QString& folder) {
+        remove(trash);
+        remove(folder);
+        QDir().mkpath(folder);
+        for (int i = 0; i < kTrashFiles; ++i)
+            if (!writeRandom(folder + QStringLiteral("/fil%1.txt").arg(i), 2048))
+                return false;
+        return true;
+    };
+    const auto trashed = [&](const QString& folder) {
+        return entriesIn(folder) == 0 &&
+               entriesIn(trash + QStringLiteral("/files")) == kTrashFiles &&
+               entriesIn(trash + QStringLiteral("/info")) == kTrashFiles;
+    };
+    const auto gio = [&] {
+        if (!fill(gioSource))
+            return -1.0;
+        QStringList arguments = {QStringLiteral("gio"), QStringLiteral("trash")};
+        for (int i = 0; i < kTrashFiles; ++i)
+            arguments.append(gioSource + QStringLiteral("/fil%1.txt").arg(i));
+        return timedAndChecked([&] { return tool(arguments); }, [&] { return trashed(gioSource); });
+    };
+    const auto ours = [&] {
+        if (!fill(ourSource))
+            return -1.0;
+        return timedAndChecked(
+            [&] {
+                e.funk.setAktiveStruktur(2);
+                e.funk.makeStruktur2(QStringLiteral("C:\\papirkurv"), false);
+                e.selectAllInPane();
+                return e.funk.DeleteElementer(true) == kTrashFiles;
+            },
+            [&] { return trashed(ourSource); });
+    };
+    const auto m = Bench::alternate("trash 1,000 files", rounds, gio, ours);
+    remove(trash);
+    if (!m)
+        return false;
+    Bench::reportTimes(QStringLiteral("1000 files to the trash vs gio trash"), *m,
+                       Bench::Goal::AtMost, 1.2);
     return true;
 }
 
@@ -165,27 +298,23 @@ bool compare(const char* what, int rounds, const std::function<void()>& prepare,
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString parent = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp");
+    const QString parent = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
     const QString only = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const auto wanted = [&only](const char* name) {
         return only.isEmpty() || only == QLatin1String(name);
     };
-    QTemporaryDir dir(parent + QStringLiteral("/ravnsti-bench-operations-XXXXXX"));
-    if (!dir.isValid()) {
-        std::fprintf(stderr, "cannot make a temporary folder in %s\n", qPrintable(parent));
+    const BenchFolder dir(QStringLiteral("operations"), parent);
+    if (!dir.isValid())
         return 1;
-    }
     hostRoot = dir.path();
     const QString home = onHost(QStringLiteral("home"));
-    const QString trash = home + QStringLiteral("/.local/share/Trash");
     QDir().mkpath(home + QStringLiteral("/.local/share"));
     qputenv("HOME", home.toLocal8Bit());
     qputenv("XDG_DATA_HOME", (home + QStringLiteral("/.local/share")).toLocal8Bit());
     qputenv("RAVNSTI_DRIVES", (QStringLiteral("C=") + hostRoot).toLocal8Bit());
     Platform::reset();
     QDir().mkpath(onHost(QStringLiteral("dest")));
-    QDir().mkpath(onHost(QStringLiteral("cp")));
 
     std::printf("making the test data in %s ...\n", qPrintable(hostRoot));
     std::fflush(stdout);
@@ -195,129 +324,14 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    Bench b;
-    double tool = 0, ours = 0;
-
-    if (wanted("tree")) {
-        // Every round pastes into folders of its own: creating files right after as many
-        // were deleted costs ext4 much more, and would burden whichever side runs second.
-        int pasteNo = 0;
-        QElapsedTimer total;
-        total.start();
-        if (!compare(
-                "paste 10,000 files", rounds, [&pasteNo] { ++pasteNo; },
-                [&pasteNo] {
-                    // Into a new folder beside the engine's, so both land alike on the disk.
-                    const QString folder = onHost(QStringLiteral("cp%1").arg(pasteNo));
-                    QDir().mkpath(folder);
-                    return timed([&folder] {
-                        return run(QStringLiteral("/bin/cp"),
-                                   {QStringLiteral("-r"), onHost(QStringLiteral("tree")),
-                                    folder + QStringLiteral("/tree")});
-                    });
-                },
-                [&b, &pasteNo] {
-                    return timed([&b, &pasteNo] {
-                        return paste(b, QStringLiteral("C:\\tree"),
-                                     QStringLiteral("C:\\dest%1").arg(pasteNo));
-                    });
-                },
-                tool, ours))
-            return 1;
-        std::printf("paste of 10,000 files: %.2f times cp -r (goal <= 1.5); the progress window "
-                    "was updated %.0f times a second\n",
-                    ours / tool, b.host.updates / (total.nsecsElapsed() / 1e9));
-    }
-
-    if (wanted("big")) {
-        const auto clearTargets = [] {
-            QFile::remove(onHost(QStringLiteral("dest/big.bin")));
-            QFile::remove(onHost(QStringLiteral("cp/big.bin")));
-        };
-        if (!compare(
-                "paste 1 GiB", rounds, clearTargets,
-                [] {
-                    return timed([] {
-                        return run(QStringLiteral("/bin/cp"),
-                                   {onHost(QStringLiteral("big.bin")),
-                                    onHost(QStringLiteral("cp/big.bin"))});
-                    });
-                },
-                [&b] {
-                    return timed([&b] {
-                        return paste(b, QStringLiteral("C:\\big.bin"), QStringLiteral("C:\\dest"));
-                    });
-                },
-                tool, ours))
-            return 1;
-        clearTargets();
-        std::printf("paste of 1 GiB: %.2f of cp's throughput (goal >= 0.9)\n", tool / ours);
-    }
-
-    if (wanted("delete")) {
-        const auto copies = [](const QString& name) {
-            remove(onHost(name));
-            run(QStringLiteral("/bin/cp"),
-                {QStringLiteral("-r"), onHost(QStringLiteral("tree")), onHost(name)});
-        };
-        if (!compare(
-                "delete 10,000 files", rounds,
-                [&copies] {
-                    copies(QStringLiteral("rm-tree"));
-                    copies(QStringLiteral("del-tree"));
-                },
-                [] {
-                    return timed([] {
-                        return run(QStringLiteral("/bin/rm"),
-                                   {QStringLiteral("-rf"), onHost(QStringLiteral("rm-tree"))});
-                    });
-                },
-                [&b] {
-                    return timed([&b] {
-                        b.funk.makeStruktur1();
-                        b.funk.udfoldStruktur1(QStringLiteral("C:\\del-tree"), true);
-                        b.funk.setAktiveStruktur(1);
-                        return b.funk.DeleteElementer(false) == 1;
-                    });
-                },
-                tool, ours))
-            return 1;
-        std::printf("permanent delete of 10,000 files: %.2f times rm -rf (goal <= 1.5)\n",
-                    ours / tool);
-    }
-
-    if (wanted("trash")) {
-        const QString gioSource = onHost(QStringLiteral("gio"));
-        const QString ourSource = onHost(QStringLiteral("papirkurv"));
-        const auto fill = [&] {
-            remove(trash);
-            for (const QString& folder : {gioSource, ourSource}) {
-                remove(folder);
-                QDir().mkpath(folder);
-                for (int i = 0; i < kTrashFiles; ++i)
-                    writeRandom(folder + QStringLiteral("/fil%1.txt").arg(i), 2048);
-            }
-        };
-        if (!compare(
-                "trash 1,000 files", rounds, fill,
-                [&gioSource] {
-                    QStringList arguments = {QStringLiteral("trash")};
-                    for (int i = 0; i < kTrashFiles; ++i)
-                        arguments.append(gioSource + QStringLiteral("/fil%1.txt").arg(i));
-                    return timed([&arguments] { return run(QStringLiteral("gio"), arguments); });
-                },
-                [&b] {
-                    return timed([&b] {
-                        b.funk.setAktiveStruktur(2);
-                        b.funk.makeStruktur2(QStringLiteral("C:\\papirkurv"), false);
-                        b.filbox.selectAll();
-                        return b.funk.DeleteElementer(true) == kTrashFiles;
-                    });
-                },
-                tool, ours))
-            return 1;
-        remove(trash);
-        std::printf("trash of 1,000 files: %.2f times gio trash (goal <= 1.5)\n", ours / tool);
-    }
+    Engine e;
+    if (wanted("tree") && !pasteTree(e, rounds))
+        return 1;
+    if (wanted("big") && !pasteBig(e, rounds))
+        return 1;
+    if (wanted("delete") && !deleteTree(e, rounds))
+        return 1;
+    if (wanted("trash") && !trashFiles(e, rounds, home + QStringLiteral("/.local/share/Trash")))
+        return 1;
     return 0;
 }

@@ -12,11 +12,12 @@ AlarmCommands::AlarmCommands(Tmainform& window, CommandTable& commands)
     : QObject(&window), w(window), c(commands) {
     m_alarmform = new Talarmform(w);
     m_aktive = new AktiveAlarmer(w, *m_alarmform, this);
-    m_kalender = new Tkalenderform(w, *m_aktive);
+    // The calendar is made when first opened; until then it is not shown either.
+    m_kalender.setMaker([this] { return new Tkalenderform(w, *m_aktive); });
     connect(m_aktive, &AktiveAlarmer::captionChanged, this, &AlarmCommands::setCaption);
 
-    c.setRule(QStringLiteral("aOpenKalender"), [this] { return !m_kalender->isVisible(); });
-    c.setRule(QStringLiteral("aLukKalender"), [this] { return m_kalender->isVisible(); });
+    c.setRule(QStringLiteral("aOpenKalender"), [this] { return !kalenderVist(); });
+    c.setRule(QStringLiteral("aLukKalender"), [this] { return kalenderVist(); });
     c.setEffect(QStringLiteral("aOpenKalender"),
                 [this] { m_kalender->visSide(Tkalenderform::SideKalender); });
     c.setEffect(QStringLiteral("aAlarmSe"),
@@ -37,9 +38,13 @@ void AlarmCommands::firstShow() {
 
 void AlarmCommands::stop() {
     // An open calendar closes as the user would close it: a changed note is asked about.
-    if (m_kalender->isVisible())
+    if (kalenderVist())
         m_kalender->close();
     m_aktive->stop();
+}
+
+bool AlarmCommands::kalenderVist() const {
+    return m_kalender.made() && m_kalender.made()->isVisible();
 }
 
 void AlarmCommands::setCaption(const QString& caption) {

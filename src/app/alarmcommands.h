@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/lazywindow.h"
+
 #include <QObject>
 
 class AktiveAlarmer;
@@ -23,16 +25,18 @@ public:
     // Closing: the timer stops and the list is let go.
     void stop();
 
-    Tkalenderform* kalenderform() const { return m_kalender; }
+    // The calendar window, made the first time it is asked for.
+    Tkalenderform* kalenderform() { return m_kalender.get(); }
     Talarmform* alarmform() const { return m_alarmform; }
     AktiveAlarmer& aktive() const { return *m_aktive; }
 
 private:
     void setCaption(const QString& caption);
+    bool kalenderVist() const;
 
     Tmainform& w;
     CommandTable& c;
     Talarmform* m_alarmform = nullptr;
     AktiveAlarmer* m_aktive = nullptr;
-    Tkalenderform* m_kalender = nullptr;
+    LazyWindow<Tkalenderform> m_kalender;
 };

@@ -1,5 +1,7 @@
 #include "commandtable.h"
 
+#include "shared/lazyiconengine.h"
+
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QFile>
@@ -189,7 +191,7 @@ CommandTable::CommandTable(QWidget* window) : QObject(window) {
         action->setStatusTip(hint);
         action->setToolTip(hint.isEmpty() ? action->text().trimmed() : hint);
         if (const QString icon = iconFile(name); QFile::exists(icon))
-            action->setIcon(QIcon(icon));
+            action->setIcon(LazyIconEngine::icon(icon));
         m_keys.insert(action, parseKeys(command.keys));
         applyKeys(action);
         connect(action, &QAction::triggered, this, [this, action] {

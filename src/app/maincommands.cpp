@@ -198,17 +198,22 @@ void MainCommands::informationCommands() {
 }
 
 void MainCommands::searchCommands() {
-    c.setRule(QStringLiteral("Action22"), [this] { return !w.findformen()->isVisible(); });
+    // The rules ask the find window only once it is made: before, it is hidden and its
+    // search box empty.
+    c.setRule(QStringLiteral("Action22"),
+              [this] { return !w.findformenIfMade() || !w.findformenIfMade()->isVisible(); });
     c.setEffect(QStringLiteral("Action22"), [this] { w.findformen()->show(); });
     c.setEffect(QStringLiteral("aFindtekst"), [this] {
         w.findform()->show();
         w.findform()->raise();
         w.findform()->activateWindow();
     });
-    c.setRule(QStringLiteral("aSearch"), [this] { return w.findformen()->searchEnabled(); });
+    c.setRule(QStringLiteral("aSearch"),
+              [this] { return w.findformenIfMade() && w.findformenIfMade()->searchEnabled(); });
     c.setEffect(QStringLiteral("aSearch"), [this] { w.findformen()->Search(); });
-    c.setRule(QStringLiteral("aClearSearchListe"),
-              [this] { return w.findformen()->clearSearchListeEnabled(); });
+    c.setRule(QStringLiteral("aClearSearchListe"), [this] {
+        return w.findformenIfMade() && w.findformenIfMade()->clearSearchListeEnabled();
+    });
     c.setEffect(QStringLiteral("aClearSearchListe"),
                 [this] { w.findformen()->clearSearchListe(); });
 }

@@ -1,6 +1,7 @@
 #include "mainform.h"
 #include "alarmcommands.h"
 #include "commandtable.h"
+#include "filinfoopslag.h"
 #include "findform.h"
 #include "findformen.h"
 #include "keyguard.h"
@@ -97,25 +98,38 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
 }
 
 void Tmainform::createWindows() {
-    // In the order the program has always made them; the windows of the parts not built
-    // yet will take their places in this list.
-    m_aboutBox = new TAboutBox(this);
-    m_progressform = new Tprogressform(this);
-    m_spmForm = new TspmForm(this);
-    m_kopieringsform = new Tkopieringsform(this);
-    m_fileExistsForm = new TfileExistsForm(this);
-    m_filinfoform = new Tfilinfoform(*this);
-    m_billedform = new Tbilledform(this);
-    m_findform = new Tfindform(*this, m_filbox);
-    m_extForm = new TextForm(this);
-    m_findformen = new Tfindformen(*this);
-    m_findformen->setSearchAction((*m_commands)(QStringLiteral("aSearch")));
-    m_findformen->setClearSearchListeAction((*m_commands)(QStringLiteral("aClearSearchListe")));
+    // The windows that start hidden are made the first time they are asked for, so that
+    // start-up builds only what the first show needs; each is made once and kept.
+    m_aboutBox.setMaker([this] { return new TAboutBox(this); });
+    m_progressform.setMaker([this] { return new Tprogressform(this); });
+    m_spmForm.setMaker([this] { return new TspmForm(this); });
+    m_kopieringsform.setMaker([this] { return new Tkopieringsform(this); });
+    m_fileExistsForm.setMaker([this] { return new TfileExistsForm(this); });
+    m_filinfoform.setMaker([this] { return new Tfilinfoform(*this); });
+    m_billedform.setMaker([this] { return new Tbilledform(this); });
+    // The two search windows follow the folder in focus once the main window is shown; made
+    // later, they start from the folder in focus then.
+    m_findform.setMaker([this] {
+        auto* form = new Tfindform(*this, m_filbox);
+        if (!opstart)
+            form->setMappe(LogicalPath::normalized(m_funk->Grundmappe()) + QLatin1Char('\\'));
+        return form;
+    });
+    m_extForm.setMaker([this] { return new TextForm(this); });
+    m_findformen.setMaker([this] {
+        auto* form = new Tfindformen(*this);
+        form->setSearchAction((*m_commands)(QStringLiteral("aSearch")));
+        form->setClearSearchListeAction((*m_commands)(QStringLiteral("aClearSearchListe")));
+        if (!opstart)
+            form->setSoegemappe(getSlutDir(m_funk->Bibmappe()));
+        return form;
+    });
 
-    m_operationWindows = std::make_unique<MainOperationWindows>(
-        m_opt, *m_kopieringsform, *m_spmForm, *m_fileExistsForm, *m_progressform);
+    m_operationWindows = std::make_unique<MainOperationWindows>(m_opt, m_kopieringsform, m_spmForm,
+                                                                m_fileExistsForm, m_progressform);
+    m_filinfoOpslag = std::make_unique<FilInfoOpslag>(m_filinfoform);
     m_funk->setOperationWindows(m_operationWindows.get());
-    m_funk->setFilinfoform(m_filinfoform);
+    m_funk->setFilinfoform(m_filinfoOpslag.get());
     m_funk->setIkonDir(m_mapper.ikonDir);
 }
 
@@ -258,8 +272,8 @@ void Tmainform::makeTypeliste() {
     if (m_dataRootUsable && !m_typeliste.save(m_mapper.typelisteNavn))
         Platform::prompter().message(QStringLiteral("Typelisten kunne ikke gemmes."),
                                      MessageKind::Error);
-    if (m_findform)
-        m_findform->setFilterEntries(m_typeliste.filterEntries());
+    if (Tfindform* form = m_findform.made())
+        form->setFilterEntries(m_typeliste.filterEntries());
 }
 
 void Tmainform::buildLayout() {
@@ -420,7 +434,7 @@ void Tmainform::historyChanged(bool canGoBack, bool canGoForward, bool hasHistor
 }
 
 void Tmainform::showPicture(const QImage& picture, const QString& fileName) {
-    m_billedform->showPicture(picture, fileName);
+    billedform()->showPicture(picture, fileName);
 }
 
 void Tmainform::Info(const QString& text) {
@@ -533,10 +547,10 @@ QString Tmainform::infoText(int panel) const {
 void Tmainform::mappeChange(const QString&, const QString& fileDir, const QString& grundDir,
                             const QString& filnavnet) {
     udskrivSti();
-    if (!opstart && m_findformen) {
-        m_findformen->setSoegemappe(getSlutDir(fileDir));
-        m_findform->setMappe(LogicalPath::normalized(grundDir) + QLatin1Char('\\'));
-    }
+    if (Tfindformen* form = m_findformen.made(); form && !opstart)
+        form->setSoegemappe(getSlutDir(fileDir));
+    if (Tfindform* form = m_findform.made(); form && !opstart)
+        form->setMappe(LogicalPath::normalized(grundDir) + QLatin1Char('\\'));
     m_editSti->setText(LogicalPath::isDriveRoot(grundDir) && grundDir.size() == 2
                            ? grundDir + QLatin1Char('\\')
                            : grundDir);

@@ -5,6 +5,7 @@
 #include "engine/enginehost.h"
 #include "shared/datafolders.h"
 #include "shared/launcher.h"
+#include "shared/lazywindow.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
 #include "shared/statustekster.h"
@@ -16,6 +17,7 @@
 
 class AlarmCommands;
 class CommandTable;
+class FilInfoOpslag;
 class KeyGuard;
 class MainCommands;
 class MusikCommands;
@@ -88,17 +90,19 @@ public:
     StrukturVisning* filbox() const { return m_filbox; }
     QLineEdit* EditSti() const { return m_editSti; }
     QWidget* PanelDirbox() const { return m_panelDirbox; }
-    // The shared windows, created once at start-up.
-    TAboutBox* AboutBox() const { return m_aboutBox; }
-    Tprogressform* progressform() const { return m_progressform; }
-    TspmForm* spmForm() const { return m_spmForm; }
-    Tkopieringsform* kopieringsform() const { return m_kopieringsform; }
-    TfileExistsForm* fileExistsForm() const { return m_fileExistsForm; }
-    Tbilledform* billedform() const { return m_billedform; }
-    TextForm* extForm() const { return m_extForm; }
-    Tfilinfoform* filinfoform() const { return m_filinfoform; }
-    Tfindform* findform() const { return m_findform; }
-    Tfindformen* findformen() const { return m_findformen; }
+    // The shared windows, each made the first time it is asked for and kept from then on.
+    TAboutBox* AboutBox() { return m_aboutBox.get(); }
+    Tprogressform* progressform() { return m_progressform.get(); }
+    TspmForm* spmForm() { return m_spmForm.get(); }
+    Tkopieringsform* kopieringsform() { return m_kopieringsform.get(); }
+    TfileExistsForm* fileExistsForm() { return m_fileExistsForm.get(); }
+    Tbilledform* billedform() { return m_billedform.get(); }
+    TextForm* extForm() { return m_extForm.get(); }
+    Tfilinfoform* filinfoform() { return m_filinfoform.get(); }
+    Tfindform* findform() { return m_findform.get(); }
+    Tfindformen* findformen() { return m_findformen.get(); }
+    // The find window when it has been made, else null: its enabling rules need not make it.
+    Tfindformen* findformenIfMade() const { return m_findformen.made(); }
     StyleLibrary& styles() { return m_styles; }
     CommandTable& commands() const { return *m_commands; }
     MainMenus& menus() const { return *m_menus; }
@@ -173,7 +177,18 @@ private:
     Typeliste m_typeliste;
     StyleLibrary m_styles;
     // Declared before the engine, which uses them until it is gone.
+    LazyWindow<TAboutBox> m_aboutBox;
+    LazyWindow<Tprogressform> m_progressform;
+    LazyWindow<TspmForm> m_spmForm;
+    LazyWindow<Tkopieringsform> m_kopieringsform;
+    LazyWindow<TfileExistsForm> m_fileExistsForm;
+    LazyWindow<Tbilledform> m_billedform;
+    LazyWindow<TextForm> m_extForm;
+    LazyWindow<Tfilinfoform> m_filinfoform;
+    LazyWindow<Tfindform> m_findform;
+    LazyWindow<Tfindformen> m_findformen;
     std::unique_ptr<MainOperationWindows> m_operationWindows;
+    std::unique_ptr<FilInfoOpslag> m_filinfoOpslag;
     std::unique_ptr<THandlinger> m_funk;
     Launcher m_launcher;
     CommandTable* m_commands = nullptr;
@@ -196,14 +211,4 @@ private:
     QLineEdit* m_editSti = nullptr;
     QStatusBar* m_infobar = nullptr;
     QList<QLabel*> m_panels;
-    TAboutBox* m_aboutBox = nullptr;
-    Tprogressform* m_progressform = nullptr;
-    TspmForm* m_spmForm = nullptr;
-    Tkopieringsform* m_kopieringsform = nullptr;
-    TfileExistsForm* m_fileExistsForm = nullptr;
-    Tbilledform* m_billedform = nullptr;
-    TextForm* m_extForm = nullptr;
-    Tfilinfoform* m_filinfoform = nullptr;
-    Tfindform* m_findform = nullptr;
-    Tfindformen* m_findformen = nullptr;
 };

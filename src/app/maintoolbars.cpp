@@ -2,6 +2,8 @@
 #include "commandtable.h"
 #include "mainmenus.h"
 
+#include "shared/lazyiconengine.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -39,7 +41,8 @@ QToolBar* makeBar(const char* name, QWidget* parent) {
 }
 
 QIcon icon(const char* name) {
-    return QIcon(QStringLiteral(":/icons/cmd-%1.svg").arg(QString::fromLatin1(name)));
+    return LazyIconEngine::icon(
+        QStringLiteral(":/icons/cmd-%1.svg").arg(QString::fromLatin1(name)));
 }
 
 // A text button: its caption instead of its icon.

@@ -2,5 +2,5 @@
 #include "spmform.h"
 
 bool FormPrompter::question(const QString& text) {
-    return m_spmForm.ask(text.split(QLatin1Char('\n')));
+    return m_spmForm().ask(text.split(QLatin1Char('\n')));
 }

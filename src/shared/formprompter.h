@@ -2,15 +2,18 @@
 
 #include "platform/messageboxprompter.h"
 
+#include <functional>
+
 class TspmForm;
 
-// Messages as plain boxes, questions in the program's own question box.
+// Messages as plain boxes, questions in the program's own question box, which `spmForm`
+// hands over when the first question comes.
 class FormPrompter : public MessageBoxPrompter {
 public:
-    explicit FormPrompter(TspmForm& spmForm) : m_spmForm(spmForm) {}
+    explicit FormPrompter(std::function<TspmForm&()> spmForm) : m_spmForm(std::move(spmForm)) {}
 
     bool question(const QString& text) override;
 
 private:
-    TspmForm& m_spmForm;
+    std::function<TspmForm&()> m_spmForm;
 };

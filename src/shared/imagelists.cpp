@@ -1,4 +1,5 @@
 #include "imagelists.h"
+#include "lazyiconengine.h"
 
 #include <initializer_list>
 #include <mutex>
@@ -18,8 +19,9 @@ QList<QIcon> iconList(std::initializer_list<const char*> names) {
     QList<QIcon> list;
     list.reserve(qsizetype(names.size()));
     for (const char* name : names)
-        list.append(name ? QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)))
-                         : QIcon());
+        list.append(
+            name ? LazyIconEngine::icon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)))
+                 : QIcon());
     return list;
 }
 

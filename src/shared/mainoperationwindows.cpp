@@ -26,15 +26,20 @@ QIcon billede(int picture) {
 } // namespace
 
 MainOperationWindows::MainOperationWindows(const MainOptions& options,
-                                           Tkopieringsform& kopieringsform, TspmForm& spmForm,
-                                           TfileExistsForm& fileExistsForm,
-                                           Tprogressform& progressform)
+                                           LazyWindow<Tkopieringsform>& kopieringsform,
+                                           LazyWindow<TspmForm>& spmForm,
+                                           LazyWindow<TfileExistsForm>& fileExistsForm,
+                                           LazyWindow<Tprogressform>& progressform)
     : m_options(options), m_kopieringsform(kopieringsform), m_spmForm(spmForm),
       m_fileExistsForm(fileExistsForm), m_progressform(progressform) {}
 
+// A progress window not made yet is not shown either.
+bool MainOperationWindows::progressVist() const {
+    return m_progressform.made() && m_progressform.made()->isVisible();
+}
+
 template <class Ask> auto MainOperationWindows::overProgress(QWidget& window, Ask ask) const {
-    const bool lift =
-        m_progressform.isVisible() && !window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const bool lift = progressVist() && !window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     if (lift)
         window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const auto answer = ask();
@@ -60,54 +65,54 @@ bool MainOperationWindows::sletTilPapirkurv() const {
 }
 
 bool MainOperationWindows::bekraeft(const Bekraeftelse& spm) {
-    m_kopieringsform.clear();
-    m_kopieringsform.setCaption(spm.caption);
-    m_kopieringsform.setQuestion(spm.question);
-    m_kopieringsform.setIcon(billede(spm.picture));
-    m_kopieringsform.setLists(spm.files, spm.folders);
-    m_kopieringsform.setSource(spm.source);
-    m_kopieringsform.setDestination(spm.destination);
-    return m_kopieringsform.exec() == QDialog::Accepted;
+    m_kopieringsform->clear();
+    m_kopieringsform->setCaption(spm.caption);
+    m_kopieringsform->setQuestion(spm.question);
+    m_kopieringsform->setIcon(billede(spm.picture));
+    m_kopieringsform->setLists(spm.files, spm.folders);
+    m_kopieringsform->setSource(spm.source);
+    m_kopieringsform->setDestination(spm.destination);
+    return m_kopieringsform->exec() == QDialog::Accepted;
 }
 
 bool MainOperationWindows::spoerg(const QStringList& lines) {
-    return overProgress(m_spmForm, [&] { return m_spmForm.ask(lines); });
+    return overProgress(*m_spmForm, [&] { return m_spmForm->ask(lines); });
 }
 
 int MainOperationWindows::filerEksisterer(const QStringList& names) {
-    m_fileExistsForm.setNames(names);
-    return overProgress(m_fileExistsForm, [this] {
-        return m_fileExistsForm.exec() == QDialog::Accepted ? m_fileExistsForm.choice() : -1;
+    m_fileExistsForm->setNames(names);
+    return overProgress(*m_fileExistsForm, [this] {
+        return m_fileExistsForm->exec() == QDialog::Accepted ? m_fileExistsForm->choice() : -1;
     });
 }
 
 void MainOperationWindows::visProgress(const ProgressVisning& visning) {
-    m_progressform.setInfo(visning.info);
-    m_progressform.setFileProgress(visning.filProcent);
-    m_progressform.setProcent(visning.procent);
-    m_progressform.setAllProgress(visning.alleProcent);
-    m_progressform.setResterende(visning.resterende);
-    m_progressform.setSletInfo(visning.sletter);
-    m_progressform.setCountRange(visning.taelleMaksimum);
-    m_progressform.setCounted(visning.taelt);
-    m_progressform.setCountText(visning.taelleTekst);
-    if (!m_progressform.isVisible()) {
-        m_progressform.nyOperation();
+    m_progressform->setInfo(visning.info);
+    m_progressform->setFileProgress(visning.filProcent);
+    m_progressform->setProcent(visning.procent);
+    m_progressform->setAllProgress(visning.alleProcent);
+    m_progressform->setResterende(visning.resterende);
+    m_progressform->setSletInfo(visning.sletter);
+    m_progressform->setCountRange(visning.taelleMaksimum);
+    m_progressform->setCounted(visning.taelt);
+    m_progressform->setCountText(visning.taelleTekst);
+    if (!m_progressform->isVisible()) {
+        m_progressform->nyOperation();
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_aktivFoer = QApplication::activeWindow();
-        m_progressform.show();
+        m_progressform->show();
     }
 }
 
 void MainOperationWindows::lukProgress() {
-    if (!m_progressform.isVisible())
+    if (!progressVist())
         return;
-    m_progressform.hide();
+    m_progressform->hide();
     QApplication::restoreOverrideCursor();
     if (m_aktivFoer && m_aktivFoer->isVisible())
         m_aktivFoer->activateWindow();
 }
 
 bool MainOperationWindows::annulleret() const {
-    return m_progressform.annulleret();
+    return m_progressform.made() && m_progressform.made()->annulleret();
 }

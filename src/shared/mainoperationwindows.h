@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/operationwindows.h"
+#include "lazywindow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -11,12 +12,13 @@ class Tkopieringsform;
 class Tprogressform;
 class TspmForm;
 
-// The engine's operation windows on the main window's shared dialogs and options.
+// The engine's operation windows on the main window's shared dialogs and options. A dialog
+// is made when the first operation needs it.
 class MainOperationWindows : public OperationWindows {
 public:
-    MainOperationWindows(const MainOptions& options, Tkopieringsform& kopieringsform,
-                         TspmForm& spmForm, TfileExistsForm& fileExistsForm,
-                         Tprogressform& progressform);
+    MainOperationWindows(const MainOptions& options, LazyWindow<Tkopieringsform>& kopieringsform,
+                         LazyWindow<TspmForm>& spmForm, LazyWindow<TfileExistsForm>& fileExistsForm,
+                         LazyWindow<Tprogressform>& progressform);
 
     bool AskInsert() const override;
     bool AskMove() const override;
@@ -35,11 +37,13 @@ private:
     // the others, the question stays on top too and so comes above it.
     template <class Ask> auto overProgress(QWidget& window, Ask ask) const;
 
+    bool progressVist() const;
+
     const MainOptions& m_options;
-    Tkopieringsform& m_kopieringsform;
-    TspmForm& m_spmForm;
-    TfileExistsForm& m_fileExistsForm;
-    Tprogressform& m_progressform;
+    LazyWindow<Tkopieringsform>& m_kopieringsform;
+    LazyWindow<TspmForm>& m_spmForm;
+    LazyWindow<TfileExistsForm>& m_fileExistsForm;
+    LazyWindow<Tprogressform>& m_progressform;
     // The window that had the keyboard before the progress window showed; it gets it back.
     QPointer<QWidget> m_aktivFoer;
 };

@@ -6,14 +6,17 @@
 #include "platform/platform.h"
 #include "shared/centreddialog.h"
 #include "shared/datafolders.h"
+#include "shared/lazyiconengine.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
 #include "shared/vinduesplads.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
@@ -28,7 +31,10 @@ QToolButton* afspillerKnap(QWidget* parent, const char* name, QStyle::StandardPi
                            const QString& hint) {
     auto* knap = new QToolButton(parent);
     knap->setObjectName(QLatin1String(name));
-    knap->setIcon(parent->style()->standardIcon(ikon));
+    // The style's pictures are read when the window first shows.
+    knap->setIcon(LazyIconEngine::icon([knap = QPointer<QWidget>(knap), ikon] {
+        return (knap ? knap->style() : QApplication::style())->standardIcon(ikon);
+    }));
     knap->setIconSize(QSize(20, 20));
     knap->setToolTip(hint);
     return knap;

@@ -184,6 +184,43 @@ private slots:
         QCOMPARE(paneTexts(*main.filbox()).size(), 5);
     }
 
+    // Start-up makes neither search window, and the rules of their commands do not make them
+    // either; made after the user has moved about, each starts at the folder in focus.
+    void searchWindowsMadeLaterStartAtTheFolderInFocus() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\projekter\\noter\\a.txt"), "x");
+        NamedUser::useDataRoot(env);
+        Tmainform main;
+        main.show();
+        main.commands().evaluate();
+        QVERIFY(main.findChildren<Tfindformen*>().isEmpty());
+        QVERIFY(main.findChildren<Tfindform*>().isEmpty());
+        QVERIFY(main.commands()(QStringLiteral("Action22"))->isEnabled());
+        QVERIFY(!main.commands()(QStringLiteral("aSearch"))->isEnabled());
+        QVERIFY(!main.commands()(QStringLiteral("aClearSearchListe"))->isEnabled());
+
+        main.funk().makeStruktur2(QStringLiteral("C:\\projekter\\noter"), true);
+        main.makeTypeliste();
+        QVERIFY(main.findChildren<Tfindform*>().isEmpty());
+        QCOMPARE(main.findform()->Mappe(), QStringLiteral("C:\\projekter\\noter\\"));
+        main.commands()(QStringLiteral("Action22"))->trigger();
+        Tfindformen* form = main.findformen();
+        QVERIFY(form->isVisible());
+        QCOMPARE(labelText(*form, "LabelSearch"), QStringLiteral("Der søges i noter"));
+        main.commands().evaluate();
+        QVERIFY(!main.commands()(QStringLiteral("Action22"))->isEnabled());
+
+        // Once made, both follow every change, and stay the same windows.
+        main.funk().makeStruktur2(QStringLiteral("C:\\projekter"), true);
+        QCOMPARE(labelText(*form, "LabelSearch"), QStringLiteral("Der søges i projekter"));
+        QCOMPARE(main.findform()->Mappe(), QStringLiteral("C:\\projekter\\"));
+        QCOMPARE(main.findformen(), form);
+        QCOMPARE(main.findChildren<Tfindform*>().size(), 1);
+        main.commands()(QStringLiteral("aFindtekst"))->trigger();
+        QCOMPARE(child<QComboBox>(*main.findform(), "filterBoks")->count(),
+                 main.typeliste().filterEntries().size());
+    }
+
     void showFileType() {
         TestEnvironment env;
         for (const char* name : {"a.txt", "b.TXT", "c.html", "mappe\\d.txt"})

@@ -7,7 +7,14 @@
 #include "harness/testenvironment.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
+#include "shared/aboutbox.h"
 #include "shared/billedform.h"
+#include "shared/extform.h"
+#include "shared/fileexistsform.h"
+#include "shared/kopieringsform.h"
+#include "shared/progressform.h"
+#include "shared/spmform.h"
+#include "tools/filinfoform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -264,6 +271,42 @@ private slots:
         Tmainform again;
         QCOMPARE(again.typeliste().types().size(), 13);
         QCOMPARE(again.typeliste().filterEntries().size(), 11);
+    }
+
+    // Start-up makes none of the windows that start hidden; the first use makes one, once,
+    // as a child of the main window. The file information window opens on the file chosen.
+    void hiddenWindowsWaitForTheirFirstUse() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        env.writeFile(QStringLiteral("D:\\Noter\\a.txt"), "abc");
+        Tmainform form;
+        form.show();
+        form.commands().evaluate();
+        const auto count = [&form] {
+            return QList<qsizetype>{form.findChildren<TAboutBox*>().size(),
+                                    form.findChildren<Tprogressform*>().size(),
+                                    form.findChildren<TspmForm*>().size(),
+                                    form.findChildren<Tkopieringsform*>().size(),
+                                    form.findChildren<TfileExistsForm*>().size(),
+                                    form.findChildren<Tfilinfoform*>().size(),
+                                    form.findChildren<Tbilledform*>().size(),
+                                    form.findChildren<TextForm*>().size()};
+        };
+        QCOMPARE(count(), QList<qsizetype>(8, 0));
+
+        form.funk().makeStruktur2(QStringLiteral("D:\\Noter"), true);
+        StrukturItem* file = form.filbox()->topLevelItem(0);
+        QTest::mouseClick(form.filbox()->viewport(), Qt::LeftButton, {},
+                          form.filbox()->visualItemRect(file).center());
+        form.commands().evaluate();
+        form.commands()(QStringLiteral("aFilinfo"))->trigger();
+        QVERIFY(form.filinfoform()->isVisible());
+        QCOMPARE(form.filinfoform()->windowTitle(), QStringLiteral("Fil egenskaber"));
+        QCOMPARE(form.filinfoform()->findChild<QLineEdit*>("EditFilnavn")->text(),
+                 QStringLiteral("a.txt"));
+        QCOMPARE(form.filinfoform()->parent(), &form);
+        QCOMPARE(count(), QList<qsizetype>({0, 0, 0, 0, 0, 1, 0, 0}));
+        form.close();
     }
 
     void clickingAndPreview() {

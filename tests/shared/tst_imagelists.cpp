@@ -1,5 +1,6 @@
 #include "harness/testenvironment.h"
 #include "shared/imagelists.h"
+#include "shared/lazyiconengine.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -52,6 +53,29 @@ private slots:
 
     void listsAreKept() {
         QCOMPARE(ImageLists::filliste()[3].cacheKey(), ImageLists::filliste()[3].cacheKey());
+    }
+
+    // An icon loads once, at its first drawing by any of its copies, and then draws as the
+    // same icon loaded at once does, at a device pixel ratio of 1 and of 2.
+    void lazyIconsLoadOnFirstDrawing() {
+        ImageLists::filliste(); // registers the resource
+        const QString file = QStringLiteral(":/icons/folder.svg");
+        int loads = 0;
+        const QIcon lazy = LazyIconEngine::icon([&] {
+            ++loads;
+            return QIcon(file);
+        });
+        const QIcon copy = lazy;
+        QVERIFY(!lazy.isNull());
+        QCOMPARE(loads, 0);
+        const QIcon eager(file);
+        QCOMPARE(lazy.pixmap(16).toImage(), eager.pixmap(16).toImage());
+        const QPixmap sharp = copy.pixmap(QSize(16, 16), 2.0);
+        QCOMPARE(sharp.size(), QSize(32, 32));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.toImage(), eager.pixmap(QSize(16, 16), 2.0).toImage());
+        QCOMPARE(lazy.actualSize(QSize(24, 24)), eager.actualSize(QSize(24, 24)));
+        QCOMPARE(loads, 1);
     }
 
     void installedFileIcons() {

@@ -18,12 +18,16 @@ namespace {
 
 // The engine's windows on real dialogs, as the main window makes them.
 struct Windows {
-    Windows() : windows(options, kopiering, spm, exists, progress) {}
+    Windows() : windows(options, lazyKopiering, lazySpm, lazyExists, lazyProgress) {}
     MainOptions options;
     Tkopieringsform kopiering;
     TspmForm spm;
     TfileExistsForm exists;
     Tprogressform progress;
+    LazyWindow<Tkopieringsform> lazyKopiering{[this] { return &kopiering; }};
+    LazyWindow<TspmForm> lazySpm{[this] { return &spm; }};
+    LazyWindow<TfileExistsForm> lazyExists{[this] { return &exists; }};
+    LazyWindow<Tprogressform> lazyProgress{[this] { return &progress; }};
     MainOperationWindows windows;
 };
 
@@ -38,6 +42,15 @@ void clickWhenOpen(const QString& caption) {
         if (dialog->isVisible())
             static_cast<QDialog*>(dialog)->done(-1);
     });
+}
+
+// A maker of dialogs owned by `owner` that notes each one it makes.
+template <class Dialog>
+std::function<Dialog*()> counted(QWidget& owner, QStringList& made, const char* name) {
+    return [&owner, &made, name] {
+        made << QLatin1String(name);
+        return new Dialog(&owner);
+    };
 }
 
 } // namespace
@@ -127,6 +140,36 @@ private slots:
         w.windows.lukProgress();
         QVERIFY(!w.progress.isVisible());
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The dialogs are made by the first operation that needs them: asking whether one was
+    // cancelled or closing a progress that never showed makes none.
+    void dialogsAreMadeWhenFirstNeeded() {
+        TestEnvironment env;
+        MainOptions options;
+        QWidget owner;
+        QStringList made;
+        LazyWindow<Tkopieringsform> kopiering(counted<Tkopieringsform>(owner, made, "kopiering"));
+        LazyWindow<TspmForm> spm(counted<TspmForm>(owner, made, "spm"));
+        LazyWindow<TfileExistsForm> exists(counted<TfileExistsForm>(owner, made, "exists"));
+        LazyWindow<Tprogressform> progress(counted<Tprogressform>(owner, made, "progress"));
+        MainOperationWindows windows(options, kopiering, spm, exists, progress);
+        QVERIFY(!windows.annulleret());
+        windows.lukProgress();
+        QVERIFY(made.isEmpty());
+
+        ProgressVisning v;
+        v.info = "Der kopieres 1 fil";
+        windows.visProgress(v);
+        windows.visProgress(v);
+        QCOMPARE(made, QStringList({"progress"}));
+        QVERIFY(progress.made()->isVisible());
+        QTimer::singleShot(0, [&] { spm->accept(); });
+        QVERIFY(windows.spoerg({"Skal filen", "a.txt", "overskrives?"}));
+        QCOMPARE(made, QStringList({"progress", "spm"}));
+        windows.lukProgress();
+        QVERIFY(!progress.made()->isVisible());
+        QCOMPARE(owner.findChildren<TspmForm*>().size(), 1);
     }
 
     // "Annuller" and Esc ask the engine to stop; the window stays until the engine closes
