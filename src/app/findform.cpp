@@ -228,7 +228,8 @@ Tfindform::Tfindform(MainHost& host, QTreeWidget* filbox)
     });
     connect(m_setDirKnap, &QPushButton::clicked, this, &Tfindform::setDirKnapClick);
     connect(m_stopKnap, &QPushButton::clicked, this, [this] { m_stop = true; });
-    // The box, not its line edit: a key the line edit ignores comes up to the box.
+    // The box, not its line edit: a box with the focus hands its keys to the line edit
+    // directly, past any filter, while a key the line edit ignores comes up to the box.
     m_editFind->installEventFilter(this);
     connect(infoKnap, &QPushButton::clicked, this,
             [this] { m_host.HelpInfo(QStringLiteral("Søg i dokumenter"), false); });
@@ -390,14 +391,16 @@ void Tfindform::visFremskridt(const QList<TekstFund>& fund, int soegt, int ialt)
                                  danish().toString(ialt)));
 }
 
-void Tfindform::reject() {
-    if (m_soeger)
+void Tfindform::keyPressEvent(QKeyEvent* event) {
+    // Esc stops a search under way rather than close the window.
+    if (m_soeger && event->key() == Qt::Key_Escape)
         m_stop = true;
     else
-        QDialog::reject();
+        QDialog::keyPressEvent(event);
 }
 
 bool Tfindform::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the search box searches the folder.
     if (watched == m_editFind && event->type() == QEvent::KeyPress &&
         (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
          static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter)) {

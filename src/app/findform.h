@@ -38,9 +38,6 @@ public:
     void FindSD();
     bool soeger() const { return m_soeger; }
 
-    // Esc stops a search under way, else closes the window.
-    void reject() override;
-
 signals:
     // A folder search has searched `soegt` of its `ialt` files.
     void fremskridt(int soegt, int ialt);
@@ -49,6 +46,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The files to search; selected or listed files whose names the program cannot use are

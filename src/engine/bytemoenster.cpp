@@ -31,7 +31,7 @@ QList<char32_t> caseForms(char32_t c) {
 
 // The bytes of one character in an encoding; empty when the encoding has none for it.
 QByteArray encoded(char32_t c, Bytemoenster::Kodning kodning) {
-    const QString text = QString::fromUcs4(&c, 1);
+    const QString text = QStringView(QChar::fromUcs4(c)).toString(); // a U+FEFF too
     if (kodning == Bytemoenster::Kodning::Utf8)
         return text.toUtf8();
     if (kodning == Bytemoenster::Kodning::Windows1252)
