@@ -464,9 +464,11 @@ QString Tfindform::optionFil() const {
 }
 
 void Tfindform::hideEvent(QHideEvent* event) {
-    m_stop = true; // a search under way ends with the window
-    // A place that cannot be saved is found again at the default place next time.
-    if (!event->spontaneous())
+    // Closed, not minimized: a search under way ends with the window. A place that cannot
+    // be saved is found again at the default place next time.
+    if (!event->spontaneous()) {
+        m_stop = true;
         (void)TextFile::write(optionFil(), {QString::number(y()), QString::number(x())});
+    }
     QDialog::hideEvent(event);
 }
