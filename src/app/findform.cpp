@@ -18,12 +18,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QShowEvent>
@@ -31,6 +34,9 @@
 #include <QToolButton>
 
 namespace {
+
+// How often a folder search lets the window paint and take its keys, in milliseconds.
+constexpr qint64 kLivstegn = 40;
 
 const QLocale& danish() {
     static const QLocale locale(QLocale::Danish, QLocale::Denmark);
@@ -130,7 +136,9 @@ Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
     m_dirEdit = new QLineEdit(this);
     m_dirEdit->setObjectName(QStringLiteral("dirEdit"));
     m_dirEdit->setReadOnly(true);
-    QPushButton* setDirKnap = dialogKnap("setDirKnap", QStringLiteral("Vælg mappe"), {}, this);
+    m_setDirKnap = dialogKnap("setDirKnap", QStringLiteral("Vælg mappe"), {}, this);
+    m_stopKnap = dialogKnap("stopKnap", QStringLiteral("Stop"),
+                            QStringLiteral("Stop søgningen i mappen"), this);
 
     m_model = new TekstFundModel(this);
     m_findis = new QTableView(this);
@@ -164,7 +172,7 @@ Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
     fields->addLayout(filter, 2, 1);
     fields->addWidget(new QLabel(QStringLiteral("Søgemappe"), this), 3, 0);
     fields->addWidget(m_dirEdit, 3, 1);
-    fields->addWidget(setDirKnap, 3, 2);
+    fields->addWidget(m_setDirKnap, 3, 2);
     fields->setColumnStretch(1, 1);
     auto* checks = new QHBoxLayout;
     for (QCheckBox* box : {m_check1, m_check2, m_check3})
@@ -174,6 +182,7 @@ Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
     commands->addWidget(kommandoKnap("Button3", m_afind, this));
     commands->addWidget(kommandoKnap("Button4", m_aerstat, this));
     commands->addWidget(kommandoKnap("Button12", m_afindBib, this, QStringLiteral("Find i mappe")));
+    commands->addWidget(m_stopKnap);
     commands->addStretch();
     auto* top = new QHBoxLayout;
     top->addLayout(fields, 1);
@@ -216,7 +225,11 @@ Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
         m_editErstat->setCurrentText(QString());
         visAntal(0, false);
     });
-    connect(setDirKnap, &QPushButton::clicked, this, &Tfindform::setDirKnapClick);
+    connect(m_setDirKnap, &QPushButton::clicked, this, &Tfindform::setDirKnapClick);
+    connect(m_stopKnap, &QPushButton::clicked, this, [this] { m_stop = true; });
+    // The box, not its line edit: a box with the focus hands its keys to the line edit
+    // directly, past any filter, while a key the line edit ignores comes up to the box.
+    m_editFind->installEventFilter(this);
     connect(infoKnap, &QPushButton::clicked, this,
             [this] { m_host.HelpInfo(QStringLiteral("Søg i dokumenter"), false); });
     connect(luk, &QPushButton::clicked, this, &QDialog::close);
@@ -241,12 +254,16 @@ int Tfindform::valgtRaekke() const {
 }
 
 void Tfindform::opdaterKommandoer() {
-    const bool harRaekker = m_model->rowCount() > 0;
-    m_afindBib->setEnabled(!m_editFind->currentText().isEmpty());
+    // While a search runs, nothing may change the list, the folder or start another search.
+    const bool harRaekker = !m_soeger && m_model->rowCount() > 0;
+    const bool valgt = !m_soeger && valgtRaekke() >= 0;
+    m_afindBib->setEnabled(!m_soeger && !m_editFind->currentText().isEmpty());
     m_aopenAll->setEnabled(harRaekker);
     m_asletAlt->setEnabled(harRaekker);
-    m_avisValgte->setEnabled(valgtRaekke() >= 0);
-    m_afjern->setEnabled(valgtRaekke() >= 0);
+    m_avisValgte->setEnabled(valgt);
+    m_afjern->setEnabled(valgt);
+    m_setDirKnap->setEnabled(!m_soeger);
+    m_stopKnap->setEnabled(m_soeger);
 }
 
 void Tfindform::visAntal(int ulaesteFiler, bool ulaesteMappe) {
@@ -301,7 +318,7 @@ QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
 }
 
 void Tfindform::FindSD() {
-    if (!Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
+    if (m_soeger || !Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
         return;
     m_model->setFund({});
     visAntal(0, false);
@@ -323,16 +340,74 @@ void Tfindform::FindSD() {
     bool ulaesteMappe = false;
     int ulaeste = 0; // files whose names the program cannot use are not read either
     const QStringList files = filerAtSoege(ulaesteMappe, ulaeste);
-    const TekstSoegning soegning(text, m_check1->isChecked(), m_check2->isChecked());
+    TekstSoegning soegning(text, m_check1->isChecked(), m_check2->isChecked());
     QList<TekstFund> fund;
+    int soegt = 0;
+    // Every few tens of milliseconds, between files and between the parts of a large one,
+    // the window shows what it has and takes its events; the window may be gone after them.
+    const QPointer<Tfindform> self(this);
+    QElapsedTimer sidst;
+    sidst.start();
+    soegning.setFortsaet([&] {
+        if (sidst.elapsed() >= kLivstegn) {
+            visFremskridt(fund, soegt, int(files.size()));
+            QCoreApplication::processEvents();
+            sidst.restart();
+        }
+        return self && !m_stop;
+    });
+    m_soeger = true;
+    m_stop = false;
+    opdaterKommandoer();
     for (const QString& file : files) {
-        if (!soegning.soegFil(file, fund))
-            ++ulaeste;
-        if (fund.size() >= TekstSoegning::kMaxFund)
+        const bool read = soegning.soegFil(file, fund);
+        if (!self)
+            return;
+        if (m_stop)
+            break;
+        ulaeste += read ? 0 : 1;
+        ++soegt;
+        emit fremskridt(soegt, int(files.size()));
+        if (!self)
+            return;
+        if (m_stop || fund.size() >= TekstSoegning::kMaxFund)
             break;
     }
-    m_model->setFund(std::move(fund));
+    m_soeger = false;
+    visFremskridt(fund, soegt, int(files.size()));
     visAntal(ulaeste, ulaesteMappe);
+    if (m_stop)
+        m_countdis->setText(m_countdis->text() +
+                            QStringLiteral(" – Søgningen blev stoppet efter %1 af %2 filer.")
+                                .arg(danish().toString(soegt), danish().toString(files.size())));
+    opdaterKommandoer();
+}
+
+void Tfindform::visFremskridt(const QList<TekstFund>& fund, int soegt, int ialt) {
+    m_model->tilfoej(fund.mid(m_model->rowCount()));
+    m_countdis->setText(QStringLiteral("%1 – søgt i %2 af %3 filer")
+                            .arg(danish().toString(m_model->rowCount()), danish().toString(soegt),
+                                 danish().toString(ialt)));
+}
+
+void Tfindform::keyPressEvent(QKeyEvent* event) {
+    // Esc stops a search under way rather than close the window.
+    if (m_soeger && event->key() == Qt::Key_Escape)
+        m_stop = true;
+    else
+        QDialog::keyPressEvent(event);
+}
+
+bool Tfindform::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the search box searches the folder.
+    if (watched == m_editFind && event->type() == QEvent::KeyPress &&
+        (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter)) {
+        if (m_afindBib->isEnabled())
+            m_afindBib->trigger();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Tfindform::AvisValgteExecute() {
@@ -388,8 +463,11 @@ QString Tfindform::optionFil() const {
 }
 
 void Tfindform::hideEvent(QHideEvent* event) {
-    // A place that cannot be saved is found again at the default place next time.
-    if (!event->spontaneous())
+    // Closed, not minimized: a search under way ends with the window. A place that cannot
+    // be saved is found again at the default place next time.
+    if (!event->spontaneous()) {
+        m_stop = true;
         (void)TextFile::write(optionFil(), {QString::number(y()), QString::number(x())});
+    }
     QDialog::hideEvent(event);
 }

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QTableView;
 class StrukturVisning;
 class MainHost;
@@ -32,12 +33,20 @@ public:
     void setFilterEntries(const QStringList& entries);
 
     // "Find i mappe": searches the search folder's files of the chosen type, or the files
-    // selected in the file pane.
+    // selected in the file pane. The window stays in use meanwhile: it shows the hits found
+    // and how far the search has come, and "Stop", Esc or closing the window stops it.
     void FindSD();
+    bool soeger() const { return m_soeger; }
+
+signals:
+    // A folder search has searched `soegt` of its `ialt` files.
+    void fremskridt(int soegt, int ialt);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The files to search; selected or listed files whose names the program cannot use are
@@ -46,6 +55,8 @@ private:
     void opdaterHistorik();
     void opdaterKommandoer();
     void visAntal(int ulaesteFiler, bool ulaesteMappe);
+    // Lists the hits of `fund` not listed yet and shows how far the search has come.
+    void visFremskridt(const QList<TekstFund>& fund, int soegt, int ialt);
     int valgtRaekke() const;
     void AvisValgteExecute();
     void AopenAllExecute();
@@ -58,6 +69,8 @@ private:
     QString m_mappe;
     QString m_soegetekst; // the text of the hits listed
     bool m_opstart = true;
+    bool m_soeger = false; // a folder search is under way
+    bool m_stop = false;   // and is to stop
 
     QComboBox* m_editFind = nullptr;
     QComboBox* m_editErstat = nullptr;
@@ -70,6 +83,8 @@ private:
     QTableView* m_findis = nullptr;
     TekstFundModel* m_model = nullptr;
     QLabel* m_countdis = nullptr;
+    QPushButton* m_stopKnap = nullptr;
+    QPushButton* m_setDirKnap = nullptr;
     QAction* m_afind = nullptr;
     QAction* m_aerstat = nullptr;
     QAction* m_afindBib = nullptr;

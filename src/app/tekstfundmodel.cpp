@@ -35,6 +35,14 @@ void TekstFundModel::setFund(QList<TekstFund> fund) {
     endResetModel();
 }
 
+void TekstFundModel::tilfoej(const QList<TekstFund>& fund) {
+    if (fund.isEmpty())
+        return;
+    beginInsertRows({}, int(m_fund.size()), int(m_fund.size() + fund.size() - 1));
+    m_fund.append(fund);
+    endInsertRows();
+}
+
 void TekstFundModel::fjern(int row) {
     if (row < 0 || row >= m_fund.size())
         return;

@@ -17,6 +17,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void setFund(QList<TekstFund> fund);
+    void tilfoej(const QList<TekstFund>& fund);
     const TekstFund& fund(int row) const { return m_fund.at(row); }
     void fjern(int row);
 

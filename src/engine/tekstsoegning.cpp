@@ -1,5 +1,8 @@
 #include "tekstsoegning.h"
+#include "blokke.h"
+#include "fundsoeger.h"
 #include "rtftekst.h"
+#include "utf8kontrol.h"
 
 #include "platform/platform.h"
 #include "platform/textfile.h"
@@ -7,128 +10,37 @@
 #include <QIODevice>
 #include <QStringDecoder>
 
-#include <algorithm>
-#include <array>
+#include <QtEndian>
+
 #include <cstring>
-#include <functional>
+#include <optional>
 
 namespace {
 
-// Files are read in parts of this size. The fuzz build makes it a few bytes, so that short
-// inputs reach the edges between parts.
-#ifndef RAVNSTI_SEARCH_PART
-#define RAVNSTI_SEARCH_PART (1 << 20)
-#endif
-constexpr qint64 kChunk = RAVNSTI_SEARCH_PART;
+using Form = Bytemoenster::Kodning;
 
-// Finds the hits in a text handed over in parts, keeping only as much of it as the hits
-// still to come may need.
-class Fundsoeger {
-public:
-    Fundsoeger(const QString& needle, bool heleOrd, Qt::CaseSensitivity cs, const QString& dokument,
-               QList<TekstFund>& fund, qsizetype max)
-        : m_needle(needle), m_heleOrd(heleOrd), m_cs(cs), m_dokument(dokument), m_fund(fund),
-          m_max(max) {}
+// Bytes decoded on each side of a match beyond the text itself: the characters a hit shows
+// around it and the one that tells a whole word (a character or a line break takes at most
+// four bytes for each character counted).
+constexpr qint64 kKant = 4 * (TekstSoegning::kKontekst + 2);
+// Bytes a place moves at most to where a character begins.
+constexpr qint64 kRet = 8;
 
-    void feed(QStringView piece) {
-        append(piece);
-        scan(false);
-    }
-    void finish() { scan(true); }
-    bool full() const { return m_fund.size() >= m_max; }
+bool isUtf16(Form form) {
+    return form == Form::Utf16LE || form == Form::Utf16BE;
+}
 
-private:
-    // Appends with every line break as one "\n", as the editor counts it.
-    void append(QStringView piece) {
-        if (piece.isEmpty())
-            return; // a part that gave no text leaves a CR before it pending
-        if (m_pendingCr && piece.startsWith(u'\n'))
-            piece = piece.mid(1);
-        m_pendingCr = false;
-        while (!piece.isEmpty()) {
-            const qsizetype cr = piece.indexOf(u'\r');
-            if (cr < 0) {
-                m_buf.append(piece);
-                return;
-            }
-            m_buf.append(piece.left(cr));
-            m_buf.append(u'\n');
-            piece = piece.mid(cr + 1);
-            if (piece.isEmpty())
-                m_pendingCr = true; // a LF at the start of the next part belongs to it
-            else if (piece.startsWith(u'\n'))
-                piece = piece.mid(1);
-        }
-    }
-
-    bool wholeWord(qsizetype start, qsizetype end) const {
-        return (start == 0 || !m_buf.at(start - 1).isLetterOrNumber()) &&
-               (end == m_buf.size() || !m_buf.at(end).isLetterOrNumber());
-    }
-
-    void scan(bool atEnd) {
-        const qsizetype n = m_needle.size();
-        const QStringView buf(m_buf);
-        while (!full()) {
-            const qsizetype at = buf.indexOf(m_needle, m_from, m_cs);
-            if (at < 0) {
-                m_from = qMax(m_from, buf.size() - n + 1);
-                break;
-            }
-            const qsizetype end = at + n;
-            const qsizetype limit = end + TekstSoegning::kKontekst;
-            qsizetype lineEnd = buf.mid(end, qMin(limit, buf.size()) - end).indexOf(u'\n');
-            if (lineEnd >= 0) {
-                lineEnd += end;
-            } else if (buf.size() < limit && !atEnd) {
-                m_from = at; // the rest of its line has not come yet
-                break;
-            } else {
-                lineEnd = qMin(limit, buf.size());
-            }
-            if (m_heleOrd && !wholeWord(at, end)) {
-                m_from = at + 1;
-                continue;
-            }
-            const qsizetype from = qMax<qsizetype>(0, at - TekstSoegning::kKontekst);
-            const qsizetype lineStart = from + buf.mid(from, at - from).lastIndexOf(u'\n') + 1;
-            m_fund.append({m_dokument, m_base + at, m_buf.mid(lineStart, lineEnd - lineStart)});
-            m_from = end;
-        }
-        // Keep what the next hit may show before it (or need to tell a whole word).
-        const qsizetype drop = qMax<qsizetype>(0, m_from - TekstSoegning::kKontekst);
-        if (drop > 0) {
-            m_buf.remove(0, drop);
-            m_base += drop;
-            m_from -= drop;
-        }
-    }
-
-    const QString& m_needle;
-    const bool m_heleOrd;
-    const Qt::CaseSensitivity m_cs;
-    const QString& m_dokument;
-    QList<TekstFund>& m_fund;
-    const qsizetype m_max;
-    QString m_buf;
-    qint64 m_base = 0;    // position of m_buf's first character in the whole text
-    qsizetype m_from = 0; // where in m_buf the search goes on
-    bool m_pendingCr = false;
-};
-
-// Reads the rest of the file in parts through `buffer`; false on a read error.
-bool readParts(QIODevice& file, QByteArray& buffer,
-               const std::function<bool(QByteArrayView)>& part) {
-    if (buffer.size() != kChunk)
-        buffer.resize(kChunk);
-    for (;;) {
-        const qint64 n = file.read(buffer.data(), kChunk);
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        if (!part(QByteArrayView(buffer.constData(), n)))
-            return true;
+QString decoded(QByteArrayView bytes, Form form) {
+    switch (form) {
+    case Form::Utf8:
+        return TextFile::fromUtf8(bytes);
+    case Form::Windows1252:
+        return TextFile::fromWindows1252(bytes.toByteArray());
+    default:
+        return QStringDecoder(form == Form::Utf16LE ? QStringConverter::Utf16LE
+                                                    : QStringConverter::Utf16BE,
+                              QStringConverter::Flag::ConvertInitialBom)
+            .decode(bytes);
     }
 }
 
@@ -144,76 +56,52 @@ qsizetype incompleteTail(QByteArrayView tail) {
     return 0;
 }
 
-bool holdsHighByte(QByteArrayView bytes) {
-    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; });
-}
-
-// Whether the bytes hold a short sequence whose first byte is rare in text.
-bool holdsRare(QByteArrayView bytes, QByteArrayView sequence) {
-    const char* at = bytes.data();
-    const char* const end = bytes.data() + bytes.size();
-    while ((at = static_cast<const char*>(std::memchr(at, sequence.front(), size_t(end - at))))) {
-        if (end - at >= sequence.size() && std::memcmp(at, sequence.data(), sequence.size()) == 0)
-            return true;
-        ++at;
-    }
-    return false;
-}
-
-uchar lowerAscii(uchar c) {
-    return c >= 'A' && c <= 'Z' ? uchar(c + 32) : c;
-}
-
-template <bool IgnoreCase> uchar folded(uchar c) {
-    return IgnoreCase ? lowerAscii(c) : c;
-}
-
-// How common a byte is in text, roughly: 1 rare (digits, most punctuation) to 5 common
-// (lower-case letters and blanks).
-int commonness(uchar c) {
-    if ((c >= 'a' && c <= 'z') || c == ' ')
-        return 5;
-    if (c == '\t' || c == '\n' || c == '\r')
-        return 4;
-    if (c >= 0x80)
-        return 3;
-    if ((c >= 'A' && c <= 'Z') || c == '.' || c == ',')
-        return 2;
-    return 1;
-}
-
-// Ignoring case, ASCII letters are compared in lower case (the pattern is lower case then).
-template <bool IgnoreCase>
-bool holdsPattern(QByteArrayView bytes, const TekstSoegning::Bytemoenster& m) {
-    const qsizetype n = m.bytes.size();
-    if (bytes.size() < n)
-        return false;
-    const auto* hay = reinterpret_cast<const uchar*>(bytes.data());
-    const auto* wanted = reinterpret_cast<const uchar*>(m.bytes.constData());
-    const auto matchesAt = [&](const uchar* at) {
-        for (qsizetype k = n - 1; k >= 0; --k)
-            if (folded<IgnoreCase>(at[k]) != wanted[k])
-                return false;
-        return true;
+// The characters of UTF-8 (`utf8`) or single-byte text in [at, end), each CR LF one;
+// `afterCr` tells whether the byte before `at` was a CR, and then whether `end`'s is.
+qint64 countBytes(const uchar* at, const uchar* const end, bool utf8, bool& afterCr) {
+    constexpr quint64 ones = 0x0101010101010101ULL, high = 0x8080808080808080ULL;
+    // How many bytes of a mask of high bits have theirs set.
+    const auto bits = [](quint64 mask) { return qint64(((mask >> 7) * ones) >> 56); };
+    // The high bit of each byte of `word` that equals `b`.
+    const auto equal = [](quint64 word, uchar b) {
+        const quint64 x = word ^ (ones * b);
+        return ~(((x & ~high) + ~high) | x) & high;
     };
-    if (m.rare >= 0) {
-        // A rare byte of the pattern is looked for first, which memchr does fast.
-        const uchar* const last = hay + bytes.size() - n + m.rare;
-        for (const uchar* at = hay + m.rare; at <= last; ++at) {
-            at = static_cast<const uchar*>(std::memchr(at, wanted[m.rare], size_t(last - at + 1)));
-            if (!at)
-                return false;
-            if (matchesAt(at - m.rare))
-                return true;
+    qint64 n = 0;
+    for (; end - at >= 8; at += 8) {
+        quint64 word;
+        std::memcpy(&word, at, 8);
+        word = qFromLittleEndian(word);
+        n += 8;
+        if (utf8 && (word & high)) {
+            // Continuation bytes (10xxxxxx) add nothing; a four-byte lead (11110xxx) adds a
+            // second UTF-16 unit.
+            n -= bits(word & high & ~(word << 1));
+            n += bits(word & (word << 1) & (word << 2) & (word << 3) & high);
         }
-        return false;
+        const quint64 cr = equal(word, '\r');
+        if (cr || afterCr) {
+            const quint64 lf = equal(word, '\n');
+            n -= bits(cr & (lf >> 8)) + ((afterCr && (lf & 0x80)) ? 1 : 0);
+        }
+        afterCr = (cr >> 63) != 0;
     }
-    // Boyer-Moore-Horspool.
-    for (qsizetype at = 0; at + n <= bytes.size();
-         at += m.skip[folded<IgnoreCase>(hay[at + n - 1])])
-        if (matchesAt(hay + at))
-            return true;
-    return false;
+    for (; at < end; ++at) {
+        if (!(afterCr && *at == '\n'))
+            n += !utf8 || (*at & 0xC0) != 0x80 ? 1 + (utf8 && *at >= 0xF0) : 0;
+        afterCr = *at == '\r';
+    }
+    return n;
+}
+
+qint64 countUtf16(const uchar* at, const uchar* const end, bool little, bool& afterCr) {
+    qint64 n = 0;
+    for (; end - at >= 2; at += 2) {
+        const char16_t unit = little ? char16_t(at[0] | at[1] << 8) : char16_t(at[0] << 8 | at[1]);
+        n += afterCr && unit == u'\n' ? 0 : 1;
+        afterCr = unit == u'\r';
+    }
+    return n;
 }
 
 } // namespace
@@ -221,68 +109,186 @@ bool holdsPattern(QByteArrayView bytes, const TekstSoegning::Bytemoenster& m) {
 TekstSoegning::TekstSoegning(const QString& soegetekst, bool heleOrd, bool forskelStoreSmaa)
     : m_tekst(soegetekst), m_heleOrd(heleOrd),
       m_cs(forskelStoreSmaa ? Qt::CaseSensitive : Qt::CaseInsensitive) {
-    const QByteArray utf8 = soegetekst.toUtf8();
-    QList<QByteArray> forms;
-    if (forskelStoreSmaa) {
-        forms.append(utf8);
-        const auto w1252 = TextFile::toWindows1252(soegetekst);
-        if (w1252 && *w1252 != utf8)
-            forms.append(*w1252);
-    } else if (!holdsHighByte(utf8)) {
-        // ASCII is the same in both encodings; its letters are compared in lower case.
-        QByteArray lower = utf8;
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](char c) { return char(lowerAscii(uchar(c))); });
-        forms.append(lower);
-        // Two characters beyond ASCII fold to ASCII letters: KELVIN SIGN to "k" and LONG S
-        // to "s". A file holding one of them (in UTF-8) is decoded to be sure.
-        m_foldsToAscii = lower.contains('k') || lower.contains('s');
-    }
-    for (const QByteArray& form : std::as_const(forms)) {
-        Bytemoenster m{form, {}, -1};
-        m.skip.fill(form.size());
-        int rarest = 5;
-        for (qsizetype i = 0; i < form.size(); ++i) {
-            if (i + 1 < form.size())
-                m.skip[uchar(form.at(i))] = form.size() - 1 - i;
-            if (const int c = commonness(uchar(form.at(i))); c < rarest) {
-                rarest = c;
-                m.rare = i;
-            }
-        }
-        m_moenstre.append(m);
+    // A line break matches each kind of line break, U+FFFD also bytes that are no character,
+    // and an unpaired surrogate half a character: such texts are found in decoded text only.
+    m_iBytes = QStringView(soegetekst).isValidUtf16() && !soegetekst.contains(u'\n') &&
+               !soegetekst.contains(u'\r') && !soegetekst.contains(QChar::ReplacementCharacter);
+    if (!m_iBytes)
+        return;
+    m_utf8 = Bytemoenster::forTekst(soegetekst, forskelStoreSmaa, {Form::Utf8});
+    m_windows1252 = Bytemoenster::forTekst(soegetekst, forskelStoreSmaa, {Form::Windows1252});
+    // A piece the same in both, long enough to be rare, is looked for once.
+    const QList<Bytemoenster> faelles =
+        Bytemoenster::forTekst(soegetekst, forskelStoreSmaa, {Form::Utf8, Form::Windows1252});
+    if (faelles.size() == 1 &&
+        (faelles.first().size() >= 4 || (faelles.first().foer() + faelles.first().efter() == 0)))
+        m_utf8 = m_windows1252 = faelles;
+    m_utf16le = Bytemoenster::forTekst(soegetekst, forskelStoreSmaa, {Form::Utf16LE});
+    m_utf16be = Bytemoenster::forTekst(soegetekst, forskelStoreSmaa, {Form::Utf16BE});
+}
+
+bool TekstSoegning::kanIndeholde(Blokke& blokke, qint64 dataStart,
+                                 const QList<const QList<Bytemoenster>*>& former) const {
+    qsizetype longest = 1;
+    for (const QList<Bytemoenster>* rows : former)
+        for (const Bytemoenster& row : *rows)
+            longest = qMax(longest, row.size());
+    // The end of each part is kept before the next, so no match falls between two parts.
+    for (qint64 from = dataStart;;) {
+        for (const QList<Bytemoenster>* rows : former)
+            for (const Bytemoenster& row : *rows)
+                if (row.find(blokke.bytes(), from - blokke.start()) >= 0)
+                    return true;
+        if (blokke.atEnd())
+            return false;
+        from = qMax(from, blokke.end() - longest + 1);
+        if (!blokke.next(from))
+            return true; // the reading that follows tells the failure
     }
 }
 
-bool TekstSoegning::kanIndeholde(QIODevice& file) const {
-    if (m_moenstre.isEmpty())
-        return true;
-    qsizetype longest = 0;
-    for (const Bytemoenster& m : m_moenstre)
-        longest = qMax(longest, m.bytes.size());
-    const bool ignoreCase = m_cs == Qt::CaseInsensitive;
-    const auto holds = [&](QByteArrayView bytes) {
-        if (ignoreCase)
-            return holdsPattern<true>(bytes, m_moenstre.first()) ||
-                   (m_foldsToAscii &&
-                    (holdsRare(bytes, "\xE2\x84\xAA") || holdsRare(bytes, "\xC5\xBF")));
-        return std::any_of(m_moenstre.cbegin(), m_moenstre.cend(), [bytes](const Bytemoenster& m) {
-            return holdsPattern<false>(bytes, m);
-        });
+TekstSoegning::Udfald TekstSoegning::gennemgaa(Blokke& blokke, Form kodning, qint64 dataStart,
+                                               const QList<Bytemoenster>& former, bool kontrol,
+                                               const QString& path, QList<TekstFund>& fund,
+                                               qsizetype max) const {
+    if (!blokke.fromStart())
+        return Udfald::Fejl;
+    qsizetype longest = 1;
+    qint64 foer = 0, efter = 0;
+    for (const Bytemoenster& row : former) {
+        longest = qMax(longest, row.size());
+        foer = qMax(foer, row.foer());
+        efter = qMax(efter, row.size() + row.efter());
+    }
+    const qint64 back = foer + kKant, ahead = efter + kKant;
+    const bool wide = isUtf16(kodning);
+    const auto byteAt = [&](qint64 at) { return uchar(blokke.bytes().at(at - blokke.start())); };
+    const auto unitAt = [&](qint64 at) {
+        return kodning == Form::Utf16LE ? char16_t(byteAt(at) | byteAt(at + 1) << 8)
+                                        : char16_t(byteAt(at) << 8 | byteAt(at + 1));
     };
-    // The end of each part is kept before the next, so no hit falls between two parts.
-    QByteArray carry;
-    bool found = false;
-    const bool read = readParts(file, m_buffer, [&](QByteArrayView part) {
-        found = carry.isEmpty() ? holds(part) : holds(carry.append(part.data(), part.size()));
-        carry = part.last(qMin(longest - 1, part.size())).toByteArray();
-        return !found;
-    });
-    return found || !read;
+    // The first place from `at` on where a piece of text may begin: where a character
+    // begins, and not between the CR and the LF of a line break.
+    const auto snap = [&](qint64 at) {
+        const qint64 end = blokke.end();
+        if (wide) {
+            at += (at - dataStart) & 1;
+            if (at + 1 < end && at - 2 >= dataStart && QChar::isLowSurrogate(unitAt(at)) &&
+                QChar::isHighSurrogate(unitAt(at - 2)))
+                at += 2;
+            if (at + 1 < end && at - 2 >= dataStart && unitAt(at) == u'\n' &&
+                unitAt(at - 2) == u'\r')
+                at += 2;
+            return qMin(at, end);
+        }
+        while (kodning == Form::Utf8 && at < end && (byteAt(at) & 0xC0) == 0x80)
+            ++at;
+        if (at < end && at > dataStart && byteAt(at) == '\n' && byteAt(at - 1) == '\r')
+            ++at;
+        return at;
+    };
+
+    // The characters before `counted`, each line break one.
+    qint64 counted = dataStart, characters = 0;
+    bool afterCr = false;
+    const auto count = [&](qint64 to) {
+        if (to <= counted)
+            return;
+        const auto* bytes = reinterpret_cast<const uchar*>(blokke.bytes().data());
+        characters +=
+            wide ? countUtf16(bytes + (counted - blokke.start()), bytes + (to - blokke.start()),
+                              kodning == Form::Utf16LE, afterCr)
+                 : countBytes(bytes + (counted - blokke.start()), bytes + (to - blokke.start()),
+                              kodning == Form::Utf8, afterCr);
+        counted = to;
+    };
+
+    // The piece of text being searched: from `fed` to `pieceEnd` still to be decoded.
+    std::optional<Fundsoeger> soeger;
+    qint64 fed = 0, pieceEnd = 0;
+    const auto feedTo = [&](qint64 to) {
+        if (soeger && to > fed) {
+            soeger->feed(decoded(blokke.bytes().sliced(fed - blokke.start(), to - fed), kodning));
+            fed = to;
+        }
+    };
+    const auto finishPiece = [&] {
+        if (soeger) {
+            feedTo(pieceEnd);
+            soeger->finish();
+            soeger.reset();
+        }
+    };
+    const auto add = [&](qint64 start, qint64 end) {
+        if (soeger && start <= pieceEnd) {
+            pieceEnd = qMax(pieceEnd, end);
+            return;
+        }
+        finishPiece();
+        count(start);
+        soeger.emplace(m_tekst, m_heleOrd, m_cs, path, fund, max, characters);
+        fed = start;
+        pieceEnd = end;
+    };
+
+    Utf8Kontrol utf8;
+    qint64 checked = dataStart, from = dataStart, next = dataStart;
+    QList<qsizetype> match(former.size());
+    for (;;) {
+        const QByteArrayView bytes = blokke.bytes();
+        const qint64 start = blokke.start(), end = blokke.end();
+        if (kontrol) {
+            if (!utf8.feed(bytes.sliced(checked - start)) || (blokke.atEnd() && !utf8.complete()))
+                return Udfald::IkkeUtf8;
+            checked = end;
+        }
+        // The matches of all rows in order; one too near the end of the bytes read waits
+        // for the next part.
+        for (qsizetype i = 0; i < former.size(); ++i)
+            match[i] = former.at(i).find(bytes, from - start);
+        bool waiting = false;
+        for (;;) {
+            qsizetype first = -1;
+            for (qsizetype i = 0; i < former.size(); ++i)
+                if (match.at(i) >= 0 && (first < 0 || match.at(i) < match.at(first)))
+                    first = i;
+            if (first < 0)
+                break;
+            const qint64 at = start + match.at(first);
+            if (at >= next) {
+                if (!blokke.atEnd() && at + ahead + kRet > end) {
+                    from = at;
+                    waiting = true;
+                    break;
+                }
+                add(snap(qMax(dataStart, at - back)),
+                    at + ahead + kRet > end ? end : snap(at + ahead));
+                if (soeger->full())
+                    return Udfald::Faerdig;
+                next = at + 1;
+            }
+            match[first] = former.at(first).find(bytes, match.at(first) + 1);
+        }
+        if (blokke.atEnd()) {
+            finishPiece();
+            return Udfald::Faerdig;
+        }
+        if (!waiting)
+            from = qMax(from, end - longest + 1);
+        qint64 keep = qMax(dataStart, from - back - kRet);
+        keep -= wide ? (keep - dataStart) & 1 : 0;
+        if (soeger)
+            feedTo(qMin(pieceEnd, snap(keep)));
+        count(keep);
+        if (!blokke.next(keep))
+            return Udfald::Fejl;
+    }
 }
 
-bool TekstSoegning::laes(QIODevice& file, Kodning kodning, const QString& path,
+bool TekstSoegning::laes(Blokke& blokke, Kodning kodning, const QString& path,
                          QList<TekstFund>& fund, qsizetype max) const {
+    if (!blokke.fromStart())
+        return false;
     Fundsoeger soeger(m_tekst, m_heleOrd, m_cs, path, fund, max);
     RtfTekst rtf;
     QStringDecoder decoder(kodning == Kodning::Utf16LE   ? QStringConverter::Utf16LE
@@ -293,7 +299,12 @@ bool TekstSoegning::laes(QIODevice& file, Kodning kodning, const QString& path,
     QByteArray tail; // the last bytes, to tell a sequence cut off at the end
     bool invalid = false;
     QString text;
-    const bool read = readParts(file, m_buffer, [&](QByteArrayView part) {
+    // The byte-order mark is no character of the text.
+    qint64 from = kodning == Kodning::Utf8Bom                                  ? 3
+                  : kodning == Kodning::Utf16LE || kodning == Kodning::Utf16BE ? 2
+                                                                               : 0;
+    for (;;) {
+        const QByteArrayView part = blokke.bytes().sliced(from - blokke.start());
         text.clear();
         if (kodning == Kodning::Rtf) {
             rtf.feed(part, text);
@@ -311,16 +322,21 @@ bool TekstSoegning::laes(QIODevice& file, Kodning kodning, const QString& path,
             invalid = strict && decoder.hasError();
             tail = (tail + part.last(qMin<qsizetype>(4, part.size())).toByteArray()).right(4);
         }
-        if (!invalid)
-            soeger.feed(text);
-        return !invalid && !soeger.full();
-    });
-    if (invalid || (strict && incompleteTail(tail) > 0))
+        if (invalid)
+            return false;
+        soeger.feed(text);
+        if (soeger.full() || blokke.atEnd())
+            break;
+        from = blokke.end();
+        if (!blokke.next(from))
+            return false;
+    }
+    if (strict && incompleteTail(tail) > 0)
         return false;
     if (kodning == Kodning::Utf8Bom)
         soeger.feed(TextFile::fromUtf8(tail)); // a sequence the file ends inside
     soeger.finish();
-    return read;
+    return true;
 }
 
 bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
@@ -330,7 +346,10 @@ bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
         return false;
     if (m_tekst.isEmpty() || fund.size() >= kMaxFund)
         return true;
-    const QByteArray head = file->read(5);
+    Blokke blokke(*file, m_buffer, m_fortsaet);
+    if (!blokke.next(0))
+        return false;
+    const QByteArrayView head = blokke.bytes();
     Kodning kodning = Kodning::Utf8;
     if (head.startsWith("\xEF\xBB\xBF"))
         kodning = Kodning::Utf8Bom;
@@ -340,26 +359,47 @@ bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
         kodning = Kodning::Utf16BE;
     else if (head.startsWith("{\\rtf"))
         kodning = Kodning::Rtf;
-    // The byte-order mark of UTF-8 is no character of the text.
-    if (!file->seek(kodning == Kodning::Utf8Bom ? 3 : 0))
-        return false;
-    if (kodning == Kodning::Utf8) {
-        if (!kanIndeholde(*file))
-            return true;
-        if (!file->seek(0))
-            return false;
-    }
-    QList<TekstFund> found;
     const qsizetype max = kMaxFund - fund.size();
-    if (laes(*file, kodning, path, found, max)) {
-        fund.append(found);
-        return true;
+    QList<TekstFund> found;
+    bool read = true;
+    if (kodning == Kodning::Rtf || !m_iBytes) {
+        read = laes(blokke, kodning, path, found, max);
+        if (!read && kodning == Kodning::Utf8) {
+            // Not valid UTF-8 (or a read error): read it again as Windows-1252.
+            found.clear();
+            read = laes(blokke, Kodning::Windows1252, path, found, max);
+        }
+    } else if (kodning == Kodning::Utf16LE || kodning == Kodning::Utf16BE) {
+        const bool little = kodning == Kodning::Utf16LE;
+        const QList<Bytemoenster>& former = little ? m_utf16le : m_utf16be;
+        read = !kanIndeholde(blokke, 2, {&former}) ||
+               gennemgaa(blokke, little ? Form::Utf16LE : Form::Utf16BE, 2, former, false, path,
+                         found, max) == Udfald::Faerdig;
+    } else {
+        const bool bom = kodning == Kodning::Utf8Bom;
+        const qint64 dataStart = bom ? 3 : 0;
+        QList<const QList<Bytemoenster>*> former{&m_utf8};
+        if (!bom && m_windows1252 != m_utf8)
+            former.append(&m_windows1252);
+        if (kanIndeholde(blokke, dataStart, former)) {
+            switch (gennemgaa(blokke, Form::Utf8, dataStart, m_utf8, true, path, found, max)) {
+            case Udfald::Faerdig:
+                break;
+            case Udfald::Fejl:
+                read = false;
+                break;
+            case Udfald::IkkeUtf8:
+                // With a byte-order mark it is UTF-8 still, its faults decoded as U+FFFD;
+                // without one, Windows-1252.
+                found.clear();
+                read = bom ? laes(blokke, Kodning::Utf8Bom, path, found, max)
+                           : gennemgaa(blokke, Form::Windows1252, 0, m_windows1252, false, path,
+                                       found, max) == Udfald::Faerdig;
+                break;
+            }
+        }
     }
-    // Not valid UTF-8 (or a read error): read it again as Windows-1252.
-    found.clear();
-    if (kodning != Kodning::Utf8 || !file->seek(0) ||
-        !laes(*file, Kodning::Windows1252, path, found, max))
-        return false;
-    fund.append(found);
-    return true;
+    if (read)
+        fund.append(found);
+    return read;
 }

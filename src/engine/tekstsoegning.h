@@ -4,9 +4,11 @@
 #include <QList>
 #include <QString>
 
-#include <array>
+#include "bytemoenster.h"
 
-class QIODevice;
+#include <functional>
+
+class Blokke;
 
 // One place a text was found.
 struct TekstFund {
@@ -18,9 +20,11 @@ struct TekstFund {
 // Finds a text in files, as the editor would show them: a file is read in its own encoding
 // (a byte-order mark; else UTF-8 when it is valid UTF-8; else Windows-1252), rich text
 // files as their text. Positions count each line break (CR LF, LF or CR) as one character,
-// as the editor does. Files are read in parts, so their size does not matter, and a file
-// that cannot hold the text is passed over after a quick look at its bytes. The text is
-// plain: no character in it is a pattern.
+// as the editor does. The text is looked for in the file's bytes, in each form it may have
+// there, and only the bytes around a place it may stand are decoded; files are read in
+// parts, so their size does not matter. Rich text files, and texts that hold a line break,
+// U+FFFD or an unpaired surrogate, are decoded whole. The text is plain: no character in it
+// is a pattern.
 class TekstSoegning {
 public:
     // Hits kept per search at most; a search that reaches it stops.
@@ -32,32 +36,39 @@ public:
     // lower case differ.
     TekstSoegning(const QString& soegetekst, bool heleOrd, bool forskelStoreSmaa);
 
+    // Asked before each part of a file is read; false stops the search of the file, which
+    // then gives no hits and counts as not read.
+    void setFortsaet(std::function<bool()> fortsaet) { m_fortsaet = std::move(fortsaet); }
+
     // Appends the hits of one file (a regular file or a link to one); false when it could
     // not be read.
     bool soegFil(const QString& path, QList<TekstFund>& fund) const;
 
-    // The text's bytes in one encoding a file may have, for a quick look at a file's bytes:
-    // the shifts of a Boyer-Moore-Horspool search and the position of a byte rare in text
-    // (-1 when all are common).
-    struct Bytemoenster {
-        QByteArray bytes;
-        std::array<qsizetype, 256> skip;
-        qsizetype rare;
-    };
-
 private:
     enum class Kodning { Utf8, Utf8Bom, Utf16LE, Utf16BE, Rtf, Windows1252 };
-    bool kanIndeholde(QIODevice& file) const;
+    enum class Udfald { Faerdig, IkkeUtf8, Fejl };
+    bool kanIndeholde(Blokke& blokke, qint64 dataStart,
+                      const QList<const QList<Bytemoenster>*>& former) const;
+    // Decodes the bytes around the matches of `former`, from `dataStart` on. `kontrol`: the
+    // file must be valid UTF-8, else IkkeUtf8.
+    Udfald gennemgaa(Blokke& blokke, Bytemoenster::Kodning kodning, qint64 dataStart,
+                     const QList<Bytemoenster>& former, bool kontrol, const QString& path,
+                     QList<TekstFund>& fund, qsizetype max) const;
     // Reads the whole file as `kodning` into `fund`, at most `max` hits; false when it is
     // not valid UTF-8 after all (strict UTF-8 without a byte-order mark) or a read fails.
-    bool laes(QIODevice& file, Kodning kodning, const QString& path, QList<TekstFund>& fund,
+    bool laes(Blokke& blokke, Kodning kodning, const QString& path, QList<TekstFund>& fund,
               qsizetype max) const;
 
     QString m_tekst;
     bool m_heleOrd;
     Qt::CaseSensitivity m_cs;
-    // Empty when bytes cannot tell (a case-insensitive text with other than ASCII letters).
-    QList<Bytemoenster> m_moenstre;
-    bool m_foldsToAscii = false;
-    mutable QByteArray m_buffer; // the part of a file read last, kept for the next file
+    bool m_iBytes; // the text is looked for in bytes
+    // The forms of the text in each encoding; UTF-8 and Windows-1252 share theirs where a
+    // piece of the text is the same in both, so that a file is looked through once.
+    QList<Bytemoenster> m_utf8;
+    QList<Bytemoenster> m_windows1252;
+    QList<Bytemoenster> m_utf16le;
+    QList<Bytemoenster> m_utf16be;
+    std::function<bool()> m_fortsaet;
+    mutable QByteArray m_buffer; // the parts of a file still needed, kept for the next file
 };

@@ -7,6 +7,7 @@
 #include "posixcopier.h"
 #include "posixfolder.h"
 #include "posixio.h"
+#include "posixleser.h"
 #include "treeremover.h"
 
 #include <QFile>
@@ -525,17 +526,7 @@ std::unique_ptr<QIODevice> PosixFileSystem::openForReading(const QString& path,
     result = openRegular(path, fd, m);
     if (!result)
         return nullptr;
-    const int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags != -1)
-        ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK);
-    auto file = std::make_unique<QFile>();
-    if (!file->open(fd.get(), QIODevice::ReadOnly | QIODevice::Unbuffered,
-                    QFileDevice::AutoCloseHandle)) {
-        result = failed(FileError::ReadFailed, path);
-        return nullptr;
-    }
-    fd.release();
-    return file;
+    return std::make_unique<PosixLeser>(fd.release(), m.size);
 }
 
 FileResult PosixFileSystem::readFile(const QString& path, QByteArray& bytes,

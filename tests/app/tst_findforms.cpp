@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -328,6 +329,76 @@ private slots:
         QStringList lines;
         QVERIFY(TextFile::read(h.mapper().optDir + "findoptions.txt", lines));
         QCOMPARE(lines, QStringList({QString::number(form.y()), QString::number(form.x())}));
+    }
+
+    // Enter starts a folder search; Esc during it stops the search with the hits of the
+    // files searched so far, and says so. Closing the window, or its going, stops it too.
+    void aFolderSearchCanBeStopped() {
+        TestEnvironment env;
+        for (int i = 1; i <= 5; ++i)
+            env.writeFile(QStringLiteral("C:\\doc\\%1.txt").arg(i), "en nål\r\nto nåle\r\n");
+        TestHost h;
+        h.engine.funk.makeStruktur2(QStringLiteral("C:\\doc"), false);
+        h.types.setTypes({{"Tekstfil", ".txt", true}});
+        auto* form = new Tfindform(h, &h.engine.filbox);
+        form->show();
+        auto* editFind = child<QComboBox>(*form, "EditFind");
+        type(editFind, QStringLiteral("nål"));
+        QStringList whileSearching;
+        connect(form, &Tfindform::fremskridt, form, [&](int soegt, int ialt) {
+            whileSearching << QStringLiteral("%1/%2 %3 %4")
+                                  .arg(soegt)
+                                  .arg(ialt)
+                                  .arg(child<QPushButton>(*form, "stopKnap")->isEnabled())
+                                  .arg(action(*form, "AfindBib")->isEnabled());
+            if (soegt == 2)
+                QTest::keyClick(form, Qt::Key_Escape);
+        });
+        QTest::keyClick(editFind, Qt::Key_Return);
+        QCOMPARE(whileSearching, QStringList({"1/5 1 0", "2/5 1 0"}));
+        QCOMPARE(tableRows(*form),
+                 QStringList({"C:\\doc\\1.txt|3|en nål", "C:\\doc\\1.txt|10|to nåle",
+                              "C:\\doc\\2.txt|3|en nål", "C:\\doc\\2.txt|10|to nåle"}));
+        QCOMPARE(labelText(*form, "countdis"),
+                 QStringLiteral("4 – Søgningen blev stoppet efter 2 af 5 filer."));
+        QVERIFY(form->isVisible());
+        QVERIFY(!child<QPushButton>(*form, "stopKnap")->isEnabled());
+        QVERIFY(action(*form, "AfindBib")->isEnabled());
+
+        // The whole folder, and Esc with no search under way closes the window.
+        whileSearching.clear();
+        disconnect(form, &Tfindform::fremskridt, form, nullptr);
+        QTest::keyClick(editFind, Qt::Key_Return);
+        QCOMPARE(tableRows(*form).size(), 10);
+        QCOMPARE(labelText(*form, "countdis"), QStringLiteral("10"));
+        QTest::keyClick(form, Qt::Key_Escape);
+        QVERIFY(!form->isVisible());
+
+        // "Stop" stops as Esc does; "Luk" closes the window and stops the search.
+        form->show();
+        connect(form, &Tfindform::fremskridt, form, [&](int soegt) {
+            if (soegt == 1)
+                click(*form, "stopKnap");
+        });
+        QTest::keyClick(editFind, Qt::Key_Return);
+        QCOMPARE(labelText(*form, "countdis"),
+                 QStringLiteral("2 – Søgningen blev stoppet efter 1 af 5 filer."));
+        disconnect(form, &Tfindform::fremskridt, form, nullptr);
+        connect(form, &Tfindform::fremskridt, form, [&](int soegt) {
+            if (soegt == 3)
+                click(*form, "Button10");
+        });
+        QTest::keyClick(editFind, Qt::Key_Return);
+        QVERIFY(!form->isVisible());
+        QVERIFY(!form->soeger());
+        QCOMPARE(tableRows(*form).size(), 6);
+
+        // The window may even go while it searches.
+        form->show();
+        QPointer<Tfindform> alive(form);
+        connect(form, &Tfindform::fremskridt, form, [&] { delete form; });
+        QTest::keyClick(editFind, Qt::Key_Return);
+        QVERIFY(!alive);
     }
 };
 

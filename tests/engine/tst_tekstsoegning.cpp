@@ -168,6 +168,106 @@ private slots:
         QCOMPARE(fund.first().tekst, QStringLiteral("NEEDLE"));
     }
 
+    // Hits at the very start and end of a file, in every encoding and with every kind of
+    // line break, as the decoded text has them.
+    void startsEndsAndLineBreaks_data() {
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QString>("lineBreak");
+        for (const char* encoding :
+             {"UTF-8", "UTF-8 med BOM", "Windows-1252", "UTF-16 LE", "UTF-16 BE"})
+            for (const char* lineBreak : {"\r\n", "\n", "\r"})
+                QTest::addRow("%s %s", encoding,
+                              lineBreak[1]           ? "CRLF"
+                              : lineBreak[0] == '\n' ? "LF"
+                                                     : "CR")
+                    << QString::fromLatin1(encoding) << QString::fromLatin1(lineBreak);
+    }
+    void startsEndsAndLineBreaks() {
+        QFETCH(QString, encoding);
+        QFETCH(QString, lineBreak);
+        const QString text = QStringLiteral("Ærø ærø%1midt ÆRØ, rø%1slut ærø").arg(lineBreak);
+        QByteArray bytes = text.toUtf8();
+        if (encoding == QLatin1String("UTF-8 med BOM"))
+            bytes.prepend("\xEF\xBB\xBF");
+        else if (encoding == QLatin1String("Windows-1252"))
+            bytes = *TextFile::toWindows1252(text);
+        else if (encoding.startsWith(QLatin1String("UTF-16")))
+            bytes = utf16(text, encoding.endsWith(QLatin1String("LE")) ? QStringEncoder::Utf16LE
+                                                                       : QStringEncoder::Utf16BE);
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\t\\f.txt"), bytes);
+        const QString path = QStringLiteral("C:\\t\\f.txt");
+        QCOMPARE(rows(soeg(path, QStringLiteral("ærø"))),
+                 QStringList({"0:Ærø ærø", "4:Ærø ærø", "13:midt ÆRØ, rø", "26:slut ærø"}));
+        QCOMPARE(rows(soeg(path, QStringLiteral("ærø"), false, true)),
+                 QStringList({"4:Ærø ærø", "26:slut ærø"}));
+        QCOMPARE(rows(soeg(path, QStringLiteral("RØ"), true)), QStringList({"18:midt ÆRØ, rø"}));
+        QCOMPARE(rows(soeg(path, QStringLiteral("ø\u00A0"))), QStringList());
+    }
+
+    // Characters whose other case takes more or fewer bytes in UTF-8 (KELVIN SIGN for k,
+    // ANGSTROM SIGN for å, LONG S for s) match as the editor matches them.
+    void formsOfOtherLengths() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\t\\u.txt"),
+                      QStringLiteral("\u212Aage på \u212Bse\nhu\u017F og Hus\n").toUtf8());
+        const QString path = QStringLiteral("C:\\t\\u.txt");
+        QCOMPARE(rows(soeg(path, QStringLiteral("kage"))),
+                 QStringList({"0:\u212Aage på \u212Bse"}));
+        QCOMPARE(rows(soeg(path, QStringLiteral("Å"))),
+                 QStringList({"6:\u212Aage på \u212Bse", "8:\u212Aage på \u212Bse"}));
+        QCOMPARE(
+            rows(soeg(path, QStringLiteral("s"))),
+            QStringList({"9:\u212Aage på \u212Bse", "14:hu\u017F og Hus", "21:hu\u017F og Hus"}));
+        QCOMPARE(rows(soeg(path, QStringLiteral("hus"), true)),
+                 QStringList({"12:hu\u017F og Hus", "19:hu\u017F og Hus"}));
+        QVERIFY(soeg(path, QStringLiteral("Å"), false, true).isEmpty());
+    }
+
+    // A text cut by the edge between two parts, inside a character too; a file where the
+    // places to look at run into one another all through it.
+    void textsAcrossPartEdges() {
+        TestEnvironment env;
+        constexpr qsizetype kPart = 1 << 20;
+        const QByteArray utf8 = QByteArray(kPart - 2, 'x') + " n\xC3\xB8gle " + QByteArray(9, 'y');
+        env.writeFile(QStringLiteral("C:\\t\\kant.txt"), utf8);
+        QCOMPARE(soeg(QStringLiteral("C:\\t\\kant.txt"), QStringLiteral("NØGLE"), true)
+                     .value(0)
+                     .position,
+                 kPart - 1);
+        const QByteArray wide = utf16(QString(kPart / 2 - 2, u'x') + QStringLiteral(" nøgle\r\n"),
+                                      QStringEncoder::Utf16LE);
+        env.writeFile(QStringLiteral("C:\\t\\kant16.txt"), wide);
+        const QList<TekstFund> fund =
+            soeg(QStringLiteral("C:\\t\\kant16.txt"), QStringLiteral("nøgle"));
+        QCOMPARE(fund.size(), 1);
+        QCOMPARE(fund.first().position, kPart / 2 - 1);
+        QCOMPARE(fund.first().tekst,
+                 QString(TekstSoegning::kKontekst - 1, u'x') + QStringLiteral(" nøgle"));
+
+        QByteArray tight;
+        for (int i = 0; i < 60000; ++i)
+            tight += "ene " + QByteArray(39, 'x') + "\r\n";
+        env.writeFile(QStringLiteral("C:\\t\\taet.txt"), tight);
+        const QList<TekstFund> many =
+            soeg(QStringLiteral("C:\\t\\taet.txt"), QStringLiteral("ENE"), true);
+        QCOMPARE(many.size(), 60000);
+        QCOMPARE(many.last().position, 59999 * 44);
+    }
+
+    void aSearchCanBeStopped() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\t\\a.txt"), "nål\n");
+        TekstSoegning soegning(QStringLiteral("nål"), false, false);
+        int asked = 0;
+        soegning.setFortsaet([&] { return ++asked < 2; });
+        QList<TekstFund> fund;
+        QVERIFY(soegning.soegFil(QStringLiteral("C:\\t\\a.txt"), fund));
+        QCOMPARE(fund.size(), 1);
+        QVERIFY(!soegning.soegFil(QStringLiteral("C:\\t\\a.txt"), fund));
+        QCOMPARE(fund.size(), 1);
+    }
+
     void hitsAreCapped() {
         TestEnvironment env;
         QByteArray many;
