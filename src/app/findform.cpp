@@ -1,4 +1,5 @@
 #include "findform.h"
+#include "shared/arbejdsvagt.h"
 #include "shared/datafolders.h"
 #include "shared/dialogknapper.h"
 #include "shared/mainhost.h"
@@ -18,7 +19,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -36,7 +36,6 @@
 namespace {
 
 // How often a folder search lets the window paint and take its keys, in milliseconds.
-constexpr qint64 kLivstegn = 40;
 
 const QLocale& danish() {
     static const QLocale locale(QLocale::Danish, QLocale::Denmark);
@@ -226,7 +225,10 @@ Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
         visAntal(0, false);
     });
     connect(m_setDirKnap, &QPushButton::clicked, this, &Tfindform::setDirKnapClick);
-    connect(m_stopKnap, &QPushButton::clicked, this, [this] { m_stop = true; });
+    connect(m_stopKnap, &QPushButton::clicked, this, [this] {
+        if (m_vagt)
+            m_vagt->stop();
+    });
     // The box, not its line edit: a box with the focus hands its keys to the line edit
     // directly, past any filter, while a key the line edit ignores comes up to the box.
     m_editFind->installEventFilter(this);
@@ -255,15 +257,15 @@ int Tfindform::valgtRaekke() const {
 
 void Tfindform::opdaterKommandoer() {
     // While a search runs, nothing may change the list, the folder or start another search.
-    const bool harRaekker = !m_soeger && m_model->rowCount() > 0;
-    const bool valgt = !m_soeger && valgtRaekke() >= 0;
-    m_afindBib->setEnabled(!m_soeger && !m_editFind->currentText().isEmpty());
+    const bool harRaekker = !m_vagt && m_model->rowCount() > 0;
+    const bool valgt = !m_vagt && valgtRaekke() >= 0;
+    m_afindBib->setEnabled(!m_vagt && !m_editFind->currentText().isEmpty());
     m_aopenAll->setEnabled(harRaekker);
     m_asletAlt->setEnabled(harRaekker);
     m_avisValgte->setEnabled(valgt);
     m_afjern->setEnabled(valgt);
-    m_setDirKnap->setEnabled(!m_soeger);
-    m_stopKnap->setEnabled(m_soeger);
+    m_setDirKnap->setEnabled(!m_vagt);
+    m_stopKnap->setEnabled(m_vagt != nullptr);
 }
 
 void Tfindform::visAntal(int ulaesteFiler, bool ulaesteMappe) {
@@ -318,7 +320,7 @@ QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
 }
 
 void Tfindform::FindSD() {
-    if (m_soeger || !Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
+    if (m_vagt || !Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
         return;
     m_model->setFund({});
     visAntal(0, false);
@@ -346,37 +348,30 @@ void Tfindform::FindSD() {
     // Every few tens of milliseconds, between files and between the parts of a large one,
     // the window shows what it has and takes its events; the window may be gone after them.
     const QPointer<Tfindform> self(this);
-    QElapsedTimer sidst;
-    sidst.start();
+    Arbejdsvagt vagt(*this);
     soegning.setFortsaet([&] {
-        if (sidst.elapsed() >= kLivstegn) {
-            visFremskridt(fund, soegt, int(files.size()));
-            QCoreApplication::processEvents();
-            sidst.restart();
-        }
-        return self && !m_stop;
+        return vagt.fortsaet([&] { visFremskridt(fund, soegt, int(files.size())); }) && self;
     });
-    m_soeger = true;
-    m_stop = false;
+    m_vagt = &vagt;
     opdaterKommandoer();
     for (const QString& file : files) {
         const bool read = soegning.soegFil(file, fund);
         if (!self)
             return;
-        if (m_stop)
+        if (vagt.stoppet())
             break;
         ulaeste += read ? 0 : 1;
         ++soegt;
         emit fremskridt(soegt, int(files.size()));
         if (!self)
             return;
-        if (m_stop || fund.size() >= TekstSoegning::kMaxFund)
+        if (vagt.stoppet() || fund.size() >= TekstSoegning::kMaxFund)
             break;
     }
-    m_soeger = false;
+    m_vagt = nullptr;
     visFremskridt(fund, soegt, int(files.size()));
     visAntal(ulaeste, ulaesteMappe);
-    if (m_stop)
+    if (vagt.stoppet())
         m_countdis->setText(m_countdis->text() +
                             QStringLiteral(" – Søgningen blev stoppet efter %1 af %2 filer.")
                                 .arg(danish().toString(soegt), danish().toString(files.size())));
@@ -388,14 +383,6 @@ void Tfindform::visFremskridt(const QList<TekstFund>& fund, int soegt, int ialt)
     m_countdis->setText(QStringLiteral("%1 – søgt i %2 af %3 filer")
                             .arg(danish().toString(m_model->rowCount()), danish().toString(soegt),
                                  danish().toString(ialt)));
-}
-
-void Tfindform::keyPressEvent(QKeyEvent* event) {
-    // Esc stops a search under way rather than close the window.
-    if (m_soeger && event->key() == Qt::Key_Escape)
-        m_stop = true;
-    else
-        QDialog::keyPressEvent(event);
 }
 
 bool Tfindform::eventFilter(QObject* watched, QEvent* event) {
@@ -466,7 +453,8 @@ void Tfindform::hideEvent(QHideEvent* event) {
     // Closed, not minimized: a search under way ends with the window. A place that cannot
     // be saved is found again at the default place next time.
     if (!event->spontaneous()) {
-        m_stop = true;
+        if (m_vagt)
+            m_vagt->stop();
         (void)TextFile::write(optionFil(), {QString::number(y()), QString::number(x())});
     }
     QDialog::hideEvent(event);

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class Arbejdsvagt;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -36,7 +37,7 @@ public:
     // selected in the file pane. The window stays in use meanwhile: it shows the hits found
     // and how far the search has come, and "Stop", Esc or closing the window stops it.
     void FindSD();
-    bool soeger() const { return m_soeger; }
+    bool soeger() const { return m_vagt != nullptr; }
 
 signals:
     // A folder search has searched `soegt` of its `ialt` files.
@@ -46,7 +47,6 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The files to search; selected or listed files whose names the program cannot use are
@@ -69,8 +69,7 @@ private:
     QString m_mappe;
     QString m_soegetekst; // the text of the hits listed
     bool m_opstart = true;
-    bool m_soeger = false; // a folder search is under way
-    bool m_stop = false;   // and is to stop
+    Arbejdsvagt* m_vagt = nullptr; // while a folder search is under way
 
     QComboBox* m_editFind = nullptr;
     QComboBox* m_editErstat = nullptr;
