@@ -188,10 +188,13 @@ void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL) {
         tree->clear();
         QList<StrukturItem*> nodes;
         nodes.reserve(SL.size() + SLfil.size());
-        for (const ListEntry& e : std::as_const(SL))
-            nodes.append(new StrukturItem(e.text, e.rec, IkonPlads::FilMappe));
-        for (const ListEntry& e : std::as_const(SLfil))
-            nodes.append(new StrukturItem(e.text, e.rec, filIkonPlads(e.text)));
+        for (ListEntry& e : SL)
+            nodes.append(
+                new StrukturItem(std::move(e.text), std::move(e.rec), IkonPlads::FilMappe));
+        for (ListEntry& e : SLfil) {
+            const int slot = filIkonPlads(e.text);
+            nodes.append(new StrukturItem(std::move(e.text), std::move(e.rec), slot));
+        }
         tree->addTopLevelItems(nodes);
     }
     FAntalGrundmapper = int(SL.size());

@@ -73,7 +73,7 @@ bool TSearchHandlinger::walk(
 void TSearchHandlinger::visFund(const QString& rootText, const QString& rootMappe,
                                 QList<Fund>& hits) {
     // The file pane's order; equal texts keep a fixed order by their paths.
-    std::vector<std::pair<std::u32string, qsizetype>> keys;
+    std::vector<std::pair<std::u16string, qsizetype>> keys;
     keys.reserve(size_t(hits.size()));
     for (qsizetype i = 0; i < hits.size(); ++i)
         keys.emplace_back(NameOrder::key(hits.at(i).text), i);

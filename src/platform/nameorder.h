@@ -5,8 +5,9 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 // The order in which the program lists names: case is ignored, and æ, ø and å come after z
@@ -14,24 +15,40 @@
 // the order of its code points. A key is computed once per name; keys compare with <.
 namespace NameOrder {
 
-std::u32string key(const QString& name);
+// Appends the key of `name` to `out`: one code unit for each of the folded name's.
+void appendKey(const QString& name, std::u16string& out);
+std::u16string key(const QString& name);
 
 // Sorts items by the names `nameOf` gives, in that order; names equal but for case keep a
-// fixed order by the exact names. Items are moved, not copied, into place.
+// fixed order by the exact names. The keys of all names share one buffer, and items are
+// moved, not copied, into place.
 template <typename T, typename NameOf> void sortBy(QList<T>& items, NameOf nameOf) {
-    std::vector<std::pair<std::u32string, qsizetype>> keys;
+    struct Key {
+        uint32_t start;
+        uint32_t length;
+        qsizetype item;
+    };
+    std::u16string buffer;
+    buffer.reserve(size_t(items.size()) * 16);
+    std::vector<Key> keys;
     keys.reserve(size_t(items.size()));
-    for (qsizetype i = 0; i < items.size(); ++i)
-        keys.emplace_back(key(nameOf(items.at(i))), i);
-    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        return nameOf(items.at(a.second)) < nameOf(items.at(b.second));
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const size_t start = buffer.size();
+        appendKey(nameOf(items.at(i)), buffer);
+        keys.push_back({uint32_t(start), uint32_t(buffer.size() - start), i});
+    }
+    const auto view = [&buffer](const Key& k) {
+        return std::u16string_view(buffer.data() + k.start, k.length);
+    };
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        if (const int c = view(a).compare(view(b)); c != 0)
+            return c < 0;
+        return nameOf(items.at(a.item)) < nameOf(items.at(b.item));
     });
     QList<T> sorted;
     sorted.reserve(items.size());
-    for (const auto& [k, i] : keys)
-        sorted.append(std::move(items[i]));
+    for (const Key& k : keys)
+        sorted.append(std::move(items[k.item]));
     items = std::move(sorted);
 }
 
