@@ -18,23 +18,25 @@ bool paaEnSkaerm(const QRect& frame) {
 
 } // namespace
 
-void VinduesGeometri::hent(QWidget& window, const QString& filnavn, bool medPlads) {
+bool VinduesGeometri::hent(QWidget& window, const QString& filnavn, bool medPlads) {
     QStringList lines;
     if (!Platform::files().exists(filnavn) || !TextFile::read(filnavn, lines))
-        return;
+        return false;
     QList<int> values;
     for (const QString& line : lines.mid(0, medPlads ? 4 : 2)) {
         bool ok = false;
         values.append(line.trimmed().toInt(&ok));
         if (!ok)
-            return;
+            return false;
     }
     if (values.size() < (medPlads ? 4 : 2) || values.at(0) <= 0 || values.at(1) <= 0)
-        return;
+        return false;
     const QSize size = QSize(values.at(0), values.at(1)).expandedTo(window.minimumSize());
     window.resize(size);
-    if (medPlads && paaEnSkaerm(QRect(QPoint(values.at(2), values.at(3)), size)))
-        window.move(values.at(2), values.at(3));
+    if (!medPlads || !paaEnSkaerm(QRect(QPoint(values.at(2), values.at(3)), size)))
+        return false;
+    window.move(values.at(2), values.at(3));
+    return true;
 }
 
 bool VinduesGeometri::gem(const QWidget& window, const QString& filnavn, bool medPlads) {
