@@ -96,7 +96,11 @@ Tmappeform::Tmappeform(MainHost& host)
     auto* knapRaekke = new QHBoxLayout;
     auto* info = new QPushButton(QStringLiteral("Information"), this);
     info->setObjectName(QStringLiteral("ButtonInfo"));
-    knapRaekke->addWidget(info);
+    // The window is narrow: the help button stands on a row of its own.
+    auto* infoRaekke = new QHBoxLayout;
+    infoRaekke->addStretch();
+    infoRaekke->addWidget(info);
+    column->addLayout(infoRaekke);
     info->setStatusTip(QStringLiteral("Information om oprettelse af genveje"));
     connect(info, &QPushButton::clicked, this, [this] {
         m_host.HelpInfo(kopierTil ? QStringLiteral("Kopier til") : QStringLiteral("Flyt til"),
@@ -134,7 +138,9 @@ void Tmappeform::fyldDrev() {
             continue;
         m_drevBox->addItem(
             icons.value(drive == QLatin1String("C:") ? IkonPlads::DrevC : IkonPlads::Drev),
-            QStringLiteral("%1 [%2]").arg(drive.toLower(), v.drive.label), drive);
+            v.drive.label.isEmpty() ? drive.toLower()
+                                    : QStringLiteral("%1 [%2]").arg(drive.toLower(), v.drive.label),
+            drive);
     }
     m_drevBox->setCurrentIndex(m_drevBox->findData(m_mappe.left(2).toUpper()));
 }

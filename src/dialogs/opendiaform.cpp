@@ -8,10 +8,8 @@
 #include "shared/datafolders.h"
 #include "shared/imagelists.h"
 #include "shared/mainhost.h"
-#include "shared/vinduesgeometri.h"
 
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,15 +20,6 @@
 
 namespace {
 
-QPushButton* knap(QWidget* parent, const char* name, const char* text, const char* hint) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setStatusTip(button->toolTip());
-    button->setAutoDefault(false);
-    return button;
-}
-
 bool erFil(const QString& path) {
     return !path.isEmpty() && Platform::files().exists(path) && !Platform::files().isFolder(path);
 }
@@ -38,8 +27,7 @@ bool erFil(const QString& path) {
 } // namespace
 
 Topendiaform::Topendiaform(MainHost& host)
-    : QDialog(host.hovedvindue()), m_host(host),
-      m_optFilnavn(host.mapper().optDir + QStringLiteral("opendiaform.txt")),
+    : LaaneDialog(host, "opendiaform.txt", QSize(370, 460)),
       m_mappebar(new Mappebar(
           host,
           [this](const QString& folder, const QString&) {
@@ -71,17 +59,15 @@ Topendiaform::Topendiaform(MainHost& host)
     drev->setPopupMode(QToolButton::InstantPopup);
     side->addWidget(drev);
     side->addWidget(new QLabel(QStringLiteral("Vis kun filer"), this));
-    QPushButton* alle =
-        knap(this, "alleFilerKnap", "Alle filer", "Vis kun filerne i aktuelle mappe");
-    QPushButton* exe =
-        knap(this, "exeFilerKnap", "Exe filer", "Vis kun exe-filerne i aktuelle mappe");
+    QPushButton* alle = knap("alleFilerKnap", "Alle filer", "Vis kun filerne i aktuelle mappe");
+    QPushButton* exe = knap("exeFilerKnap", "Exe filer", "Vis kun exe-filerne i aktuelle mappe");
     side->addWidget(alle);
     side->addWidget(exe);
     side->addWidget(new QLabel(QStringLiteral("Normal struktur"), this));
-    QPushButton* opdater = knap(this, "opdaterKnap", "Opdater", "Opdater til normalstruktur");
+    QPushButton* opdater = knap("opdaterKnap", "Opdater", "Opdater til normalstruktur");
     side->addWidget(opdater);
     side->addStretch();
-    QPushButton* info = knap(this, "infoKnap", "Information", "Åben informationen angående boksen");
+    QPushButton* info = knap("infoKnap", "Information", "Åben informationen angående boksen");
     side->addWidget(info);
     midte->addLayout(side);
     column->addLayout(midte, 1);
@@ -90,8 +76,8 @@ Topendiaform::Topendiaform(MainHost& host)
     m_editSti->setObjectName(QStringLiteral("EditSti"));
     m_editSti->setReadOnly(true);
     fod->addWidget(m_editSti, 0, 1, 1, 2);
-    QPushButton* open = knap(this, "openKnap", "Vælg", "Vælg viste fil");
-    QPushButton* luk = knap(this, "lukKnap", "Luk", "Luk boksen");
+    QPushButton* open = knap("openKnap", "Vælg", "Vælg viste fil");
+    QPushButton* luk = knap("lukKnap", "Luk", "Luk boksen");
     fod->addWidget(open, 1, 1);
     fod->addWidget(luk, 1, 2);
     column->addLayout(fod);
@@ -114,14 +100,9 @@ Topendiaform::Topendiaform(MainHost& host)
             [this] { m_host.HelpInfo(QStringLiteral("Vælg fil"), true); });
     connect(open, &QPushButton::clicked, this, &QDialog::accept);
     connect(luk, &QPushButton::clicked, this, &QDialog::reject);
-    m_openbox->installEventFilter(this);
+    setTrae(m_openbox);
 
-    resize(370, 460);
-    if (!VinduesGeometri::hent(*this, m_optFilnavn, true)) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(host.hovedvindue()->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    placer();
 }
 
 Topendiaform::~Topendiaform() = default;
@@ -168,24 +149,12 @@ void Topendiaform::aabnValgte() {
         accept();
 }
 
-bool Topendiaform::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_openbox && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            aabnValgte();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void Topendiaform::done(int result) {
-    VinduesGeometri::gem(*this, m_optFilnavn, true);
     if (m_laan) {
         Mappenavn = m_host.funk().Grundmappe();
         const QString fil = LogicalPath::join(Mappenavn, m_editSti->text());
         Filnavn = !m_editSti->text().isEmpty() && erFil(fil) ? fil : QString();
         m_laan.reset();
     }
-    QDialog::done(result);
+    LaaneDialog::done(result);
 }

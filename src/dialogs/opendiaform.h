@@ -1,11 +1,11 @@
 #pragma once
 
+#include "laanedialog.h"
+
 #include "shared/strukturlaan.h"
 
-#include <QDialog>
 #include <optional>
 
-class MainHost;
 class Mappebar;
 class QLineEdit;
 class QMenu;
@@ -14,7 +14,7 @@ class StrukturVisning;
 
 // "Vælg fil": a file chosen in the engine's own file pane, borrowed while the dialog is open,
 // with path tabs, the drives and views of only the files or only the programs.
-class Topendiaform : public QDialog {
+class Topendiaform : public LaaneDialog {
     Q_OBJECT
 
 public:
@@ -32,15 +32,10 @@ public:
     StrukturVisning* openbox() const { return m_openbox; }
     void done(int result) override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void mappeSkift();
-    void aabnValgte();
+    void aabnValgte() override;
 
-    MainHost& m_host;
-    QString m_optFilnavn;
     QStringList stiArray;
     Mappebar* m_mappebar;
     QTabBar* m_stiboxen;

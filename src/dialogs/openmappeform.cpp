@@ -8,11 +8,9 @@
 #include "shared/datafolders.h"
 #include "shared/imagelists.h"
 #include "shared/mainhost.h"
-#include "shared/vinduesgeometri.h"
 
 #include <QAction>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,24 +18,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QPushButton* knap(QWidget* parent, const char* name, const char* text, const char* hint) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setStatusTip(button->toolTip());
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 Topenmappeform::Topenmappeform(MainHost& host)
-    : QDialog(host.hovedvindue()), m_host(host),
-      m_optFilnavn(host.mapper().optDir + QStringLiteral("mappediaform.txt")),
-      m_mappebox(new StrukturVisning(this)), m_editpath(new QLineEdit(this)),
-      m_editmappe(new QLineEdit(this)), m_drevMenu(new QMenu(this)),
+    : LaaneDialog(host, "mappediaform.txt", QSize(370, 480)), m_mappebox(new StrukturVisning(this)),
+      m_editpath(new QLineEdit(this)), m_editmappe(new QLineEdit(this)),
+      m_drevMenu(new QMenu(this)),
       m_insertMappe(new QAction(QStringLiteral("Indsæt mappen"), this)),
       m_insertMappeKnap(nullptr) {
     setObjectName(QStringLiteral("openmappeform"));
@@ -60,13 +44,13 @@ Topenmappeform::Topenmappeform(MainHost& host)
     midte->addWidget(m_mappebox, 1);
     auto* side = new QVBoxLayout;
     side->addWidget(new QLabel(QStringLiteral("Kendte mapper"), this));
-    QPushButton* medSti = knap(this, "kmStiKnap", "Med sti", "Kendte mapper med sti");
-    QPushButton* udenSti = knap(this, "kmUdenStiKnap", "Uden sti", "Kendte mapper uden sti");
+    QPushButton* medSti = knap("kmStiKnap", "Med sti", "Kendte mapper med sti");
+    QPushButton* udenSti = knap("kmUdenStiKnap", "Uden sti", "Kendte mapper uden sti");
     side->addWidget(medSti);
     side->addWidget(udenSti);
     side->addWidget(new QLabel(QStringLiteral("Normal struktur"), this));
     QPushButton* opdater =
-        knap(this, "opdaterKnap", "Opdater", "Opdater til normalstruktur: Vis alle drev");
+        knap("opdaterKnap", "Opdater", "Opdater til normalstruktur: Vis alle drev");
     side->addWidget(opdater);
     side->addWidget(new QLabel(QStringLiteral("Isolerede drev"), this));
     auto* drev = new QToolButton(this);
@@ -77,7 +61,7 @@ Topenmappeform::Topenmappeform(MainHost& host)
     drev->setPopupMode(QToolButton::InstantPopup);
     side->addWidget(drev);
     side->addStretch();
-    QPushButton* info = knap(this, "infoKnap", "Information", "Åben informationen angående boksen");
+    QPushButton* info = knap("infoKnap", "Information", "Åben informationen angående boksen");
     side->addWidget(info);
     midte->addLayout(side);
     column->addLayout(midte, 1);
@@ -87,15 +71,15 @@ Topenmappeform::Topenmappeform(MainHost& host)
     m_insertMappe->setShortcut(Qt::Key_Insert);
     m_insertMappe->setStatusTip(QStringLiteral("Indsætter mappen uden at lukke boksen: Ins"));
     addAction(m_insertMappe);
-    m_insertMappeKnap = knap(this, "insertMappeKnap", "Indsæt mappen",
-                             "Indsætter mappen uden at lukke boksen: Ins");
+    m_insertMappeKnap =
+        knap("insertMappeKnap", "Indsæt mappen", "Indsætter mappen uden at lukke boksen: Ins");
     fod->addWidget(m_insertMappeKnap, 0, 0, 1, 2);
     fod->addWidget(new QLabel(QStringLiteral("Mappe"), this), 1, 0);
     m_editmappe->setObjectName(QStringLiteral("editmappe"));
     m_editmappe->setReadOnly(true);
     fod->addWidget(m_editmappe, 1, 1);
-    QPushButton* open = knap(this, "openKnap", "Vælg", "Vælg viste mappe");
-    QPushButton* luk = knap(this, "lukKnap", "Luk", "Luk boksen");
+    QPushButton* open = knap("openKnap", "Vælg", "Vælg viste mappe");
+    QPushButton* luk = knap("lukKnap", "Luk", "Luk boksen");
     fod->addWidget(open, 2, 0);
     fod->addWidget(luk, 2, 1);
     column->addLayout(fod);
@@ -126,14 +110,9 @@ Topenmappeform::Topenmappeform(MainHost& host)
     connect(m_insertMappeKnap, &QPushButton::clicked, m_insertMappe, &QAction::trigger);
     connect(open, &QPushButton::clicked, this, &QDialog::accept);
     connect(luk, &QPushButton::clicked, this, &QDialog::reject);
-    m_mappebox->installEventFilter(this);
+    setTrae(m_mappebox);
 
-    resize(370, 480);
-    if (!VinduesGeometri::hent(*this, m_optFilnavn, true)) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(host.hovedvindue()->frameGeometry().center());
-        move(frame.topLeft());
-    }
+    placer();
 }
 
 Topenmappeform::~Topenmappeform() = default;
@@ -170,17 +149,6 @@ void Topenmappeform::aabnValgte() {
     opdaterBokse();
 }
 
-bool Topenmappeform::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_mappebox && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            aabnValgte();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 void Topenmappeform::opdaterBokse() {
     const QString mappe = m_host.funk().Dirmappe();
     m_editpath->setText(mappe);
@@ -208,11 +176,10 @@ void Topenmappeform::visKendte(bool medSti) {
 }
 
 void Topenmappeform::done(int result) {
-    VinduesGeometri::gem(*this, m_optFilnavn, true);
     FonSelectMappe = {};
     if (m_laan) {
         Mappenavn = m_host.funk().Dirmappe();
         m_laan.reset();
     }
-    QDialog::done(result);
+    LaaneDialog::done(result);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "laanedialog.h"
+
 #include "shared/strukturlaan.h"
 
-#include <QDialog>
 #include <functional>
 #include <optional>
 
-class MainHost;
 class QAction;
 class QLineEdit;
 class QMenu;
@@ -16,7 +16,7 @@ class StrukturVisning;
 // "Vælg mappe": a folder chosen in the engine's own folder tree, borrowed while the dialog is
 // open. With an insert event set, "Indsæt mappen" (Ins) hands the selected folder over and
 // the dialog stays open.
-class Topenmappeform : public QDialog {
+class Topenmappeform : public LaaneDialog {
     Q_OBJECT
 
 public:
@@ -34,18 +34,13 @@ public:
     StrukturVisning* mappebox() const { return m_mappebox; }
     void done(int result) override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     // A double click or Enter: the selected folder's subfolders read afresh and opened.
-    void aabnValgte();
+    void aabnValgte() override;
     void opdaterBokse();
     void visEnMappe(const QString& folder, const QString& label);
     void visKendte(bool medSti);
 
-    MainHost& m_host;
-    QString m_optFilnavn;
     StrukturVisning* m_mappebox;
     QLineEdit* m_editpath;
     QLineEdit* m_editmappe;
