@@ -8,8 +8,10 @@
 #include "maincommands.h"
 #include "mainmenus.h"
 #include "maintoolbars.h"
+#include "mappedialogcommands.h"
 #include "musikcommands.h"
 #include "renamedelegate.h"
+#include "reopencommands.h"
 #include "shared/aboutbox.h"
 #include "shared/billedform.h"
 #include "shared/extform.h"
@@ -25,6 +27,7 @@
 #include "tastnavne.h"
 #include "treedragdrop.h"
 
+#include "dialogs/folderdialog.h"
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
 #include "engine/tekstsoegning.h"
@@ -36,8 +39,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -94,6 +95,8 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     m_specialFolders = std::make_unique<SpecialFolderCommands>(*this);
     m_alarmCommands = new AlarmCommands(*this, *m_commands);
     m_musikCommands = std::make_unique<MusikCommands>(*this);
+    m_reopenCommands = std::make_unique<ReopenCommands>(*this, *m_commands);
+    m_mappeDialogs = std::make_unique<MappeDialogCommands>(*this);
     m_commands->evaluate();
 }
 
@@ -134,16 +137,12 @@ void Tmainform::createWindows() {
 }
 
 std::optional<QString> Tmainform::vaelgMappe(const QString& caption, const QString& start) {
-    const QString host = Platform::hostPath(start).value_or(QDir::homePath());
-    const QString chosen = QFileDialog::getExistingDirectory(this, caption, host);
-    if (chosen.isEmpty())
+    TFolderDialog mappeDia(this);
+    mappeDia.Title = caption;
+    mappeDia.Directory = start;
+    if (!mappeDia.Execute())
         return std::nullopt;
-    const std::optional<QString> logical = Platform::logicalPath(chosen);
-    if (!logical)
-        Platform::prompter().message(
-            QStringLiteral("Mappen %1 ligger ikke på et af programmets drev.").arg(chosen),
-            MessageKind::Information);
-    return logical;
+    return mappeDia.Directory;
 }
 
 // The document area is not part of this build yet: a file meant for the built-in editor
@@ -422,6 +421,10 @@ void Tmainform::startStrukturer() {
     m_funk->makeDrevMenu(m_menus->menu(QStringLiteral("PUdrive")));
 }
 
+void Tmainform::kendteMapper(QStringList& folders, QStringList& labels) {
+    m_specialFolders->collect(folders, labels);
+}
+
 void Tmainform::makeSpecialStruktur() {
     m_funk->genopbygSpecialStruktur();
 }
@@ -606,6 +609,7 @@ void Tmainform::FormShow() {
     opstart = false;
     placeWindow();
     m_alarmCommands->firstShow();
+    m_reopenCommands->firstShow();
 }
 
 void Tmainform::placeWindow() {
@@ -637,6 +641,7 @@ void Tmainform::closeEvent(QCloseEvent* event) {
     }
     gemOpt();
     m_alarmCommands->stop();
+    m_reopenCommands->gem();
     event->accept();
 }
 

@@ -8,6 +8,7 @@
 #include "shared/lazywindow.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
+#include "shared/personligemapper.h"
 #include "shared/statustekster.h"
 #include "shared/typeliste.h"
 
@@ -20,7 +21,9 @@ class CommandTable;
 class FilInfoOpslag;
 class KeyGuard;
 class MainCommands;
+class MappeDialogCommands;
 class MusikCommands;
+class ReopenCommands;
 class SpecialFolderCommands;
 class MainMenus;
 class MainOperationWindows;
@@ -61,6 +64,9 @@ public:
     bool visBillede() const override { return m_opt.visBillede; }
     void historyChanged(bool canGoBack, bool canGoForward, bool hasHistory) override;
     void showPicture(const QImage& picture, const QString& fileName) override;
+    QString personligMappe(PersonligMappe mappe) const override {
+        return m_personlige.stier[int(mappe)];
+    }
 
     // MainHost
     QWidget* hovedvindue() override { return this; }
@@ -70,6 +76,8 @@ public:
     const Launcher& launcher() const override { return m_launcher; }
     const Typeliste& typeliste() const override { return m_typeliste; }
     const QString& brugernavn() const override { return m_brugernavn; }
+    PersonligeMapper& personligeMapper() override { return m_personlige; }
+    void kendteMapper(QStringList& folders, QStringList& labels) override;
     void Info(const QString& text) override;
     void InfoProg(const QString& text) override;
     void HelpInfo(const QString& topic, bool lukFoerst) override;
@@ -110,11 +118,11 @@ public:
     KeyGuard& keyGuard() const { return *m_keyGuard; }
     TreeDragDrop& dragDrop() const { return *m_dragDrop; }
     AlarmCommands& alarms() const { return *m_alarmCommands; }
+    ReopenCommands& reopen() const { return *m_reopenCommands; }
+    MappeDialogCommands& mappeDialogs() const { return *m_mappeDialogs; }
     // Open document windows; there are none until the document area exists.
     int documentCount() const { return 0; }
 
-    // The user's OneDrive and contacts folders, from the personal folders settings.
-    QString OneDriveDir, kontakterDir;
     // Window state the enabling rules read.
     bool mayCopy = false;           // the engine's canCopy, taken after clicks in the trees
     bool mayDoIt = false;           // the engine's canDoIt, taken at the same moments
@@ -174,6 +182,7 @@ private:
     QString m_brugernavn;
     DataFolders m_mapper;
     MainOptions m_opt;
+    PersonligeMapper m_personlige;
     Typeliste m_typeliste;
     StyleLibrary m_styles;
     // Declared before the engine, which uses them until it is gone.
@@ -200,6 +209,8 @@ private:
     std::unique_ptr<SpecialFolderCommands> m_specialFolders;
     AlarmCommands* m_alarmCommands = nullptr;
     std::unique_ptr<MusikCommands> m_musikCommands;
+    std::unique_ptr<ReopenCommands> m_reopenCommands;
+    std::unique_ptr<MappeDialogCommands> m_mappeDialogs;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 

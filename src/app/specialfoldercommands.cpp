@@ -20,8 +20,8 @@ SpecialFolderCommands::SpecialFolderCommands(Tmainform& window) : w(window) {
     pictures = of(&TMapper::GetMyPictures);
     music = of(&TMapper::GetMyMusic);
     videos = of(&TMapper::GetMyVideo);
-    oneDrive = ownSetting(w.OneDriveDir);
-    contacts = ownSetting(w.kontakterDir);
+    oneDrive = ownSetting(w.personligeMapper().stier[PersonligeMapper::OneDrive]);
+    contacts = ownSetting(w.personligeMapper().stier[PersonligeMapper::Kontakter]);
     downloads = of(&TMapper::GetMyDownLoad);
     startMenu = of(&TMapper::GetStartMenuPrograms);
     appData = of(&TMapper::GetMyApp);

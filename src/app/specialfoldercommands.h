@@ -17,6 +17,9 @@ class SpecialFolderCommands {
 public:
     explicit SpecialFolderCommands(Tmainform& window);
 
+    // Every special folder that exists, each with its label, in their fixed order.
+    void collect(QStringList& folders, QStringList& labels) const;
+
 private:
     // Finds a folder; with `medBesked` a folder that is not found has been reported.
     using Lookup = std::function<std::optional<QString>(bool medBesked)>;
@@ -29,8 +32,6 @@ private:
     // The commands' effect: the folder in the file pane.
     void inFilePane(std::initializer_list<const char*> commands, const Lookup& lookup);
     void asDotStructure(QAction* item, const Lookup& lookup);
-    // Every special folder that exists, each with its label, in their fixed order.
-    void collect(QStringList& folders, QStringList& labels) const;
 
     Tmainform& w;
     Lookup desktop, documents, favourites, pictures, music, videos, oneDrive, contacts, downloads,

@@ -171,6 +171,12 @@ void TMakeStrukturer::addHistorik(const QString& aDirectory) {
     mappeIndex = int(mappeSL.size()) - 1;
 }
 
+void TMakeStrukturer::setHistorik(const QStringList& folders, int index) {
+    mappeSL = folders;
+    mappeIndex = index;
+    visHistorik();
+}
+
 void TMakeStrukturer::makeStruktur2(const QString& aDirectory, bool insertMSL) {
     if (!Platform::files().isFolder(aDirectory))
         return;

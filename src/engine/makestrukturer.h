@@ -28,8 +28,12 @@ public:
     const QStringList& historik() const { return mappeSL; }
     int historikIndex() const { return mappeIndex; }
 
-    // Where the folders of the history or dot structure shown are kept ("lastStruktur.txt").
+    // Where the folders of the history or dot structure shown are kept ("lastStruktur.txt");
+    // empty keeps them nowhere.
     void setLastStruktur(const QString& path) { FLastStruktur = path; }
+    const QString& LastStruktur() const { return FLastStruktur; }
+    // Puts back a history taken from historik() and historikIndex().
+    void setHistorik(const QStringList& folders, int index);
 
     // Drive menus; each item keeps its drive ("D:") as its data. A click shows the drive in
     // the file pane, with a history entry (makeDrevMenu) or without (makeDrevTekstMenu).

@@ -40,6 +40,7 @@ public:
     const QString& Brugernavn() const { return FBrugernavn; }
     void setBrugernavn(const QString& name) { FBrugernavn = name; }
     const QString& Filnavn() const { return FFilnavn; }
+    void setFilnavn(const QString& name) { FFilnavn = name; }
     bool KontrolDelete() const { return FKontrolDelete; }
 
     void setImageDirliste(const QList<QIcon>& icons) { ImageDirliste = icons; }

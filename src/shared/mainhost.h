@@ -6,6 +6,7 @@
 struct DataFolders;
 class Launcher;
 class MainOptions;
+class PersonligeMapper;
 class QWidget;
 class THandlinger;
 class Typeliste;
@@ -28,6 +29,11 @@ public:
     virtual const Launcher& launcher() const = 0;
     virtual const Typeliste& typeliste() const = 0;
     virtual const QString& brugernavn() const = 0;
+    // The user's own paths for the personal folders; the special-folder lookups use them.
+    virtual PersonligeMapper& personligeMapper() = 0;
+    // The special folders that exist, each with its label, in the order the folder tree's
+    // structures of them show.
+    virtual void kendteMapper(QStringList& folders, QStringList& labels) = 0;
 
     // Status bar panel 3: a short result or message.
     virtual void Info(const QString& text) = 0;

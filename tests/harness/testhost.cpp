@@ -20,3 +20,10 @@ bool TestHost::visTekstFund(const TekstFund& fund, int laengde, bool) {
     visteFund << TekstFund{fund.dokument, fund.position, QString::number(laengde)};
     return dokumentFindes;
 }
+
+void TestHost::kendteMapper(QStringList& folders, QStringList& labels) {
+    for (const auto& [label, folder] : std::as_const(kendte)) {
+        labels.append(label);
+        folders.append(folder);
+    }
+}

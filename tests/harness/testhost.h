@@ -7,6 +7,7 @@
 #include "shared/launcher.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
+#include "shared/personligemapper.h"
 #include "shared/typeliste.h"
 
 #include <QWidget>
@@ -25,6 +26,9 @@ public:
     const Launcher& launcher() const override { return m_launcher; }
     const Typeliste& typeliste() const override { return types; }
     const QString& brugernavn() const override { return m_brugernavn; }
+    PersonligeMapper& personligeMapper() override { return personlige; }
+    // Answers with `kendte`, pairs of label and folder.
+    void kendteMapper(QStringList& folders, QStringList& labels) override;
     void Info(const QString& text) override { info << text; }
     void InfoProg(const QString& text) override { infoProg << text; }
     void HelpInfo(const QString& topic, bool) override { help << topic; }
@@ -41,6 +45,8 @@ public:
     MainOptions options;
     DataFolders folders;
     Typeliste types;
+    PersonligeMapper personlige;
+    QList<std::pair<QString, QString>> kendte;
     QStringList info, infoProg, help, mappeTitler;
     QStringList dokumenter; // "caption|file" of every document asked for
     QList<TekstFund> visteFund;

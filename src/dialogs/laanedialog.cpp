@@ -1,0 +1,53 @@
+#include "laanedialog.h"
+
+#include "engine/strukturvisning.h"
+#include "shared/datafolders.h"
+#include "shared/mainhost.h"
+#include "shared/vinduesgeometri.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+LaaneDialog::LaaneDialog(MainHost& host, const char* optFil, QSize designet)
+    : QDialog(host.hovedvindue()), m_host(host),
+      m_optFilnavn(host.mapper().optDir + QString::fromLatin1(optFil)) {
+    resize(designet);
+}
+
+void LaaneDialog::placer() {
+    if (VinduesGeometri::hent(*this, m_optFilnavn, true))
+        return;
+    QRect frame(QPoint(), size());
+    frame.moveCenter(m_host.hovedvindue()->frameGeometry().center());
+    move(frame.topLeft());
+}
+
+void LaaneDialog::setTrae(StrukturVisning* tree) {
+    m_trae = tree;
+    tree->installEventFilter(this);
+}
+
+QPushButton* LaaneDialog::knap(const char* name, const char* text, const char* hint) {
+    auto* button = new QPushButton(QString::fromUtf8(text), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setStatusTip(button->toolTip());
+    button->setAutoDefault(false);
+    return button;
+}
+
+bool LaaneDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_trae && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            aabnValgte();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void LaaneDialog::done(int result) {
+    VinduesGeometri::gem(*this, m_optFilnavn, true);
+    QDialog::done(result);
+}
