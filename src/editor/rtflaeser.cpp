@@ -69,7 +69,7 @@ void RtfLaeser::laes(const QByteArray& rtf, QTextDocument& dokument) {
     laeser.afslut();
 }
 
-RtfLaeser::RtfLaeser(QTextDocument& dokument) : m_dokument(dokument), m_cursor(&dokument) {}
+RtfLaeser::RtfLaeser(QTextDocument& dokument) : m_cursor(&dokument) {}
 
 void RtfLaeser::afslut() {
     if (m_afsluttet)
@@ -364,25 +364,11 @@ void RtfLaeser::kontrolsymbol(char c) {
     const Maal maal = m_grupper.last().maal;
     if (maal == Maal::Skjult || maal == Maal::Farvetabel)
         return;
-    switch (c) {
-    case '\\':
-    case '{':
-    case '}':
-        unicode(char16_t(c));
-        break;
-    case '~':
-        unicode(u'\u00A0');
-        break;
-    case '_':
-        unicode(u'\u2011');
-        break;
-    case '\r':
-    case '\n':
+    const QChar tegn = RtfTokens::symbolTegn(c);
+    if (tegn == QLatin1Char('\n'))
         afsnitI(maal);
-        break;
-    default:
-        break; // "\-" (optional hyphen) and unknown symbols give nothing
-    }
+    else if (!tegn.isNull())
+        unicode(tegn.unicode());
 }
 
 void RtfLaeser::byte(uchar b) {

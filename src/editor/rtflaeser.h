@@ -83,7 +83,6 @@ private:
     int kodeside() const;
     QTextCharFormat charFormat(const Tegnformat& t) const;
 
-    QTextDocument& m_dokument;
     QTextCursor m_cursor;
     QTextList* m_liste = nullptr; // the list of the bulleted paragraphs just read
     QList<Gruppe> m_grupper{Gruppe()};

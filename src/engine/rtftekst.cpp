@@ -26,29 +26,13 @@ void RtfTekst::gruppeSlut() {
 }
 
 void RtfTekst::kontrolsymbol(char c) {
-    switch (c) {
-    case '\\':
-    case '{':
-    case '}':
-        put(QLatin1Char(c));
-        break;
-    case '~':
-        put(QChar(0x00A0));
-        break;
-    case '_':
-        put(QChar(0x2011));
-        break;
-    case '\r':
-    case '\n':
-        put(QLatin1Char('\n'));
-        break;
-    case '*':
+    if (c == '*') {
         m_starred = true;
         m_newGroup = true; // the destination word follows
         return;
-    default:
-        break; // "\-" (optional hyphen) and unknown symbols give nothing
     }
+    if (const QChar tegn = RtfTokens::symbolTegn(c); !tegn.isNull())
+        put(tegn);
     m_newGroup = false;
 }
 

@@ -61,6 +61,24 @@ QChar RtfTokens::navngivetTegn(const QByteArray& ord) {
     return {};
 }
 
+QChar RtfTokens::symbolTegn(char c) {
+    switch (c) {
+    case '\\':
+    case '{':
+    case '}':
+        return QLatin1Char(c);
+    case '~':
+        return QChar(0x00A0);
+    case '_':
+        return QChar(0x2011);
+    case '\r':
+    case '\n':
+        return QLatin1Char('\n');
+    default:
+        return {}; // "\-" (optional hyphen) and unknown symbols give nothing
+    }
+}
+
 bool RtfTokens::fallback() {
     if (m_fallback == 0)
         return false;

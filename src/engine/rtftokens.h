@@ -37,6 +37,9 @@ public:
     static bool erSkjult(const QByteArray& ord);
     // The character a control word stands for ("\emdash", "\bullet" ...), or a null QChar.
     static QChar navngivetTegn(const QByteArray& ord);
+    // The character a control symbol stands for ("\~" a no-break space, "\{" a brace ...),
+    // "\n" for a paragraph ("\" before a line break), or a null QChar ("\-", "\*" ...).
+    static QChar symbolTegn(char c);
 
 private:
     enum class State { Text, Escape, Word, Parameter, Hex1, Hex2, Binary };
