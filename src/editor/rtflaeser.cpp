@@ -194,6 +194,7 @@ void RtfLaeser::afsnitI(Maal maal) {
 }
 
 void RtfLaeser::fontSlut() {
+    m_fontNavn.removeIf([](QChar c) { return c.unicode() < 0x20; }); // no name holds a tab
     m_fonte[m_fontNr].navn = m_fontNavn.trimmed();
     m_fontNavn.clear();
 }

@@ -65,8 +65,10 @@ RtfSkriver::RtfSkriver(const QTextDocument& dokument) : m_dokument(dokument) {
 }
 
 int RtfSkriver::fontNr(const QTextCharFormat& format) {
-    // A ";" would end the name in the font table.
-    const QString navn = familie(format, m_dokument).remove(QLatin1Char(';'));
+    // A ";" would end the name in the font table, and a tab or line break is no part of one.
+    QString navn = familie(format, m_dokument);
+    navn.removeIf([](QChar c) { return c == QLatin1Char(';') || c.unicode() < 0x20; });
+    navn = navn.trimmed();
     qsizetype nr = m_fonte.indexOf(navn);
     if (nr < 0) {
         nr = m_fonte.size();
