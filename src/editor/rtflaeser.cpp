@@ -61,6 +61,14 @@ bool erStyretegn(QChar c) {
 
 } // namespace
 
+QString RtfLaeser::fontnavn(QString navn) {
+    navn.removeIf([](QChar c) {
+        return c == QLatin1Char(';') || c.category() == QChar::Other_Control ||
+               c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    });
+    return navn.trimmed();
+}
+
 void RtfLaeser::laes(const QByteArray& rtf, QTextDocument& dokument) {
     dokument.clear();
     RtfLaeser laeser(dokument);
@@ -194,8 +202,7 @@ void RtfLaeser::afsnitI(Maal maal) {
 }
 
 void RtfLaeser::fontSlut() {
-    m_fontNavn.removeIf([](QChar c) { return c.unicode() < 0x20; }); // no name holds a tab
-    m_fonte[m_fontNr].navn = m_fontNavn.trimmed();
+    m_fonte[m_fontNr].navn = fontnavn(m_fontNavn);
     m_fontNavn.clear();
 }
 

@@ -24,6 +24,9 @@ class RtfLaeser : private RtfTokens::Lytter {
 public:
     // Replaces the content of `dokument` with the rich text in `rtf`.
     static void laes(const QByteArray& rtf, QTextDocument& dokument);
+    // A font's name as a font table can hold it: without ";", tabs, line breaks and other
+    // control characters, and without blanks at its ends.
+    static QString fontnavn(QString navn);
 
 private:
     enum class Maal { Tekst, Skjult, Fonttabel, Farvetabel, Listetekst };

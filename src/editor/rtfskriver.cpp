@@ -1,6 +1,7 @@
 #include "rtfskriver.h"
 
 #include "platform/textfile.h"
+#include "rtflaeser.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -61,14 +62,11 @@ QByteArray RtfSkriver::skriv(const QTextDocument& dokument) {
 }
 
 RtfSkriver::RtfSkriver(const QTextDocument& dokument) : m_dokument(dokument) {
-    m_fonte.append(m_dokument.defaultFont().family());
+    m_fonte.append(RtfLaeser::fontnavn(m_dokument.defaultFont().family()));
 }
 
 int RtfSkriver::fontNr(const QTextCharFormat& format) {
-    // A ";" would end the name in the font table, and a tab or line break is no part of one.
-    QString navn = familie(format, m_dokument);
-    navn.removeIf([](QChar c) { return c == QLatin1Char(';') || c.unicode() < 0x20; });
-    navn = navn.trimmed();
+    const QString navn = RtfLaeser::fontnavn(familie(format, m_dokument));
     qsizetype nr = m_fonte.indexOf(navn);
     if (nr < 0) {
         nr = m_fonte.size();
