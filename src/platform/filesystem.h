@@ -58,6 +58,12 @@ public:
     virtual std::unique_ptr<QIODevice> openForReading(const QString& path,
                                                       FileResult& result) const = 0;
 
+    // Replaces the regular file at `path` (or a link to one, whose target is replaced), or
+    // makes it, whole and atomically: a failure leaves the old file byte for byte as it was.
+    // The old file's permissions are kept; a file its owner may not write is AccessDenied,
+    // and a folder, FIFO or device in the way is NotSupported.
+    virtual FileResult writeFile(const QString& path, const QByteArray& bytes) = 0;
+
     // Copies one file (a link as a link) through a temporary name in the target folder,
     // so a failure never leaves a truncated target nor touches an existing one. Keeps the
     // mode and the modification time. Refuses to copy a file onto itself.

@@ -8,6 +8,7 @@
 #include "posixfolder.h"
 #include "posixio.h"
 #include "posixleser.h"
+#include "textfile.h"
 #include "treeremover.h"
 
 #include <QFile>
@@ -552,6 +553,21 @@ FileResult PosixFileSystem::readFile(const QString& path, QByteArray& bytes,
     }
     bytes.truncate(done);
     return {};
+}
+
+FileResult PosixFileSystem::writeFile(const QString& path, const QByteArray& bytes) {
+    const auto host = hostBytes(path);
+    if (!host)
+        return unmappable(path);
+    struct stat st {};
+    if (::stat(host->constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
+        // The replacement would need only the folder's permission; the file's own decides.
+        if (::access(host->constData(), W_OK) != 0)
+            return FileResult::fromErrno(errno, path);
+    }
+    return TextFile::writeHostFileAtomically(QFile::decodeName(*host), bytes);
 }
 
 FileResult PosixFileSystem::removeFile(const QString& path) {

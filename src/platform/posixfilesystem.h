@@ -29,6 +29,7 @@ public:
     FileResult readFile(const QString& path, QByteArray& bytes, qint64 maxBytes) const override;
     std::unique_ptr<QIODevice> openForReading(const QString& path,
                                               FileResult& result) const override;
+    FileResult writeFile(const QString& path, const QByteArray& bytes) override;
     FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
                         const CopyProgress& progress) override;
     FileResult openFolder(const QString& path, bool create,

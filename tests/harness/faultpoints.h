@@ -8,7 +8,18 @@
 #include <functional>
 
 // Operations a test can make fail.
-enum class FaultOp { Copy, Rename, MakeFolder, RemoveFile, RemoveTree, List, Trash, EmptyTrash };
+enum class FaultOp {
+    Copy,
+    Rename,
+    MakeFolder,
+    RemoveFile,
+    RemoveTree,
+    List,
+    Trash,
+    EmptyTrash,
+    Read,
+    Write
+};
 
 // Injected failures of the platform's file system and trash. While one exists, the platform
 // reaches both through decorators that answer an operation on a chosen logical path, or on

@@ -33,7 +33,15 @@ bool FaultyFileSystem::isSameOrInside(const QString& path, const QString& folder
 
 FileResult FaultyFileSystem::readFile(const QString& path, QByteArray& bytes,
                                       qint64 maxBytes) const {
+    if (FileResult fault = m_faults.check(FaultOp::Read, {path}); !fault)
+        return fault;
     return m_inner->readFile(path, bytes, maxBytes);
+}
+
+FileResult FaultyFileSystem::writeFile(const QString& path, const QByteArray& bytes) {
+    if (FileResult fault = m_faults.check(FaultOp::Write, {path}); !fault)
+        return fault;
+    return m_inner->writeFile(path, bytes);
 }
 
 std::unique_ptr<QIODevice> FaultyFileSystem::openForReading(const QString& path,
