@@ -7,6 +7,7 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QToolButton>
 
 LaaneDialog::LaaneDialog(MainHost& host, const char* optFil, QSize designet)
     : QDialog(host.hovedvindue()), m_host(host),
@@ -34,6 +35,16 @@ QPushButton* LaaneDialog::knap(const char* name, const char* text, const char* h
     button->setStatusTip(button->toolTip());
     button->setAutoDefault(false);
     return button;
+}
+
+QToolButton* LaaneDialog::drevKnap(QMenu* menu, const char* hint) {
+    auto* drev = new QToolButton(this);
+    drev->setObjectName(QStringLiteral("drevKnap"));
+    drev->setText(QStringLiteral("Drev"));
+    drev->setToolTip(QString::fromUtf8(hint));
+    drev->setMenu(menu);
+    drev->setPopupMode(QToolButton::InstantPopup);
+    return drev;
 }
 
 bool LaaneDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -3,7 +3,9 @@
 #include <QDialog>
 
 class MainHost;
+class QMenu;
 class QPushButton;
+class QToolButton;
 class StrukturVisning;
 
 // What the two choice dialogs that borrow an engine tree share: the place and size kept in
@@ -27,6 +29,8 @@ protected:
     // A double click or Enter on the tree's selected node.
     virtual void aabnValgte() = 0;
     QPushButton* knap(const char* name, const char* text, const char* hint);
+    // The "Drev" button, opening `menu` of the drives.
+    QToolButton* drevKnap(QMenu* menu, const char* hint);
 
     MainHost& m_host;
 

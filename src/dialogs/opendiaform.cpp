@@ -14,8 +14,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTabBar>
 #include <QToolButton>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -51,13 +51,7 @@ Topendiaform::Topendiaform(MainHost& host)
     m_openbox->setEditTriggers(QAbstractItemView::NoEditTriggers);
     midte->addWidget(m_openbox, 1);
     auto* side = new QVBoxLayout;
-    auto* drev = new QToolButton(this);
-    drev->setObjectName(QStringLiteral("drevKnap"));
-    drev->setText(QStringLiteral("Drev"));
-    drev->setToolTip(QStringLiteral("Vælg drev til gennemsyn"));
-    drev->setMenu(m_drevMenu);
-    drev->setPopupMode(QToolButton::InstantPopup);
-    side->addWidget(drev);
+    side->addWidget(drevKnap(m_drevMenu, "Vælg drev til gennemsyn"));
     side->addWidget(new QLabel(QStringLiteral("Vis kun filer"), this));
     QPushButton* alle = knap("alleFilerKnap", "Alle filer", "Vis kun filerne i aktuelle mappe");
     QPushButton* exe = knap("exeFilerKnap", "Exe filer", "Vis kun exe-filerne i aktuelle mappe");

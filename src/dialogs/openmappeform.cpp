@@ -53,13 +53,7 @@ Topenmappeform::Topenmappeform(MainHost& host)
         knap("opdaterKnap", "Opdater", "Opdater til normalstruktur: Vis alle drev");
     side->addWidget(opdater);
     side->addWidget(new QLabel(QStringLiteral("Isolerede drev"), this));
-    auto* drev = new QToolButton(this);
-    drev->setObjectName(QStringLiteral("drevKnap"));
-    drev->setText(QStringLiteral("Drev"));
-    drev->setToolTip(QStringLiteral("Vælg drev"));
-    drev->setMenu(m_drevMenu);
-    drev->setPopupMode(QToolButton::InstantPopup);
-    side->addWidget(drev);
+    side->addWidget(drevKnap(m_drevMenu, "Vælg drev"));
     side->addStretch();
     QPushButton* info = knap("infoKnap", "Information", "Åben informationen angående boksen");
     side->addWidget(info);
