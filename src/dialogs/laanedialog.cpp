@@ -2,6 +2,7 @@
 
 #include "engine/strukturvisning.h"
 #include "shared/datafolders.h"
+#include "shared/dialogknapper.h"
 #include "shared/mainhost.h"
 #include "shared/vinduesgeometri.h"
 
@@ -29,12 +30,7 @@ void LaaneDialog::setTrae(StrukturVisning* tree) {
 }
 
 QPushButton* LaaneDialog::knap(const char* name, const char* text, const char* hint) {
-    auto* button = new QPushButton(QString::fromUtf8(text), this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setStatusTip(button->toolTip());
-    button->setAutoDefault(false);
-    return button;
+    return dialogKnap(name, QString::fromUtf8(text), QString::fromUtf8(hint), this);
 }
 
 QToolButton* LaaneDialog::drevKnap(QMenu* menu, const char* hint) {

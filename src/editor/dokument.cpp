@@ -147,15 +147,12 @@ TDokument::Indlaesning TDokument::laes(const QString& filnavn) {
 
 void TDokument::tekstFra(const QByteArray& bytes) {
     QString tekst;
-    if (bytes.startsWith(kUtf8Bom)) {
-        m_tegnsaet = Tegnsaet::Utf8Bom;
-        tekst = TextFile::fromUtf8(QByteArrayView(bytes).sliced(3));
-    } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        const bool lille = bytes.at(0) == '\xFF';
-        m_tegnsaet = lille ? Tegnsaet::Utf16LE : Tegnsaet::Utf16BE;
-        QStringDecoder decoder(lille ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
-                               QStringDecoder::Flag::ConvertInitialBom);
-        tekst = decoder.decode(QByteArrayView(bytes).sliced(2));
+    TextEncoding merket = TextEncoding::Windows1252;
+    if (std::optional<QString> efterMaerke = TextFile::decodeMarked(bytes, merket)) {
+        m_tegnsaet = merket == TextEncoding::Utf8Bom   ? Tegnsaet::Utf8Bom
+                     : merket == TextEncoding::Utf16LE ? Tegnsaet::Utf16LE
+                                                       : Tegnsaet::Utf16BE;
+        tekst = *efterMaerke;
     } else if (Utf8Kontrol kontrol; kontrol.feed(bytes) && kontrol.complete()) {
         m_tegnsaet = Tegnsaet::Utf8;
         tekst = TextFile::fromUtf8(bytes);

@@ -92,23 +92,25 @@ std::optional<QByteArray> TextFile::toWindows1252(const QString& text) {
 
 QStringList TextFile::decode(const QByteArray& bytes, TextEncoding* encoding) {
     TextEncoding found = TextEncoding::Windows1252;
-    QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        found = TextEncoding::Utf8Bom;
-        text = fromUtf8(QByteArrayView(bytes).sliced(3));
-    } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        const bool little = bytes.at(0) == '\xFF';
-        found = little ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
-        // The mark is cut off here; a U+FEFF after it is a character of the text.
-        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
-                               QStringDecoder::Flag::ConvertInitialBom);
-        text = decoder.decode(QByteArrayView(bytes).sliced(2));
-    } else {
-        text = fromWindows1252(bytes);
-    }
+    const std::optional<QString> marked = decodeMarked(bytes, found);
     if (encoding)
         *encoding = found;
-    return splitLines(text);
+    return splitLines(marked ? *marked : fromWindows1252(bytes));
+}
+
+std::optional<QString> TextFile::decodeMarked(const QByteArray& bytes, TextEncoding& encoding) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        encoding = TextEncoding::Utf8Bom;
+        return fromUtf8(QByteArrayView(bytes).sliced(3));
+    }
+    if (!bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF"))
+        return std::nullopt;
+    const bool little = bytes.at(0) == '\xFF';
+    encoding = little ? TextEncoding::Utf16LE : TextEncoding::Utf16BE;
+    // The mark is cut off here; a U+FEFF after it is a character of the text.
+    QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                           QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(QByteArrayView(bytes).sliced(2));
 }
 
 bool TextFile::encode(const QStringList& lines, TextEncoding encoding, QByteArray& bytes,

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <optional>
+
 enum class TextEncoding { Windows1252, Utf8Bom, Utf16LE, Utf16BE };
 
 // Reads and writes the program's settings and list files: one value per line.
@@ -28,6 +30,9 @@ public:
                             TextEncoding encoding);
 
     static QStringList decode(const QByteArray& bytes, TextEncoding* encoding = nullptr);
+    // The text after a byte-order mark (UTF-8 or UTF-16), decoded as the mark says, with the
+    // encoding it names; nullopt for bytes without a mark.
+    static std::optional<QString> decodeMarked(const QByteArray& bytes, TextEncoding& encoding);
     // Fails (returns false) for a line holding a line break, which would shift every later
     // line of the file.
     static bool encode(const QStringList& lines, TextEncoding encoding, QByteArray& bytes,

@@ -6,7 +6,7 @@ class QComboBox;
 class QPushButton;
 class QWidget;
 
-// Controls the search windows share.
+// Controls the program's windows share.
 
 // A button with its hint that never takes Enter, which belongs to the windows' boxes.
 QPushButton* dialogKnap(const char* name, const QString& text, const QString& hint,
