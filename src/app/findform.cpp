@@ -334,7 +334,7 @@ void Tfindform::FindSD() {
     m_soegetekst = text;
     if (m_filtyperCheck->isChecked())
         m_check3->setChecked(true); // every type only among the files chosen
-    if (m_check3->isChecked() && (!m_filbox || m_filbox->selectedItems().isEmpty())) {
+    if (m_check3->isChecked() && (!m_filbox || !m_filbox->selectionModel()->hasSelection())) {
         Platform::prompter().message(QStringLiteral("Der er ikke valgt nogen tekstfiler."),
                                      MessageKind::Information);
         return;

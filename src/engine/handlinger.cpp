@@ -810,11 +810,11 @@ THandlinger::Situation THandlinger::getStrukturSitNo() const {
     StrukturVisning* tree = Struktur2();
     if (!tree || tree->topLevelItemCount() == 0)
         return TomRude;
-    StrukturItem* current = tree->currentItem();
-    const QList<StrukturItem*> selected = tree->selectedItems();
-    if (selected.isEmpty())
+    if (!tree->selectionModel()->hasSelection())
         return IntetValgt;
-    const StrukturRec* rec =
-        StrukturItem::recOf(current && current->isSelected() ? current : selected.first());
+    // The whole selection is listed only when the current node is not part of it.
+    StrukturItem* current = tree->currentItem();
+    const StrukturRec* rec = StrukturItem::recOf(
+        current && current->isSelected() ? current : tree->selectedItems().first());
     return rec && !rec->filnavn.isEmpty() ? FilValgt : MappeValgt;
 }
