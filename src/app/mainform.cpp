@@ -149,6 +149,14 @@ std::optional<QString> Tmainform::vaelgMappe(const QString& caption, const QStri
 // is left alone, and a search hit opens in the file's own editing program.
 void Tmainform::openwin(const QString&, const QString&) {}
 
+std::optional<QString> Tmainform::vaelgDokumentnavn(const QString&) {
+    return std::nullopt;
+}
+
+QList<AabentDokument> Tmainform::aabneDokumenter() {
+    return {};
+}
+
 void Tmainform::OpenFilIEditor(const QString& path) {
     openwin(LogicalPath::lastComponent(path), path);
 }

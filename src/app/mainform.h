@@ -2,6 +2,7 @@
 
 #include "stylelibrary.h"
 
+#include "editor/infotag.h"
 #include "engine/enginehost.h"
 #include "shared/datafolders.h"
 #include "shared/launcher.h"
@@ -77,15 +78,18 @@ public:
     const Typeliste& typeliste() const override { return m_typeliste; }
     const QString& brugernavn() const override { return m_brugernavn; }
     PersonligeMapper& personligeMapper() override { return m_personlige; }
+    Tinfotag& taginf() override { return m_taginf; }
     void kendteMapper(QStringList& folders, QStringList& labels) override;
     void Info(const QString& text) override;
     void InfoProg(const QString& text) override;
     void HelpInfo(const QString& topic, bool lukFoerst) override;
     void updateStrukturer() override;
     std::optional<QString> vaelgMappe(const QString& caption, const QString& start) override;
+    std::optional<QString> vaelgDokumentnavn(const QString& forslag) override;
     void openwin(const QString& aCap, const QString& aFilename) override;
     void OpenFilIEditor(const QString& path) override;
     bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) override;
+    QList<AabentDokument> aabneDokumenter() override;
 
     // The counted result sentence of an operation.
     void HandlingsInfo(StatusTekster::Handling hNumber, int aAntal);
@@ -185,6 +189,7 @@ private:
     PersonligeMapper m_personlige;
     Typeliste m_typeliste;
     StyleLibrary m_styles;
+    Tinfotag m_taginf;
     // Declared before the engine, which uses them until it is gone.
     LazyWindow<TAboutBox> m_aboutBox;
     LazyWindow<Tprogressform> m_progressform;

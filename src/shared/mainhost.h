@@ -9,8 +9,17 @@ class MainOptions;
 class PersonligeMapper;
 class QWidget;
 class THandlinger;
+class TDokument;
+class Tinfotag;
 class Typeliste;
 struct TekstFund;
+
+// An open document window's document, with the name a text search hit in it carries: the
+// file's path, or the window's caption when the document has no file.
+struct AabentDokument {
+    QString navn;
+    TDokument* dokument;
+};
 
 // The main window as every other window sees it: the options, the data folders, the one
 // engine, the launcher, the status bar, help and the document area. Windows hold a
@@ -31,6 +40,8 @@ public:
     virtual const QString& brugernavn() const = 0;
     // The user's own paths for the personal folders; the special-folder lookups use them.
     virtual PersonligeMapper& personligeMapper() = 0;
+    // The one HTML checker; the active document window binds it to its editor.
+    virtual Tinfotag& taginf() = 0;
     // The special folders that exist, each with its label, in the order the folder tree's
     // structures of them show.
     virtual void kendteMapper(QStringList& folders, QStringList& labels) = 0;
@@ -46,6 +57,9 @@ public:
     virtual void updateStrukturer() = 0;
     // The folder dialog: the chosen folder as a logical path, nullopt when cancelled.
     virtual std::optional<QString> vaelgMappe(const QString& caption, const QString& start) = 0;
+    // The text-document dialog in save mode, proposing the name `forslag`: the chosen folder,
+    // "\\" and the typed name, nullopt when cancelled.
+    virtual std::optional<QString> vaelgDokumentnavn(const QString& forslag) = 0;
 
     // Opens a document window with the caption and file (empty for a new document), or
     // brings the window that holds the file to the front.
@@ -56,4 +70,6 @@ public:
     // selects `laengde` characters at the hit, focusing the text with `fokus`; false when
     // the document is neither a file nor an open document any more.
     virtual bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) = 0;
+    // The documents of the open document windows, in window order.
+    virtual QList<AabentDokument> aabneDokumenter() = 0;
 };

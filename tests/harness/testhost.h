@@ -2,6 +2,7 @@
 
 #include "testengine.h"
 
+#include "editor/infotag.h"
 #include "engine/tekstsoegning.h"
 #include "shared/datafolders.h"
 #include "shared/launcher.h"
@@ -27,6 +28,7 @@ public:
     const Typeliste& typeliste() const override { return types; }
     const QString& brugernavn() const override { return m_brugernavn; }
     PersonligeMapper& personligeMapper() override { return personlige; }
+    Tinfotag& taginf() override { return m_taginf; }
     // Answers with `kendte`, pairs of label and folder.
     void kendteMapper(QStringList& folders, QStringList& labels) override;
     void Info(const QString& text) override { info << text; }
@@ -35,10 +37,16 @@ public:
     void updateStrukturer() override { ++strukturOpdateringer; }
     // Answers with `valgtMappe`, recording the caption.
     std::optional<QString> vaelgMappe(const QString& caption, const QString&) override;
+    // Answers with `dokumentnavn`, recording the proposal in `navneforslag`.
+    std::optional<QString> vaelgDokumentnavn(const QString& forslag) override {
+        navneforslag << forslag;
+        return dokumentnavn;
+    }
     void openwin(const QString& aCap, const QString& aFilename) override;
     void OpenFilIEditor(const QString& path) override { openwin(path, path); }
     // Records the hit and answers `dokumentFindes`.
     bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) override;
+    QList<AabentDokument> aabneDokumenter() override { return aabne; }
 
     QWidget window;
     TestEngine engine;
@@ -52,9 +60,13 @@ public:
     QList<TekstFund> visteFund;
     int strukturOpdateringer = 0;
     std::optional<QString> valgtMappe;
+    std::optional<QString> dokumentnavn;
+    QStringList navneforslag;
+    QList<AabentDokument> aabne;
     bool dokumentFindes = true;
 
 private:
     QString m_brugernavn = QStringLiteral("anna");
     Launcher m_launcher;
+    Tinfotag m_taginf;
 };
