@@ -43,6 +43,7 @@ TSkrivPanel::TSkrivPanel(QAction* overskrift, QAction* tekst, QWidget* parent)
     info->setToolTip(QStringLiteral("Information om tekstdokumenter"));
     info->setStatusTip(info->toolTip());
     info->setFocusPolicy(Qt::NoFocus);
+    info->setMinimumWidth(info->sizeHint().width());
     connect(info, &QPushButton::clicked, this, &TSkrivPanel::hjaelp);
     auto* venstre = new QVBoxLayout;
     venstre->setSpacing(2);
