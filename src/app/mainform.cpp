@@ -1,6 +1,7 @@
 #include "mainform.h"
 #include "alarmcommands.h"
 #include "commandtable.h"
+#include "dokumentomraade.h"
 #include "filinfoopslag.h"
 #include "findform.h"
 #include "findformen.h"
@@ -28,6 +29,7 @@
 #include "treedragdrop.h"
 
 #include "dialogs/folderdialog.h"
+#include "engine/grundmetoder.h"
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
 #include "engine/tekstsoegning.h"
@@ -39,11 +41,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
@@ -53,6 +57,8 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -72,8 +78,6 @@ StrukturTree* makeTree(QWidget* parent, const QString& name) {
 
 Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), m_arguments(arguments),
-      // The built-in editor comes with the document windows; until then a text file that
-      // no program opens is left alone.
       m_launcher(
           m_opt, [this] { return m_mapper.appdir; },
           [this](const QString& path) { OpenFilIEditor(path); },
@@ -145,27 +149,30 @@ std::optional<QString> Tmainform::vaelgMappe(const QString& caption, const QStri
     return mappeDia.Directory;
 }
 
-// The document area is not part of this build yet: a file meant for the built-in editor
-// is left alone, and a search hit opens in the file's own editing program.
-void Tmainform::openwin(const QString&, const QString&) {}
+void Tmainform::openwin(const QString& aCap, const QString& aFilename) {
+    // The chosen type belongs to the next new document only.
+    m_dokumenter->openwin(aCap, aFilename,
+                          aFilename.isEmpty() ? std::exchange(m_dokumentExt, {}) : QString());
+}
+
+int Tmainform::documentCount() const {
+    return m_dokumenter->antal();
+}
 
 std::optional<QString> Tmainform::vaelgDokumentnavn(const QString&) {
     return std::nullopt;
 }
 
 QList<AabentDokument> Tmainform::aabneDokumenter() {
-    return {};
+    return m_dokumenter->aabneDokumenter();
 }
 
 void Tmainform::OpenFilIEditor(const QString& path) {
     openwin(LogicalPath::lastComponent(path), path);
 }
 
-bool Tmainform::visTekstFund(const TekstFund& fund, int, bool) {
-    if (!Platform::files().exists(fund.dokument))
-        return false;
-    m_launcher.OpenFil(fund.dokument, true);
-    return true;
+bool Tmainform::visTekstFund(const TekstFund& fund, int laengde, bool fokus) {
+    return m_dokumenter->visTekstFund(fund, laengde, fokus);
 }
 
 void Tmainform::updateStrukturer() {
@@ -335,11 +342,16 @@ void Tmainform::buildLayout() {
     m_filbox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     right->addWidget(m_toolbars->toolBar2());
     right->addWidget(m_filbox, 1);
+    m_dokumenter = new Dokumentomraade(*this, *m_commands, m_panelRight);
     m_splitter->addWidget(m_panelDirbox);
     m_splitter->addWidget(m_panelRight);
+    m_splitter->addWidget(m_dokumenter->mdi());
+    m_splitter->setStretchFactor(2, 1);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setChildrenCollapsible(false);
     column->addWidget(m_splitter, 1);
+    // The documents' tab row lies across the window above the path tabs.
+    column->insertWidget(0, m_dokumenter->tc());
     m_dragDrop = new TreeDragDrop(*this, *dirbox, *filbox, *m_toolbars->stibox());
     m_keyGuard->addFileView(m_dirbox);
     m_keyGuard->addFileView(m_filbox);
@@ -591,8 +603,7 @@ QString Tmainform::getSlutDir(const QString& path) {
 }
 
 void Tmainform::stiboxMouseDown(Qt::MouseButton button) {
-    if (m_panelRight->isHidden())
-        m_panelRight->show();
+    m_dokumenter->visFilvisning();
     QAction* none = (*m_commands)(QStringLiteral("aMarkerIngen"));
     m_commands->evaluate();
     if (button == Qt::LeftButton && none->isEnabled())
@@ -618,6 +629,19 @@ void Tmainform::FormShow() {
     placeWindow();
     m_alarmCommands->firstShow();
     m_reopenCommands->firstShow();
+    aabnArgumenter();
+}
+
+void Tmainform::aabnArgumenter() {
+    for (const QString& argument : std::as_const(m_arguments)) {
+        // A path of this machine, or one already written with its drive letter.
+        const bool logisk = argument.size() >= 2 && argument.at(1) == QLatin1Char(':');
+        const std::optional<QString> fil =
+            logisk ? std::optional<QString>(argument)
+                   : Platform::logicalPath(QFileInfo(argument).absoluteFilePath());
+        if (fil && TGrundMetoder::erDetEnTekstfil(LogicalPath::extension(*fil)))
+            OpenFilIEditor(*fil);
+    }
 }
 
 void Tmainform::placeWindow() {
@@ -644,6 +668,11 @@ void Tmainform::closeEvent(QCloseEvent* event) {
     // A paste or delete that is running ends before the window may close.
     if (m_funk && m_funk->busy()) {
         Info(QStringLiteral("Programmet lukkes ikke, mens en kopiering eller sletning er i gang."));
+        event->ignore();
+        return;
+    }
+    // Every document is asked first; one the user keeps open keeps the program open.
+    if (!m_dokumenter->lukAlle()) {
         event->ignore();
         return;
     }

@@ -19,6 +19,7 @@
 
 class AlarmCommands;
 class CommandTable;
+class Dokumentomraade;
 class FilInfoOpslag;
 class KeyGuard;
 class MainCommands;
@@ -124,8 +125,9 @@ public:
     AlarmCommands& alarms() const { return *m_alarmCommands; }
     ReopenCommands& reopen() const { return *m_reopenCommands; }
     MappeDialogCommands& mappeDialogs() const { return *m_mappeDialogs; }
-    // Open document windows; there are none until the document area exists.
-    int documentCount() const { return 0; }
+    // The document windows and their tab row.
+    Dokumentomraade& dokumenter() const { return *m_dokumenter; }
+    int documentCount() const;
 
     // Window state the enabling rules read.
     bool mayCopy = false;           // the engine's canCopy, taken after clicks in the trees
@@ -135,6 +137,7 @@ public:
     bool listeForandret = false;    // the favourites were reordered and not saved
     bool nyMappeErOprettet = false; // the last new folder's name is being edited
     int NewCount = 0;               // document windows opened in this run
+    QString m_dokumentExt;          // the type of the next new document; its window takes it
     // Rebuilds the path tabs from the engine's Grundmappe.
     void udskrivSti();
     // The path tab n stands for.
@@ -165,6 +168,7 @@ private:
     void startEngine();
     void startStrukturer();
     void FormShow();
+    void aabnArgumenter();
     void placeWindow();
     void mappeChange(const QString& dirDir, const QString& fileDir, const QString& grundDir,
                      const QString& filnavnet);
@@ -210,6 +214,7 @@ private:
     MainToolbars* m_toolbars = nullptr;
     KeyGuard* m_keyGuard = nullptr;
     TreeDragDrop* m_dragDrop = nullptr;
+    Dokumentomraade* m_dokumenter = nullptr;
     std::unique_ptr<MainCommands> m_mainCommands;
     std::unique_ptr<SpecialFolderCommands> m_specialFolders;
     AlarmCommands* m_alarmCommands = nullptr;

@@ -6,6 +6,7 @@
 #include "rtflaeser.h"
 #include "rtfskriver.h"
 
+#include <QPlainTextDocumentLayout>
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTextDocument>
@@ -54,6 +55,9 @@ bool erRtf(const QByteArray& bytes) {
 } // namespace
 
 TDokument::TDokument(QObject* parent) : QObject(parent), m_tekst(new QTextDocument(this)) {
+    // Laid out line by line, as a plain text editor shows it; a rich text editor puts the
+    // full layout in its place.
+    m_tekst->setDocumentLayout(new QPlainTextDocumentLayout(m_tekst));
     connect(m_tekst, &QTextDocument::modificationChanged, this, [this](bool aendret) {
         if (!m_henter)
             emit aendretSkift(aendret);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileidentity.h"
 #include "fileinfo.h"
 #include "fileresult.h"
 #include "logicalpath.h"
@@ -40,6 +41,8 @@ public:
     }
     // The entry itself (a link is described, not followed); nullopt when it does not exist.
     virtual std::optional<FileInfo> info(const QString& path) const = 0;
+    // The file the path leads to (links followed); nullopt when there is none.
+    virtual std::optional<FileIdentity> identity(const QString& path) const = 0;
     // An existing folder, or a link to one.
     virtual bool isFolder(const QString& path) const = 0;
     virtual bool exists(const QString& path) const = 0;

@@ -304,6 +304,14 @@ std::optional<FileInfo> PosixFileSystem::info(const QString& path) const {
     return info;
 }
 
+std::optional<FileIdentity> PosixFileSystem::identity(const QString& path) const {
+    const auto host = hostBytes(path);
+    Meta m;
+    if (!host || statPath(*host, m) != 0)
+        return std::nullopt;
+    return FileIdentity{quint64(m.dev), quint64(m.ino)};
+}
+
 bool PosixFileSystem::isFolder(const QString& path) const {
     const auto host = hostBytes(path);
     Meta m;

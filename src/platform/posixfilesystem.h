@@ -23,6 +23,7 @@ public:
     FileResult list(const QString& folder, QList<FileInfo>& entries, ListDetail detail,
                     ListOrder order) const override;
     std::optional<FileInfo> info(const QString& path) const override;
+    std::optional<FileIdentity> identity(const QString& path) const override;
     bool isFolder(const QString& path) const override;
     bool exists(const QString& path) const override;
     bool isSameOrInside(const QString& path, const QString& folder) const override;

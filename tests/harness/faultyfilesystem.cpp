@@ -19,6 +19,10 @@ std::optional<FileInfo> FaultyFileSystem::info(const QString& path) const {
     return m_inner->info(path);
 }
 
+std::optional<FileIdentity> FaultyFileSystem::identity(const QString& path) const {
+    return m_inner->identity(path);
+}
+
 bool FaultyFileSystem::isFolder(const QString& path) const {
     return m_inner->isFolder(path);
 }

@@ -246,6 +246,7 @@ private slots:
 
     // --- Single entries ------------------------------------------------------------------
     void info_describesTheEntryItself();
+    void identity_sameFileWhateverTheName();
     void existsAndIsFolder();
     void unmappablePathsRefused();
 
@@ -617,6 +618,22 @@ void TestFileSystem::info_describesTheEntryItself() {
     QVERIFY(root && root->isFolder() && !root->hidden);
     QVERIFY(!fs().info(QStringLiteral("C:\\I\\mangler.txt")));
     QVERIFY(!fs().info(QStringLiteral("Q:\\x")));
+}
+
+void TestFileSystem::identity_sameFileWhateverTheName() {
+    TestEnvironment env;
+    env.writeFile(QStringLiteral("C:\\D\\fil.txt"), "x");
+    env.writeFile(QStringLiteral("C:\\D\\anden.txt"), "x");
+    const QString folder = env.host(QStringLiteral("C:\\D"));
+    QVERIFY(symlinkHost(QStringLiteral("fil.txt"), folder + QStringLiteral("/link")));
+    QVERIFY(::link(QFile::encodeName(folder + QStringLiteral("/fil.txt")).constData(),
+                   QFile::encodeName(folder + QStringLiteral("/hård")).constData()) == 0);
+    const auto fil = fs().identity(QStringLiteral("C:\\D\\fil.txt"));
+    QVERIFY(fil);
+    QCOMPARE(fs().identity(QStringLiteral("C:\\D\\link")), fil);
+    QCOMPARE(fs().identity(QStringLiteral("C:\\D\\hård")), fil);
+    QVERIFY(fs().identity(QStringLiteral("C:\\D\\anden.txt")) != fil);
+    QVERIFY(!fs().identity(QStringLiteral("C:\\D\\mangler.txt")));
 }
 
 void TestFileSystem::existsAndIsFolder() {
