@@ -19,6 +19,7 @@
 
 class AlarmCommands;
 class CommandTable;
+class DokumentDialogCommands;
 class FilInfoOpslag;
 class KeyGuard;
 class MainCommands;
@@ -135,6 +136,7 @@ public:
     bool listeForandret = false;    // the favourites were reordered and not saved
     bool nyMappeErOprettet = false; // the last new folder's name is being edited
     int NewCount = 0;               // document windows opened in this run
+    QString m_dokumentExt;          // extension of the next new document, taken by its window
     // Rebuilds the path tabs from the engine's Grundmappe.
     void udskrivSti();
     // The path tab n stands for.
@@ -143,6 +145,9 @@ public:
     static QString getSlutDir(const QString& path);
     // Takes mayCopy and mayDoIt from the engine.
     void refreshMay();
+    // In-place renaming of the nodes of a tree the engine shows (either of the main window's
+    // or a dialog's that borrows the file pane).
+    void installRename(StrukturVisning* tree);
 
 protected:
     bool event(QEvent* event) override;
@@ -216,6 +221,7 @@ private:
     std::unique_ptr<MusikCommands> m_musikCommands;
     std::unique_ptr<ReopenCommands> m_reopenCommands;
     std::unique_ptr<MappeDialogCommands> m_mappeDialogs;
+    std::unique_ptr<DokumentDialogCommands> m_dokumentDialogs;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 
