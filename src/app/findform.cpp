@@ -332,13 +332,17 @@ QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
     return files;
 }
 
-void Tfindform::FindSD() {
-    if (m_vagt || !Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
-        return;
+QString Tfindform::nySoegning() {
     m_model->setFund({});
     visAntal(0, false);
     QCoreApplication::processEvents();
-    const QString text = m_editFind->currentText();
+    return m_editFind->currentText();
+}
+
+void Tfindform::FindSD() {
+    if (m_vagt || !Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
+        return;
+    const QString text = nySoegning();
     if (text.isEmpty())
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -395,10 +399,7 @@ void Tfindform::Find(bool ReplaceF) {
     if (m_vagt)
         return;
     opdaterHistorik();
-    m_model->setFund({});
-    visAntal(0, false);
-    QCoreApplication::processEvents();
-    const QString text = m_editFind->currentText();
+    const QString text = nySoegning();
     if (text.isEmpty())
         return;
     const QString erstatning = m_editErstat->currentText();

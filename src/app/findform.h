@@ -57,6 +57,8 @@ private:
     // counted in `ubrugelige`.
     QStringList filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const;
     void opdaterHistorik();
+    // Empties the list, lets the window show it, and gives the text to search for.
+    QString nySoegning();
     void opdaterKommandoer();
     void visAntal(int ulaesteFiler, bool ulaesteMappe);
     // Lists the hits of `fund` not listed yet and shows how far the search has come.
