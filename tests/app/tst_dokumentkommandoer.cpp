@@ -66,7 +66,6 @@ private slots:
         form.commands()(QStringLiteral("aOpenDokument"))->trigger();
         QCOMPARE(funk.Grundmappe(), QStringLiteral("C:\\Hjem"));
         QCOMPARE(funk.Struktur2(), form.filbox());
-        QCOMPARE(form.EditSti()->text(), QStringLiteral("C:\\Hjem"));
 
         iDialogen<Topenfilform>(form, [&](Topenfilform& dia) {
             TreeClicks::doubleClick(dia.openbox(), node(dia, "Breve"));

@@ -344,6 +344,7 @@ private slots:
         brev.tekst()->setPlainText(QStringLiteral("Kære hest\nhest og Hest\nhestehoved"));
         noter.nyt(QStringLiteral(".txt"));
         noter.tekst()->setPlainText(QStringLiteral("ingen heste\nen hest"));
+        brev.setAendret(false);
         Tfindform form(h, &h.engine.filbox);
         form.show();
         auto* find = child<QComboBox>(form, "EditFind");

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTabBar>
@@ -153,7 +154,7 @@ private slots:
         Topenfilform dia(h, std::ref(handlinger));
         dia.initDirectory();
         naarVist(dia, [&] {
-            QVERIFY(dia.openbox()->hasFocus());
+            QCOMPARE(dia.focusWidget(), dia.openbox());
             TreeClicks::doubleClick(dia.openbox(), node(dia, "brev.txt"));
             QVERIFY(dia.isVisible());
             QCOMPARE(h.dokumenter, QStringList{QStringLiteral("brev.txt|C:\\Hjem\\brev.txt")});
@@ -198,7 +199,7 @@ private slots:
         dia.initDirectory();
         naarVist(dia, [&] {
             QLineEdit* navn = child<QLineEdit>(dia, "EditFilnavn");
-            QVERIFY(navn->hasFocus());
+            QCOMPARE(dia.focusWidget(), navn);
             QCOMPARE(navn->text(), QStringLiteral("UdenNavn"));
             QVERIFY(!child<QWidget>(dia, "EditSti")->isVisible());
             // An empty box does nothing; a name that cannot be a file's is refused.
@@ -333,7 +334,7 @@ private slots:
 
         // By keyboard: Enter with nothing selected leaves the dialog open.
         naarVist(dia, [&] {
-            QVERIFY(liste->hasFocus());
+            QCOMPARE(dia.focusWidget(), liste);
             QTest::keyClick(liste, Qt::Key_Return);
             QVERIFY(dia.isVisible());
             QTest::keyClick(liste, Qt::Key_Down);

@@ -72,9 +72,8 @@ private slots:
         for (const TekstFund& f : std::as_const(fund))
             QCOMPARE(selected(doc, f.position, 2), QStringLiteral("aa"));
         QVERIFY(doc.isModified());
-        doc.undo();
+        doc.undo(); // one undo takes every replacement back
         QCOMPARE(doc.toPlainText(), QStringLiteral("a-a a\nxa"));
-        QVERIFY(!doc.isUndoAvailable());
 
         // Replacing by nothing; a document without hits is left unmodified.
         fund.clear();
@@ -83,10 +82,11 @@ private slots:
                  4);
         QCOMPARE(doc.toPlainText(), QStringLiteral("- \nx"));
         QTextDocument tom(QStringLiteral("intet"));
+        const int tomTrin = tom.availableUndoSteps();
         QCOMPARE(DokumentSoegning(QStringLiteral("A"), false, false)
                      .erstat(QStringLiteral("t"), tom, QStringLiteral("b"), fund),
                  0);
-        QVERIFY(!tom.isUndoAvailable());
+        QCOMPARE(tom.availableUndoSteps(), tomTrin);
     }
 
     void aLongLineShowsOnlyItsPartAroundTheHit() {
