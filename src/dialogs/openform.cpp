@@ -35,6 +35,7 @@ Topenform::Topenform(MainHost& host)
     m_filliste->setHorizontalHeaderLabels(
         {QStringLiteral("Dokument type"), QStringLiteral("Type")});
     m_filliste->verticalHeader()->hide();
+    m_filliste->verticalHeader()->setDefaultSectionSize(m_filliste->fontMetrics().height() + 6);
     m_filliste->setShowGrid(true);
     m_filliste->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_filliste->setSelectionMode(QAbstractItemView::SingleSelection);
