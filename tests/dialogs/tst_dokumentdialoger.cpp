@@ -92,9 +92,7 @@ private slots:
         TestEnvironment env;
         TestHost h;
         iGang(env, h);
-        int changes = 0;
-        h.funk().setOnDirectoryChange(
-            [&](const QString&, const QString&, const QString&, const QString&) { ++changes; });
+        const SkiftTaeller changes(h);
         const EngineState before(h);
         Handlinger handlinger;
         Topenfilform dia(h, std::ref(handlinger));
@@ -133,7 +131,7 @@ private slots:
         QCOMPARE(result,
                  how == QLatin1String("ok") ? int(QDialog::Accepted) : int(QDialog::Rejected));
         QVERIFY(EngineState(h) == before);
-        QCOMPARE(changes, 0);
+        QCOMPARE(changes.antal, 0);
         QCOMPARE(dia.Mappenavn, QStringLiteral("C:\\Hjem\\Breve"));
         if (how == QLatin1String("ok")) {
             QCOMPARE(boxType == 1 ? dia.Filnavn : h.dokumenter.join(u';'),
@@ -143,7 +141,7 @@ private slots:
             QVERIFY(h.dokumenter.isEmpty());
         }
         h.funk().makeStruktur2(QStringLiteral("C:\\Hjem\\Breve"), false);
-        QCOMPARE(changes, 1); // the main window hears of its folder changes again
+        QCOMPARE(changes.antal, 1); // the main window hears of its folder changes again
     }
 
     void openModeOpensDocumentsAndStaysOpen() {

@@ -24,3 +24,15 @@ struct EngineState {
     int aktiveStruktur, lastStrukturNo;
     bool openLastStruktur;
 };
+
+// The main window's change event: counts how often the engine fired it from now on.
+struct SkiftTaeller {
+    explicit SkiftTaeller(TestHost& h) {
+        h.funk().setOnDirectoryChange(
+            [this](const QString&, const QString&, const QString&, const QString&) { ++antal; });
+    }
+    SkiftTaeller(const SkiftTaeller&) = delete;
+    SkiftTaeller& operator=(const SkiftTaeller&) = delete;
+
+    int antal = 0;
+};
