@@ -6,6 +6,9 @@
 #include "shared/typeliste.h"
 #include "tekstfundmodel.h"
 
+#include "editor/dokument.h"
+#include "editor/dokumentsoegning.h"
+
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
 #include "engine/strukturvisning.h"
@@ -14,6 +17,7 @@
 #include "platform/platform.h"
 #include "platform/textfile.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -120,9 +124,6 @@ Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
                         QStringLiteral("Fjern det i listen valgte element"), this);
     m_asletAlt = kommando("AsletAlt", QStringLiteral("Slet alt"),
                           QStringLiteral("Fjern alle fundne elementer"), this);
-    // The documents open in the editor are not searched here yet.
-    m_afind->setEnabled(false);
-    m_aerstat->setEnabled(false);
 
     m_check1 = afkrydsning("Check1", QStringLiteral("Kun hele ord"), this);
     m_check2 = afkrydsning("Check2", QStringLiteral("Forskel på store og små bogstaver"), this);
@@ -211,6 +212,14 @@ Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
     connect(m_findis->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Tfindform::opdaterKommandoer);
     connect(m_afindBib, &QAction::triggered, this, &Tfindform::FindSD);
+    connect(m_afind, &QAction::triggered, this, [this] { Find(false); });
+    connect(m_aerstat, &QAction::triggered, this, [this] { Find(true); });
+    // Documents open and close while the window is up: the commands on them follow.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            if (isVisible())
+                opdaterKommandoer();
+        });
     connect(m_avisValgte, &QAction::triggered, this, &Tfindform::AvisValgteExecute);
     connect(m_findis, &QTableView::doubleClicked, this, &Tfindform::AvisValgteExecute);
     connect(m_aopenAll, &QAction::triggered, this, &Tfindform::AopenAllExecute);
@@ -259,7 +268,11 @@ void Tfindform::opdaterKommandoer() {
     // While a search runs, nothing may change the list, the folder or start another search.
     const bool harRaekker = !m_vagt && m_model->rowCount() > 0;
     const bool valgt = !m_vagt && valgtRaekke() >= 0;
-    m_afindBib->setEnabled(!m_vagt && !m_editFind->currentText().isEmpty());
+    const bool soegetekst = !m_vagt && !m_editFind->currentText().isEmpty();
+    m_afindBib->setEnabled(soegetekst);
+    const bool dokumenter = soegetekst && !m_host.aabneDokumenter().isEmpty();
+    m_afind->setEnabled(dokumenter);
+    m_aerstat->setEnabled(dokumenter);
     m_aopenAll->setEnabled(harRaekker);
     m_asletAlt->setEnabled(harRaekker);
     m_avisValgte->setEnabled(valgt);
@@ -319,13 +332,17 @@ QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
     return files;
 }
 
-void Tfindform::FindSD() {
-    if (m_vagt || !Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
-        return;
+QString Tfindform::nySoegning() {
     m_model->setFund({});
     visAntal(0, false);
     QCoreApplication::processEvents();
-    const QString text = m_editFind->currentText();
+    return m_editFind->currentText();
+}
+
+void Tfindform::FindSD() {
+    if (m_vagt || !Platform::files().isFolder(LogicalPath::normalized(m_mappe)))
+        return;
+    const QString text = nySoegning();
     if (text.isEmpty())
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -378,6 +395,38 @@ void Tfindform::FindSD() {
     opdaterKommandoer();
 }
 
+void Tfindform::Find(bool ReplaceF) {
+    if (m_vagt)
+        return;
+    opdaterHistorik();
+    const QString text = nySoegning();
+    if (text.isEmpty())
+        return;
+    const QString erstatning = m_editErstat->currentText();
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto normalCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    const DokumentSoegning soegning(text, m_check1->isChecked(), m_check2->isChecked());
+    QList<TekstFund> fund;
+    int erstattet = 0;
+    for (const AabentDokument& aabent : m_host.aabneDokumenter()) {
+        if (!aabent.dokument)
+            continue;
+        QTextDocument& tekst = *aabent.dokument->tekst();
+        if (ReplaceF)
+            erstattet += soegning.erstat(aabent.navn, tekst, erstatning, fund);
+        else
+            soegning.find(aabent.navn, tekst, fund);
+    }
+    m_model->setFund(std::move(fund));
+    // Showing a hit selects what now stands there.
+    m_soegetekst = ReplaceF ? erstatning : text;
+    visAntal(0, false);
+    if (erstattet > m_model->rowCount())
+        m_countdis->setText(
+            QStringLiteral("%1 (der blev erstattet %2 steder)")
+                .arg(danish().toString(m_model->rowCount()), danish().toString(erstattet)));
+}
+
 void Tfindform::visFremskridt(const QList<TekstFund>& fund, int soegt, int ialt) {
     m_model->tilfoej(fund.mid(m_model->rowCount()));
     m_countdis->setText(QStringLiteral("%1 – søgt i %2 af %3 filer")
@@ -426,6 +475,12 @@ void Tfindform::setDirKnapClick() {
     m_host.funk().makeStruktur2(*chosen, true);
 }
 
+bool Tfindform::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        opdaterKommandoer();
+    return QDialog::event(event);
+}
+
 void Tfindform::showEvent(QShowEvent* event) {
     if (m_opstart && !event->spontaneous()) {
         m_opstart = false;
@@ -442,6 +497,7 @@ void Tfindform::showEvent(QShowEvent* event) {
         setMappe(LogicalPath::normalized(m_host.funk().Grundmappe()) + QLatin1Char('\\'));
         setFilterEntries(m_host.typeliste().filterEntries());
     }
+    opdaterKommandoer();
     QDialog::showEvent(event);
 }
 

@@ -16,9 +16,10 @@ class StrukturVisning;
 class MainHost;
 class TekstFundModel;
 
-// The text search window: finds a text in the files of a folder (or in the files selected
-// in the file pane) and lists every hit with its document, position and line; showing a
-// hit opens its document there. Remembers its place in "findoptions.txt".
+// The text search window: finds, and replaces, a text in the documents open in the editor,
+// or finds it in the files of a folder (or in the files selected in the file pane), and
+// lists every hit with its document, position and line; showing a hit opens its document
+// there. Remembers its place in "findoptions.txt".
 class Tfindform : public QDialog {
     Q_OBJECT
 
@@ -37,6 +38,8 @@ public:
     // selected in the file pane. The window stays in use meanwhile: it shows the hits found
     // and how far the search has come, and "Stop", Esc or closing the window stops it.
     void FindSD();
+    // "Find i åbne dokumenter" and, with `ReplaceF`, "Erstat i åbne dokumenter".
+    void Find(bool ReplaceF);
     bool soeger() const { return m_vagt != nullptr; }
 
 signals:
@@ -44,6 +47,7 @@ signals:
     void fremskridt(int soegt, int ialt);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -53,6 +57,8 @@ private:
     // counted in `ubrugelige`.
     QStringList filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const;
     void opdaterHistorik();
+    // Empties the list, lets the window show it, and gives the text to search for.
+    QString nySoegning();
     void opdaterKommandoer();
     void visAntal(int ulaesteFiler, bool ulaesteMappe);
     // Lists the hits of `fund` not listed yet and shows how far the search has come.

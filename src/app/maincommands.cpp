@@ -41,7 +41,8 @@ bool MainCommands::fileAreaShown() const {
 }
 
 bool MainCommands::fileContext() const {
-    return fileAreaShown();
+    // A dialog that borrows the file pane shows the file commands on its own buttons.
+    return fileAreaShown() || w.funk().Struktur2() != w.filbox();
 }
 
 bool MainCommands::noFile() const {
@@ -71,11 +72,11 @@ void MainCommands::fileRules() {
     for (const char* name : {"aNyMappe", "aNyTekstfil"})
         c.setRule(QString::fromLatin1(name), [this] { return fileContext(); });
     c.setRule(QStringLiteral("aMarkerAlt"),
-              [this] { return hasUnselected(w.filbox()) && fileContext(); });
+              [this] { return hasUnselected(w.funk().Struktur2()) && fileContext(); });
     c.setRule(QStringLiteral("aMarkerIngen"),
-              [this] { return hasSelection(w.filbox()) && fileContext(); });
+              [this] { return hasSelection(w.funk().Struktur2()) && fileContext(); });
     c.setRule(QStringLiteral("aMarkerInvers"),
-              [this] { return w.filbox()->topLevelItemCount() > 0 && fileContext(); });
+              [this] { return w.funk().Struktur2()->topLevelItemCount() > 0 && fileContext(); });
     c.setRule(QStringLiteral("aEmptyRB"),
               [this] { return LogicalPath::isDriveRoot(w.funk().Dirmappe()); });
 
@@ -166,7 +167,8 @@ void MainCommands::informationCommands() {
         const THandlinger& funk = w.funk();
         if (funk.AktiveStruktur() == 1)
             return funk.Dirmappe().size() > 2;
-        return funk.AktiveStruktur() == 2 && noFile() && hasSelection(w.filbox()) && fileContext();
+        return funk.AktiveStruktur() == 2 && noFile() && hasSelection(w.funk().Struktur2()) &&
+               fileContext();
     });
     c.setRule(QStringLiteral("aFilinfo"), [this] { return !noFile() && fileContext(); });
     c.setRule(QStringLiteral("aEleEgenskaber"),

@@ -2,6 +2,7 @@
 #include "alarmcommands.h"
 #include "commandtable.h"
 #include "dokumentomraade.h"
+#include "dokumentdialogcommands.h"
 #include "filinfoopslag.h"
 #include "findform.h"
 #include "findformen.h"
@@ -101,6 +102,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     m_musikCommands = std::make_unique<MusikCommands>(*this);
     m_reopenCommands = std::make_unique<ReopenCommands>(*this, *m_commands);
     m_mappeDialogs = std::make_unique<MappeDialogCommands>(*this);
+    m_dokumentDialogs = std::make_unique<DokumentDialogCommands>(*this);
     m_commands->evaluate();
 }
 
@@ -159,8 +161,8 @@ int Tmainform::documentCount() const {
     return m_dokumenter->antal();
 }
 
-std::optional<QString> Tmainform::vaelgDokumentnavn(const QString&) {
-    return std::nullopt;
+std::optional<QString> Tmainform::vaelgDokumentnavn(const QString& forslag) {
+    return m_dokumentDialogs->vaelgDokumentnavn(forslag);
 }
 
 QList<AabentDokument> Tmainform::aabneDokumenter() {
@@ -402,13 +404,17 @@ void Tmainform::buildLayout() {
     for (StrukturVisning* tree : {m_dirbox, m_filbox}) {
         connect(tree, &QWidget::customContextMenuRequested, this,
                 [this, tree](const QPoint& position) { showTreeMenu(tree, position); });
-        tree->setItemDelegate(new RenameDelegate(
-            *tree, [this, tree](StrukturItem* item) { return treeEditing(tree, item); },
-            [this, tree](StrukturItem* item, const QString& oldText, const QString& newText) {
-                return treeEdited(tree, item, oldText, newText);
-            },
-            [this](StrukturItem*) { nyMappeErOprettet = false; }));
+        installRename(tree);
     }
+}
+
+void Tmainform::installRename(StrukturVisning* tree) {
+    tree->setItemDelegate(new RenameDelegate(
+        *tree, [this, tree](StrukturItem* item) { return treeEditing(tree, item); },
+        [this, tree](StrukturItem* item, const QString& oldText, const QString& newText) {
+            return treeEdited(tree, item, oldText, newText);
+        },
+        [this](StrukturItem*) { nyMappeErOprettet = false; }));
 }
 
 void Tmainform::startEngine() {
@@ -683,7 +689,7 @@ void Tmainform::closeEvent(QCloseEvent* event) {
 }
 
 bool Tmainform::treeEditing(StrukturVisning* tree, StrukturItem* item) {
-    if (tree == m_filbox) {
+    if (tree != m_dirbox) {
         const StrukturRec* rec = StrukturItem::recOf(item);
         if (rec && rec->unusable()) {
             THandlinger::afvisUbrugelige({item->text()});

@@ -20,6 +20,7 @@
 class AlarmCommands;
 class CommandTable;
 class Dokumentomraade;
+class DokumentDialogCommands;
 class FilInfoOpslag;
 class KeyGuard;
 class MainCommands;
@@ -146,6 +147,9 @@ public:
     static QString getSlutDir(const QString& path);
     // Takes mayCopy and mayDoIt from the engine.
     void refreshMay();
+    // In-place renaming of the nodes of a tree the engine shows (either of the main window's
+    // or a dialog's that borrows the file pane).
+    void installRename(StrukturVisning* tree);
 
 protected:
     bool event(QEvent* event) override;
@@ -221,6 +225,7 @@ private:
     std::unique_ptr<MusikCommands> m_musikCommands;
     std::unique_ptr<ReopenCommands> m_reopenCommands;
     std::unique_ptr<MappeDialogCommands> m_mappeDialogs;
+    std::unique_ptr<DokumentDialogCommands> m_dokumentDialogs;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 

@@ -18,14 +18,7 @@ Mappebar::Mappebar(MainHost& host,
     auto engine = [&host](std::optional<QString> (TMapper::*find)(bool) const) -> Opslag {
         return [&host, find] { return (host.funk().*find)(true); };
     };
-    const Opslag oneDrive = [&host]() -> std::optional<QString> {
-        const QString folder = host.personligeMapper().stier[PersonligeMapper::OneDrive];
-        if (!folder.isEmpty() && Platform::files().isFolder(folder))
-            return folder;
-        Platform::prompter().message(QStringLiteral("Mappen blev ikke fundet."),
-                                     MessageKind::Information);
-        return std::nullopt;
-    };
+    const Opslag oneDrive = [&host] { return Mappebar::oneDrive(host); };
     const struct {
         const char* label;
         const char* hint;
@@ -57,4 +50,13 @@ Mappebar::Mappebar(MainHost& host,
         if (nummer == 6)
             addSeparator();
     }
+}
+
+std::optional<QString> Mappebar::oneDrive(MainHost& host) {
+    const QString folder = host.personligeMapper().stier[PersonligeMapper::OneDrive];
+    if (!folder.isEmpty() && Platform::files().isFolder(folder))
+        return folder;
+    Platform::prompter().message(QStringLiteral("Mappen blev ikke fundet."),
+                                 MessageKind::Information);
+    return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include <QToolBar>
 #include <functional>
+#include <optional>
 
 class MainHost;
 
@@ -14,4 +15,7 @@ class Mappebar : public QToolBar {
 public:
     Mappebar(MainHost& host, std::function<void(const QString& folder, const QString& label)> vis,
              QWidget* parent);
+
+    // The user's OneDrive folder; nullopt, the user having been told, when it is not there.
+    static std::optional<QString> oneDrive(MainHost& host);
 };

@@ -1,5 +1,6 @@
 #include "opendiaform.h"
 #include "mappebar.h"
+#include "stifaner.h"
 
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -34,14 +34,12 @@ Topendiaform::Topendiaform(MainHost& host)
               m_host.funk().makeStruktur2(folder, false);
           },
           this)),
-      m_stiboxen(new QTabBar(this)), m_openbox(new StrukturVisning(this)),
+      m_stiboxen(new Stifaner(this)), m_openbox(new StrukturVisning(this)),
       m_editSti(new QLineEdit(this)), m_drevMenu(new QMenu(this)) {
     setObjectName(QStringLiteral("opendiaform"));
     setWindowTitle(QStringLiteral("Vælg fil"));
     auto* column = new QVBoxLayout(this);
     column->addWidget(m_mappebar);
-    m_stiboxen->setObjectName(QStringLiteral("stiboxen"));
-    m_stiboxen->setExpanding(false);
     column->addWidget(m_stiboxen);
     auto* midte = new QHBoxLayout;
     m_openbox->setObjectName(QStringLiteral("openbox"));
@@ -77,8 +75,8 @@ Topendiaform::Topendiaform(MainHost& host)
     column->addLayout(fod);
 
     connect(m_stiboxen, &QTabBar::tabBarClicked, this, [this](int index) {
-        if (index >= 0 && index < stiArray.size())
-            m_host.funk().makeStruktur2(QStringList(stiArray.mid(0, index + 1)).join('\\'), false);
+        if (const QString sti = m_stiboxen->sti(index); !sti.isEmpty())
+            m_host.funk().makeStruktur2(sti, false);
     });
     connect(m_openbox, &StrukturVisning::itemClicked, this, [this] {
         m_host.funk().setAktiveStruktur(2);
@@ -123,13 +121,7 @@ void Topendiaform::initDirectory(const QString& aMappe, bool medMappebar) {
 }
 
 void Topendiaform::mappeSkift() {
-    const QSignalBlocker quiet(m_stiboxen);
-    while (m_stiboxen->count() > 0)
-        m_stiboxen->removeTab(0);
-    stiArray = m_host.funk().Grundmappe().split(QLatin1Char('\\'), Qt::SkipEmptyParts);
-    for (const QString& component : std::as_const(stiArray))
-        m_stiboxen->addTab(component);
-    m_stiboxen->setCurrentIndex(int(stiArray.size()) - 1);
+    m_stiboxen->byg(m_host.funk().Grundmappe());
     const QString valgt = m_host.funk().Filnavn();
     m_editSti->setText(erFil(valgt) ? LogicalPath::lastComponent(valgt) : QString());
 }

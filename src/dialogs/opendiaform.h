@@ -9,7 +9,7 @@
 class Mappebar;
 class QLineEdit;
 class QMenu;
-class QTabBar;
+class Stifaner;
 class StrukturVisning;
 
 // "Vælg fil": a file chosen in the engine's own file pane, borrowed while the dialog is open,
@@ -36,9 +36,8 @@ private:
     void mappeSkift();
     void aabnValgte() override;
 
-    QStringList stiArray;
     Mappebar* m_mappebar;
-    QTabBar* m_stiboxen;
+    Stifaner* m_stiboxen;
     StrukturVisning* m_openbox;
     QLineEdit* m_editSti;
     QMenu* m_drevMenu;

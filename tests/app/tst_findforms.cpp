@@ -2,6 +2,7 @@
 #include "app/findform.h"
 #include "app/findformen.h"
 #include "app/mainform.h"
+#include "editor/dokument.h"
 #include "engine/strukturvisning.h"
 #include "harness/findchild.h"
 #include "harness/nameduser.h"
@@ -21,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTextDocument>
+#include <QToolButton>
 
 namespace {
 
@@ -329,6 +332,66 @@ private slots:
         QStringList lines;
         QVERIFY(TextFile::read(h.mapper().optDir + "findoptions.txt", lines));
         QCOMPARE(lines, QStringList({QString::number(form.y()), QString::number(form.x())}));
+    }
+
+    // Find and replace in the open documents: every hit in window order, with the line as
+    // it became; afterwards a hit shows the replacement.
+    void findAndReplaceInOpenDocuments() {
+        TestEnvironment env;
+        TestHost h;
+        TDokument brev, noter;
+        brev.nyt(QStringLiteral(".txt"));
+        brev.tekst()->setPlainText(QStringLiteral("Kære hest\nhest og Hest\nhestehoved"));
+        noter.nyt(QStringLiteral(".txt"));
+        noter.tekst()->setPlainText(QStringLiteral("ingen heste\nen hest"));
+        brev.setAendret(false);
+        Tfindform form(h, &h.engine.filbox);
+        form.show();
+        auto* find = child<QComboBox>(form, "EditFind");
+        type(find, QStringLiteral("hest"));
+        QVERIFY(!action(form, "Afind")->isEnabled()); // no document open
+        QVERIFY(!action(form, "Aerstat")->isEnabled());
+        h.aabne = {{QStringLiteral("C:\\brev.txt"), &brev},
+                   {QStringLiteral("Uden navn (.txt)"), &noter}};
+        type(find, QStringLiteral("hest"));
+        QVERIFY(action(form, "Afind")->isEnabled());
+
+        QTest::mouseClick(child<QToolButton>(form, "Button3"), Qt::LeftButton);
+        QCOMPARE(tableRows(form).size(), 6);
+        click(form, "Check2");
+        click(form, "Check1");
+        QTest::mouseClick(child<QToolButton>(form, "Button3"), Qt::LeftButton);
+        QCOMPARE(tableRows(form),
+                 QStringList({"C:\\brev.txt|5|Kære hest", "C:\\brev.txt|10|hest og Hest",
+                              "Uden navn (.txt)|15|en hest"}));
+        QVERIFY(!brev.erAendret());
+
+        type(child<QComboBox>(form, "EditErstat"), QStringLiteral("pony"));
+        QTest::mouseClick(child<QToolButton>(form, "Button4"), Qt::LeftButton);
+        QCOMPARE(tableRows(form),
+                 QStringList({"C:\\brev.txt|5|Kære pony", "C:\\brev.txt|10|pony og Hest",
+                              "Uden navn (.txt)|15|en pony"}));
+        QCOMPARE(labelText(form, "countdis"), QStringLiteral("3"));
+        QCOMPARE(brev.tekst()->toPlainText(),
+                 QStringLiteral("Kære pony\npony og Hest\nhestehoved"));
+        QCOMPARE(noter.tekst()->toPlainText(), QStringLiteral("ingen heste\nen pony"));
+        QVERIFY(brev.erAendret());
+        QCOMPARE(child<QComboBox>(form, "EditErstat")->count(), 1);
+        brev.tekst()->undo(); // one step undoes every replacement in the document
+        QCOMPARE(brev.tekst()->toPlainText(),
+                 QStringLiteral("Kære hest\nhest og Hest\nhestehoved"));
+
+        child<QTableView>(form, "findis")->selectRow(2);
+        action(form, "AvisValgte")->trigger();
+        QCOMPARE(h.visteFund.size(), 1);
+        QCOMPARE(h.visteFund.at(0).dokument, QStringLiteral("Uden navn (.txt)"));
+        QCOMPARE(h.visteFund.at(0).position, 15);
+        QCOMPARE(h.visteFund.at(0).tekst, QStringLiteral("4")); // the replacement's length
+
+        h.aabne.clear();
+        form.hide();
+        form.show();
+        QVERIFY(!action(form, "Aerstat")->isEnabled());
     }
 
     // Enter starts a folder search; Esc during it stops the search with the hits of the

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "testhost.h"
+
+#include "engine/handlinger.h"
+
+// What the main window's engine holds, which a dialog that borrows a tree must give back.
+struct EngineState {
+    explicit EngineState(TestHost& h)
+        : struktur1(h.funk().Struktur1()), struktur2(h.funk().Struktur2()),
+          grundmappe(h.funk().Grundmappe()), dirmappe(h.funk().Dirmappe()),
+          bibmappe(h.funk().Bibmappe()), filnavn(h.funk().Filnavn()), historik(h.funk().historik()),
+          historikIndex(h.funk().historikIndex()), lastStruktur(h.funk().LastStruktur()),
+          aktiveStruktur(h.funk().AktiveStruktur()), lastStrukturNo(h.opt().lastStrukturNo),
+          openLastStruktur(h.opt().openLastStruktur) {}
+    bool operator==(const EngineState&) const = default;
+
+    StrukturVisning* struktur1;
+    StrukturVisning* struktur2;
+    QString grundmappe, dirmappe, bibmappe, filnavn;
+    QStringList historik;
+    int historikIndex;
+    QString lastStruktur;
+    int aktiveStruktur, lastStrukturNo;
+    bool openLastStruktur;
+};
+
+// The main window's change event: counts how often the engine fired it from now on.
+struct SkiftTaeller {
+    explicit SkiftTaeller(TestHost& h) {
+        h.funk().setOnDirectoryChange(
+            [this](const QString&, const QString&, const QString&, const QString&) { ++antal; });
+    }
+    SkiftTaeller(const SkiftTaeller&) = delete;
+    SkiftTaeller& operator=(const SkiftTaeller&) = delete;
+
+    int antal = 0;
+};
