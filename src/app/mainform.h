@@ -19,10 +19,12 @@
 
 class AlarmCommands;
 class CommandTable;
+class FavoritPanel;
 class FilInfoOpslag;
 class KeyGuard;
 class MainCommands;
 class MappeDialogCommands;
+class MappestrukturCommands;
 class MusikCommands;
 class ReopenCommands;
 class SpecialFolderCommands;
@@ -30,6 +32,7 @@ class MainMenus;
 class MainOperationWindows;
 class MainToolbars;
 class QLabel;
+class QHBoxLayout;
 class QLineEdit;
 class QSplitter;
 class QStatusBar;
@@ -102,6 +105,8 @@ public:
     StrukturVisning* filbox() const { return m_filbox; }
     QLineEdit* EditSti() const { return m_editSti; }
     QWidget* PanelDirbox() const { return m_panelDirbox; }
+    // The file area: the file pane and the side panels beside it.
+    QWidget* PanelRight() const { return m_panelRight; }
     // The shared windows, each made the first time it is asked for and kept from then on.
     TAboutBox* AboutBox() { return m_aboutBox.get(); }
     Tprogressform* progressform() { return m_progressform.get(); }
@@ -124,6 +129,8 @@ public:
     AlarmCommands& alarms() const { return *m_alarmCommands; }
     ReopenCommands& reopen() const { return *m_reopenCommands; }
     MappeDialogCommands& mappeDialogs() const { return *m_mappeDialogs; }
+    MappestrukturCommands& mappestruktur() const { return *m_mappestruktur; }
+    FavoritPanel* favoritPanel() const { return m_favoritPanel; }
     // Open document windows; there are none until the document area exists.
     int documentCount() const { return 0; }
 
@@ -216,6 +223,8 @@ private:
     std::unique_ptr<MusikCommands> m_musikCommands;
     std::unique_ptr<ReopenCommands> m_reopenCommands;
     std::unique_ptr<MappeDialogCommands> m_mappeDialogs;
+    std::unique_ptr<MappestrukturCommands> m_mappestruktur;
+    FavoritPanel* m_favoritPanel = nullptr;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 
@@ -224,6 +233,7 @@ private:
     StrukturVisning* m_dirbox = nullptr;
     QWidget* m_panelRight = nullptr;
     StrukturVisning* m_filbox = nullptr;
+    QHBoxLayout* m_filRaekke = nullptr; // the file pane, then the side panels
     QLineEdit* m_editSti = nullptr;
     QStatusBar* m_infobar = nullptr;
     QList<QLabel*> m_panels;

@@ -2,6 +2,7 @@
 #include "dialogs/openmappeform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
+#include "harness/enginestate.h"
 #include "harness/findchild.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
@@ -14,27 +15,6 @@
 #include <QTimer>
 
 namespace {
-
-// What the main window's engine holds, which a dialog must give back.
-struct EngineState {
-    explicit EngineState(TestHost& h)
-        : struktur1(h.funk().Struktur1()), struktur2(h.funk().Struktur2()),
-          grundmappe(h.funk().Grundmappe()), dirmappe(h.funk().Dirmappe()),
-          bibmappe(h.funk().Bibmappe()), filnavn(h.funk().Filnavn()), historik(h.funk().historik()),
-          historikIndex(h.funk().historikIndex()), lastStruktur(h.funk().LastStruktur()),
-          aktiveStruktur(h.funk().AktiveStruktur()), lastStrukturNo(h.opt().lastStrukturNo),
-          openLastStruktur(h.opt().openLastStruktur) {}
-    bool operator==(const EngineState&) const = default;
-
-    StrukturVisning* struktur1;
-    StrukturVisning* struktur2;
-    QString grundmappe, dirmappe, bibmappe, filnavn;
-    QStringList historik;
-    int historikIndex;
-    QString lastStruktur;
-    int aktiveStruktur, lastStrukturNo;
-    bool openLastStruktur;
-};
 
 void slut(QDialog& dialog, const QString& how) {
     if (how == QLatin1String("ok"))
