@@ -151,8 +151,6 @@ void FavoritPanel::vis(bool synlig) {
 void FavoritPanel::setBredde(int bredde) {
     setFixedWidth(bredde);
     w.opt().panelBg1Width = bredde;
-    // The list fills the panel.
-    w.opt().favoritlisteWidth = bredde;
 }
 
 void FavoritPanel::breddere() {

@@ -1,47 +1,29 @@
 #include "markoerliste.h"
 
+#include "markoertegner.h"
+
 #include <QPainter>
-#include <QStyledItemDelegate>
 
 namespace {
 
-constexpr int RaekkeHoejde = 19;
-
-// Draws one row: marker 10 x 10 at (2, 5), text at (14, 1), a silver line along the bottom.
-class MarkoerTegner : public QStyledItemDelegate {
+// A filled circle or square of 10 x 10 pixels, 5 pixels from the row's top.
+class FormTegner : public MarkoerTegner {
 public:
-    MarkoerTegner(MarkoerListe::Form form, QColor farve, QObject* parent)
-        : QStyledItemDelegate(parent), m_form(form), m_farve(farve) {}
+    FormTegner(MarkoerListe::Form form, QColor farve, QObject* parent)
+        : MarkoerTegner(QPalette::Button, QPalette::ButtonText, parent), m_form(form),
+          m_farve(farve) {}
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        const QRect raekke = option.rect;
-        const bool valgt = option.state & QStyle::State_Selected;
-        painter->save();
-        painter->fillRect(raekke, valgt ? option.palette.highlight() : option.palette.button());
-        painter->setRenderHint(QPainter::Antialiasing, m_form == MarkoerListe::Form::Cirkel);
+protected:
+    void tegnMarkoer(QPainter* painter, const QRect& raekke) const override {
         painter->setPen(Qt::NoPen);
         painter->setBrush(m_farve);
         const QRect markoer(raekke.left() + 2, raekke.top() + 5, 10, 10);
-        if (m_form == MarkoerListe::Form::Cirkel)
+        if (m_form == MarkoerListe::Form::Cirkel) {
+            painter->setRenderHint(QPainter::Antialiasing);
             painter->drawEllipse(markoer);
-        else
+        } else {
             painter->drawRect(markoer);
-        painter->setRenderHint(QPainter::Antialiasing, false);
-        painter->setFont(option.font);
-        painter->setPen(valgt ? option.palette.highlightedText().color() : QColor(Qt::black));
-        const QRect tekst = raekke.adjusted(14, 1, -2, 0);
-        painter->drawText(
-            tekst, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-            option.fontMetrics.elidedText(index.data().toString(), Qt::ElideRight, tekst.width()));
-        painter->setPen(QColor(192, 192, 192));
-        painter->drawLine(raekke.left(), raekke.bottom(), raekke.right(), raekke.bottom());
-        painter->restore();
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {14 + option.fontMetrics.horizontalAdvance(index.data().toString()) + 4,
-                RaekkeHoejde};
+        }
     }
 
 private:
@@ -52,7 +34,7 @@ private:
 } // namespace
 
 MarkoerListe::MarkoerListe(Form form, QColor farve, QWidget* parent) : QListWidget(parent) {
-    setItemDelegate(new MarkoerTegner(form, farve, this));
+    setItemDelegate(new FormTegner(form, farve, this));
     setFrameShape(QFrame::NoFrame);
     setUniformItemSizes(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,9 +42,8 @@ MarkoerListe::MarkoerListe(Form form, QColor farve, QWidget* parent) : QListWidg
     QFont skrift = font();
     skrift.setPixelSize(13);
     setFont(skrift);
-    QPalette farver = palette();
-    farver.setBrush(QPalette::Base, farver.button());
-    setPalette(farver);
+    // The program's style sheet gives lists the base colour; these lie on the button face.
+    setStyleSheet(QStringLiteral("QListView { background-color: palette(button); border: none; }"));
 }
 
 QStringList MarkoerListe::tekster() const {

@@ -21,6 +21,13 @@ QString optFil(const Tmainform& form, const char* name) {
     return form.mapper().optDir + QString::fromLatin1(name);
 }
 
+// The folders D:\Foto and D:\Musik, and the data root.
+void fotoOgMusik(TestEnvironment& env) {
+    env.makeFolder(QStringLiteral("D:\\Foto"));
+    env.makeFolder(QStringLiteral("D:\\Musik"));
+    NamedUser::useDataRoot(env);
+}
+
 // Clicks the button that shows the named action in one of the panel's bars.
 void klik(Tmainform& form, const char* bar, const char* action) {
     form.commands().evaluate();
@@ -39,9 +46,7 @@ class TestFavoritPanel : public QObject {
 private slots:
     void addOpenReorderAndSave() {
         TestEnvironment env;
-        env.makeFolder(QStringLiteral("D:\\Foto"));
-        env.makeFolder(QStringLiteral("D:\\Musik"));
-        NamedUser::useDataRoot(env);
+        fotoOgMusik(env);
         Tmainform form;
         form.show();
         FavoritPanel* panel = form.favoritPanel();
@@ -91,9 +96,7 @@ private slots:
 
     void vanishedFavouritesAreReportedAndLeftOutOfTheStructure() {
         TestEnvironment env;
-        env.makeFolder(QStringLiteral("D:\\Foto"));
-        env.makeFolder(QStringLiteral("D:\\Musik"));
-        NamedUser::useDataRoot(env);
+        fotoOgMusik(env);
         Tmainform form;
         env.writeFile(optFil(form, "favoritmapper.txt"),
                       "Billeder\r\nD:\\Foto\r\nGammel\r\nD:\\Væk\r\nLyd\r\nD:\\Musik\r\n");

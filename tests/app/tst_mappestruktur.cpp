@@ -5,8 +5,8 @@
 #include "dialogs/openmappeform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
-#include "harness/enginestate.h"
 #include "harness/findchild.h"
+#include "harness/laan.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
@@ -90,14 +90,7 @@ private slots:
                 QTest::keyClick(tree, Qt::Key_Insert);
             }
             TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Foto")));
-            if (how == QLatin1String("ok"))
-                QTest::mouseClick(child<QPushButton>(dia, "openKnap"), Qt::LeftButton);
-            else if (how == QLatin1String("luk"))
-                QTest::mouseClick(child<QPushButton>(dia, "lukKnap"), Qt::LeftButton);
-            else if (how == QLatin1String("lukkeboks"))
-                dia.close();
-            else
-                QTest::keyClick(&dia, Qt::Key_Escape);
+            slut(dia, how);
         });
         v.klik("insertMappeKnap");
         QCOMPARE(v.liste("strukturListeMapper")->tekster(), mapper);

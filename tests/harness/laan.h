@@ -1,8 +1,13 @@
 #pragma once
 
+#include "findchild.h"
+
 #include "engine/handlinger.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
+
+#include <QDialog>
+#include <QPushButton>
 
 // What the main window's engine holds, which a window that borrows a tree must give back.
 struct EngineState {
@@ -24,3 +29,17 @@ struct EngineState {
     int aktiveStruktur, lastStrukturNo;
     bool openLastStruktur;
 };
+
+// Ends a dialog that borrows a tree the way `how` names: "ok" and "luk" click the buttons of
+// those names ("openKnap", "lukKnap"), "lukkeboks" is the title bar's close box, anything
+// else Escape.
+inline void slut(QDialog& dialog, const QString& how) {
+    if (how == QLatin1String("ok"))
+        QTest::mouseClick(child<QPushButton>(dialog, "openKnap"), Qt::LeftButton);
+    else if (how == QLatin1String("luk"))
+        QTest::mouseClick(child<QPushButton>(dialog, "lukKnap"), Qt::LeftButton);
+    else if (how == QLatin1String("lukkeboks"))
+        dialog.close();
+    else
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+}
