@@ -1,8 +1,9 @@
 #include "mainform.h"
 #include "alarmcommands.h"
 #include "commandtable.h"
-#include "dokumentomraade.h"
 #include "dokumentdialogcommands.h"
+#include "dokumentomraade.h"
+#include "favoritpanel.h"
 #include "filinfoopslag.h"
 #include "findform.h"
 #include "findformen.h"
@@ -11,6 +12,7 @@
 #include "mainmenus.h"
 #include "maintoolbars.h"
 #include "mappedialogcommands.h"
+#include "mappestrukturcommands.h"
 #include "musikcommands.h"
 #include "renamedelegate.h"
 #include "reopencommands.h"
@@ -103,6 +105,9 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     m_reopenCommands = std::make_unique<ReopenCommands>(*this, *m_commands);
     m_mappeDialogs = std::make_unique<MappeDialogCommands>(*this);
     m_dokumentDialogs = std::make_unique<DokumentDialogCommands>(*this);
+    m_mappestruktur = std::make_unique<MappestrukturCommands>(*this);
+    m_favoritPanel = new FavoritPanel(*this, *m_commands, m_reopenCommands->FavDir());
+    m_filRaekke->addWidget(m_favoritPanel);
     m_commands->evaluate();
 }
 
@@ -343,7 +348,10 @@ void Tmainform::buildLayout() {
     m_filbox->setImages(ImageLists::filliste());
     m_filbox->setSelectionMode(QAbstractItemView::ExtendedSelection);
     right->addWidget(m_toolbars->toolBar2());
-    right->addWidget(m_filbox, 1);
+    m_filRaekke = new QHBoxLayout;
+    m_filRaekke->setSpacing(0);
+    m_filRaekke->addWidget(m_filbox, 1);
+    right->addLayout(m_filRaekke, 1);
     m_dokumenter = new Dokumentomraade(*this, *m_commands, m_panelRight);
     m_splitter->addWidget(m_panelDirbox);
     m_splitter->addWidget(m_panelRight);

@@ -21,10 +21,12 @@ class AlarmCommands;
 class CommandTable;
 class Dokumentomraade;
 class DokumentDialogCommands;
+class FavoritPanel;
 class FilInfoOpslag;
 class KeyGuard;
 class MainCommands;
 class MappeDialogCommands;
+class MappestrukturCommands;
 class MusikCommands;
 class ReopenCommands;
 class SpecialFolderCommands;
@@ -32,6 +34,7 @@ class MainMenus;
 class MainOperationWindows;
 class MainToolbars;
 class QLabel;
+class QHBoxLayout;
 class QLineEdit;
 class QSplitter;
 class QStatusBar;
@@ -104,6 +107,8 @@ public:
     StrukturVisning* filbox() const { return m_filbox; }
     QLineEdit* EditSti() const { return m_editSti; }
     QWidget* PanelDirbox() const { return m_panelDirbox; }
+    // The file area: the file pane and the side panels beside it.
+    QWidget* PanelRight() const { return m_panelRight; }
     // The shared windows, each made the first time it is asked for and kept from then on.
     TAboutBox* AboutBox() { return m_aboutBox.get(); }
     Tprogressform* progressform() { return m_progressform.get(); }
@@ -129,6 +134,8 @@ public:
     // The document windows and their tab row.
     Dokumentomraade& dokumenter() const { return *m_dokumenter; }
     int documentCount() const;
+    MappestrukturCommands& mappestruktur() const { return *m_mappestruktur; }
+    FavoritPanel* favoritPanel() const { return m_favoritPanel; }
 
     // Window state the enabling rules read.
     bool mayCopy = false;           // the engine's canCopy, taken after clicks in the trees
@@ -226,6 +233,8 @@ private:
     std::unique_ptr<ReopenCommands> m_reopenCommands;
     std::unique_ptr<MappeDialogCommands> m_mappeDialogs;
     std::unique_ptr<DokumentDialogCommands> m_dokumentDialogs;
+    std::unique_ptr<MappestrukturCommands> m_mappestruktur;
+    FavoritPanel* m_favoritPanel = nullptr;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 
@@ -234,6 +243,7 @@ private:
     StrukturVisning* m_dirbox = nullptr;
     QWidget* m_panelRight = nullptr;
     StrukturVisning* m_filbox = nullptr;
+    QHBoxLayout* m_filRaekke = nullptr; // the file pane, then the side panels
     QLineEdit* m_editSti = nullptr;
     QStatusBar* m_infobar = nullptr;
     QList<QLabel*> m_panels;

@@ -63,6 +63,10 @@ ReopenCommands::ReopenCommands(Tmainform& window, CommandTable& commands)
                      [this](const QString& path) { visMappe(path); });
     QObject::connect(m_favDir, &TReopenFilerX::OnKlik, &w,
                      [this](const QString&, const QString& path) { visMappe(path); });
+    QObject::connect(m_favDir, &TReopenFilerX::OnDblListeKlik, &w,
+                     [this](const QString&, const QString& path) { visMappe(path); });
+    QObject::connect(m_favDir, &TReopenFilerX::OnListeKlik, &w,
+                     [this](const QString&, const QString& path) { w.Info(path); });
 }
 
 void ReopenCommands::wireMenus() {

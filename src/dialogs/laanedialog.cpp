@@ -17,11 +17,7 @@ LaaneDialog::LaaneDialog(MainHost& host, const char* optFil, QSize designet)
 }
 
 void LaaneDialog::placer() {
-    if (VinduesGeometri::hent(*this, m_optFilnavn, true))
-        return;
-    QRect frame(QPoint(), size());
-    frame.moveCenter(m_host.hovedvindue()->frameGeometry().center());
-    move(frame.topLeft());
+    VinduesGeometri::placer(*this, m_optFilnavn, *m_host.hovedvindue());
 }
 
 void LaaneDialog::setTrae(StrukturVisning* tree) {

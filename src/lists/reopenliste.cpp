@@ -12,8 +12,10 @@ void ReopenListe::setFilantal(int filantal) {
     if (filantal <= 0)
         return;
     FFilantal = filantal;
-    if (Ropen.size() > filantal)
+    if (Ropen.size() > filantal) {
         Ropen.resize(filantal);
+        entriesChanged();
+    }
 }
 
 void ReopenListe::setDeleteItem(const QString& caption, const QString& hint) {
@@ -34,6 +36,7 @@ void ReopenListe::InsertItem(const QString& FNavn, const QString& MenuCaption) {
     Ropen.prepend({MenuCaption, FNavn});
     if (Ropen.size() > FFilantal)
         Ropen.resize(FFilantal);
+    entriesChanged();
 }
 
 void ReopenListe::DeleteItem(const QString& FNavn) {
@@ -51,14 +54,17 @@ void ReopenListe::DeleteCaption(const QString& CapNavn) {
 }
 
 void ReopenListe::DeleteItem(int Index) {
-    if (Index >= 0 && Index < Antal())
+    if (Index >= 0 && Index < Antal()) {
         Ropen.removeAt(Index);
+        entriesChanged();
+    }
     removed();
 }
 
 void ReopenListe::DeleteAllItems() {
     Ropen.clear();
     MakeMenu();
+    entriesChanged();
 }
 
 QString ReopenListe::GetCaption(int Index) const {
@@ -109,6 +115,7 @@ void ReopenListe::takePairs(const QStringList& lines, int first, int count) {
     Ropen.clear();
     for (int i = first; i + 1 < lines.size() && Antal() < qMin(count, FFilantal); i += 2)
         Ropen.append({lines.at(i), lines.at(i + 1)});
+    entriesChanged();
 }
 
 QStringList ReopenListe::pairLines() const {

@@ -64,6 +64,8 @@ protected:
     virtual void deleteChosen() = 0;
     // An entry was removed.
     virtual void removed() {}
+    // Entries were added, dropped or replaced.
+    virtual void entriesChanged() {}
 
     QList<TReopenRec> Ropen;
 

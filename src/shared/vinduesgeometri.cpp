@@ -39,6 +39,14 @@ bool VinduesGeometri::hent(QWidget& window, const QString& filnavn, bool medPlad
     return true;
 }
 
+void VinduesGeometri::placer(QWidget& window, const QString& filnavn, const QWidget& midt) {
+    if (hent(window, filnavn, true))
+        return;
+    QRect frame(QPoint(), window.size());
+    frame.moveCenter(midt.frameGeometry().center());
+    window.move(frame.topLeft());
+}
+
 bool VinduesGeometri::gem(const QWidget& window, const QString& filnavn, bool medPlads) {
     QStringList lines{QString::number(window.width()), QString::number(window.height())};
     if (medPlads)

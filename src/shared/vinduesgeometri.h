@@ -12,6 +12,9 @@ public:
     // file, one that cannot be read or holds no positive size, or a place on no screen
     // leaves the window as it was designed.
     static bool hent(QWidget& window, const QString& filnavn, bool medPlads);
+    // Gives the window its size and place from the file; when the file gives it no place on a
+    // screen, it stands centred over `midt`.
+    static void placer(QWidget& window, const QString& filnavn, const QWidget& midt);
     // False when the file could not be written; the old one is then left as it was.
     static bool gem(const QWidget& window, const QString& filnavn, bool medPlads);
 };

@@ -1,18 +1,15 @@
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "shared/markoertegner.h"
 
-// Draws a row of the music player's queue: a small pale green ellipse, the title and a
-// silver line along the row's bottom edge, on the selection colour for the selected row.
-class MusikboxTegner : public QStyledItemDelegate {
+// Draws a row of the music player's queue: a small pale green ellipse before the title.
+class MusikboxTegner : public MarkoerTegner {
     Q_OBJECT
 
 public:
-    static constexpr int kRaekkeHoejde = 19;
+    explicit MusikboxTegner(QObject* parent)
+        : MarkoerTegner(QPalette::Window, QPalette::WindowText, parent) {}
 
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+protected:
+    void tegnMarkoer(QPainter* painter, const QRect& raekke) const override;
 };

@@ -2,8 +2,8 @@
 #include "dialogs/openmappeform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
-#include "harness/enginestate.h"
 #include "harness/findchild.h"
+#include "harness/laan.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
 #include "harness/treeclicks.h"
@@ -15,17 +15,6 @@
 #include <QTimer>
 
 namespace {
-
-void slut(QDialog& dialog, const QString& how) {
-    if (how == QLatin1String("ok"))
-        QTest::mouseClick(child<QPushButton>(dialog, "openKnap"), Qt::LeftButton);
-    else if (how == QLatin1String("luk"))
-        QTest::mouseClick(child<QPushButton>(dialog, "lukKnap"), Qt::LeftButton);
-    else if (how == QLatin1String("lukkeboks"))
-        dialog.close();
-    else
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-}
 
 // A main window's engine in the middle of things: a history, a selected file, a saved
 // structure that opens at start.

@@ -1,7 +1,19 @@
 #include "treeclicks.h"
 #include "engine/strukturvisning.h"
 
+#include <QListWidget>
 #include <QTest>
+
+namespace {
+
+void doubleClickAt(QWidget* viewport, QPoint at) {
+    QTest::mousePress(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+}
+
+} // namespace
 
 namespace TreeClicks {
 
@@ -20,11 +32,16 @@ void click(StrukturVisning* tree, StrukturItem* node) {
 }
 
 void doubleClick(StrukturVisning* tree, StrukturItem* node) {
-    const QPoint at = tree->visualItemRect(node).center();
-    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(tree->viewport(), Qt::LeftButton, {}, at);
+    doubleClickAt(tree->viewport(), tree->visualItemRect(node).center());
+}
+
+void click(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(row)).center());
+}
+
+void doubleClick(QListWidget* list, int row) {
+    doubleClickAt(list->viewport(), list->visualItemRect(list->item(row)).center());
 }
 
 } // namespace TreeClicks

@@ -1,12 +1,17 @@
 #pragma once
 
-#include "testhost.h"
+#include "findchild.h"
 
 #include "engine/handlinger.h"
+#include "shared/mainhost.h"
+#include "shared/mainoptions.h"
 
-// What the main window's engine holds, which a dialog that borrows a tree must give back.
+#include <QDialog>
+#include <QPushButton>
+
+// What the main window's engine holds, which a window that borrows a tree must give back.
 struct EngineState {
-    explicit EngineState(TestHost& h)
+    explicit EngineState(MainHost& h)
         : struktur1(h.funk().Struktur1()), struktur2(h.funk().Struktur2()),
           grundmappe(h.funk().Grundmappe()), dirmappe(h.funk().Dirmappe()),
           bibmappe(h.funk().Bibmappe()), filnavn(h.funk().Filnavn()), historik(h.funk().historik()),
@@ -27,7 +32,7 @@ struct EngineState {
 
 // The main window's change event: counts how often the engine fired it from now on.
 struct SkiftTaeller {
-    explicit SkiftTaeller(TestHost& h) {
+    explicit SkiftTaeller(MainHost& h) {
         h.funk().setOnDirectoryChange(
             [this](const QString&, const QString&, const QString&, const QString&) { ++antal; });
     }
@@ -36,3 +41,17 @@ struct SkiftTaeller {
 
     int antal = 0;
 };
+
+// Ends a dialog that borrows a tree the way `how` names: "ok" and "luk" click the buttons of
+// those names ("openKnap", "lukKnap"), "lukkeboks" is the title bar's close box, anything
+// else Escape.
+inline void slut(QDialog& dialog, const QString& how) {
+    if (how == QLatin1String("ok"))
+        QTest::mouseClick(child<QPushButton>(dialog, "openKnap"), Qt::LeftButton);
+    else if (how == QLatin1String("luk"))
+        QTest::mouseClick(child<QPushButton>(dialog, "lukKnap"), Qt::LeftButton);
+    else if (how == QLatin1String("lukkeboks"))
+        dialog.close();
+    else
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+}
