@@ -85,6 +85,8 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     setWindowTitle(QStringLiteral("Ravnsti: ") + m_brugernavn);
     buildLayout();
     m_dataRootUsable = makeDataFolders();
+    if (m_dataRootUsable)
+        m_taginf.LoadLister(m_mapper.htmllistedir, m_mapper.attributedir);
     hentOpt();
     startEngine();
     startStrukturer();
