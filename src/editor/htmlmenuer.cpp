@@ -344,8 +344,7 @@ void skriv(Tinfotag& taginf, const Punkt& punkt) {
         taginf.UdskrivBlok(felter[0], felter[1]);
         break;
     case Art::BlokPar:
-        taginf.UdskrivBlok(felter[0], felter[1]);
-        taginf.UdskrivKode(felter[2], felter[3]);
+        taginf.UdskrivBlok(felter[0], felter[1], felter[2], felter[3]);
         break;
     case Art::Under:
     case Art::UnderSlut:

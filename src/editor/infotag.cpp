@@ -424,8 +424,14 @@ void Tinfotag::UdskrivLinjer(const QStringList& linjer, int markeret) {
         InsertLine(linjer[i], i < sidste, i == markeret, i == sidste);
 }
 
-void Tinfotag::UdskrivBlok(const QString& start, const QString& slut) {
+void Tinfotag::UdskrivBlok(const QString& start, const QString& slut, const QString& indre1,
+                           const QString& indre2) {
+    if (!m_editor)
+        return;
+    EtTrin trin(m_editor->document());
     UdskrivLinjer({start, QString(), slut}, 0);
+    if (!indre1.isEmpty())
+        UdskrivKode(indre1, indre2);
 }
 
 void Tinfotag::UdskrivKode(const QString& s1, const QString& s2) {

@@ -94,8 +94,10 @@ public:
     // text of any other stays and the lines follow it. The caret goes to the start of the
     // line after line `markeret`.
     void UdskrivLinjer(const QStringList& linjer, int markeret);
-    // A start line, an empty line with the caret, an end line.
-    void UdskrivBlok(const QString& start, const QString& slut);
+    // A start line, an empty line with the caret, an end line; with an inner pair, the pair
+    // is written on the empty line, the caret between its two parts.
+    void UdskrivBlok(const QString& start, const QString& slut, const QString& indre1 = {},
+                     const QString& indre2 = {});
     // Writes s1 and s2 in place of the selection, the caret between them.
     void UdskrivKode(const QString& s1, const QString& s2);
     void UdskrivKoden(const QString& s);

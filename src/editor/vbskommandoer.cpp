@@ -126,7 +126,8 @@ void VbsKommandoer::tsVbAbc(const QString& ext) {
     if (rettelser.isEmpty())
         return;
     // Each word keeps its length, so the caret and the later words keep their places.
-    const QTextCursor caret = editor->textCursor();
+    QTextCursor caret = editor->textCursor();
+    const int anker = caret.anchor(), position = caret.position();
     QTextCursor skriv(editor->document());
     skriv.beginEditBlock();
     for (const VbsStavning::Rettelse& r : rettelser) {
@@ -135,5 +136,7 @@ void VbsKommandoer::tsVbAbc(const QString& ext) {
         skriv.insertText(r.ord);
     }
     skriv.endEditBlock();
+    caret.setPosition(anker);
+    caret.setPosition(position, QTextCursor::KeepAnchor);
     editor->setTextCursor(caret);
 }

@@ -1,12 +1,14 @@
 #include "editor/htmlmenuer.h"
 #include "editor/infotag.h"
 
+#include "harness/caretmarkering.h"
 #include "harness/htmllister.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
 
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,18 +41,8 @@ struct Bar {
                            menuer.AonclickEvent()});
     }
     // Text with "|" for the caret.
-    void saet(const QString& tekst) {
-        QString t = tekst;
-        const int caret = int(t.indexOf(QLatin1Char('|')));
-        editor.setPlainText(t.remove(QLatin1Char('|')));
-        QTextCursor c(editor.document());
-        c.setPosition(qMax(caret, 0));
-        editor.setTextCursor(c);
-    }
-    QString vist() const {
-        QString t = editor.toPlainText();
-        return t.insert(editor.textCursor().position(), QLatin1Char('|'));
-    }
+    void saet(const QString& tekst) { CaretMarkering::saet(editor, tekst); }
+    QString vist() const { return CaretMarkering::vis(editor); }
     QAction* punkt(const QString& menu, const QStringList& sti) {
         QMenu* her = menuer.menu(menu);
         for (const QString& caption : sti) {
@@ -189,7 +181,7 @@ void TestHtmlIndsaet::menuerneOgDeresKnapper() {
     const QList<QToolButton*> knapper = b.bar.findChildren<QToolButton*>();
     QStringList hints;
     for (QToolButton* knap : knapper)
-        if (knap->menu())
+        if (knap->menu() && !knap->objectName().startsWith(QLatin1String("qt_")))
             hints << knap->toolTip();
     QCOMPARE(hints, (QStringList{"Strukturkoder", "Tekstkoder", "Formkoder", "Multimediekoder",
                                  "Skemakoder", "Listekoder", "Specialtegn",

@@ -345,7 +345,7 @@ void TestHtmlKontrol::daarligSideGiverResultat_data() {
     QString binaer;
     QRandomGenerator tal(17);
     for (int i = 0; i < 200000; ++i)
-        binaer += QChar(char16_t(tal.bounded(i % 3 ? 128 : 65536)));
+        binaer += QChar(char16_t(tal.bounded(256)));
     QTest::newRow("binaere tegn") << binaer << 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 
 class TestInfotag : public QObject {

@@ -155,6 +155,7 @@ void TestKontrolform::traeetHoererTilSidenDerBlevLaest() {
 void TestKontrolform::pladsGemmesOgHentes() {
     {
         Vindue v;
+        v.env.makeFolder(QStringLiteral("C:\\Ravnsti\\anna\\Egenskaber"));
         QCOMPARE(v.form->pos(), QPoint(100, 100));
         QCOMPARE(v.form->minimumSize(), QSize(285, 361));
         v.form->move(120, 90);

@@ -1,6 +1,7 @@
 #include "editor/infotag.h"
 #include "editor/vbskommandoer.h"
 
+#include "harness/caretmarkering.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
 
@@ -25,17 +26,9 @@ namespace {
 
 struct Script {
     Script() { host.taginf().setEditor(&editor); }
-    void saet(QString tekst) {
-        const int caret = int(tekst.indexOf(QLatin1Char('|')));
-        editor.setPlainText(tekst.remove(QLatin1Char('|')));
-        QTextCursor c(editor.document());
-        c.setPosition(qMax(caret, 0));
-        editor.setTextCursor(c);
-    }
-    QString vist() const {
-        QString t = editor.toPlainText();
-        return t.insert(editor.textCursor().position(), QLatin1Char('|'));
-    }
+    // Text with "|" for the caret.
+    void saet(const QString& tekst) { CaretMarkering::saet(editor, tekst); }
+    QString vist() const { return CaretMarkering::vis(editor); }
     TestEnvironment env;
     TestHost host;
     QPlainTextEdit editor;
