@@ -23,6 +23,12 @@ void Kodelaeser::laes(QStringView tekst, const std::function<void(int)>& fremskr
     m_forrige = QList<int>(m_trae.antal(), -1);
     m_naeste = QList<int>(m_trae.antal(), -1);
     m_foersteAaben = m_sidsteAaben = -1;
+    // At most one node a "<".
+    const qsizetype vinkler = tekst.count(QLatin1Char('<')) + m_trae.antal();
+    m_trae.reserver(vinkler);
+    m_noegle.reserve(vinkler);
+    m_forrige.reserve(vinkler);
+    m_naeste.reserve(vinkler);
 
     const qsizetype n = tekst.size();
     int procent = 0;

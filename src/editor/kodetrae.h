@@ -26,6 +26,8 @@ public:
     void afslut();
     // Empties the tree; with `medRod` the root "Hjemmeside" is added again.
     void ryd(bool medRod);
+    // Room for this many nodes, so that a big page is not copied as its tree grows.
+    void reserver(qsizetype antal) { m_knuder.reserve(antal); }
     // Adds a node as the last child of `foraelder`; its number.
     int tilfoej(int foraelder, const QString& ord, const TData& data);
 
