@@ -85,8 +85,6 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     setWindowTitle(QStringLiteral("Ravnsti: ") + m_brugernavn);
     buildLayout();
     m_dataRootUsable = makeDataFolders();
-    if (m_dataRootUsable)
-        m_taginf.LoadLister(m_mapper.htmllistedir, m_mapper.attributedir);
     hentOpt();
     startEngine();
     startStrukturer();
@@ -211,6 +209,8 @@ bool Tmainform::makeDataFolders() {
         Platform::prompter().message(
             QStringLiteral("Programmappen kunne ikke findes.\nIkoner, lyde og lister mangler."),
             MessageKind::Error);
+    else
+        m_taginf.LoadLister(m_mapper.htmllistedir, m_mapper.attributedir);
     for (const QString& folder : m_mapper.brugerMapper()) {
         if (!Platform::files().makeFolder(folder))
             Platform::prompter().message(
