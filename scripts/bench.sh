@@ -43,6 +43,7 @@ run bench_operations build/bench/bench_operations "" "${rounds[@]}"
 run bench_copy build/bench/bench_copy "" "${rounds[@]}"
 run bench_tekstsoegning build/bench/bench_tekstsoegning "" "${rounds[@]}"
 run bench_editor build/bench/bench_editor "" "${rounds[@]}"
+run bench_htmlkontrol build/bench/bench_htmlkontrol "${rounds[@]}"
 if [ -n "${DISPLAY:-}" ]; then
     run bench_startup build/bench/bench_startup "${rounds[@]}"
 else

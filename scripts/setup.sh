@@ -14,6 +14,8 @@ packages=(
     clang-14 libclang-rt-14-dev
     libglib2.0-bin
     desktop-file-utils dpkg-dev file
+    # the benchmark of the HTML checker measures it against tidy
+    tidy
 )
 
 missing=()

@@ -223,6 +223,8 @@ bool Tmainform::makeDataFolders() {
         Platform::prompter().message(
             QStringLiteral("Programmappen kunne ikke findes.\nIkoner, lyde og lister mangler."),
             MessageKind::Error);
+    else
+        m_taginf.LoadLister(m_mapper.htmllistedir, m_mapper.attributedir);
     for (const QString& folder : m_mapper.brugerMapper()) {
         if (!Platform::files().makeFolder(folder))
             Platform::prompter().message(

@@ -3,6 +3,7 @@
 #include "stylelibrary.h"
 
 #include "editor/infotag.h"
+#include "editor/kodekontrol.h"
 #include "engine/enginehost.h"
 #include "shared/datafolders.h"
 #include "shared/launcher.h"
@@ -84,6 +85,7 @@ public:
     const QString& brugernavn() const override { return m_brugernavn; }
     PersonligeMapper& personligeMapper() override { return m_personlige; }
     Tinfotag& taginf() override { return m_taginf; }
+    Kodekontrol& kodekontrol() override { return m_kodekontrol; }
     void kendteMapper(QStringList& folders, QStringList& labels) override;
     void Info(const QString& text) override;
     void InfoProg(const QString& text) override;
@@ -205,6 +207,7 @@ private:
     Typeliste m_typeliste;
     StyleLibrary m_styles;
     Tinfotag m_taginf;
+    Kodekontrol m_kodekontrol{*this};
     // Declared before the engine, which uses them until it is gone.
     LazyWindow<TAboutBox> m_aboutBox;
     LazyWindow<Tprogressform> m_progressform;

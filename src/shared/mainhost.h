@@ -10,6 +10,7 @@ class PersonligeMapper;
 class QWidget;
 class THandlinger;
 class TDokument;
+class Kodekontrol;
 class Tinfotag;
 class Typeliste;
 struct TekstFund;
@@ -42,6 +43,8 @@ public:
     virtual PersonligeMapper& personligeMapper() = 0;
     // The one HTML checker; the active document window binds it to its editor.
     virtual Tinfotag& taginf() = 0;
+    // The check window "Html kontrol" and the checks it runs on the checker's tree.
+    virtual Kodekontrol& kodekontrol() = 0;
     // The special folders that exist, each with its label, in the order the folder tree's
     // structures of them show.
     virtual void kendteMapper(QStringList& folders, QStringList& labels) = 0;

@@ -3,6 +3,7 @@
 #include "testengine.h"
 
 #include "editor/infotag.h"
+#include "editor/kodekontrol.h"
 #include "engine/tekstsoegning.h"
 #include "shared/datafolders.h"
 #include "shared/launcher.h"
@@ -29,6 +30,7 @@ public:
     const QString& brugernavn() const override { return m_brugernavn; }
     PersonligeMapper& personligeMapper() override { return personlige; }
     Tinfotag& taginf() override { return m_taginf; }
+    Kodekontrol& kodekontrol() override { return m_kodekontrol; }
     // Answers with `kendte`, pairs of label and folder.
     void kendteMapper(QStringList& folders, QStringList& labels) override;
     void Info(const QString& text) override { info << text; }
@@ -69,4 +71,5 @@ private:
     QString m_brugernavn = QStringLiteral("anna");
     Launcher m_launcher;
     Tinfotag m_taginf;
+    Kodekontrol m_kodekontrol{*this};
 };
