@@ -1,4 +1,5 @@
 #include "htmlmenuer.h"
+#include "dokumenthandlinger.h"
 
 #include "infotag.h"
 
@@ -355,29 +356,7 @@ void skriv(Tinfotag& taginf, const Punkt& punkt) {
 
 } // namespace
 
-HtmlMenuer::HtmlMenuer(MainHost& host, QObject* parent) : QObject(parent), m_host(host) {
-    m_style = attributHandling(QStringLiteral("style"), QStringLiteral("Indsæt style-attribut"),
-                               "Ctrl+Alt+A");
-    m_class = attributHandling(QStringLiteral("class"), QStringLiteral("Indsæt class-attribut"),
-                               "Ctrl+Alt+B");
-    m_id =
-        attributHandling(QStringLiteral("id"), QStringLiteral("Indsæt id-attribut"), "Ctrl+Alt+I");
-    m_onclick = attributHandling(QStringLiteral("onclick"), QStringLiteral("Indsæt onclick-event"),
-                                 "Ctrl+Alt+O");
-}
-
-QAction* HtmlMenuer::attributHandling(const QString& attribut, const QString& caption,
-                                      const char* tast) {
-    auto* handling = new QAction(caption, this);
-    const QString hint = caption + QStringLiteral(" i aktuelle kode: ") + QLatin1String(tast);
-    handling->setToolTip(hint);
-    handling->setStatusTip(hint);
-    handling->setShortcut(QKeySequence(QLatin1String(tast)));
-    handling->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(handling, &QAction::triggered, this,
-            [this, attribut] { m_host.taginf().udskrivAttribut(attribut); });
-    return handling;
-}
+HtmlMenuer::HtmlMenuer(MainHost& host, QObject* parent) : QObject(parent), m_host(host) {}
 
 QMenu* HtmlMenuer::lavMenu(const char* navn, QToolBar* bar) {
     auto* menu = new QMenu(bar);
@@ -387,7 +366,7 @@ QMenu* HtmlMenuer::lavMenu(const char* navn, QToolBar* bar) {
     return menu;
 }
 
-void HtmlMenuer::fyld(QToolBar* bar) {
+void HtmlMenuer::fyld(QToolBar* bar, const DokumentHandlinger& handlinger) {
     auto knap = [bar](QMenu* menu, const char* tekst, const char* hint) {
         auto* knap = new QToolButton(bar);
         knap->setText(tekstAf(tekst));
@@ -428,12 +407,18 @@ void HtmlMenuer::fyld(QToolBar* bar) {
     }
 
     QMenu* attributter = lavMenu("PUattributter", bar);
-    attributter->addAction(m_style);
+    const auto attribut = [&](const char* navn, const QString& attribut) {
+        QAction* handling = handlinger(navn);
+        connect(handling, &QAction::triggered, this,
+                [this, attribut] { m_host.taginf().udskrivAttribut(attribut); });
+        attributter->addAction(handling);
+    };
+    attribut("AstyleAttribut", QStringLiteral("style"));
     attributter->addSeparator();
-    attributter->addAction(m_class);
-    attributter->addAction(m_id);
+    attribut("AclassAttribut", QStringLiteral("class"));
+    attribut("AidAttribut", QStringLiteral("id"));
     attributter->addSeparator();
-    attributter->addAction(m_onclick);
+    attribut("AonclickEvent", QStringLiteral("onclick"));
     attributter->addSeparator();
     auto blok = [this, attributter](const QString& caption, const QString& start,
                                     const QString& slut) {

@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QObject>
 
+class DokumentHandlinger;
 class MainHost;
 class QAction;
 class QMenu;
@@ -16,32 +17,22 @@ class HtmlMenuer : public QObject {
 public:
     HtmlMenuer(MainHost& host, QObject* parent);
 
-    // Adds the eight drop-down buttons with their menus to the bar.
-    void fyld(QToolBar* bar);
+    // Adds the eight drop-down buttons with their menus to the bar; the attribute menu holds
+    // the window's four attribute commands, which write through the checker from then on.
+    void fyld(QToolBar* bar, const DokumentHandlinger& handlinger);
     // A menu by its name ("PUstrukturkoder" ... "PUattributter"); null before fyld().
     QMenu* menu(const QString& navn) const { return m_menuer.value(navn); }
 
     // "Indsæt slutkode" (Ctrl+K): the end tag of the element the caret is in.
     void Slutkode();
-    // The attribute commands (Ctrl+Alt+A, B, I, O); the document window adds them to
-    // itself for their keys.
-    QAction* AstyleAttribut() const { return m_style; }
-    QAction* AclassAttribut() const { return m_class; }
-    QAction* AidAttribut() const { return m_id; }
-    QAction* AonclickEvent() const { return m_onclick; }
 
 signals:
     // An element command wrote code: the window refreshes its caret information.
     void kodeSkrevet();
 
 private:
-    QAction* attributHandling(const QString& attribut, const QString& caption, const char* tast);
     QMenu* lavMenu(const char* navn, QToolBar* bar);
 
     MainHost& m_host;
-    QAction* m_style;
-    QAction* m_class;
-    QAction* m_id;
-    QAction* m_onclick;
     QMap<QString, QMenu*> m_menuer;
 };

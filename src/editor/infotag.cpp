@@ -32,17 +32,6 @@ private:
 };
 
 // Everything written between construction and destruction is one step for undo.
-class EtTrin {
-public:
-    explicit EtTrin(QTextDocument* dokument) : m_markoer(dokument) { m_markoer.beginEditBlock(); }
-    ~EtTrin() { m_markoer.endEditBlock(); }
-    EtTrin(const EtTrin&) = delete;
-    EtTrin& operator=(const EtTrin&) = delete;
-
-private:
-    QTextCursor m_markoer;
-};
-
 bool erIkkeTag(QChar efterVinkel) {
     return efterVinkel.isSpace() || QStringView(u"!%-<>?").contains(efterVinkel);
 }
@@ -385,6 +374,25 @@ QString Tinfotag::FindOrdJs() const {
     return ordVedMarkoer(iOrdJs);
 }
 
+Tinfotag::Trin::Trin(Tinfotag& taginf) : m_taginf(taginf), m_blok(taginf.m_editor->document()) {
+    if (m_taginf.m_trin++ == 0) {
+        m_taginf.m_nyCaret = m_taginf.m_editor->textCursor();
+        m_blok.beginEditBlock();
+    }
+}
+
+Tinfotag::Trin::~Trin() {
+    if (--m_taginf.m_trin > 0)
+        return;
+    m_blok.endEditBlock();
+    if (m_taginf.m_editor)
+        m_taginf.m_editor->setTextCursor(m_taginf.m_nyCaret);
+}
+
+QTextCursor Tinfotag::caret() const {
+    return m_trin > 0 ? m_nyCaret : m_editor->textCursor();
+}
+
 void Tinfotag::skrevet() {
     m_editor->setFocus();
     m_editor->document()->setModified(true);
@@ -393,9 +401,8 @@ void Tinfotag::skrevet() {
 void Tinfotag::InsertLine(const QString& s, bool newLine, bool defCursPos, bool setCursPos) {
     if (!m_editor)
         return;
-    EtTrin trin(m_editor->document());
-    QTextCursor caret = m_editor->textCursor();
-    const QTextBlock linje = m_editor->document()->findBlock(caret.selectionStart());
+    const Trin trin(*this);
+    const QTextBlock linje = m_editor->document()->findBlock(caret().selectionStart());
     QTextCursor skriv(linje);
     skriv.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     skriv.insertText(newLine ? s + QLatin1Char('\n') : s);
@@ -403,21 +410,20 @@ void Tinfotag::InsertLine(const QString& s, bool newLine, bool defCursPos, bool 
         m_cursPos = skriv.position();
     if (setCursPos)
         skriv.setPosition(qMin(m_cursPos, m_editor->document()->characterCount() - 1));
-    m_editor->setTextCursor(skriv);
+    m_nyCaret = skriv;
     skrevet();
 }
 
 void Tinfotag::UdskrivLinjer(const QStringList& linjer, int markeret) {
     if (!m_editor || linjer.isEmpty())
         return;
-    EtTrin trin(m_editor->document());
-    const QTextBlock linje =
-        m_editor->document()->findBlock(m_editor->textCursor().selectionStart());
+    const Trin trin(*this);
+    const QTextBlock linje = m_editor->document()->findBlock(caret().selectionStart());
     if (!linje.text().trimmed().isEmpty()) {
         QTextCursor ny(linje);
         ny.movePosition(QTextCursor::EndOfBlock);
         ny.insertText(QStringLiteral("\n"));
-        m_editor->setTextCursor(ny);
+        m_nyCaret = ny;
     }
     const int sidste = int(linjer.size()) - 1;
     for (int i = 0; i <= sidste; ++i)
@@ -428,7 +434,7 @@ void Tinfotag::UdskrivBlok(const QString& start, const QString& slut, const QStr
                            const QString& indre2) {
     if (!m_editor)
         return;
-    EtTrin trin(m_editor->document());
+    const Trin trin(*this);
     UdskrivLinjer({start, QString(), slut}, 0);
     if (!indre1.isEmpty())
         UdskrivKode(indre1, indre2);
@@ -437,12 +443,12 @@ void Tinfotag::UdskrivBlok(const QString& start, const QString& slut, const QStr
 void Tinfotag::UdskrivKode(const QString& s1, const QString& s2) {
     if (!m_editor)
         return;
-    EtTrin trin(m_editor->document());
-    QTextCursor markoer = m_editor->textCursor();
+    const Trin trin(*this);
+    QTextCursor markoer = caret();
     const int start = markoer.selectionStart();
     markoer.insertText(s1 + s2);
     markoer.setPosition(start + int(s1.size()));
-    m_editor->setTextCursor(markoer);
+    m_nyCaret = markoer;
     skrevet();
 }
 
@@ -487,14 +493,14 @@ bool Tinfotag::UdskrivSlutkode() {
 void Tinfotag::InsertVbs(const QString& s, int indrykning) {
     if (!m_editor)
         return;
-    EtTrin trin(m_editor->document());
-    const QTextCursor caret = m_editor->textCursor();
-    m_cursPos = caret.position();
-    QTextCursor skriv(m_editor->document()->findBlock(caret.position()));
+    const Trin trin(*this);
+    const QTextCursor fra = caret();
+    m_cursPos = fra.position();
+    QTextCursor skriv(m_editor->document()->findBlock(fra.position()));
     skriv.movePosition(QTextCursor::EndOfBlock);
     skriv.insertText(QLatin1Char('\n') + QString(qMax(0, indrykning), QLatin1Char(' ')) + s);
-    QTextCursor tilbage = caret;
+    QTextCursor tilbage = fra;
     tilbage.setPosition(m_cursPos);
-    m_editor->setTextCursor(tilbage);
+    m_nyCaret = tilbage;
     skrevet();
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTextCursor>
 
 class QPlainTextEdit;
 
@@ -117,6 +118,23 @@ signals:
     void OnProgress(int aPos);
 
 private:
+    // One undo step of a write operation, which may call others: the outermost step ends the
+    // document's edit block and only then gives the editor its new caret (the editor must not
+    // lay out text while the block is open).
+    class Trin {
+    public:
+        explicit Trin(Tinfotag& taginf);
+        ~Trin();
+        Trin(const Trin&) = delete;
+        Trin& operator=(const Trin&) = delete;
+
+    private:
+        Tinfotag& m_taginf;
+        QTextCursor m_blok;
+    };
+
+    // The caret the write operations work from: the one the open step will give the editor.
+    QTextCursor caret() const;
     int kontrol(const std::function<int(int)>& knudeKontrol);
     QString ordVedMarkoer(bool (*iOrd)(QChar)) const;
     void skrevet();
@@ -127,4 +145,6 @@ private:
     int m_kontrolMode = 0;
     TPosData m_posData;
     int m_cursPos = 0;
+    int m_trin = 0; // the write operations open now
+    QTextCursor m_nyCaret;
 };

@@ -4,10 +4,13 @@
 #include "dokumenthandlinger.h"
 #include "dokumentskabelon.h"
 #include "fontsizecombobox.h"
+#include "htmlmenuer.h"
 #include "infotag.h"
+#include "kodekontrol.h"
 #include "printform.h"
 #include "skrivpanel.h"
 #include "udskrivning.h"
+#include "vbskommandoer.h"
 
 #include "engine/handlinger.h"
 #include "platform/logicalpath.h"
@@ -64,7 +67,8 @@ QToolBar* nyBar(const char* name, QWidget* parent) {
 
 Twinform::Twinform(MainHost& host, QWidget* parent)
     : QWidget(parent), host(host), m_dok(new TDokument(this)),
-      m_handlinger(new DokumentHandlinger(this)) {
+      m_handlinger(new DokumentHandlinger(this)), m_menuer(new HtmlMenuer(host, this)),
+      m_vbs(new VbsKommandoer(host, this)) {
     setObjectName(QStringLiteral("winform"));
     setMinimumSize(470, 320);
     fontNameDoc = host.opt().fontNameDocument;
@@ -169,8 +173,8 @@ void Twinform::byggVaerktoej() {
     m_htmlBar->addAction(h("aKontrol"));
     m_htmlBar->addAction(h("aSlutkode"));
     m_htmlBar->addSeparator();
-    for (const char* name : {"AclassAttribut", "AstyleAttribut", "AidAttribut", "AonclickEvent"})
-        m_htmlBar->addAction(h(name));
+    m_menuer->fyld(m_htmlBar, *m_handlinger);
+    m_tsVbSlutkoder->setMenu(m_vbs->lavPUvbs(this));
 }
 
 void Twinform::byggStatus() {
@@ -276,6 +280,14 @@ void Twinform::forbindHandlinger() {
             [this] { this->host.launcher().OpenFil(dokumentFilnavn, false); });
     connect(h("aOpenFraSkriv"), &QAction::triggered, this,
             [this] { emit visFilfinder(LogicalPath::parent(m_dok->filnavn())); });
+    // The HTML and script tools write through the checker, which this window binds to its
+    // editor while it is the active one.
+    connect(h("aKontrol"), &QAction::triggered, this, [this] { host.kodekontrol().visKontrol(); });
+    connect(h("aSlutkode"), &QAction::triggered, m_menuer, &HtmlMenuer::Slutkode);
+    connect(h("aScriptSlutkoder"), &QAction::triggered, m_vbs, &VbsKommandoer::CompleteScriptBlock);
+    connect(h("tsVbAbc"), &QAction::triggered, this, [this] { m_vbs->tsVbAbc(DocExt); });
+    connect(m_menuer, &HtmlMenuer::kodeSkrevet, this, &Twinform::XYinfo);
+    connect(m_vbs, &VbsKommandoer::kodeSkrevet, this, &Twinform::XYinfo);
     for (const char* name : {"aGoDokument", "aOpenFraSkriv"})
         h(name)->setEnabled(false);
     connect(h("EditUndo1"), &QAction::triggered, this,

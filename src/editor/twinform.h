@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class DokumentHandlinger;
+class HtmlMenuer;
 class MainHost;
 class QAction;
 class QLabel;
@@ -21,6 +22,7 @@ class QToolButton;
 class TDokument;
 class TSkrivPanel;
 class Tprintform;
+class VbsKommandoer;
 
 // A document window: one document (TDokument) shown in an editor with its tool bars and a
 // status bar with the caret position. The extension decides the face: web pages (".html",
@@ -146,6 +148,8 @@ private:
     MainHost& host;
     TDokument* m_dok;
     DokumentHandlinger* m_handlinger;
+    HtmlMenuer* m_menuer;
+    VbsKommandoer* m_vbs;
     QPlainTextEdit* m_plain = nullptr;
     QTextEdit* m_rich = nullptr;
     QToolBar* m_toolBar1 = nullptr;

@@ -1,3 +1,4 @@
+#include "editor/dokumenthandlinger.h"
 #include "editor/htmlmenuer.h"
 #include "editor/infotag.h"
 
@@ -34,11 +35,12 @@ namespace {
 
 struct Bar {
     Bar() {
+        editor.resize(600, 400);
         laesHtmlLister(env, host.taginf());
         host.taginf().setEditor(&editor);
-        menuer.fyld(&bar);
-        editor.addActions({menuer.AstyleAttribut(), menuer.AclassAttribut(), menuer.AidAttribut(),
-                           menuer.AonclickEvent()});
+        menuer.fyld(&bar, handlinger);
+        // As in a web page's window, where Ctrl+Alt+O is the onclick command's.
+        handlinger("Aoverskrift")->setEnabled(false);
     }
     // Text with "|" for the caret.
     void saet(const QString& tekst) { CaretMarkering::saet(editor, tekst); }
@@ -62,7 +64,10 @@ struct Bar {
 
     TestEnvironment env;
     TestHost host;
-    QPlainTextEdit editor;
+    // The editor in a window with the document window's commands, whose keys act in it.
+    QWidget vindue;
+    QPlainTextEdit editor{&vindue};
+    DokumentHandlinger handlinger{&vindue};
     QToolBar bar;
     HtmlMenuer menuer{host, nullptr};
 };
@@ -204,7 +209,7 @@ void TestHtmlIndsaet::menuerneOgDeresKnapper() {
     QCOMPARE(attributter, (QStringList{"Indsæt style-attribut", "-", "Indsæt class-attribut",
                                        "Indsæt id-attribut", "-", "Indsæt onclick-event", "-",
                                        "Style-koder", "Script-koder"}));
-    QCOMPARE(b.menuer.AclassAttribut()->toolTip(),
+    QCOMPARE(b.handlinger("AclassAttribut")->toolTip(),
              QStringLiteral("Indsæt class-attribut i aktuelle kode: Ctrl+Alt+B"));
 }
 
@@ -274,8 +279,9 @@ void TestHtmlIndsaet::attributter() {
     QFETCH(int, tast);
     QFETCH(QString, efter);
     Bar b;
-    b.editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&b.editor));
+    b.vindue.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.vindue));
+    b.editor.setFocus();
     b.saet(foer);
     QTest::keyClick(&b.editor, Qt::Key(tast), Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(b.vist(), efter);
@@ -289,7 +295,7 @@ void TestHtmlIndsaet::ubundetSkriverIntet() {
     QCOMPARE(b.vist(), QStringLiteral("<input disabled|>"));
     b.host.taginf().setEditor(nullptr);
     b.punkt(QStringLiteral("PUtekstkoder"), {QStringLiteral("<div></div>")})->trigger();
-    b.menuer.AclassAttribut()->trigger();
+    b.handlinger("AclassAttribut")->trigger();
     b.menuer.Slutkode();
     QCOMPARE(b.vist(), QStringLiteral("<input disabled|>"));
 }

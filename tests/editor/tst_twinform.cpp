@@ -3,6 +3,7 @@
 #include "editor/twinform.h"
 #include "editor/udskrivning.h"
 #include "harness/findchild.h"
+#include "harness/htmllister.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
 #include "platform/platform.h"
@@ -12,6 +13,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -21,6 +23,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <memory>
 
@@ -255,6 +258,36 @@ private slots:
         QTest::mouseClick(tekstfil->plainTekst()->viewport(), Qt::LeftButton);
         QCOMPARE(host.taginf().editor(), nullptr);
         QVERIFY(!tekstfil->aKontrol()->isEnabled());
+    }
+
+    // The HTML and script tools reach the page through the window's own keys and bars.
+    void vaerktoejIVinduet() {
+        TestEnvironment env;
+        TestHost host;
+        laesHtmlLister(env, host.taginf());
+        const auto side = nyt(host, QStringLiteral(".html"));
+        QVERIFY(side->HtmlBar()->findChild<QMenu*>(QStringLiteral("PUattributter")));
+        // The caret stands on the template's empty line inside <body>.
+        for (const QChar c : QStringLiteral("<p class=x>tekst"))
+            QTest::keyClick(side->plainTekst(), c.toLatin1());
+        tast(*side, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY2(tekst(*side).contains(QStringLiteral("<p class=x>tekst</p>\n</body>")),
+                 qPrintable(tekst(*side)));
+        QTest::keyClick(side->plainTekst(), Qt::Key_Home);
+        tast(*side, Qt::Key_Right);
+        tast(*side, Qt::Key_Right);
+        tast(*side, Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(tekst(*side).contains(QStringLiteral("<p id=\"\" class=x>")));
+        // One undo step takes the id back.
+        tast(*side, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(tekst(*side).contains(QStringLiteral("<p class=x>tekst</p>")));
+
+        const auto script = nyt(host, QStringLiteral(".vbs"));
+        for (const QChar c : QStringLiteral("if a then"))
+            QTest::keyClick(script->plainTekst(), c.toLatin1());
+        tast(*script, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY2(tekst(*script).contains(QStringLiteral("End If")), qPrintable(tekst(*script)));
+        QVERIFY(!script->tsVbSlutkoder()->menu()->isEmpty());
     }
 
     // Ctrl+W inserts the clipboard's text without formatting and leaves the clipboard as
