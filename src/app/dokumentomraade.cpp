@@ -21,8 +21,6 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-#include <algorithm>
-
 namespace {
 
 bool erFil(const QString& path) {
@@ -80,16 +78,10 @@ void Dokumentomraade::redigerValgte() {
     const QString fil = w.funk().Filnavn();
     if (fil.isEmpty())
         return;
-    const QString ext = LogicalPath::extension(fil);
-    const QList<Typeliste::Type> typer = w.typeliste().types();
-    const bool kendt =
-        TGrundMetoder::erDetEnTekstfil(ext) ||
-        std::any_of(typer.cbegin(), typer.cend(), [&ext](const Typeliste::Type& type) {
-            return !ext.isEmpty() && type.extension.compare(ext, Qt::CaseInsensitive) == 0;
-        });
-    if (kendt || Platform::prompter().question(
-                     QStringLiteral("Filtypen er ukendt.\nEr det en tekstfil, der kan åbnes til "
-                                    "redigering?")))
+    if (w.typeliste().erTekstType(LogicalPath::extension(fil)) ||
+        Platform::prompter().question(
+            QStringLiteral("Filtypen er ukendt.\nEr det en tekstfil, der kan åbnes til "
+                           "redigering?")))
         w.openwin(LogicalPath::lastComponent(fil), fil);
 }
 

@@ -29,16 +29,6 @@ bool erFil(const QString& path) {
     return !path.isEmpty() && Platform::files().exists(path) && !Platform::files().isFolder(path);
 }
 
-// A type the editor opens without asking: the text class, or a type of the user's list.
-bool kendtTekstType(const QString& ext, const Typeliste& typer) {
-    if (TGrundMetoder::erDetEnTekstfil(ext))
-        return true;
-    const QList<Typeliste::Type> types = typer.types();
-    return std::any_of(types.cbegin(), types.cend(), [&ext](const Typeliste::Type& type) {
-        return type.extension.compare(ext, Qt::CaseInsensitive) == 0;
-    });
-}
-
 } // namespace
 
 Topenfilform::Topenfilform(MainHost& host, Handlinger handling)
@@ -271,7 +261,7 @@ void Topenfilform::aabnValgte() {
 }
 
 void Topenfilform::OpenInEditor(const QString& file) {
-    if (!kendtTekstType(LogicalPath::extension(file), m_host.typeliste()) &&
+    if (!m_host.typeliste().erTekstType(LogicalPath::extension(file)) &&
         !Platform::prompter().question(QStringLiteral(
             "Filtypen er ukendt.\nEr det en tekstfil, der kan åbnes til redigering?")))
         return;

@@ -1,6 +1,9 @@
 #include "typeliste.h"
 
+#include "engine/grundmetoder.h"
 #include "platform/textfile.h"
+
+#include <algorithm>
 
 FileResult Typeliste::load(const QString& path) {
     m_lines.clear();
@@ -59,4 +62,13 @@ void Typeliste::setTypes(const QList<Type>& types) {
     for (const Type& t : types)
         m_lines << t.description << t.extension
                 << (t.offered ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool Typeliste::erTekstType(const QString& ext) const {
+    if (TGrundMetoder::erDetEnTekstfil(ext))
+        return true;
+    const QList<Type> alle = types();
+    return !ext.isEmpty() && std::any_of(alle.cbegin(), alle.cend(), [&ext](const Type& type) {
+        return type.extension.compare(ext, Qt::CaseInsensitive) == 0;
+    });
 }

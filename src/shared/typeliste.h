@@ -26,6 +26,9 @@ public:
     QList<Type> types() const;
     // Offered types with a real extension: what the new-document list shows.
     QList<Type> offered() const;
+    // Whether the editor opens files of the extension `ext` (with its dot) without asking:
+    // the engine's text class, or a type of this list.
+    bool erTekstType(const QString& ext) const;
     // The text-search filter entries: "Tekstfil (*.txt)".
     QStringList filterEntries() const;
     // Replaces the list (the properties window's "Gem").
