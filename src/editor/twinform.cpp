@@ -335,9 +335,9 @@ void Twinform::forbindRigTekst() {
         {"RichEditAlignCenter1", Qt::AlignHCenter},
         {"RichEditAlignRight1", Qt::AlignRight | Qt::AlignAbsolute}};
     for (const auto& [name, justering] : justeringer)
-        connect(h(name), &QAction::triggered, this, [this, justering] {
+        connect(h(name), &QAction::triggered, this, [this, retning = justering] {
             if (m_rich)
-                m_rich->setAlignment(justering);
+                m_rich->setAlignment(retning);
         });
     connect(h("RichEditBullets1"), &QAction::triggered, this, &Twinform::prik);
     connect(h("Amargin"), &QAction::triggered, this, &Twinform::margin);
