@@ -21,14 +21,6 @@
 #include <QSignalBlocker>
 #include <QTabBar>
 
-namespace {
-
-bool erFil(const QString& path) {
-    return !path.isEmpty() && Platform::files().exists(path) && !Platform::files().isFolder(path);
-}
-
-} // namespace
-
 Dokumentomraade::Dokumentomraade(Tmainform& window, CommandTable& commands, QWidget* panelRight)
     : QObject(&window), w(window), c(commands), m_panelRight(panelRight),
       m_tc(new QTabBar(&window)), m_mdi(new QMdiArea(&window)) {
@@ -271,7 +263,7 @@ bool Dokumentomraade::lukAlle() {
 
 bool Dokumentomraade::visTekstFund(const TekstFund& fund, int laengde, bool fokus) {
     Twinform* vindue = nullptr;
-    if (erFil(fund.dokument)) {
+    if (Platform::files().isFile(fund.dokument)) {
         w.OpenFilIEditor(fund.dokument);
         vindue = aktivt();
     } else {

@@ -18,14 +18,6 @@
 #include <QLineEdit>
 #include <QToolBar>
 
-namespace {
-
-bool isFile(const QString& path) {
-    return !path.isEmpty() && Platform::files().exists(path) && !Platform::files().isFolder(path);
-}
-
-} // namespace
-
 MainCommands::MainCommands(Tmainform& window, CommandTable& commands) : w(window), c(commands) {
     fileRules();
     runningCommands();
@@ -142,11 +134,11 @@ void MainCommands::runningCommands() {
     c.setRule(QStringLiteral("aGenvej"), [this] { return fileAreaShown(); });
 
     c.setEffect(QStringLiteral("aRun"), [this] {
-        if (isFile(w.funk().Filnavn()))
+        if (Platform::files().isFile(w.funk().Filnavn()))
             w.launcher().OpenFil(w.funk().Filnavn(), false);
     });
     c.setEffect(QStringLiteral("aRedigerFil"), [this] {
-        if (isFile(w.funk().Filnavn()))
+        if (Platform::files().isFile(w.funk().Filnavn()))
             w.launcher().OpenFil(w.funk().Filnavn(), true);
     });
     c.setEffect(QStringLiteral("aOpen"), [this] {

@@ -758,6 +758,6 @@ void Tmainform::filboxDblClick(StrukturItem*) {
     m_funk->setAktiveStruktur(2);
     m_funk->udfoldFilDirectory();
     const QString file = m_funk->Filnavn();
-    if (!file.isEmpty() && Platform::files().exists(file) && !Platform::files().isFolder(file))
+    if (Platform::files().isFile(file))
         m_launcher.OpenFil(file, false);
 }

@@ -48,7 +48,7 @@ ReopenCommands::ReopenCommands(Tmainform& window, CommandTable& commands)
 
     c.setEffect(QStringLiteral("AInsertInSenesteFiler"), [this] {
         const QString file = w.funk().Filnavn();
-        if (Platform::files().exists(file) && !Platform::files().isFolder(file))
+        if (Platform::files().isFile(file))
             m_reopenFiler->InsertItem(file, LogicalPath::lastComponent(file));
     });
     c.setEffect(QStringLiteral("AInsertInSenesteMapper"), [this] {

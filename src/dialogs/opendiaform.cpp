@@ -18,14 +18,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-bool erFil(const QString& path) {
-    return !path.isEmpty() && Platform::files().exists(path) && !Platform::files().isFolder(path);
-}
-
-} // namespace
-
 Topendiaform::Topendiaform(MainHost& host)
     : LaaneDialog(host, "opendiaform.txt", QSize(370, 460)),
       m_mappebar(new Mappebar(
@@ -116,14 +108,16 @@ void Topendiaform::initDirectory(const QString& aMappe, bool medMappebar) {
         funk.makeStruktur2(LogicalPath::normalized(mappe), false);
     else
         mappeSkift();
-    m_editSti->setText(erFil(Filnavn) ? LogicalPath::lastComponent(Filnavn) : QString());
+    m_editSti->setText(Platform::files().isFile(Filnavn) ? LogicalPath::lastComponent(Filnavn)
+                                                         : QString());
     m_openbox->setFocus();
 }
 
 void Topendiaform::mappeSkift() {
     m_stiboxen->byg(m_host.funk().Grundmappe());
     const QString valgt = m_host.funk().Filnavn();
-    m_editSti->setText(erFil(valgt) ? LogicalPath::lastComponent(valgt) : QString());
+    m_editSti->setText(Platform::files().isFile(valgt) ? LogicalPath::lastComponent(valgt)
+                                                       : QString());
 }
 
 void Topendiaform::aabnValgte() {
@@ -131,7 +125,7 @@ void Topendiaform::aabnValgte() {
     funk.setAktiveStruktur(2);
     funk.infoStruktur2();
     funk.udfoldFilDirectory();
-    if (erFil(funk.Filnavn()))
+    if (Platform::files().isFile(funk.Filnavn()))
         accept();
 }
 
@@ -139,7 +133,7 @@ void Topendiaform::done(int result) {
     if (m_laan) {
         Mappenavn = m_host.funk().Grundmappe();
         const QString fil = LogicalPath::join(Mappenavn, m_editSti->text());
-        Filnavn = !m_editSti->text().isEmpty() && erFil(fil) ? fil : QString();
+        Filnavn = !m_editSti->text().isEmpty() && Platform::files().isFile(fil) ? fil : QString();
         m_laan.reset();
     }
     LaaneDialog::done(result);

@@ -23,14 +23,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-bool erFil(const QString& path) {
-    return !path.isEmpty() && Platform::files().exists(path) && !Platform::files().isFolder(path);
-}
-
-} // namespace
-
 Topenfilform::Topenfilform(MainHost& host, Handlinger handling)
     : LaaneDialog(host, "opentekstfil.txt", QSize(400, 508)), m_handling(std::move(handling)),
       m_stiboxen(new Stifaner(this)), m_openbox(new StrukturVisning(this)),
@@ -250,7 +242,7 @@ void Topenfilform::aabnValgte() {
     funk.infoStruktur2();
     funk.udfoldFilDirectory();
     const QString valgt = funk.Filnavn();
-    if (!erFil(valgt))
+    if (!Platform::files().isFile(valgt))
         return;
     if (boxType == 1) {
         Filnavn = valgt;
@@ -272,10 +264,10 @@ void Topenfilform::RedigerClick() {
     // Every file selected opens; without a selection the file the name box names.
     QStringList files;
     for (const StrukturItem* node : m_openbox->selectedItems())
-        if (erFil(node->rec.filnavn))
+        if (Platform::files().isFile(node->rec.filnavn))
             files.append(node->rec.filnavn);
     const QString valgt = m_host.funk().Filnavn();
-    if (files.isEmpty() && erFil(valgt) &&
+    if (files.isEmpty() && Platform::files().isFile(valgt) &&
         LogicalPath::lastComponent(valgt).compare(m_editSti->text(), Qt::CaseInsensitive) == 0)
         files.append(valgt);
     for (const QString& file : std::as_const(files))

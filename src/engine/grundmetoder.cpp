@@ -135,7 +135,7 @@ QStringList TGrundMetoder::makeParamListe() const {
         if (!item->isSelected())
             continue;
         const QString path = LogicalPath::join(Grundmappe(), item->text());
-        if (Platform::files().exists(path) && !Platform::files().isFolder(path))
+        if (Platform::files().isFile(path))
             files.append(path);
     }
     return files;

@@ -46,6 +46,10 @@ public:
     // An existing folder, or a link to one.
     virtual bool isFolder(const QString& path) const = 0;
     virtual bool exists(const QString& path) const = 0;
+    // An existing path that is no folder (an empty path is none).
+    bool isFile(const QString& path) const {
+        return !path.isEmpty() && exists(path) && !isFolder(path);
+    }
     // True when `path` is `folder` itself or lies below it, also when a link on the way
     // leads there. Without links to resolve, the logical paths decide.
     virtual bool isSameOrInside(const QString& path, const QString& folder) const {
