@@ -5,6 +5,7 @@
 #include "dialogs/openfilform.h"
 #include "dialogs/openform.h"
 #include "engine/handlinger.h"
+#include "shared/strukturtree.h"
 
 #include <QAction>
 

@@ -26,10 +26,10 @@
 #include "shared/progressform.h"
 #include "shared/spmform.h"
 #include "shared/statustekster.h"
+#include "shared/strukturtree.h"
+#include "shared/treedragdrop.h"
 #include "specialfoldercommands.h"
-#include "strukturtree.h"
 #include "tastnavne.h"
-#include "treedragdrop.h"
 
 #include "dialogs/folderdialog.h"
 #include "engine/grundmetoder.h"
@@ -364,7 +364,10 @@ void Tmainform::buildLayout() {
     column->addWidget(m_splitter, 1);
     // The documents' tab row lies across the window above the path tabs.
     column->insertWidget(0, m_dokumenter->tc());
-    m_dragDrop = new TreeDragDrop(*this, *dirbox, *filbox, *m_toolbars->stibox());
+    m_dragDrop = new TreeDragDrop(*this, this);
+    m_dragDrop->addTree(*dirbox, TreeDragDrop::Target::Dirbox);
+    m_dragDrop->addTree(*filbox, TreeDragDrop::Target::Filbox);
+    m_dragDrop->setStier(*m_toolbars->stibox(), [this](int tab) { return getStiFraFane(tab); });
     m_keyGuard->addFileView(m_dirbox);
     m_keyGuard->addFileView(m_filbox);
 

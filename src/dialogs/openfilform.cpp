@@ -10,6 +10,8 @@
 #include "shared/centreddialog.h"
 #include "shared/imagelists.h"
 #include "shared/mainhost.h"
+#include "shared/strukturtree.h"
+#include "shared/treedragdrop.h"
 #include "shared/typeliste.h"
 
 #include <QAction>
@@ -25,7 +27,7 @@
 
 Topenfilform::Topenfilform(MainHost& host, Handlinger handling)
     : LaaneDialog(host, "opentekstfil.txt", QSize(400, 508)), m_handling(std::move(handling)),
-      m_stiboxen(new Stifaner(this)), m_openbox(new StrukturVisning(this)),
+      m_stiboxen(new Stifaner(this)), m_openbox(new StrukturTree(this)),
       m_drevMenu(new QMenu(this)), m_openPanel(new QWidget(this)), m_gemPanel(new QWidget(this)),
       m_editSti(new QLineEdit(m_openPanel)), m_editFilnavn(new QLineEdit(m_gemPanel)),
       m_aRedigerDokument(new QAction(QStringLiteral("Rediger"), this)) {
@@ -99,6 +101,10 @@ Topenfilform::Topenfilform(MainHost& host, Handlinger handling)
     connect(m_editFilnavn, &QLineEdit::returnPressed, this, &Topenfilform::GemClick);
     connect(annuller, &QPushButton::clicked, this, &QDialog::reject);
     setTrae(m_openbox);
+    // Drags within the tree and onto the path tabs, and files dropped by other programs.
+    m_dragDrop = new TreeDragDrop(m_host, this);
+    m_dragDrop->addTree(*m_openbox, TreeDragDrop::Target::Filbox);
+    m_dragDrop->setStier(*m_stiboxen, [this](int tab) { return m_stiboxen->sti(tab); });
 
     placer();
 }

@@ -12,7 +12,8 @@ class QLineEdit;
 class QMenu;
 class QWidget;
 class Stifaner;
-class StrukturVisning;
+class StrukturTree;
+class TreeDragDrop;
 
 // The text-document dialog, shown in the engine's own file pane, borrowed while the dialog
 // is open. In open mode ("Åben tekstdokument") the documents chosen open in the editor while
@@ -41,7 +42,8 @@ public:
     // The folder the engine showed when the dialog was opened.
     const QString& aGrundmappe() const { return m_aGrundmappe; }
 
-    StrukturVisning* openbox() const { return m_openbox; }
+    StrukturTree* openbox() const { return m_openbox; }
+    TreeDragDrop& dragDrop() const { return *m_dragDrop; }
     void done(int result) override;
 
     // Opens a file in the editor: a file of a type that is not known as text only after
@@ -70,7 +72,8 @@ private:
     Handlinger m_handling;
     QString m_aGrundmappe;
     Stifaner* m_stiboxen;
-    StrukturVisning* m_openbox;
+    StrukturTree* m_openbox;
+    TreeDragDrop* m_dragDrop;
     QMenu* m_drevMenu;
     QWidget* m_openPanel;
     QWidget* m_gemPanel;

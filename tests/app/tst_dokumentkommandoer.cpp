@@ -11,6 +11,7 @@
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
+#include "shared/strukturtree.h"
 
 #include <QAction>
 #include <QLineEdit>

@@ -2,13 +2,13 @@
 #include "app/mainform.h"
 #include "app/mainmenus.h"
 #include "app/maintoolbars.h"
-#include "app/strukturtree.h"
-#include "app/treedragdrop.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
+#include "shared/strukturtree.h"
+#include "shared/treedragdrop.h"
 
 #include <QAction>
 #include <QApplication>
@@ -180,6 +180,7 @@ private slots:
         TestEnvironment env;
         env.writeFile(QStringLiteral("C:\\A\\brev.txt"), "brev");
         env.writeFile(QStringLiteral("C:\\A\\note.txt"), "note");
+        env.writeFile(QStringLiteral("C:\\A\\kopieret.txt"), "k");
         env.makeFolder(QStringLiteral("C:\\B"));
         env.makeFolder(QStringLiteral("D:\\Kopi"));
         NamedUser::useDataRoot(env);
@@ -187,22 +188,23 @@ private slots:
         form.opt().AskInsert = form.opt().AskMove = false;
         form.show();
         THandlinger& funk = form.funk();
+        auto fileNode = [&](const char* name) {
+            return TreeClicks::node(form.filbox(), QString::fromLatin1(name));
+        };
+        funk.makeStruktur2(QStringLiteral("C:\\A"), true);
+        // The user copies a file first; the drags must leave it copied, not cut.
+        TreeClicks::click(form.filbox(), fileNode("kopieret.txt"));
+        form.commands().evaluate();
+        form.commands()(QStringLiteral("aCopy"))->trigger();
+
         auto dragFile = [&](const char* name, const QString& target, const char* targetNode) {
             funk.makeStruktur2(QStringLiteral("C:\\A"), true);
-            const QList<StrukturItem*> found = form.filbox()->findItems(QString::fromLatin1(name));
-            QCOMPARE(found.size(), 1);
-            form.filbox()->setCurrentItem(found.first());
-            funk.setAktiveStruktur(2);
-            funk.infoStruktur2();
-            QVERIFY(form.dragDrop().startingDrag(*static_cast<StrukturTree*>(form.filbox())));
+            TreeClicks::click(form.filbox(), fileNode(name));
             funk.udfoldStruktur1(target, true);
-            const QList<StrukturItem*> nodes =
-                form.dirbox()->findItems(QString::fromLatin1(targetNode), true);
-            QCOMPARE(nodes.size(), 1);
-            StrukturItem* node = nodes.first();
-            form.dragDrop().dropAt(TreeDragDrop::Target::Dirbox,
-                                   form.dirbox()->visualItemRect(node).center());
-            form.dragDrop().endDrag();
+            StrukturItem* node = TreeClicks::node(form.dirbox(), QString::fromLatin1(targetNode));
+            TreeClicks::drag(form.filbox(), fileNode(name), form.dirbox()->viewport(),
+                             form.dirbox()->visualItemRect(node).center());
+            QVERIFY(form.dragDrop().sourceDir().isEmpty());
         };
         dragFile("brev.txt", QStringLiteral("D:\\Kopi"), "Kopi");
         QCOMPARE(env.readFile(QStringLiteral("D:\\Kopi\\brev.txt")), QByteArray("brev"));
@@ -213,32 +215,48 @@ private slots:
         QCOMPARE(env.readFile(QStringLiteral("C:\\B\\note.txt")), QByteArray("note"));
         QVERIFY(!QFile::exists(env.host(QStringLiteral("C:\\A\\note.txt"))));
         QCOMPARE(form.infoText(3), QStringLiteral("Der blev flyttet 1 element."));
+
+        // The copied file pastes as a copy after a drag that moved, into the folder the tree
+        // shows selected.
+        QCOMPARE(funk.CopyListe2(), QStringList{"C:\\A\\kopieret.txt"});
+        form.commands().evaluate();
+        form.commands()(QStringLiteral("aPaste"))->trigger();
+        QCOMPARE(env.readFile(QStringLiteral("C:\\B\\kopieret.txt")), QByteArray("k"));
+        QVERIFY(QFile::exists(env.host(QStringLiteral("C:\\A\\kopieret.txt"))));
     }
 
-    void aCancelledDragKeepsWhatWasCopied() {
+    void aDriveIsNeverDragged() {
+        TestEnvironment env;
+        env.makeFolder(QStringLiteral("C:\\A"));
+        NamedUser::useDataRoot(env);
+        Tmainform form;
+        form.show();
+        StrukturItem* drive = driveNode(form.dirbox(), 'C');
+        TreeClicks::click(form.dirbox(), drive);
+        const THandlinger::Udklip before = form.funk().udklip();
+        TreeClicks::drag(form.dirbox(), drive, form.filbox()->viewport(), QPoint(5, 5));
+        QVERIFY(QFile::exists(env.host(QStringLiteral("C:\\A"))));
+        QCOMPARE(form.funk().CopyListe1(), before.mapper);
+        QVERIFY(form.dragDrop().sourceDir().isEmpty());
+    }
+
+    void aDragDroppedNowhereKeepsWhatWasCopied() {
         TestEnvironment env;
         env.writeFile(QStringLiteral("C:\\A\\kopieret.txt"), "k");
         env.writeFile(QStringLiteral("C:\\A\\trukket.txt"), "t");
         NamedUser::useDataRoot(env);
         Tmainform form;
         form.show();
-        THandlinger& funk = form.funk();
-        funk.makeStruktur2(QStringLiteral("C:\\A"), true);
-        auto select = [&](const char* name) {
-            form.filbox()->setCurrentItem(
-                form.filbox()->findItems(QString::fromLatin1(name)).first());
-            funk.setAktiveStruktur(2);
-            funk.infoStruktur2();
-        };
-        select("kopieret.txt");
-        form.mayCopy = true;
+        form.funk().makeStruktur2(QStringLiteral("C:\\A"), true);
+        TreeClicks::click(form.filbox(), TreeClicks::node(form.filbox(), "kopieret.txt"));
         form.commands().evaluate();
         form.commands()(QStringLiteral("aCopy"))->trigger();
-        select("trukket.txt");
-        QVERIFY(form.dragDrop().startingDrag(*static_cast<StrukturTree*>(form.filbox())));
-        QCOMPARE(funk.CopyListe2(), QStringList{"C:\\A\\trukket.txt"});
-        form.dragDrop().endDrag();
-        QCOMPARE(funk.CopyListe2(), QStringList{"C:\\A\\kopieret.txt"});
+        StrukturItem* trukket = TreeClicks::node(form.filbox(), "trukket.txt");
+        TreeClicks::click(form.filbox(), trukket);
+        // The path box takes no drops.
+        TreeClicks::drag(form.filbox(), trukket, form.findChild<QLineEdit*>(), QPoint(5, 5));
+        QCOMPARE(form.funk().CopyListe2(), QStringList{"C:\\A\\kopieret.txt"});
+        QCOMPARE(env.readFile(QStringLiteral("C:\\A\\trukket.txt")), QByteArray("t"));
         QVERIFY(form.dragDrop().sourceDir().isEmpty());
     }
 

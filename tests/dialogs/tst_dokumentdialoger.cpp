@@ -8,17 +8,24 @@
 #include "harness/testhost.h"
 #include "harness/treeclicks.h"
 #include "platform/textfile.h"
+#include "shared/strukturtree.h"
+#include "shared/treedragdrop.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
 
@@ -280,6 +287,57 @@ private slots:
         });
         dia.exec();
         QCOMPARE(h.funk().historik(), historik);
+    }
+
+    void dragsAndDropsMoveWithinADriveAndCopyFilesOfOtherPrograms() {
+        TestEnvironment env;
+        TestHost h;
+        iGang(env, h);
+        env.writeFile(QStringLiteral("D:\\Fotos\\sol.jpg"), "sol");
+        h.opt().AskInsert = h.opt().AskMove = false;
+        // What the user copied before stays copied through the drags.
+        h.funk().setAktiveStruktur(2);
+        QCOMPARE(h.funk().CopyElementer(), 1);
+        const QStringList kopieret = h.funk().CopyListe2();
+        Handlinger handlinger;
+        Topenfilform dia(h, std::ref(handlinger));
+        dia.initDirectory();
+        naarVist(dia, [&] {
+            StrukturTree* tree = dia.openbox();
+            auto* tabs = child<QTabBar>(dia, "stiboxen");
+            // Onto a folder of the tree, on the same drive: a move.
+            TreeClicks::click(tree, node(dia, "side.html"));
+            TreeClicks::drag(tree, node(dia, "side.html"), tree->viewport(),
+                             tree->visualItemRect(node(dia, "Breve")).center());
+            QCOMPARE(env.readFile(QStringLiteral("C:\\Hjem\\Breve\\side.html")), QByteArray("<p>"));
+            QVERIFY(!QFile::exists(env.host(QStringLiteral("C:\\Hjem\\side.html"))));
+            QCOMPARE(h.info.last(), QStringLiteral("Der blev flyttet 1 element."));
+            QVERIFY(dia.dragDrop().sourceDir().isEmpty());
+
+            // Onto a path tab: into that folder, which the tree then shows.
+            TreeClicks::doubleClick(tree, node(dia, "Breve"));
+            QCOMPARE(tabs->count(), 3);
+            TreeClicks::click(tree, node(dia, "hilsen.txt"));
+            TreeClicks::drag(tree, node(dia, "hilsen.txt"), tabs, tabs->tabRect(1).center());
+            QVERIFY(QFile::exists(env.host(QStringLiteral("C:\\Hjem\\hilsen.txt"))));
+            QVERIFY(!QFile::exists(env.host(QStringLiteral("C:\\Hjem\\Breve\\hilsen.txt"))));
+            QCOMPARE(h.funk().Grundmappe(), QStringLiteral("C:\\Hjem"));
+            QCOMPARE(tabs->count(), 2);
+
+            // A file another program drops on the tree is copied into the folder shown.
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(env.host(QStringLiteral("D:\\Fotos\\sol.jpg")))});
+            const QPoint at = tree->visualItemRect(node(dia, "Breve")).center();
+            QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(tree->viewport(), &enter);
+            QVERIFY(enter.isAccepted());
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(tree->viewport(), &drop);
+            QTRY_COMPARE(env.readFile(QStringLiteral("C:\\Hjem\\sol.jpg")), QByteArray("sol"));
+            QVERIFY(QFile::exists(env.host(QStringLiteral("D:\\Fotos\\sol.jpg"))));
+        });
+        dia.exec();
+        QCOMPARE(h.funk().CopyListe2(), kopieret);
     }
 
     void placeAndSizeAreKept() {

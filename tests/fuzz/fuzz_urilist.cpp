@@ -2,8 +2,8 @@
 // that leads back to the host file the URI names.
 #include "fuzzsupport.h"
 
-#include "app/treedragdrop.h"
 #include "platform/platform.h"
+#include "shared/treedragdrop.h"
 
 #include <QDir>
 #include <QMimeData>

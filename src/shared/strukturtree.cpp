@@ -6,6 +6,15 @@
 #include <QDropEvent>
 #include <QMimeData>
 
+namespace {
+
+StrukturTree::Udfoerer& udfoerer() {
+    static StrukturTree::Udfoerer udfoer;
+    return udfoer;
+}
+
+} // namespace
+
 StrukturTree::StrukturTree(QWidget* parent) : StrukturVisning(parent) {
     setDragEnabled(true);
     setAcceptDrops(true);
@@ -15,6 +24,10 @@ StrukturTree::StrukturTree(QWidget* parent) : StrukturVisning(parent) {
 
 QString StrukturTree::mimeType() {
     return QStringLiteral("application/x-ravnsti-elementer");
+}
+
+void StrukturTree::setUdfoerer(Udfoerer udfoer) {
+    udfoerer() = std::move(udfoer);
 }
 
 void StrukturTree::startDrag(Qt::DropActions) {
@@ -27,7 +40,12 @@ void StrukturTree::startDrag(Qt::DropActions) {
     const QList<StrukturItem*> chosen = selectedItems();
     if (chosen.size() == 1)
         drag->setPixmap(strukturModel().icon(chosen.first()).pixmap(16, 16));
-    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    if (const Udfoerer& udfoer = udfoerer()) {
+        udfoer(*drag);
+        drag->deleteLater();
+    } else {
+        drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    }
     emit dragEnded();
 }
 

@@ -2,9 +2,13 @@
 
 #include "engine/strukturvisning.h"
 
-// The two trees of the main window. A drag carries no data of its own: the window registers
-// the dragged elements with the engine when it starts and pastes them when it ends, so the
-// tree's rules decide everything and the tree never moves its own items.
+#include <functional>
+
+class QDrag;
+
+// A tree of the engine that drags and takes drops. A drag carries no data of its own: the
+// elements dragged are registered with the engine when it starts and pasted when it ends, so
+// the tree's rules decide everything and the tree never moves its own items.
 class StrukturTree : public StrukturVisning {
     Q_OBJECT
 
@@ -26,6 +30,11 @@ public:
 
     // The mime type of a drag between the program's own trees.
     static QString mimeType();
+    // Runs a drag until it is dropped or given up. It is QDrag::exec; a window system that
+    // runs no drags of its own (the offscreen platform runs none) is given one here, and
+    // none restores QDrag::exec.
+    using Udfoerer = std::function<void(QDrag& drag)>;
+    static void setUdfoerer(Udfoerer udfoerer);
 
 signals:
     // The drag that started here is over, dropped or not.

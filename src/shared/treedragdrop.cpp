@@ -1,5 +1,6 @@
 #include "treedragdrop.h"
-#include "mainform.h"
+#include "mainhost.h"
+#include "statustekster.h"
 #include "strukturtree.h"
 
 #include "platform/logicalpath.h"
@@ -11,24 +12,30 @@
 #include <QTimer>
 #include <QUrl>
 
-TreeDragDrop::TreeDragDrop(Tmainform& window, StrukturTree& dirbox, StrukturTree& filbox,
-                           QTabBar& stibox)
-    : QObject(&window), w(window), m_dirbox(dirbox), m_filbox(filbox), m_stibox(stibox) {
-    for (StrukturTree* tree : {&dirbox, &filbox}) {
-        tree->setRegler(this);
-        connect(tree, &StrukturTree::dragEnded, this, &TreeDragDrop::endDrag);
-    }
-    connect(&dirbox, &StrukturTree::dropped, this,
-            [this](const QDropEvent* event) { dropped(Target::Dirbox, event); });
-    connect(&filbox, &StrukturTree::dropped, this,
-            [this](const QDropEvent* event) { dropped(Target::Filbox, event); });
-    stibox.setAcceptDrops(true);
-    stibox.installEventFilter(this);
+TreeDragDrop::TreeDragDrop(MainHost& host, QObject* parent) : QObject(parent), m_host(host) {}
+
+void TreeDragDrop::addTree(StrukturTree& tree, Target kind) {
+    m_trees.append({&tree, kind});
+    tree.setRegler(this);
+    connect(&tree, &StrukturTree::dragEnded, this, &TreeDragDrop::endDrag);
+    connect(&tree, &StrukturTree::dropped, this,
+            [this, kind](const QDropEvent* event) { dropped(kind, event); });
+}
+
+void TreeDragDrop::setStier(QTabBar& tabs, Sti sti) {
+    m_stier = &tabs;
+    m_sti = std::move(sti);
+    tabs.setAcceptDrops(true);
+    tabs.installEventFilter(this);
 }
 
 bool TreeDragDrop::startingDrag(const StrukturTree& tree) {
-    const bool fromDirbox = &tree == &m_dirbox;
-    THandlinger& funk = w.funk();
+    const auto own = std::find_if(m_trees.cbegin(), m_trees.cend(),
+                                  [&tree](const auto& entry) { return entry.first == &tree; });
+    if (own == m_trees.cend())
+        return false;
+    const bool fromDirbox = own->second == Target::Dirbox;
+    THandlinger& funk = m_host.funk();
     funk.setAktiveStruktur(fromDirbox ? 1 : 2);
     if (fromDirbox) {
         m_sourceDir = funk.getDirectory();
@@ -57,25 +64,28 @@ void TreeDragDrop::endDrag() {
         paste(*m_drop);
     m_drop.reset();
     if (m_saved)
-        w.funk().setUdklip(*m_saved);
+        m_host.funk().setUdklip(*m_saved);
     m_saved.reset();
     m_sourceDir.clear();
     m_destDir.clear();
 }
 
+bool TreeDragDrop::isTreeDrag(const QDropEvent* event) {
+    return event->mimeData()->hasFormat(StrukturTree::mimeType());
+}
+
 bool TreeDragDrop::isOurDrag(const QDropEvent* event) const {
-    const QObject* source = event->source();
-    return (source == &m_dirbox || source == &m_filbox) && !m_sourceDir.isEmpty();
+    return isTreeDrag(event) && !m_sourceDir.isEmpty();
 }
 
 bool TreeDragDrop::accepts(const QDropEvent* event) const {
-    if (event->source())
+    if (isTreeDrag(event))
         return isOurDrag(event);
     return event->mimeData()->hasUrls();
 }
 
 void TreeDragDrop::dropped(Target target, const QDropEvent* event) {
-    if (event->source()) {
+    if (isTreeDrag(event)) {
         dropAt(target, event->position().toPoint());
         return;
     }
@@ -90,7 +100,7 @@ void TreeDragDrop::dropAt(Target target, const QPoint& position) {
 }
 
 bool TreeDragDrop::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != &m_stibox)
+    if (watched != m_stier)
         return false;
     switch (event->type()) {
     case QEvent::DragEnter:
@@ -119,20 +129,24 @@ bool TreeDragDrop::sameDrive() const {
     return m_sourceDir.left(2).compare(m_destDir.left(2), Qt::CaseInsensitive) == 0;
 }
 
+void TreeDragDrop::report(bool move, int count) {
+    m_host.Info(StatusTekster::HandlingsTekst(move ? StatusTekster::Flyttet : StatusTekster::Indsat,
+                                              count));
+}
+
 void TreeDragDrop::paste(const Drop& drop) {
-    THandlinger& funk = w.funk();
+    THandlinger& funk = m_host.funk();
     const int sourceTree = funk.AktiveStruktur();
     if (drop.target == Target::Stibox) {
         funk.setAktiveStruktur(2);
-        const int tab = m_stibox.tabAt(drop.position);
+        const int tab = m_stier->tabAt(drop.position);
         if (tab < 0)
             return;
-        m_destDir = w.getStiFraFane(tab);
+        m_destDir = m_sti(tab);
         const bool move = sameDrive();
-        w.klipAfterCopy = move;
         funk.makeStruktur2(m_destDir, false);
         const int count = funk.PasteElementer(move, sourceTree);
-        w.HandlingsInfo(move ? StatusTekster::Flyttet : StatusTekster::Indsat, count);
+        report(move, count);
         if (count <= 0)
             funk.makeStruktur2(funk.OldGrundmappe(), false);
         return;
@@ -150,9 +164,7 @@ void TreeDragDrop::paste(const Drop& drop) {
         m_destDir = funk.getFocusFilDirectory(drop.position.x(), drop.position.y());
     }
     const bool move = sameDrive();
-    w.klipAfterCopy = move;
-    w.HandlingsInfo(move ? StatusTekster::Flyttet : StatusTekster::Indsat,
-                    funk.PasteElementer(move, sourceTree));
+    report(move, funk.PasteElementer(move, sourceTree));
 }
 
 QStringList TreeDragDrop::droppedPaths(const QMimeData& data) {
@@ -177,7 +189,7 @@ QStringList TreeDragDrop::droppedPaths(const QMimeData& data) {
 }
 
 void TreeDragDrop::pasteDropped(const QStringList& paths) {
-    THandlinger& funk = w.funk();
+    THandlinger& funk = m_host.funk();
     const THandlinger::Udklip saved = funk.udklip();
     funk.InitRegister();
     int accepted = 0;
@@ -187,8 +199,12 @@ void TreeDragDrop::pasteDropped(const QStringList& paths) {
     if (accepted > 0) {
         // Into the folder the file pane shows, not a folder selected in it.
         funk.setAktiveStruktur(2);
-        w.filbox()->clearSelection();
-        w.filbox()->setCurrentItem(nullptr);
+        for (const auto& [tree, kind] : std::as_const(m_trees)) {
+            if (kind == Target::Filbox) {
+                tree->clearSelection();
+                tree->setCurrentItem(nullptr);
+            }
+        }
         funk.PasteElementer(false, 0);
     }
     funk.setUdklip(saved);

@@ -6,29 +6,39 @@
 
 #include <QObject>
 #include <QPoint>
+#include <functional>
 #include <optional>
 
+class MainHost;
 class QDropEvent;
 class QMimeData;
 class QTabBar;
-class Tmainform;
 
-// Drag and drop in the main window: between the two trees and onto the path tabs, where the
-// same drive means a move and another drive a copy, and files dropped by other programs,
-// which are copied into the folder the file pane shows. A drag registers its elements on the
-// engine's clipboard only for its own time: the user's copied elements come back after it.
-// Pastes run after the drop event has returned.
+// Drag and drop among a window's engine trees and onto its path tabs, where the same drive
+// means a move and another drive a copy, and files dropped by other programs, which are
+// copied into the folder the file pane shows. A drag registers its elements on the engine's
+// clipboard only for its own time: the user's copied elements come back after it, still
+// copied or cut as they were. Pastes run after the drop event has returned; the status bar tells
+// what was done.
 class TreeDragDrop : public QObject, public StrukturTree::Regler {
     Q_OBJECT
 
 public:
-    TreeDragDrop(Tmainform& window, StrukturTree& dirbox, StrukturTree& filbox, QTabBar& stibox);
+    enum class Target { Dirbox = 1, Filbox = 2, Stibox = 0 };
+    // The path a path tab stands for.
+    using Sti = std::function<QString(int tab)>;
+
+    TreeDragDrop(MainHost& host, QObject* parent);
+
+    // A tree the engine shows as its folder tree (Dirbox) or file pane (Filbox).
+    void addTree(StrukturTree& tree, Target kind);
+    // Path tabs that take drops of the trees' drags.
+    void setStier(QTabBar& tabs, Sti sti);
 
     // The folder the current drag started from; empty when no drag of ours is going on.
     const QString& sourceDir() const { return m_sourceDir; }
     const QString& destDir() const { return m_destDir; }
 
-    enum class Target { Dirbox, Filbox, Stibox };
     // The start of a drag from one of the trees: false when it may not start.
     bool startingDrag(const StrukturTree& tree) override;
     bool accepts(const QDropEvent* event) const override;
@@ -49,18 +59,22 @@ private:
         QPoint position;
     };
 
-    // A drag that started in one of the two trees and may be dropped.
+    // A drag of one of the program's trees, this window's or another's.
+    static bool isTreeDrag(const QDropEvent* event);
+    // A drag that started in one of this window's trees and may be dropped: only one drag
+    // runs at a time, so a drag of a tree while this one's source is set is its own.
     bool isOurDrag(const QDropEvent* event) const;
     void dropped(Target target, const QDropEvent* event);
     void paste(const Drop& drop);
     void pasteDropped(const QStringList& paths);
     // A move within one drive, a copy across drives.
     bool sameDrive() const;
+    void report(bool move, int count);
 
-    Tmainform& w;
-    StrukturTree& m_dirbox;
-    StrukturTree& m_filbox;
-    QTabBar& m_stibox;
+    MainHost& m_host;
+    QList<std::pair<StrukturTree*, Target>> m_trees;
+    QTabBar* m_stier = nullptr;
+    Sti m_sti;
     QString m_sourceDir;
     QString m_destDir;
     std::optional<THandlinger::Udklip> m_saved;
