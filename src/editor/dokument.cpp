@@ -1,6 +1,6 @@
 #include "dokument.h"
 
-#include "engine/utf8kontrol.h"
+#include "engine/tegntaeller.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
 #include "rtflaeser.h"
@@ -157,7 +157,7 @@ void TDokument::tekstFra(const QByteArray& bytes) {
                      : merket == TextEncoding::Utf16LE ? Tegnsaet::Utf16LE
                                                        : Tegnsaet::Utf16BE;
         tekst = *efterMaerke;
-    } else if (Utf8Kontrol kontrol; kontrol.feed(bytes) && kontrol.complete()) {
+    } else if (Tegntaeller utf8(true); utf8.feed(bytes) && utf8.complete()) {
         m_tegnsaet = Tegnsaet::Utf8;
         tekst = TextFile::fromUtf8(bytes);
     } else {

@@ -2,7 +2,7 @@
 #include "blokke.h"
 #include "fundsoeger.h"
 #include "rtftekst.h"
-#include "utf8kontrol.h"
+#include "tegntaeller.h"
 
 #include "platform/platform.h"
 #include "platform/textfile.h"
@@ -10,9 +10,6 @@
 #include <QIODevice>
 #include <QStringDecoder>
 
-#include <QtEndian>
-
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -54,44 +51,6 @@ qsizetype incompleteTail(QByteArrayView tail) {
         return length > back ? back : 0;
     }
     return 0;
-}
-
-// The characters of UTF-8 (`utf8`) or single-byte text in [at, end), each CR LF one;
-// `afterCr` tells whether the byte before `at` was a CR, and then whether `end`'s is.
-qint64 countBytes(const uchar* at, const uchar* const end, bool utf8, bool& afterCr) {
-    constexpr quint64 ones = 0x0101010101010101ULL, high = 0x8080808080808080ULL;
-    // How many bytes of a mask of high bits have theirs set.
-    const auto bits = [](quint64 mask) { return qint64(((mask >> 7) * ones) >> 56); };
-    // The high bit of each byte of `word` that equals `b`.
-    const auto equal = [](quint64 word, uchar b) {
-        const quint64 x = word ^ (ones * b);
-        return ~(((x & ~high) + ~high) | x) & high;
-    };
-    qint64 n = 0;
-    for (; end - at >= 8; at += 8) {
-        quint64 word;
-        std::memcpy(&word, at, 8);
-        word = qFromLittleEndian(word);
-        n += 8;
-        if (utf8 && (word & high)) {
-            // Continuation bytes (10xxxxxx) add nothing; a four-byte lead (11110xxx) adds a
-            // second UTF-16 unit.
-            n -= bits(word & high & ~(word << 1));
-            n += bits(word & (word << 1) & (word << 2) & (word << 3) & high);
-        }
-        const quint64 cr = equal(word, '\r');
-        if (cr || afterCr) {
-            const quint64 lf = equal(word, '\n');
-            n -= bits(cr & (lf >> 8)) + ((afterCr && (lf & 0x80)) ? 1 : 0);
-        }
-        afterCr = (cr >> 63) != 0;
-    }
-    for (; at < end; ++at) {
-        if (!(afterCr && *at == '\n'))
-            n += !utf8 || (*at & 0xC0) != 0x80 ? 1 + (utf8 && *at >= 0xF0) : 0;
-        afterCr = *at == '\r';
-    }
-    return n;
 }
 
 qint64 countUtf16(const uchar* at, const uchar* const end, bool little, bool& afterCr) {
@@ -148,7 +107,7 @@ bool TekstSoegning::kanIndeholde(Blokke& blokke, qint64 dataStart,
 }
 
 TekstSoegning::Udfald TekstSoegning::gennemgaa(Blokke& blokke, Form kodning, qint64 dataStart,
-                                               const QList<Bytemoenster>& former, bool kontrol,
+                                               const QList<Bytemoenster>& former,
                                                const QString& path, QList<TekstFund>& fund,
                                                qsizetype max) const {
     if (!blokke.fromStart())
@@ -188,19 +147,24 @@ TekstSoegning::Udfald TekstSoegning::gennemgaa(Blokke& blokke, Form kodning, qin
         return at;
     };
 
-    // The characters before `counted`, each line break one.
+    // The characters before `counted`, each line break one. UTF-8 is checked as it is
+    // counted, so every byte of the file is counted: false once it cannot be UTF-8.
     qint64 counted = dataStart, characters = 0;
     bool afterCr = false;
+    Tegntaeller taeller(kodning == Form::Utf8);
     const auto count = [&](qint64 to) {
         if (to <= counted)
-            return;
-        const auto* bytes = reinterpret_cast<const uchar*>(blokke.bytes().data());
-        characters +=
-            wide ? countUtf16(bytes + (counted - blokke.start()), bytes + (to - blokke.start()),
-                              kodning == Form::Utf16LE, afterCr)
-                 : countBytes(bytes + (counted - blokke.start()), bytes + (to - blokke.start()),
-                              kodning == Form::Utf8, afterCr);
+            return true;
+        const QByteArrayView bytes = blokke.bytes().sliced(counted - blokke.start(), to - counted);
         counted = to;
+        if (wide) {
+            const auto* at = reinterpret_cast<const uchar*>(bytes.data());
+            characters += countUtf16(at, at + bytes.size(), kodning == Form::Utf16LE, afterCr);
+            return true;
+        }
+        const bool valid = taeller.feed(bytes);
+        characters = taeller.tegn();
+        return valid;
     };
 
     // The piece of text being searched: from `fed` to `pieceEnd` still to be decoded.
@@ -222,26 +186,22 @@ TekstSoegning::Udfald TekstSoegning::gennemgaa(Blokke& blokke, Form kodning, qin
     const auto add = [&](qint64 start, qint64 end) {
         if (soeger && start <= pieceEnd) {
             pieceEnd = qMax(pieceEnd, end);
-            return;
+            return true;
         }
         finishPiece();
-        count(start);
+        if (!count(start))
+            return false;
         soeger.emplace(m_tekst, m_heleOrd, m_cs, path, fund, max, characters);
         fed = start;
         pieceEnd = end;
+        return true;
     };
 
-    Utf8Kontrol utf8;
-    qint64 checked = dataStart, from = dataStart, next = dataStart;
+    qint64 from = dataStart, next = dataStart;
     QList<qsizetype> match(former.size());
     for (;;) {
         const QByteArrayView bytes = blokke.bytes();
         const qint64 start = blokke.start(), end = blokke.end();
-        if (kontrol) {
-            if (!utf8.feed(bytes.sliced(checked - start)) || (blokke.atEnd() && !utf8.complete()))
-                return Udfald::IkkeUtf8;
-            checked = end;
-        }
         // The matches of all rows in order; one too near the end of the bytes read waits
         // for the next part.
         for (qsizetype i = 0; i < former.size(); ++i)
@@ -261,15 +221,18 @@ TekstSoegning::Udfald TekstSoegning::gennemgaa(Blokke& blokke, Form kodning, qin
                     waiting = true;
                     break;
                 }
-                add(snap(qMax(dataStart, at - back)),
-                    at + ahead + kRet > end ? end : snap(at + ahead));
+                if (!add(snap(qMax(dataStart, at - back)),
+                         at + ahead + kRet > end ? end : snap(at + ahead)))
+                    return Udfald::IkkeUtf8;
                 if (soeger->full())
-                    return Udfald::Faerdig;
+                    return count(end) ? Udfald::Faerdig : Udfald::IkkeUtf8;
                 next = at + 1;
             }
             match[first] = former.at(first).find(bytes, match.at(first) + 1);
         }
         if (blokke.atEnd()) {
+            if (!count(end) || !taeller.complete())
+                return Udfald::IkkeUtf8;
             finishPiece();
             return Udfald::Faerdig;
         }
@@ -279,7 +242,8 @@ TekstSoegning::Udfald TekstSoegning::gennemgaa(Blokke& blokke, Form kodning, qin
         keep -= wide ? (keep - dataStart) & 1 : 0;
         if (soeger)
             feedTo(qMin(pieceEnd, snap(keep)));
-        count(keep);
+        if (!count(keep))
+            return Udfald::IkkeUtf8;
         if (!blokke.next(keep))
             return Udfald::Fejl;
     }
@@ -373,8 +337,8 @@ bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
         const bool little = kodning == Kodning::Utf16LE;
         const QList<Bytemoenster>& former = little ? m_utf16le : m_utf16be;
         read = !kanIndeholde(blokke, 2, {&former}) ||
-               gennemgaa(blokke, little ? Form::Utf16LE : Form::Utf16BE, 2, former, false, path,
-                         found, max) == Udfald::Faerdig;
+               gennemgaa(blokke, little ? Form::Utf16LE : Form::Utf16BE, 2, former, path, found,
+                         max) == Udfald::Faerdig;
     } else {
         const bool bom = kodning == Kodning::Utf8Bom;
         const qint64 dataStart = bom ? 3 : 0;
@@ -382,7 +346,7 @@ bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
         if (!bom && m_windows1252 != m_utf8)
             former.append(&m_windows1252);
         if (kanIndeholde(blokke, dataStart, former)) {
-            switch (gennemgaa(blokke, Form::Utf8, dataStart, m_utf8, true, path, found, max)) {
+            switch (gennemgaa(blokke, Form::Utf8, dataStart, m_utf8, path, found, max)) {
             case Udfald::Faerdig:
                 break;
             case Udfald::Fejl:
@@ -393,8 +357,8 @@ bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
                 // without one, Windows-1252.
                 found.clear();
                 read = bom ? laes(blokke, Kodning::Utf8Bom, path, found, max)
-                           : gennemgaa(blokke, Form::Windows1252, 0, m_windows1252, false, path,
-                                       found, max) == Udfald::Faerdig;
+                           : gennemgaa(blokke, Form::Windows1252, 0, m_windows1252, path, found,
+                                       max) == Udfald::Faerdig;
                 break;
             }
         }

@@ -49,11 +49,11 @@ private:
     enum class Udfald { Faerdig, IkkeUtf8, Fejl };
     bool kanIndeholde(Blokke& blokke, qint64 dataStart,
                       const QList<const QList<Bytemoenster>*>& former) const;
-    // Decodes the bytes around the matches of `former`, from `dataStart` on. `kontrol`: the
-    // file must be valid UTF-8, else IkkeUtf8.
+    // Decodes the bytes around the matches of `former`, from `dataStart` on. UTF-8 must be
+    // valid UTF-8 through the whole file, else IkkeUtf8.
     Udfald gennemgaa(Blokke& blokke, Bytemoenster::Kodning kodning, qint64 dataStart,
-                     const QList<Bytemoenster>& former, bool kontrol, const QString& path,
-                     QList<TekstFund>& fund, qsizetype max) const;
+                     const QList<Bytemoenster>& former, const QString& path, QList<TekstFund>& fund,
+                     qsizetype max) const;
     // Reads the whole file as `kodning` into `fund`, at most `max` hits; false when it is
     // not valid UTF-8 after all (strict UTF-8 without a byte-order mark) or a read fails.
     bool laes(Blokke& blokke, Kodning kodning, const QString& path, QList<TekstFund>& fund,

@@ -1,9 +1,12 @@
 #include "engine/rtftekst.h"
+#include "engine/tegntaeller.h"
 #include "engine/tekstsoegning.h"
 #include "harness/testenvironment.h"
 #include "platform/textfile.h"
 
 #include <QFile>
+#include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <sys/stat.h>
@@ -40,6 +43,58 @@ class TestTekstSoegning : public QObject {
     Q_OBJECT
 
 private slots:
+    void charactersAreCountedAndCheckedInPartsOfAnySize() {
+        // Bytes built from pieces that meet at every offset of a 16-byte block: ASCII, line
+        // breaks, two- to four-byte characters, and now and then a byte no UTF-8 may hold.
+        const QList<QByteArray> pieces{"abc",
+                                       "\r\n",
+                                       "\r",
+                                       "\n",
+                                       "\xC3\xB8",
+                                       "\xE2\x82\xAC",
+                                       "\xF0\x9F\x98\x80",
+                                       "0123456789abcdef"};
+        const QList<QByteArray> faults{"\xC0\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80",
+                                       "\xC3"};
+        QRandomGenerator random(11);
+        for (int round = 0; round < 2200; ++round) {
+            // First each piece at every place of a block, then pieces at random.
+            QByteArray bytes;
+            const bool placed = round < 4 * 80;
+            if (placed) {
+                bytes = QByteArray(round / 4, 'a') + pieces.at(4 + round % 4) + QByteArray(80, 'b');
+            } else {
+                const int count = int(random.bounded(60));
+                for (int i = 0; i < count; ++i)
+                    bytes += pieces.at(random.bounded(int(pieces.size())));
+            }
+            if (round % 4 == 0 && !placed)
+                bytes.insert(random.bounded(int(bytes.size()) + 1),
+                             faults.at(random.bounded(int(faults.size()))));
+            QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+            const QString text = decoder.decode(bytes);
+            const bool valid = !decoder.hasError();
+            for (const bool utf8 : {true, false}) {
+                Tegntaeller taeller(utf8);
+                bool ok = true;
+                for (qsizetype at = 0; at < bytes.size() && ok;) {
+                    const qsizetype n = qMin<qsizetype>(
+                        placed ? bytes.size() : random.bounded(round % 2 ? 24 : 200),
+                        bytes.size() - at);
+                    ok = taeller.feed(QByteArrayView(bytes).sliced(at, n));
+                    at += n;
+                }
+                const QString expected = utf8 ? text : QString::fromLatin1(bytes);
+                QCOMPARE(ok && taeller.complete(), !utf8 || valid);
+                if (!utf8 || valid)
+                    QCOMPARE(taeller.tegn(),
+                             QString(expected)
+                                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                                 .size());
+            }
+        }
+    }
+
     void encodingsAndPositions_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("Windows-1252") << *TextFile::toWindows1252(kTekst);
