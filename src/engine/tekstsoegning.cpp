@@ -4,6 +4,7 @@
 #include "rtftekst.h"
 #include "tegntaeller.h"
 
+#include "platform/logicalpath.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
 
@@ -304,8 +305,16 @@ bool TekstSoegning::laes(Blokke& blokke, Kodning kodning, const QString& path,
 }
 
 bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
+    FileSystem& files = Platform::files();
+    if (const QString mappe = LogicalPath::parent(path); mappe != m_mappeSti) {
+        m_mappeSti = mappe;
+        if (!files.openFolder(mappe, false, m_mappe))
+            m_mappe.reset();
+    }
     FileResult opened;
-    const std::unique_ptr<QIODevice> file = Platform::files().openForReading(path, opened);
+    const std::unique_ptr<QIODevice> file =
+        m_mappe ? files.openForReading(*m_mappe, LogicalPath::lastComponent(path), opened)
+                : files.openForReading(path, opened);
     if (!file)
         return false;
     if (m_tekst.isEmpty() || fund.size() >= kMaxFund)

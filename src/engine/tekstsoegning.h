@@ -6,7 +6,10 @@
 
 #include "bytemoenster.h"
 
+#include "platform/openfolder.h"
+
 #include <functional>
+#include <memory>
 
 class Blokke;
 
@@ -71,4 +74,8 @@ private:
     QList<Bytemoenster> m_utf16be;
     std::function<bool()> m_fortsaet;
     mutable QByteArray m_buffer; // the parts of a file still needed, kept for the next file
+    // The folder of the last file, held open for the next files in it; none when it could
+    // not be opened, and its files are then opened by their paths.
+    mutable QString m_mappeSti;
+    mutable std::unique_ptr<OpenFolder> m_mappe;
 };

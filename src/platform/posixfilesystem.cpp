@@ -39,6 +39,14 @@ FileResult failed(FileError error, const QString& detail) {
     return FileResult::failure(error, detail);
 }
 
+// The host bytes of an entry's name in a folder; none for a name that is no single entry.
+std::optional<QByteArray> entryBytes(const QString& name) {
+    QByteArray raw = QFile::encodeName(name);
+    if (raw.isEmpty() || raw == "." || raw == ".." || raw.contains('/'))
+        return std::nullopt;
+    return raw;
+}
+
 // The name, whether a logical path can hold it, and the hidden dot.
 void describeName(FileInfo& info, const QByteArray& rawName) {
     const bool ascii = std::all_of(rawName.cbegin(), rawName.cend(),
@@ -403,18 +411,18 @@ FileResult PosixFileSystem::openSubfolder(const OpenFolder& parent, const QStrin
     folder.reset();
     const auto& in = static_cast<const PosixFolder&>(parent);
     const QString path = LogicalPath::join(parent.path(), name);
-    const QByteArray raw = QFile::encodeName(name);
-    if (raw.isEmpty() || raw == "." || raw == ".." || raw.contains('/'))
+    const std::optional<QByteArray> raw = entryBytes(name);
+    if (!raw)
         return unmappable(path);
     bool fresh = false;
     if (create) {
-        if (::mkdirat(in.fd(), raw.constData(), 0777) == 0)
+        if (::mkdirat(in.fd(), raw->constData(), 0777) == 0)
             fresh = true;
         else if (errno != EEXIST)
             return FileResult::fromErrno(errno, path);
     }
     std::unique_ptr<PosixFolder> open;
-    if (FileResult r = openFolderAt(in.fd(), raw, path, create, fresh, &in, open); !r)
+    if (FileResult r = openFolderAt(in.fd(), *raw, path, create, fresh, &in, open); !r)
         return r;
     open->memory = in.memory;
     open->umask = in.umask;
@@ -514,11 +522,16 @@ FileResult PosixFileSystem::openRegular(const QString& path, Fd& fd, Meta& m) co
     const auto host = hostBytes(path);
     if (!host)
         return unmappable(path);
-    if (const int e = statPath(*host, m))
+    return openRegularAt(AT_FDCWD, *host, path, fd, m);
+}
+
+FileResult PosixFileSystem::openRegularAt(int dirfd, const QByteArray& name, const QString& path,
+                                          Fd& fd, Meta& m) {
+    if (const int e = statAt(dirfd, name.constData(), true, m))
         return FileResult::fromErrno(e, path);
     if (!S_ISREG(m.mode))
         return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
-    fd.reset(::open(host->constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    fd.reset(::openat(dirfd, name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!fd.valid())
         return FileResult::fromErrno(errno, path);
     if (statAt(fd.get(), "", true, m) != 0 || !S_ISREG(m.mode)) {
@@ -533,6 +546,20 @@ std::unique_ptr<QIODevice> PosixFileSystem::openForReading(const QString& path,
     Fd fd;
     Meta m;
     result = openRegular(path, fd, m);
+    if (!result)
+        return nullptr;
+    return std::make_unique<PosixLeser>(fd.release(), m.size);
+}
+
+std::unique_ptr<QIODevice> PosixFileSystem::openForReading(const OpenFolder& folder,
+                                                           const QString& name,
+                                                           FileResult& result) const {
+    const QString path = LogicalPath::join(folder.path(), name);
+    const std::optional<QByteArray> raw = entryBytes(name);
+    Fd fd;
+    Meta m;
+    result = raw ? openRegularAt(static_cast<const PosixFolder&>(folder).fd(), *raw, path, fd, m)
+                 : unmappable(path);
     if (!result)
         return nullptr;
     return std::make_unique<PosixLeser>(fd.release(), m.size);

@@ -30,6 +30,8 @@ public:
     FileResult readFile(const QString& path, QByteArray& bytes, qint64 maxBytes) const override;
     std::unique_ptr<QIODevice> openForReading(const QString& path,
                                               FileResult& result) const override;
+    std::unique_ptr<QIODevice> openForReading(const OpenFolder& folder, const QString& name,
+                                              FileResult& result) const override;
     FileResult writeFile(const QString& path, const QByteArray& bytes) override;
     FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
                         const CopyProgress& progress) override;
@@ -62,6 +64,9 @@ private:
     // it is opened, and an entry swapped for a FIFO meanwhile is opened without blocking
     // and refused all the same.
     FileResult openRegular(const QString& path, PosixIo::Fd& fd, PosixIo::Meta& m) const;
+    // The same for the entry `name` of the folder open as `dirfd` (or a path and AT_FDCWD).
+    static FileResult openRegularAt(int dirfd, const QByteArray& name, const QString& path,
+                                    PosixIo::Fd& fd, PosixIo::Meta& m);
     // A file or link (folder false) or an empty folder (folder true).
     FileResult removeEntry(const QString& path, bool folder);
 

@@ -4,12 +4,14 @@
 #include "harness/testenvironment.h"
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -350,6 +352,27 @@ private slots:
         QVERIFY(!read);
         soeg(QStringLiteral("C:\\t"), QStringLiteral("x"), false, false, &read);
         QVERIFY(!read);
+    }
+
+    void linksAreFollowedAndEachFolderIsLookedUpAfresh() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\a\\fil.txt"), "ravn");
+        env.makeFolder(QStringLiteral("C:\\b"));
+        QCOMPARE(::symlink("../a/fil.txt",
+                           QFile::encodeName(env.host(QStringLiteral("C:\\b\\link.txt")))),
+                 0);
+        QCOMPARE(::symlink("a", QFile::encodeName(env.host(QStringLiteral("C:\\c")))), 0);
+        // One search over files of several folders, a folder reached through a link among
+        // them, and a folder left and come back to after it was replaced.
+        const TekstSoegning soegning(QStringLiteral("ravn"), false, false);
+        QList<TekstFund> fund;
+        for (const char* path : {"C:\\a\\fil.txt", "C:\\b\\link.txt", "C:\\c\\fil.txt"})
+            QVERIFY(soegning.soegFil(QString::fromLatin1(path), fund));
+        QCOMPARE(fund.size(), 3);
+        QVERIFY(QDir(env.host(QStringLiteral("C:\\a"))).removeRecursively());
+        env.writeFile(QStringLiteral("C:\\a\\fil.txt"), "ny ravn");
+        QVERIFY(soegning.soegFil(QStringLiteral("C:\\a\\fil.txt"), fund));
+        QCOMPARE(fund.last().position, 3);
     }
 };
 

@@ -89,6 +89,12 @@ FileResult FaultyFileSystem::openSubfolder(const OpenFolder& parent, const QStri
     return m_inner->openSubfolder(parent, name, create, folder);
 }
 
+std::unique_ptr<QIODevice> FaultyFileSystem::openForReading(const OpenFolder& folder,
+                                                            const QString& name,
+                                                            FileResult& result) const {
+    return m_inner->openForReading(folder, name, result);
+}
+
 FileResult FaultyFileSystem::list(const OpenFolder& folder, QList<FileInfo>& entries,
                                   ListDetail detail, ListOrder order) const {
     if (FileResult r = m_faults.check(FaultOp::List, {folder.path()}); !r) {

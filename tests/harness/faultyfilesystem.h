@@ -32,6 +32,8 @@ public:
                           std::unique_ptr<OpenFolder>& folder) override;
     FileResult openSubfolder(const OpenFolder& parent, const QString& name, bool create,
                              std::unique_ptr<OpenFolder>& folder) override;
+    std::unique_ptr<QIODevice> openForReading(const OpenFolder& folder, const QString& name,
+                                              FileResult& result) const override;
     FileResult list(const OpenFolder& folder, QList<FileInfo>& entries, ListDetail detail,
                     ListOrder order) const override;
     FileResult copyFile(const OpenFolder& from, const FileInfo& entry, const OpenFolder& to,
