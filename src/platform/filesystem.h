@@ -93,8 +93,7 @@ public:
     // The file `name` of an open folder, opened as openForReading() opens a path: a link at
     // the name is followed, and anything but a regular file is refused. A search through
     // many files of one folder looks the folder up once.
-    virtual std::unique_ptr<QIODevice> openForReading(const OpenFolder& folder,
-                                                      const QString& name,
+    virtual std::unique_ptr<QIODevice> openForReading(const OpenFolder& folder, const QString& name,
                                                       FileResult& result) const = 0;
     // The entries of an open folder, as list() gives them.
     virtual FileResult list(const OpenFolder& folder, QList<FileInfo>& entries, ListDetail detail,
