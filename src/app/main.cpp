@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(RAVNSTI_VERSION));
     // Lets the desktop match the windows with the installed ravnsti.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("ravnsti"));
-    QApplication::setWindowIcon(CentredDialog::programIcon(QStringLiteral("ravnsti")));
+    QApplication::setWindowIcon(CentredDialog::windowIcon());
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     Tmainform mainform(arguments);

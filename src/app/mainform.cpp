@@ -90,9 +90,11 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     QCoreApplication::installTranslator(new Tastnavne(this));
     hentBrugernavn();
     setWindowTitle(QStringLiteral("Ravnsti: ") + m_brugernavn);
-    buildLayout();
     m_dataRootUsable = makeDataFolders();
+    // The style is set before the widgets are made, so that each is styled once.
     hentOpt();
+    buildLayout();
+    anvendOpt();
     startEngine();
     startStrukturer();
     hentTypelisteFil();
@@ -254,6 +256,9 @@ void Tmainform::hentOpt() {
         if (!complete)
             standardOpt();
     }
+}
+
+void Tmainform::anvendOpt() {
     m_toolbars->mainBar()->setVisible(m_opt.mainBarVisible);
     (*m_commands)(QStringLiteral("aRedskabslinjen"))
         ->setText(m_opt.mainBarVisible ? QStringLiteral("Skjul Redskabslinjen")

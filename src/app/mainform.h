@@ -172,7 +172,10 @@ private:
     void showTreeMenu(StrukturVisning* tree, const QPoint& position);
     void hentBrugernavn();
     bool makeDataFolders();
+    // Reads "mainform.txt" and sets the style it names.
     void hentOpt();
+    // Shows the tool bars and panel widths the options give.
+    void anvendOpt();
     void standardOpt();
     bool gemOpt();
     void hentTypelisteFil();

@@ -13,7 +13,18 @@
 #include <QListWidget>
 
 MusikCommands::MusikCommands(Tmainform& window)
-    : w(window), m_musikformen(new Tmusikformen(window)), m_musikform(new Tmusikform(window)) {
+    : w(window), m_musikformen([this] {
+          auto* player = new Tmusikformen(w);
+          CommandTable& c = w.commands();
+          player->visKommandoer({c(QStringLiteral("aAnvend")), c(QStringLiteral("aHentMusikliste")),
+                                 c(QStringLiteral("aGemMusikliste")),
+                                 c(QStringLiteral("aFjernFraListe")), c(QStringLiteral("aFjern"))});
+          return player;
+      }),
+      m_musikform([this] {
+          m_musikformen.get(); // the list window starts the queue, which the player plays
+          return new Tmusikform(w);
+      }) {
     pages();
     queue();
     lists();
@@ -43,19 +54,16 @@ void MusikCommands::queue() {
     c.setRule(QStringLiteral("aFjern"), [this] { return w.funk().mIndex() >= 0; });
     c.setEffect(QStringLiteral("aFjern"), [this] { w.funk().clearMusikliste(); });
     c.setRule(QStringLiteral("aFjernFraListe"),
-              [this] { return m_musikformen->valgtRaekke() >= 0; });
+              [this] { return m_musikformen.made() && m_musikformen.made()->valgtRaekke() >= 0; });
     c.setEffect(QStringLiteral("aFjernFraListe"),
                 [this] { w.funk().deletePlayIndex(m_musikformen->valgtRaekke()); });
-    c.setRule(QStringLiteral("aMusikafspiller"), [this] { return !m_musikformen->isVisible(); });
+    c.setRule(QStringLiteral("aMusikafspiller"),
+              [this] { return !m_musikformen.made() || !m_musikformen.made()->isVisible(); });
     c.setEffect(QStringLiteral("aMusikafspiller"), [this] {
         m_musikformen->show();
         m_musikformen->raise();
         m_musikformen->activateWindow();
     });
-    m_musikformen->visKommandoer(
-        {c(QStringLiteral("aAnvend")), c(QStringLiteral("aHentMusikliste")),
-         c(QStringLiteral("aGemMusikliste")), c(QStringLiteral("aFjernFraListe")),
-         c(QStringLiteral("aFjern"))});
 }
 
 void MusikCommands::tilfoej(bool straks) {

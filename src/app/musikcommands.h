@@ -1,18 +1,19 @@
 #pragma once
 
+#include "shared/lazywindow.h"
+
 class Tmainform;
 class Tmusikform;
 class Tmusikformen;
 
 // The page and music commands of the main window: the film, music and picture pages of
 // the selected files, the commands that fill and empty the music queue, and the two music
-// windows, which are made here once and live as long as the main window.
+// windows, which are made here when first needed and live as long as the main window. The
+// player is made before anything can start the queue: with the list window, and before a
+// command adds to the queue.
 class MusikCommands {
 public:
     explicit MusikCommands(Tmainform& window);
-
-    Tmusikformen* musikformen() const { return m_musikformen; }
-    Tmusikform* musikform() const { return m_musikform; }
 
 private:
     void pages();
@@ -22,6 +23,6 @@ private:
     void tilfoej(bool straks);
 
     Tmainform& w;
-    Tmusikformen* m_musikformen;
-    Tmusikform* m_musikform;
+    LazyWindow<Tmusikformen> m_musikformen;
+    LazyWindow<Tmusikform> m_musikform;
 };

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QMetaEnum>
 #include <QRegularExpression>
@@ -12,6 +13,7 @@
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -228,28 +230,36 @@ StyleLibrary::StyleLibrary() {
     const QString data = Installation::dataFolder();
     if (data.isEmpty())
         return;
-    const QString folder = data + QStringLiteral("/Styles/");
-    const QString common = readText(folder + QStringLiteral("common.qss")).value_or(QString());
+    m_folder = data + QStringLiteral("/Styles/");
+    for (const char* name : kStyleNames) {
+        const QFileInfo file(m_folder + QLatin1String(name) + QStringLiteral(".qss"));
+        if (file.isFile() && file.isReadable())
+            m_styles.append({QLatin1String(name), {}, {}, false});
+    }
+}
+
+bool StyleLibrary::resolve(Style& style) const {
+    if (style.resolved)
+        return true;
+    const std::optional<QString> own = readText(m_folder + style.name + QStringLiteral(".qss"));
+    if (!own)
+        return false;
+    if (!m_common)
+        m_common = readText(m_folder + QStringLiteral("common.qss")).value_or(QString());
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create(kFusion));
     const QPalette standard = fusion ? fusion->standardPalette() : QPalette();
+    const QHash<QString, QString> entries = headerEntries(*own);
+    const QHash<QString, QColor> given = givenColours(entries);
 
-    for (const char* name : kStyleNames) {
-        const std::optional<QString> own =
-            readText(folder + QLatin1String(name) + QStringLiteral(".qss"));
-        if (!own)
-            continue;
-        const QHash<QString, QString> entries = headerEntries(*own);
-        const QHash<QString, QColor> given = givenColours(entries);
-
-        // Light, mid, dark and shadow follow the button colour unless the header names them.
-        const QPalette start(
-            given.value(QStringLiteral("button"), standard.color(QPalette::Button)),
-            given.value(QStringLiteral("window"), standard.color(QPalette::Window)));
-        const QHash<QString, QColor> colours = allColours(given, start);
-        const QHash<QString, QString> values = sheetValues(colours, radiusOf(entries), folder);
-        m_styles.append({QLatin1String(name), paletteOf(colours, start),
-                         resolved(common + QLatin1Char('\n') + *own, values)});
-    }
+    // Light, mid, dark and shadow follow the button colour unless the header names them.
+    const QPalette start(given.value(QStringLiteral("button"), standard.color(QPalette::Button)),
+                         given.value(QStringLiteral("window"), standard.color(QPalette::Window)));
+    const QHash<QString, QColor> colours = allColours(given, start);
+    const QHash<QString, QString> values = sheetValues(colours, radiusOf(entries), m_folder);
+    style.palette = paletteOf(colours, start);
+    style.sheet = resolved(*m_common + QLatin1Char('\n') + *own, values);
+    style.resolved = true;
+    return true;
 }
 
 QStringList StyleLibrary::names() const {
@@ -260,11 +270,13 @@ QStringList StyleLibrary::names() const {
 }
 
 bool StyleLibrary::contains(const QString& name) const {
-    return find(name) != nullptr;
+    return std::any_of(m_styles.cbegin(), m_styles.cend(), [&name](const Style& style) {
+        return style.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
-const StyleLibrary::Style* StyleLibrary::find(const QString& name) const {
-    for (const Style& style : m_styles) {
+StyleLibrary::Style* StyleLibrary::find(const QString& name) {
+    for (Style& style : m_styles) {
         if (style.name.compare(name, Qt::CaseInsensitive) == 0)
             return &style;
     }
@@ -272,8 +284,8 @@ const StyleLibrary::Style* StyleLibrary::find(const QString& name) const {
 }
 
 bool StyleLibrary::apply(const QString& name) {
-    const Style* style = find(name);
-    if (!style)
+    Style* style = find(name);
+    if (!style || !resolve(*style))
         return false;
     useFusion();
     QApplication::setPalette(style->palette);

@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
-// The program's named visual styles, read once from the installed "Styles" folder: one file
+#include <optional>
+
+// The program's named visual styles, in the installed "Styles" folder: one file
 // "<Name>.qss" per style, whose header comment
 //   /* palette: window=#eaf3fb; windowText=#1c2a38; ... */
 // gives the style's colours. The shared rules in "common.qss" are put before each style's
@@ -14,15 +16,16 @@
 // on the Fusion style, so widgets the sheet leaves alone still match.
 class StyleLibrary {
 public:
-    // Reads every style file that is present and readable; missing ones are left out.
+    // Finds the style files present and readable; missing ones are left out. A style is
+    // read when it is first applied.
     StyleLibrary();
 
     // The styles found, in the fixed order of the program's style list.
     QStringList names() const;
     bool contains(const QString& name) const;
 
-    // Applies the named style (ignoring case) to the whole application. An unknown name
-    // changes nothing and gives false.
+    // Applies the named style (ignoring case) to the whole application. An unknown name, or
+    // a style file that can no longer be read, changes nothing and gives false.
     bool apply(const QString& name);
     // Plain Fusion with its own palette and no sheet: the look when no style can be used.
     void applyBuiltIn();
@@ -35,10 +38,15 @@ private:
         QString name;
         QPalette palette;
         QString sheet;
+        bool resolved;
     };
 
-    const Style* find(const QString& name) const;
+    Style* find(const QString& name);
+    // Reads the style's file and works out its palette and sheet, once.
+    bool resolve(Style& style) const;
 
+    QString m_folder;
+    mutable std::optional<QString> m_common; // the shared rules, read with the first style
     QList<Style> m_styles;
     QString m_current;
 };

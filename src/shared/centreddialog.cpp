@@ -11,13 +11,29 @@ static void registerIconResources() {
     Q_INIT_RESOURCE(icons);
 }
 
+namespace {
+
+void iconsRegistered() {
+    [[maybe_unused]] static const bool registered = (registerIconResources(), true);
+}
+
+} // namespace
+
 CentredDialog::CentredDialog(QWidget* parent, Qt::WindowFlags extraFlags)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | extraFlags) {}
 
 QIcon CentredDialog::programIcon(const QString& name) {
-    [[maybe_unused]] static const bool registered = (registerIconResources(), true);
+    iconsRegistered();
     return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+}
+
+QIcon CentredDialog::windowIcon() {
+    iconsRegistered();
+    QIcon icon;
+    for (const int size : {16, 32, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/ravnsti-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 void CentredDialog::showEvent(QShowEvent* event) {

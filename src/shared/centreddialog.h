@@ -16,6 +16,9 @@ public:
 
     // An icon drawn for the program, by name (":/icons/<name>.svg").
     static QIcon programIcon(const QString& name);
+    // The program's emblem in the sizes drawn of it, for the window frames: the window system
+    // takes each size the icon has, and a scalable one would be drawn at four sizes first.
+    static QIcon windowIcon();
 
 protected:
     void showEvent(QShowEvent* event) override;

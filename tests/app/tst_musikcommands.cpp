@@ -46,8 +46,6 @@ struct Window {
         form = std::make_unique<Tmainform>();
         form->show();
         form->funk().makeStruktur2(QStringLiteral("C:\\Musik"), true);
-        player = form->findChild<Tmusikformen*>();
-        lists = form->findChild<Tmusikform*>();
     }
     // Clicks the files in the file pane, the first plainly and the others with Ctrl.
     void select(const QStringList& texts) const {
@@ -72,8 +70,9 @@ struct Window {
 
     QStringList opened;
     std::unique_ptr<Tmainform> form;
-    Tmusikformen* player = nullptr;
-    Tmusikform* lists = nullptr;
+    // The music windows, made when first needed.
+    Tmusikformen* player() const { return form->findChild<Tmusikformen*>(); }
+    Tmusikform* lists() const { return form->findChild<Tmusikform*>(); }
 };
 
 } // namespace
@@ -108,35 +107,35 @@ private slots:
         Window w(env, {"a.mp3", "b.MP3", "c.wav", "d.txt"});
         QVERIFY(w.enabled("aMusikafspiller"));
         w.run("aMusikafspiller");
-        QVERIFY(w.player->isVisible());
+        QVERIFY(w.player()->isVisible());
         QVERIFY(!w.enabled("aMusikafspiller"));
         QVERIFY(!w.enabled("aFjern"));
         QVERIFY(!w.enabled("aGemMusikliste"));
 
         w.select({"a.mp3", "b.MP3", "c.wav"});
         w.run("aAnvend");
-        QCOMPARE(w.player->Musikbox()->count(), 2);
+        QCOMPARE(w.player()->Musikbox()->count(), 2);
         QVERIFY(w.enabled("aFjern"));
         QVERIFY(!w.enabled("aFjernFraListe"));
 
         // No music among the selection: told, and "Spil alle" is as it was.
         w.select({"d.txt"});
-        QVERIFY(!w.player->SpilAlle()->isChecked());
+        QVERIFY(!w.player()->SpilAlle()->isChecked());
         env.prompter().expectMessage(
             QStringLiteral("Der er ikke valgt musikfiler\naf filtypen mp3 eller wav."));
         w.run("aAnvendStraks");
-        QVERIFY(!w.player->SpilAlle()->isChecked());
+        QVERIFY(!w.player()->SpilAlle()->isChecked());
         QCOMPARE(env.prompter().pending(), 0);
 
         w.select({"c.wav"});
         w.run("aAnvendStraks");
-        QVERIFY(w.player->SpilAlle()->isChecked());
+        QVERIFY(w.player()->SpilAlle()->isChecked());
         FakeMediaPlayer* player = env.mediaPlayers().last();
         QCOMPARE(player->path(), QStringLiteral("C:\\Musik\\a.mp3"));
         QCOMPARE(player->state(), MediaPlayer::State::Playing);
 
         // "Fjern fra liste" on the selected row, until the queue is empty.
-        QListWidget* box = w.player->Musikbox();
+        QListWidget* box = w.player()->Musikbox();
         for (int left = 2; left >= 0; --left) {
             QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
                               box->visualItemRect(box->item(0)).center());
@@ -155,19 +154,19 @@ private slots:
         const QString listeDir = w.form->mapper().musikListeDir;
         env.writeFile(listeDir + "Fest.txt", "C:\\Musik\\a.mp3\r\n");
         w.run("mOpdaterMmappe");
-        QCOMPARE(w.lists->musikliste()->count(), 1);
+        QCOMPARE(w.lists()->musikliste()->count(), 1);
 
         w.run("aHentMusikliste");
-        QVERIFY(w.lists->isVisible());
-        QCOMPARE(w.lists->EditHent()->text(), QStringLiteral("Fest.txt"));
-        QTest::keyClick(w.lists->EditHent(), Qt::Key_Return);
+        QVERIFY(w.lists()->isVisible());
+        QCOMPARE(w.lists()->EditHent()->text(), QStringLiteral("Fest.txt"));
+        QTest::keyClick(w.lists()->EditHent(), Qt::Key_Return);
         QCOMPARE(w.form->funk().mIndex(), 0);
-        QCOMPARE(w.lists->listenavn, QStringLiteral("Fest"));
+        QCOMPARE(w.lists()->listenavn, QStringLiteral("Fest"));
 
-        w.lists->close();
+        w.lists()->close();
         w.run("aGemMusikliste");
-        QVERIFY(w.lists->isVisible());
-        QCOMPARE(w.lists->EditGem()->text(), QStringLiteral("Fest"));
+        QVERIFY(w.lists()->isVisible());
+        QCOMPARE(w.lists()->EditGem()->text(), QStringLiteral("Fest"));
 
         w.run("mMusiklistemappeVis");
         QCOMPARE(w.form->funk().Grundmappe(), LogicalPath::normalized(listeDir));
