@@ -64,6 +64,9 @@ void TMakeStrukturer::list(const QString& aDirectory, bool withFiles) {
     QList<FileInfo> entries;
     // A listing that fails part-way keeps what was collected; an unreadable folder is empty.
     (void)Platform::files().list(aDirectory, entries, ListDetail::Names, ListOrder::ByName);
+    SL.reserve(entries.size());
+    if (withFiles)
+        SLfil.reserve(entries.size());
     for (const FileInfo& e : entries) {
         if (e.hidden)
             continue;

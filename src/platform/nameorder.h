@@ -21,7 +21,7 @@ std::u16string key(const QString& name);
 
 // Sorts items by the names `nameOf` gives, in that order; names equal but for case keep a
 // fixed order by the exact names. The keys of all names share one buffer, and items are
-// moved, not copied, into place.
+// moved, not copied, into place within the list.
 template <typename T, typename NameOf> void sortBy(QList<T>& items, NameOf nameOf) {
     struct Key {
         uint32_t start;
@@ -45,11 +45,25 @@ template <typename T, typename NameOf> void sortBy(QList<T>& items, NameOf nameO
             return c < 0;
         return nameOf(items.at(a.item)) < nameOf(items.at(b.item));
     });
-    QList<T> sorted;
-    sorted.reserve(items.size());
-    for (const Key& k : keys)
-        sorted.append(std::move(items[k.item]));
-    items = std::move(sorted);
+    // Each cycle of the order is followed once: place p takes the item of keys[p], which is
+    // then marked as in place.
+    T* const data = items.data();
+    for (qsizetype start = 0; start < qsizetype(keys.size()); ++start) {
+        if (keys[start].item == start)
+            continue;
+        T first = std::move(data[start]);
+        qsizetype at = start;
+        for (;;) {
+            const qsizetype from = keys[at].item;
+            keys[at].item = at;
+            if (from == start) {
+                data[at] = std::move(first);
+                break;
+            }
+            data[at] = std::move(data[from]);
+            at = from;
+        }
+    }
 }
 
 inline void sort(QStringList& names) {

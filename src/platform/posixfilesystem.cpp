@@ -39,6 +39,12 @@ FileResult failed(FileError error, const QString& detail) {
     return FileResult::failure(error, detail);
 }
 
+// A folder's size is at least this many bytes for each entry it holds on the usual file
+// systems (ext4 takes 12 and more, tmpfs counts 20); the room reserved for a listing is
+// bounded all the same.
+constexpr off_t kSmallestDirent = 12;
+constexpr off_t kMostReserved = 4'000'000;
+
 // The host bytes of an entry's name in a folder; none for a name that is no single entry.
 std::optional<QByteArray> entryBytes(const QString& name) {
     QByteArray raw = QFile::encodeName(name);
@@ -228,6 +234,10 @@ FileResult PosixFileSystem::listOpen(int fd, const QByteArray& host, const QStri
         return FileResult::fromErrno(e, folder);
     }
     const QSet<QByteArray> hiddenNames = HiddenList::names(fd);
+    // Room for as many entries as the folder's size can hold: a large folder then fills its
+    // list without moving it while it grows, and room never used is never touched.
+    if (struct stat st{}; ::fstat(fd, &st) == 0 && st.st_size > 0)
+        entries.reserve(qsizetype(qMin<off_t>(st.st_size / kSmallestDirent, kMostReserved)));
     bool xattrs = true;
     for (;;) {
         errno = 0;

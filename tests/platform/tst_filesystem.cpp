@@ -233,6 +233,7 @@ class TestFileSystem : public QObject {
 private slots:
     // --- Listing -------------------------------------------------------------------------
     void list_byNameWithoutDots();
+    void nameOrder_movesEveryItemOnce();
     void list_hiddenByDotAndByHiddenFile();
     void list_linkReportedAsLinkNotFollowed();
     void list_unmappableNamesFlagged();
@@ -328,6 +329,35 @@ void TestFileSystem::list_byNameWithoutDots() {
     QVERIFY(entryNamed(entries, QStringLiteral("zeta.txt"))->isFile());
     for (const FileInfo& e : entries)
         QVERIFY(e.mappable);
+}
+
+void TestFileSystem::nameOrder_movesEveryItemOnce() {
+    // Names with repeats and case twins, each with its own number: every item must come out
+    // once, in the order of the keys, twins by their exact names.
+    QRandomGenerator random(5);
+    const QStringList stems{"a", "B", "b", "æ", "Ø", "zz", "å", "Z"};
+    QList<std::pair<QString, int>> items;
+    for (int i = 0; i < 3000; ++i)
+        items.append({stems.at(random.bounded(int(stems.size()))) +
+                          stems.at(random.bounded(int(stems.size()))),
+                      i});
+    QList<std::pair<QString, int>> expected = items;
+    std::stable_sort(expected.begin(), expected.end(), [](const auto& x, const auto& y) {
+        const std::u16string kx = NameOrder::key(x.first), ky = NameOrder::key(y.first);
+        return kx != ky ? kx < ky : x.first < y.first;
+    });
+    NameOrder::sortBy(items, [](const auto& item) -> const QString& { return item.first; });
+    QStringList got, want;
+    QList<int> numbers;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        got << items.at(i).first;
+        want << expected.at(i).first;
+        numbers << items.at(i).second;
+    }
+    QCOMPARE(got, want);
+    std::sort(numbers.begin(), numbers.end());
+    for (int i = 0; i < 3000; ++i)
+        QCOMPARE(numbers.at(i), i);
 }
 
 void TestFileSystem::list_hiddenByDotAndByHiddenFile() {
