@@ -118,6 +118,8 @@ double compareListing(const BenchFolder& data, Pane& pane, int count, int rounds
 } // namespace
 
 int main(int argc, char** argv) {
+    // The program's own memory policy, which its file pane lists under.
+    Platform::reuseFreedMemory();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();

@@ -60,6 +60,7 @@ bool answeredCommandLine(int argc, char** argv) {
 int main(int argc, char** argv) {
     if (answeredCommandLine(argc, argv))
         return 0;
+    Platform::reuseFreedMemory();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravnsti"));
     QApplication::setApplicationVersion(QStringLiteral(RAVNSTI_VERSION));

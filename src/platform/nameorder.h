@@ -23,7 +23,10 @@ std::u16string key(const QString& name);
 // fixed order by the exact names. The keys of all names share one buffer, and items are
 // moved, not copied, into place within the list.
 template <typename T, typename NameOf> void sortBy(QList<T>& items, NameOf nameOf) {
+    // A key's first eight units are held in the key itself, so that most comparisons never
+    // look into the shared buffer.
     struct Key {
+        uint64_t head[2];
         uint32_t start;
         uint32_t length;
         qsizetype item;
@@ -35,14 +38,24 @@ template <typename T, typename NameOf> void sortBy(QList<T>& items, NameOf nameO
     for (qsizetype i = 0; i < items.size(); ++i) {
         const size_t start = buffer.size();
         appendKey(nameOf(items.at(i)), buffer);
-        keys.push_back({uint32_t(start), uint32_t(buffer.size() - start), i});
+        Key k{{0, 0}, uint32_t(start), uint32_t(buffer.size() - start), i};
+        // No unit of a key is 0, so the zeros after a short key sort it first.
+        for (uint32_t u = 0; u < qMin<uint32_t>(k.length, 8); ++u)
+            k.head[u / 4] |= uint64_t(buffer[start + u]) << (48 - 16 * (u % 4));
+        keys.push_back(k);
     }
-    const auto view = [&buffer](const Key& k) {
-        return std::u16string_view(buffer.data() + k.start, k.length);
+    const auto rest = [&buffer](const Key& k) {
+        return std::u16string_view(buffer.data() + k.start, k.length).substr(8);
     };
     std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
-        if (const int c = view(a).compare(view(b)); c != 0)
-            return c < 0;
+        if (a.head[0] != b.head[0])
+            return a.head[0] < b.head[0];
+        if (a.head[1] != b.head[1])
+            return a.head[1] < b.head[1];
+        // Equal heads are keys of the same first eight units, both longer or both the same.
+        if (a.length > 8 && b.length > 8)
+            if (const int c = rest(a).compare(rest(b)); c != 0)
+                return c < 0;
         return nameOf(items.at(a.item)) < nameOf(items.at(b.item));
     });
     // Each cycle of the order is followed once: place p takes the item of keys[p], which is

@@ -10,6 +10,10 @@
 #include "systemclock.h"
 #include "xdgspecialfolders.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 struct Services {
@@ -80,6 +84,15 @@ std::unique_ptr<MediaPlayer> Platform::newMediaPlayer() {
     if (const auto& factory = services().mediaPlayers)
         return factory();
     return std::make_unique<QtMediaPlayer>();
+}
+
+void Platform::reuseFreedMemory() {
+#ifdef __GLIBC__
+    // Large blocks come from the heap like small ones, and the heap is given back only
+    // beyond this much free memory at its top.
+    mallopt(M_MMAP_MAX, 0);
+    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
 }
 
 void Platform::reset() {

@@ -38,6 +38,11 @@ public:
     // Forgets every service, so the next use reads the environment again.
     static void reset();
 
+    // Lets the process keep memory it frees for its next use instead of handing large
+    // blocks back at once: a folder of a million entries would otherwise be listed into
+    // fresh pages, each a fault, every time. Called once at start.
+    static void reuseFreedMemory();
+
     static void setDrives(const DriveTable& table);
     static void setFiles(std::unique_ptr<FileSystem> files);
     static void setRecycleBin(std::unique_ptr<RecycleBin> recycleBin);
