@@ -15,6 +15,8 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
+# The benchmarks live in build/bench, away from the program's installed data beside it.
+export RAVNSTI_DATA="$PWD/data"
 logs=build/bench-logs
 mkdir -p "$logs"
 results=$logs/results.tsv
