@@ -1,6 +1,6 @@
 // Reads a style file of arbitrary bytes (and the shared rules before a NUL byte, when the
 // input has one): its palette header, its colours and the "@key" values put into the sheet.
-// The style must be offered by its name whatever the file holds.
+// The style must be offered by its name and applied whatever the file holds.
 #include "fuzzsupport.h"
 
 #include "app/stylelibrary.h"
@@ -23,9 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzSupport::writeHost(styles + QStringLiteral("common.qss"),
                            cut < 0 ? QByteArray() : bytes.left(cut));
     FuzzSupport::writeHost(styles + QStringLiteral("Sky.qss"), bytes.mid(cut + 1));
-    const StyleLibrary library;
+    StyleLibrary library;
     require(library.names() == QStringList{QStringLiteral("Sky")} &&
                 library.contains(QStringLiteral("Sky")),
             "the style is offered by its name");
+    require(library.apply(QStringLiteral("Sky")), "the style is applied");
     return 0;
 }
