@@ -88,10 +88,16 @@ std::unique_ptr<MediaPlayer> Platform::newMediaPlayer() {
 
 void Platform::reuseFreedMemory() {
 #ifdef __GLIBC__
-    // Large blocks come from the heap like small ones, and the heap is given back only
+    // Large blocks come from the heap like small ones, and freeing gives the heap back only
     // beyond this much free memory at its top.
     mallopt(M_MMAP_MAX, 0);
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    mallopt(M_TRIM_THRESHOLD, 1 << 30);
+#endif
+}
+
+void Platform::giveBackFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
 #endif
 }
 

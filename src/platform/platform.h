@@ -40,8 +40,10 @@ public:
 
     // Lets the process keep memory it frees for its next use instead of handing large
     // blocks back at once: a folder of a million entries would otherwise be listed into
-    // fresh pages, each a fault, every time. Called once at start.
+    // fresh pages, each a fault, every time it is shown. Called once at start;
+    // giveBackFreedMemory() then hands back what is kept, when the program has time.
     static void reuseFreedMemory();
+    static void giveBackFreedMemory();
 
     static void setDrives(const DriveTable& table);
     static void setFiles(std::unique_ptr<FileSystem> files);
