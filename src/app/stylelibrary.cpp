@@ -13,7 +13,6 @@
 #include <QStyleFactory>
 #include <QWidget>
 
-#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -270,23 +269,22 @@ QStringList StyleLibrary::names() const {
 }
 
 bool StyleLibrary::contains(const QString& name) const {
-    return std::any_of(m_styles.cbegin(), m_styles.cend(), [&name](const Style& style) {
-        return style.name.compare(name, Qt::CaseInsensitive) == 0;
-    });
+    return indexOf(name) >= 0;
 }
 
-StyleLibrary::Style* StyleLibrary::find(const QString& name) {
-    for (Style& style : m_styles) {
-        if (style.name.compare(name, Qt::CaseInsensitive) == 0)
-            return &style;
+qsizetype StyleLibrary::indexOf(const QString& name) const {
+    for (qsizetype i = 0; i < m_styles.size(); ++i) {
+        if (m_styles.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
     }
-    return nullptr;
+    return -1;
 }
 
 bool StyleLibrary::apply(const QString& name) {
-    Style* style = find(name);
-    if (!style || !resolve(*style))
+    const qsizetype index = indexOf(name);
+    if (index < 0 || !resolve(m_styles[index]))
         return false;
+    const Style* style = &m_styles.at(index);
     useFusion();
     QApplication::setPalette(style->palette);
     qApp->setStyleSheet(style->sheet);

@@ -41,7 +41,8 @@ private:
         bool resolved;
     };
 
-    Style* find(const QString& name);
+    // The place of the named style (ignoring case); -1 for none.
+    qsizetype indexOf(const QString& name) const;
     // Reads the style's file and works out its palette and sheet, once.
     bool resolve(Style& style) const;
 

@@ -20,9 +20,11 @@ public:
 private:
     // One byte that is not plain ASCII, or that continues a character; false when invalid.
     bool byte(uchar b);
+#ifdef __SSE2__
     // Counts 64 bytes at a time from `at`, where no character is begun, up to a block it
     // cannot take whole; where it stopped.
     const uchar* blocks(const uchar* at, const uchar* end);
+#endif
 
     bool m_utf8;
     qint64 m_tegn = 0;
