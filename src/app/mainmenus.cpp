@@ -134,11 +134,47 @@ MainMenus::MainMenus(QMainWindow& window, CommandTable& commands)
     buildContextMenus();
 }
 
-QMenu* MainMenus::menu(const QString& name) const {
+MainMenus::~MainMenus() = default;
+
+QMenu* MainMenus::menu(const QString& name) {
+    if (QMenu* owner = m_owners.value(name))
+        realize(owner);
     QMenu* found = m_menus.value(name);
     if (!found)
         CommandTable::unknownName("menu", name);
+    realize(found);
     return found;
+}
+
+QList<QMenu*> MainMenus::menus() {
+    while (!m_pending.isEmpty())
+        realize(m_pending.constBegin().key());
+    return m_menus.values();
+}
+
+void MainMenus::defer(QMenu* menu, const QList<Entry>& entries) {
+    m_pending.insert(menu, entries);
+    claimNames(menu, entries);
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { realize(menu); });
+}
+
+void MainMenus::claimNames(QMenu* owner, const QList<Entry>& entries) {
+    for (const Entry& entry : entries) {
+        if (!entry.isSubmenu)
+            continue;
+        if (!entry.name.isEmpty())
+            m_owners.insert(entry.name, owner);
+        claimNames(owner, entry.sub);
+    }
+}
+
+void MainMenus::realize(QMenu* menu) {
+    const auto pending = m_pending.constFind(menu);
+    if (pending == m_pending.cend())
+        return;
+    const QList<Entry> entries = *pending;
+    m_pending.erase(pending);
+    fill(menu, entries);
 }
 
 void MainMenus::makeItems(QMainWindow& window) {
@@ -209,15 +245,14 @@ QMenu* MainMenus::makeMenu(const QString& name, const QList<Entry>& entries) {
     auto* created = new QMenu(qobject_cast<QWidget*>(parent()));
     created->setObjectName(name);
     m_menus.insert(name, created);
-    fill(created, entries);
+    defer(created, entries);
     return created;
 }
 
 void MainMenus::buildMainMenu(QMainWindow& window) {
     QMenuBar* bar = window.menuBar();
     auto top = [&](const char* caption, const QList<Entry>& entries) {
-        QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
-        fill(menu, entries);
+        defer(bar->addMenu(QString::fromUtf8(caption)), entries);
     };
     top("Program",
         {sub("Seneste mapper", {cmd("Mdir"), sep()}, "", "MReopendir"),

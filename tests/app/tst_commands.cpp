@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -93,6 +94,39 @@ private slots:
         w.form->mayCopy = false;
         QVERIFY(!w.enabled("aKopier32"));
         QVERIFY(!copyTo->isEnabled());
+    }
+
+    void menusAreFilledWhenFirstOpenedOrAskedFor() {
+        TestEnvironment env;
+        Window w(env);
+        // A menu of the menu bar opened with the mouse shows its items.
+        QMenuBar* bar = w.form->menuBar();
+        QAction* information = nullptr;
+        for (QAction* action : bar->actions())
+            if (action->text() == QStringLiteral("Information"))
+                information = action;
+        QVERIFY(information && information->menu());
+        QMenu* menu = information->menu();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(information).center());
+        QTRY_VERIFY(menu->isVisible());
+        QStringList captions;
+        for (const QAction* item : menu->actions())
+            captions.append(item->text());
+        QVERIFY2(captions.contains(QStringLiteral("Genvejstaster...")),
+                 qPrintable(captions.join('|')));
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(menu->actions().size(), captions.size()); // filled once
+
+        // A submenu asked for by name is there, with the context menu that holds it filled.
+        QMenu* filfunktioner = w.form->menus().menu(QStringLiteral("mFilfunktioner"));
+        QVERIFY(filfunktioner);
+        QVERIFY(!filfunktioner->actions().isEmpty());
+        QMenu* pane = w.form->menus().menu(QStringLiteral("PUfilbox"));
+        bool holds = false;
+        for (const QAction* item : pane->actions())
+            holds = holds || item->menu() == filfunktioner;
+        QVERIFY(holds);
     }
 
     void everyNameTheMenusAndBarsShowIsRegistered() {
