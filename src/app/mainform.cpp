@@ -259,7 +259,8 @@ void Tmainform::hentOpt() {
 }
 
 void Tmainform::anvendOpt() {
-    m_toolbars->mainBar()->setVisible(m_opt.mainBarVisible);
+    if (m_opt.mainBarVisible)
+        m_toolbars->mainBar()->show();
     (*m_commands)(QStringLiteral("aRedskabslinjen"))
         ->setText(m_opt.mainBarVisible ? QStringLiteral("Skjul Redskabslinjen")
                                        : QStringLiteral("Redskabslinjen"));
@@ -317,8 +318,6 @@ void Tmainform::buildLayout() {
     connect(m_menus, &MainMenus::helpRequested, this,
             [this](const QString& topic) { HelpInfo(topic, false); });
     m_toolbars = new MainToolbars(*this, *m_commands, *m_menus);
-    addToolBar(Qt::TopToolBarArea, m_toolbars->mainBar());
-    m_toolbars->mainBar()->hide();
 
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);

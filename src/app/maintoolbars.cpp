@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QMainWindow>
 #include <QMenu>
 #include <QTabBar>
 #include <QToolBar>
@@ -53,9 +54,11 @@ void showText(QToolBar* bar, QAction* action) {
 
 } // namespace
 
-MainToolbars::MainToolbars(QWidget& window, CommandTable& commands, MainMenus& menus)
+MainToolbars::MainToolbars(QMainWindow& window, CommandTable& commands, MainMenus& menus)
     : QObject(&window), m_window(window), m_commands(commands), m_menus(menus) {
-    buildMainBar();
+    // The bar's own button is registered now: its name is known from the start.
+    m_mainBarHelp =
+        helpButton("tbHelpRedskabslinien", "Information om redskabslinien", "Redskabslinien");
     buildPanelTop();
     buildFolderBars();
     buildFileBar();
@@ -92,11 +95,19 @@ void MainToolbars::dropDown(QToolBar* bar, const char* name, const char* caption
     bar->addWidget(button);
 }
 
+QToolBar* MainToolbars::mainBar() {
+    if (!m_mainBar) {
+        buildMainBar();
+        m_mainBar->hide();
+        m_window.addToolBar(Qt::TopToolBarArea, m_mainBar);
+    }
+    return m_mainBar;
+}
+
 void MainToolbars::buildMainBar() {
     m_mainBar = makeBar("mainBar", &m_window);
     m_mainBar->setFixedHeight(30);
-    m_mainBar->addAction(
-        helpButton("tbHelpRedskabslinien", "Information om redskabslinien", "Redskabslinien"));
+    m_mainBar->addAction(m_mainBarHelp);
     m_mainBar->addSeparator();
     for (const char* name : {"aCopy", "aPaste", "aKlip"})
         m_mainBar->addAction(m_commands(QString::fromLatin1(name)));

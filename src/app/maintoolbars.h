@@ -7,10 +7,12 @@ class CommandTable;
 class MainMenus;
 class QAction;
 class QTabBar;
+class QMainWindow;
 class QToolBar;
 class QWidget;
 
-// The tool bars of the main window: the optional tool bar `mainBar`, the top bar with the
+// The tool bars of the main window: the optional tool bar `mainBar` (made when first asked
+// for, as it starts hidden), the top bar with the
 // path tabs, the folder tree's two bars, the file pane's bar with the switchable action bar
 // `ToolBar`, and the buttons beside the path box. Buttons without a command of the table
 // are actions of their own, found by name; the information buttons report their help topic
@@ -19,9 +21,10 @@ class MainToolbars : public QObject {
     Q_OBJECT
 
 public:
-    MainToolbars(QWidget& window, CommandTable& commands, MainMenus& menus);
+    MainToolbars(QMainWindow& window, CommandTable& commands, MainMenus& menus);
 
-    QToolBar* mainBar() const { return m_mainBar; }
+    // Made hidden, at the top of the window, the first time it is asked for.
+    QToolBar* mainBar();
     // `PanelTop`, holding the path tabs `stibox`.
     QWidget* panelTop() const { return m_panelTop; }
     QTabBar* stibox() const { return m_stibox; }
@@ -46,7 +49,8 @@ private:
     void buildFolderBars();
     void buildFileBar();
 
-    QWidget& m_window;
+    QMainWindow& m_window;
+    QAction* m_mainBarHelp = nullptr;
     CommandTable& m_commands;
     MainMenus& m_menus;
     QToolBar* m_mainBar = nullptr;

@@ -154,6 +154,7 @@ private slots:
                 ++walked;
             }
         }
+        w.form->toolbars().mainBar(); // made when first asked for
         for (const QToolBar* bar : w.form->findChildren<QToolBar*>())
             for (const QAction* action : bar->actions()) {
                 QVERIFY2(registered(action), qPrintable(action->objectName()));
