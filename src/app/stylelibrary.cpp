@@ -1,4 +1,5 @@
 #include "stylelibrary.h"
+#include "fusionstyle.h"
 
 #include "platform/installation.h"
 
@@ -199,14 +200,12 @@ QHash<QString, QString> sheetValues(const QHash<QString, QColor>& colours, int r
     return values;
 }
 
-// The styles are drawn on Fusion. Once an application sheet is set, style() no longer tells
-// which style lies beneath it, so the check is made only the first time.
+// The styles are drawn on Fusion, set once: an application sheet set since wraps it.
 void useFusion() {
     static bool installed = false;
     if (installed)
         return;
-    if (QApplication::style()->name().compare(kFusion, Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(kFusion);
+    QApplication::setStyle(new FusionStyle);
     installed = true;
 }
 

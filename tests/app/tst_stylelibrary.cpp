@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStatusBar>
@@ -139,7 +140,10 @@ private slots:
         none.applyBuiltIn();
         QVERIFY(none.current().isEmpty());
         QVERIFY(qApp->styleSheet().isEmpty());
-        QCOMPARE(QApplication::style()->name(), QString("fusion"));
+        const QStyle* style = QApplication::style();
+        if (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+            style = proxy->baseStyle();
+        QCOMPARE(style->name(), QString("fusion"));
         QCOMPARE(QApplication::palette(), QApplication::style()->standardPalette());
 
         // Only the files present count; the shared rules missing is no reason to drop a style.
