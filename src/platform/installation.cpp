@@ -21,6 +21,17 @@ QString dataFolder() {
     return {};
 }
 
+QString soundModule() {
+    const QString env = qEnvironmentVariable("RAVNSTI_LYD");
+    if (!env.isEmpty())
+        return env;
+    const QString exe = QCoreApplication::applicationDirPath();
+    const QString beside = exe + QStringLiteral("/ravnsti-lyd.so");
+    if (QFileInfo::exists(beside))
+        return beside;
+    return QDir::cleanPath(exe + QStringLiteral("/../lib/ravnsti/ravnsti-lyd.so"));
+}
+
 QString dataRoot() {
     const QString env = qEnvironmentVariable("RAVNSTI_ROOT");
     if (!env.isEmpty())

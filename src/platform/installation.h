@@ -10,6 +10,11 @@ namespace Installation {
 // Host folder holding "Program" and "Styles"; empty when none is found.
 QString dataFolder();
 
+// Host file of the sound module: $RAVNSTI_LYD when set, else "ravnsti-lyd.so" next to the
+// executable (the build tree), else "../lib/ravnsti/ravnsti-lyd.so" beside it (an
+// installed program), which is also the answer when neither exists.
+QString soundModule();
+
 // Host folder of the data root: $RAVNSTI_ROOT, else $XDG_DATA_HOME/Ravnsti
 // (~/.local/share/Ravnsti). Not created here.
 QString dataRoot();

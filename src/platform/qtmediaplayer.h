@@ -1,21 +1,19 @@
 #pragma once
 
 #include "mediaplayer.h"
+#include "soundbackend.h"
 
-#include <QUrl>
+#include <memory>
 
-class QAudioOutput;
-class QMediaPlayer;
-
-// The player on Linux: Qt's media player with one audio output that lives as long as the
-// player, so every file plays at the volume last set. Qt's player is made only when a file
-// is first opened or played and an audio device exists, on a back end that has what it
-// needs: making it where the media back end lacks its elements brings the process down,
-// and a program that merely may play sounds later must start everywhere.
-class QtMediaPlayer : public MediaPlayer {
+// The player on Linux: the sound module's player (soundbackend.h), loaded and made when the
+// first file is opened. Making the player and setting it up loads nothing, so a program that
+// merely may play sounds later starts without Qt Multimedia; a module that cannot be loaded
+// is told through failed() when a file is opened.
+class QtMediaPlayer : public MediaPlayer, private SoundBackend::Listener {
     Q_OBJECT
 public:
     explicit QtMediaPlayer(QObject* parent = nullptr);
+    ~QtMediaPlayer() override;
 
     void open(const QString& path) override;
     void close() override;
@@ -32,14 +30,18 @@ public:
     qint64 position() const override;
 
 private:
-    void fail(const QString& message);
-    // Makes Qt's player on first use; false when there is no audio device to play on.
-    bool ensurePlayer();
+    // The module's player, made with the loops and volume set so far; null, and told
+    // through failed(), when the module cannot be loaded.
+    SoundBackend* backend();
 
-    QMediaPlayer* m_player = nullptr;
-    QAudioOutput* m_output = nullptr;
+    void lengthChanged(qint64 ms) override { emit MediaPlayer::lengthChanged(ms); }
+    void positionChanged(qint64 ms) override { emit MediaPlayer::positionChanged(ms); }
+    void stateChanged() override { emit MediaPlayer::stateChanged(state()); }
+    void finished() override { emit MediaPlayer::finished(); }
+    void failed(const QString& message) override { emit MediaPlayer::failed(message); }
+
+    std::unique_ptr<SoundBackend> m_backend;
     QString m_path;
-    QUrl m_source; // the file opened, given to Qt's player once it exists
     int m_loops = 1;
-    float m_volume = 1.0f;
+    double m_volume = 1.0;
 };

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLibrary>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -77,6 +78,9 @@ void TestInstall::installsProgramDataDesktopEntryAndIcons() {
     QVERIFY(QFileInfo::exists(
         installed(QStringLiteral("share/ravnsti/Program/Alarmlydfiler/Zylo.wav"))));
     QVERIFY(QFileInfo::exists(installed(QStringLiteral("share/ravnsti/Styles/common.qss"))));
+    // The sound module lies where the installed program looks for it.
+    QLibrary sound(installed(QStringLiteral("lib/ravnsti/ravnsti-lyd.so")));
+    QVERIFY2(sound.resolve("ravnsti_sound_backend"), qPrintable(sound.errorString()));
     // The toolbar and tree icons are compiled into the program; placeholders stay home.
     QVERIFY(!QFileInfo::exists(installed(QStringLiteral("share/ravnsti/Icons"))));
     QVERIFY(!QFileInfo::exists(installed(QStringLiteral("share/ravnsti/Program/.keep"))));

@@ -3,6 +3,7 @@
 
 #include <QAudioDevice>
 #include <QEventLoop>
+#include <QFile>
 #include <QMediaDevices>
 #include <QSignalSpy>
 #include <QtEndian>
@@ -86,6 +87,28 @@ private slots:
         }
         player.close();
         QCOMPARE(player.path(), QString());
+    }
+
+    // Without its sound module the program runs on; opening a file says why nothing plays.
+    void aMissingSoundModuleIsToldWhenAFileIsOpened() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\tone.wav"), wav(100));
+        const QByteArray module = qgetenv("RAVNSTI_LYD");
+        qputenv("RAVNSTI_LYD", QFile::encodeName(env.host(QStringLiteral("C:\\mangler.so"))));
+        QtMediaPlayer player;
+        QSignalSpy failed(&player, &MediaPlayer::failed);
+        player.open(QStringLiteral("C:\\tone.wav"));
+        qputenv("RAVNSTI_LYD", module);
+        QCOMPARE(failed.size(), 1);
+        QVERIFY2(failed.last().first().toString().startsWith(QStringLiteral("Lydmodulet ")),
+                 qPrintable(failed.last().first().toString()));
+        QVERIFY(failed.last().first().toString().endsWith(
+            QStringLiteral("mangler.so kan ikke indlæses, så lyden kan ikke afspilles.")));
+        player.setVolume(0.5);
+        player.play();
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(player.state(), MediaPlayer::State::Stopped);
+        QCOMPARE(player.length(), 0);
     }
 
     void playsAGeneratedWav() {
