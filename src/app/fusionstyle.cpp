@@ -1,17 +1,20 @@
 #include "fusionstyle.h"
 
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 
 FusionStyle::FusionStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
 
 QIcon FusionStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                 const QWidget* widget) const {
-    // An option may ask for another state or size: only the plain icon is kept.
-    if (option)
+    // The extension buttons' icons depend on the direction alone; others are not kept.
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
         return QProxyStyle::standardIcon(icon, option, widget);
-    const bool rightToLeft = widget && widget->layoutDirection() == Qt::RightToLeft;
-    const int key = int(icon) * 2 + int(rightToLeft);
+    const Qt::LayoutDirection direction = option   ? option->direction
+                                          : widget ? widget->layoutDirection()
+                                                   : Qt::LeftToRight;
+    const int key = int(icon) * 2 + int(direction == Qt::RightToLeft);
     auto found = m_icons.constFind(key);
     if (found == m_icons.cend())
         found = m_icons.insert(key, QProxyStyle::standardIcon(icon, option, widget));

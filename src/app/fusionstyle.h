@@ -4,8 +4,8 @@
 #include <QIcon>
 #include <QProxyStyle>
 
-// Qt's Fusion style with its standard icons kept once read: Fusion reads them from image
-// files each time one is asked for, and every tool bar asks for its extension button's.
+// Qt's Fusion style with the tool bars' extension icons kept once read: Fusion reads them
+// from image files each time one is asked for, and every tool bar asks when it is made.
 class FusionStyle : public QProxyStyle {
 public:
     FusionStyle();
