@@ -1,5 +1,7 @@
 #include "fusionstyle.h"
 
+#include "shared/lazyiconengine.h"
+
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
@@ -16,7 +18,13 @@ QIcon FusionStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                                    : Qt::LeftToRight;
     const int key = int(icon) * 2 + int(direction == Qt::RightToLeft);
     auto found = m_icons.constFind(key);
-    if (found == m_icons.cend())
-        found = m_icons.insert(key, QProxyStyle::standardIcon(icon, option, widget));
+    if (found == m_icons.cend()) {
+        // Read when first drawn: an extension button shows only when its bar runs short.
+        found = m_icons.insert(key, LazyIconEngine::icon([this, icon, direction] {
+                                   QStyleOption shown;
+                                   shown.direction = direction;
+                                   return QProxyStyle::standardIcon(icon, &shown);
+                               }));
+    }
     return *found;
 }
