@@ -1,3 +1,4 @@
+#include "fusionstyle.h"
 #include "mainform.h"
 
 #include "shared/centreddialog.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
     if (answeredCommandLine(argc, argv))
         return 0;
     Platform::reuseFreedMemory();
+    // Set before the application is made, which then makes no default style first.
+    QApplication::setStyle(new FusionStyle);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravnsti"));
     QApplication::setApplicationVersion(QStringLiteral(RAVNSTI_VERSION));

@@ -200,12 +200,14 @@ QHash<QString, QString> sheetValues(const QHash<QString, QColor>& colours, int r
     return values;
 }
 
-// The styles are drawn on Fusion, set once: an application sheet set since wraps it.
+// The styles are drawn on Fusion, set once: an application sheet set since wraps it. The
+// program sets it before the application is made, which then makes no style of its own.
 void useFusion() {
     static bool installed = false;
     if (installed)
         return;
-    QApplication::setStyle(new FusionStyle);
+    if (!dynamic_cast<FusionStyle*>(QApplication::style()))
+        QApplication::setStyle(new FusionStyle);
     installed = true;
 }
 
