@@ -3,7 +3,8 @@
 // their first show (ravnsti through RAVNSTI_BENCH_FIRSTSHOW=1) and the time to that line is
 // taken. Needs a display: scripts/bench.sh runs it under Xvfb. Ravnsti starts on a drive and
 // data root in a temporary folder, made by an untimed first start. Goal: at most 1.5 times
-// the bare window. Usage: bench_startup [rounds] (default 10).
+// the bare window. Usage: bench_startup [rounds] (default 30: a start takes a few
+// hundredths of a second, and fewer rounds leave the median to the machine's noise).
 #include "benchfolder.h"
 #include "benchtools.h"
 
@@ -15,7 +16,7 @@
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    const int rounds = args.size() > 1 ? qMax(1, args.at(1).toInt()) : 10;
+    const int rounds = args.size() > 1 ? qMax(1, args.at(1).toInt()) : 30;
     if (qEnvironmentVariableIsEmpty("DISPLAY")) {
         std::fprintf(stderr, "bench_startup needs a display (DISPLAY), e.g. xvfb-run\n");
         return 1;
