@@ -82,15 +82,13 @@ void QtMediaPlayer::setPosition(qint64 ms) {
         m_backend->setPosition(ms);
 }
 
+// The module's states are the player's, in the same order.
+static_assert(int(SoundBackend::State::Stopped) == int(MediaPlayer::State::Stopped) &&
+              int(SoundBackend::State::Playing) == int(MediaPlayer::State::Playing) &&
+              int(SoundBackend::State::Paused) == int(MediaPlayer::State::Paused));
+
 MediaPlayer::State QtMediaPlayer::state() const {
-    switch (m_backend ? m_backend->state() : SoundBackend::State::Stopped) {
-    case SoundBackend::State::Playing:
-        return State::Playing;
-    case SoundBackend::State::Paused:
-        return State::Paused;
-    default:
-        return State::Stopped;
-    }
+    return m_backend ? State(m_backend->state()) : State::Stopped;
 }
 
 qint64 QtMediaPlayer::length() const {
