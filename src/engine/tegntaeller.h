@@ -22,7 +22,8 @@ private:
     bool byte(uchar b);
 #ifdef __SSE2__
     // Counts 64 bytes at a time from `at`, where no character is begun, up to a block it
-    // cannot take whole; where it stopped.
+    // cannot take whole, with the widest kernel of tegnblokke.h the processor has; where it
+    // stopped.
     const uchar* blocks(const uchar* at, const uchar* end);
 #endif
 

@@ -1,4 +1,5 @@
 #include "engine/rtftekst.h"
+#include "engine/tegnblokke.h"
 #include "engine/tegntaeller.h"
 #include "engine/tekstsoegning.h"
 #include "harness/testenvironment.h"
@@ -62,9 +63,10 @@ private slots:
         for (int round = 0; round < 2200; ++round) {
             // First each piece at every place of a block, then pieces at random.
             QByteArray bytes;
-            const bool placed = round < 4 * 80;
+            const bool placed = round < 5 * 80;
             if (placed) {
-                bytes = QByteArray(round / 4, 'a') + pieces.at(4 + round % 4) + QByteArray(80, 'b');
+                const QByteArray& piece = pieces.at(round % 5 == 0 ? 1 : 3 + round % 5);
+                bytes = QByteArray(round / 5, 'a') + piece + QByteArray(80, 'b');
             } else {
                 const int count = int(random.bounded(60));
                 for (int i = 0; i < count; ++i)
@@ -95,6 +97,45 @@ private slots:
                                  .size());
             }
         }
+    }
+
+    void theBlockKernelsCountAlike() {
+#ifdef __SSE2__
+        if (!TegnBlokke::harAvx2())
+            QSKIP("This processor has no AVX2, so only the SSE2 kernel runs here.");
+        // Runs of ASCII with line breaks, two-byte characters, and now and then one of three
+        // bytes or a stray continuation, so that blocks are taken whole, cut short or refused.
+        const QList<QByteArray> pieces{"tekst ",       "\r\n",     "\r",
+                                       "\n",           "\xC3\xB8", "\xC3\xA6",
+                                       "\xE2\x82\xAC", "\x80",     "0123456789abcdefghij"};
+        QRandomGenerator random(5);
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes;
+            const int count = int(random.bounded(120));
+            for (int i = 0; i < count; ++i) {
+                const int piece = int(random.bounded(int(pieces.size())));
+                // The rarer pieces now and then only.
+                if (piece >= 6 && random.bounded(8) != 0)
+                    continue;
+                bytes += pieces.at(piece);
+            }
+            const auto* at = reinterpret_cast<const uchar*>(bytes.constData());
+            const auto* end = at + bytes.size();
+            for (const bool utf8 : {true, false}) {
+                for (const bool afterCr : {false, true}) {
+                    qint64 tegn1 = 7, tegn2 = 7;
+                    bool cr1 = afterCr, cr2 = afterCr;
+                    const uchar* stop1 = TegnBlokke::sse2(at, end, utf8, tegn1, cr1);
+                    const uchar* stop2 = TegnBlokke::avx2(at, end, utf8, tegn2, cr2);
+                    QCOMPARE(stop2 - at, stop1 - at);
+                    QCOMPARE(tegn2, tegn1);
+                    QCOMPARE(cr2, cr1);
+                }
+            }
+        }
+#else
+        QSKIP("The block kernels are for x86 processors.");
+#endif
     }
 
     void encodingsAndPositions_data() {
