@@ -10,21 +10,16 @@ FusionStyle::FusionStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("F
 
 QIcon FusionStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                 const QWidget* widget) const {
-    // The extension buttons' icons depend on the direction alone; others are not kept.
+    // The extension buttons' icons depend on the direction alone; others are Fusion's own.
     if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
         return QProxyStyle::standardIcon(icon, option, widget);
     const Qt::LayoutDirection direction = option   ? option->direction
                                           : widget ? widget->layoutDirection()
                                                    : Qt::LeftToRight;
-    const int key = int(icon) * 2 + int(direction == Qt::RightToLeft);
-    auto found = m_icons.constFind(key);
-    if (found == m_icons.cend()) {
-        // Read when first drawn: an extension button shows only when its bar runs short.
-        found = m_icons.insert(key, LazyIconEngine::icon([this, icon, direction] {
-                                   QStyleOption shown;
-                                   shown.direction = direction;
-                                   return QProxyStyle::standardIcon(icon, &shown);
-                               }));
-    }
-    return *found;
+    // Read when first drawn: an extension button shows only when its bar runs short.
+    return LazyIconEngine::icon([this, icon, direction] {
+        QStyleOption shown;
+        shown.direction = direction;
+        return QProxyStyle::standardIcon(icon, &shown);
+    });
 }

@@ -169,12 +169,8 @@ void MainMenus::claimNames(QMenu* owner, const QList<Entry>& entries) {
 }
 
 void MainMenus::realize(QMenu* menu) {
-    const auto pending = m_pending.constFind(menu);
-    if (pending == m_pending.cend())
-        return;
-    const QList<Entry> entries = *pending;
-    m_pending.erase(pending);
-    fill(menu, entries);
+    if (m_pending.contains(menu))
+        fill(menu, m_pending.take(menu));
 }
 
 void MainMenus::makeItems(QMainWindow& window) {

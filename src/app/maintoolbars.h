@@ -12,9 +12,9 @@ class QToolBar;
 class QWidget;
 
 // The tool bars of the main window: the optional tool bar `mainBar` (made when first asked
-// for, as it starts hidden), the top bar with the
-// path tabs, the folder tree's two bars, the file pane's bar with the switchable action bar
-// `ToolBar`, and the buttons beside the path box. Buttons without a command of the table
+// for, as it starts hidden), the top bar with the path tabs, the folder tree's two bars, the
+// file pane's bar with the switchable action bar `ToolBar`, and the buttons beside the path
+// box. Buttons without a command of the table
 // are actions of their own, found by name; the information buttons report their help topic
 // through the menus' helpRequested.
 class MainToolbars : public QObject {
@@ -50,9 +50,9 @@ private:
     void buildFileBar();
 
     QMainWindow& m_window;
-    QAction* m_mainBarHelp = nullptr;
     CommandTable& m_commands;
     MainMenus& m_menus;
+    QAction* m_mainBarHelp = nullptr;
     QToolBar* m_mainBar = nullptr;
     QWidget* m_panelTop = nullptr;
     QTabBar* m_stibox = nullptr;

@@ -12,8 +12,8 @@ QtMediaPlayer::~QtMediaPlayer() = default;
 SoundBackend* QtMediaPlayer::backend() {
     if (m_backend)
         return m_backend.get();
-    // Loaded once for the process; the module stays loaded, as QLibrary unloads only when
-    // asked to.
+    // A module already loaded is found again; it stays loaded, as QLibrary unloads only
+    // when asked to.
     QLibrary module(Installation::soundModule());
     const auto factory =
         reinterpret_cast<SoundBackendFactory>(module.resolve(kSoundBackendFactory));
@@ -29,8 +29,8 @@ SoundBackend* QtMediaPlayer::backend() {
     return m_backend.get();
 }
 
+// The backend's open() stops what played before.
 void QtMediaPlayer::open(const QString& path) {
-    stop();
     m_path = path;
     const auto host = Platform::hostPath(path);
     if (!host || !QFileInfo(*host).isFile()) {
@@ -44,7 +44,6 @@ void QtMediaPlayer::open(const QString& path) {
 }
 
 void QtMediaPlayer::close() {
-    stop();
     if (m_backend)
         m_backend->open(QString(), QString());
     m_path.clear();
