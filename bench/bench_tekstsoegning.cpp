@@ -100,7 +100,7 @@ int searchFolder(const QString& folder, bool caseSensitive) {
     const TekstSoegning soegning(kNeedle, false, caseSensitive);
     QList<TekstFund> fund;
     for (const FileInfo& e : std::as_const(entries))
-        if (!soegning.soegFil(LogicalPath::join(folder, e.name), fund))
+        if (!soegning.soegFil(LogicalPath::join(folder, e.name), fund, e.kind))
             return -1;
     return int(fund.size());
 }

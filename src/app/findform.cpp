@@ -300,15 +300,15 @@ void Tfindform::opdaterHistorik() {
     tilfoejHistorik(m_editErstat);
 }
 
-QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
-    QStringList files;
+QList<Tfindform::SoegeFil> Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
+    QList<SoegeFil> files;
     if (m_check3->isChecked()) {
         for (const StrukturItem* node : m_filbox->selectedItems()) {
             const StrukturRec& rec = node->rec;
             ubrugelige += rec.unusable() ? 1 : 0;
             if (!rec.filnavn.isEmpty() && Platform::files().exists(rec.filnavn) &&
                 !Platform::files().isFolder(rec.filnavn))
-                files.append(rec.filnavn);
+                files.append({rec.filnavn});
         }
         return files;
     }
@@ -316,19 +316,20 @@ QStringList Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
     const QString ext = filterExtension(m_filterBoks->currentText());
     QList<FileInfo> entries;
     ulaesteMappe = !Platform::files().list(folder, entries, ListDetail::Names, ListOrder::AsStored);
-    QStringList names;
-    for (const FileInfo& e : std::as_const(entries)) {
+    QList<FileInfo> chosen;
+    for (FileInfo& e : entries) {
         const bool file = e.kind == EntryKind::File ||
                           (e.kind == EntryKind::Link && e.linkTarget == EntryKind::File);
         ubrugelige += file && !e.mappable ? 1 : 0;
         if (file && e.mappable &&
             (ext.isEmpty() ||
              LogicalPath::extension(e.name).compare(ext, Qt::CaseInsensitive) == 0))
-            names.append(e.name);
+            chosen.append(std::move(e));
     }
-    NameOrder::sort(names);
-    for (const QString& name : std::as_const(names))
-        files.append(LogicalPath::join(folder, name));
+    NameOrder::sortBy(chosen, [](const FileInfo& e) -> const QString& { return e.name; });
+    files.reserve(chosen.size());
+    for (const FileInfo& e : std::as_const(chosen))
+        files.append({LogicalPath::join(folder, e.name), e.kind});
     return files;
 }
 
@@ -358,7 +359,7 @@ void Tfindform::FindSD() {
     }
     bool ulaesteMappe = false;
     int ulaeste = 0; // files whose names the program cannot use are not read either
-    const QStringList files = filerAtSoege(ulaesteMappe, ulaeste);
+    const QList<SoegeFil> files = filerAtSoege(ulaesteMappe, ulaeste);
     TekstSoegning soegning(text, m_check1->isChecked(), m_check2->isChecked());
     QList<TekstFund> fund;
     int soegt = 0;
@@ -371,8 +372,8 @@ void Tfindform::FindSD() {
     });
     m_vagt = &vagt;
     opdaterKommandoer();
-    for (const QString& file : files) {
-        const bool read = soegning.soegFil(file, fund);
+    for (const SoegeFil& file : files) {
+        const bool read = soegning.soegFil(file.sti, fund, file.art);
         if (!self)
             return;
         if (vagt.stoppet())

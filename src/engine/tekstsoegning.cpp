@@ -304,7 +304,7 @@ bool TekstSoegning::laes(Blokke& blokke, Kodning kodning, const QString& path,
     return true;
 }
 
-bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
+bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund, EntryKind art) const {
     FileSystem& files = Platform::files();
     if (const QString mappe = LogicalPath::parent(path); mappe != m_mappeSti) {
         m_mappeSti = mappe;
@@ -313,7 +313,7 @@ bool TekstSoegning::soegFil(const QString& path, QList<TekstFund>& fund) const {
     }
     FileResult opened;
     const std::unique_ptr<QIODevice> file =
-        m_mappe ? files.openForReading(*m_mappe, LogicalPath::lastComponent(path), opened)
+        m_mappe ? files.openForReading(*m_mappe, LogicalPath::lastComponent(path), art, opened)
                 : files.openForReading(path, opened);
     if (!file)
         return false;

@@ -6,6 +6,7 @@
 
 #include "bytemoenster.h"
 
+#include "platform/fileinfo.h"
 #include "platform/openfolder.h"
 
 #include <functional>
@@ -44,8 +45,10 @@ public:
     void setFortsaet(std::function<bool()> fortsaet) { m_fortsaet = std::move(fortsaet); }
 
     // Appends the hits of one file (a regular file or a link to one); false when it could
-    // not be read.
-    bool soegFil(const QString& path, QList<TekstFund>& fund) const;
+    // not be read. `art` is what a listing said the entry is; a File is opened without
+    // being looked at first (FileSystem::openForReading).
+    bool soegFil(const QString& path, QList<TekstFund>& fund,
+                 EntryKind art = EntryKind::Other) const;
 
 private:
     enum class Kodning { Utf8, Utf8Bom, Utf16LE, Utf16BE, Rtf, Windows1252 };

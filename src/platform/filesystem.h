@@ -92,9 +92,11 @@ public:
                                      std::unique_ptr<OpenFolder>& folder) = 0;
     // The file `name` of an open folder, opened as openForReading() opens a path: a link at
     // the name is followed, and anything but a regular file is refused. A search through
-    // many files of one folder looks the folder up once.
+    // many files of one folder looks the folder up once. `kind` is what a listing of the
+    // folder said the entry is: a File is opened at once and looked at through its
+    // descriptor, which saves looking it up twice; anything else is looked at first.
     virtual std::unique_ptr<QIODevice> openForReading(const OpenFolder& folder, const QString& name,
-                                                      FileResult& result) const = 0;
+                                                      EntryKind kind, FileResult& result) const = 0;
     // The entries of an open folder, as list() gives them.
     virtual FileResult list(const OpenFolder& folder, QList<FileInfo>& entries, ListDetail detail,
                             ListOrder order) const = 0;

@@ -532,18 +532,28 @@ FileResult PosixFileSystem::openRegular(const QString& path, Fd& fd, Meta& m) co
     const auto host = hostBytes(path);
     if (!host)
         return unmappable(path);
-    return openRegularAt(AT_FDCWD, *host, path, fd, m);
+    return openRegularAt(AT_FDCWD, *host, path, EntryKind::Other, fd, m);
 }
 
 FileResult PosixFileSystem::openRegularAt(int dirfd, const QByteArray& name, const QString& path,
-                                          Fd& fd, Meta& m) {
-    if (const int e = statAt(dirfd, name.constData(), true, m))
-        return FileResult::fromErrno(e, path);
-    if (!S_ISREG(m.mode))
-        return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
-    fd.reset(::openat(dirfd, name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (!fd.valid())
-        return FileResult::fromErrno(errno, path);
+                                          EntryKind kind, Fd& fd, Meta& m) {
+    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
+    // A file the listing saw is opened at once. Should it have become a link meanwhile,
+    // O_NOFOLLOW refuses it, and it is looked at first like any other entry.
+    if (kind == EntryKind::File) {
+        fd.reset(::openat(dirfd, name.constData(), flags | O_NOFOLLOW));
+        if (!fd.valid() && errno != ELOOP)
+            return FileResult::fromErrno(errno, path);
+    }
+    if (!fd.valid()) {
+        if (const int e = statAt(dirfd, name.constData(), true, m))
+            return FileResult::fromErrno(e, path);
+        if (!S_ISREG(m.mode))
+            return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
+        fd.reset(::openat(dirfd, name.constData(), flags));
+        if (!fd.valid())
+            return FileResult::fromErrno(errno, path);
+    }
     if (statAt(fd.get(), "", true, m) != 0 || !S_ISREG(m.mode)) {
         fd.reset();
         return failed(FileError::NotSupported, path + QStringLiteral(": not a file"));
@@ -562,14 +572,15 @@ std::unique_ptr<QIODevice> PosixFileSystem::openForReading(const QString& path,
 }
 
 std::unique_ptr<QIODevice> PosixFileSystem::openForReading(const OpenFolder& folder,
-                                                           const QString& name,
+                                                           const QString& name, EntryKind kind,
                                                            FileResult& result) const {
     const QString path = LogicalPath::join(folder.path(), name);
     const std::optional<QByteArray> raw = entryBytes(name);
     Fd fd;
     Meta m;
-    result = raw ? openRegularAt(static_cast<const PosixFolder&>(folder).fd(), *raw, path, fd, m)
-                 : unmappable(path);
+    result =
+        raw ? openRegularAt(static_cast<const PosixFolder&>(folder).fd(), *raw, path, kind, fd, m)
+            : unmappable(path);
     if (!result)
         return nullptr;
     return std::make_unique<PosixLeser>(fd.release(), m.size);

@@ -31,7 +31,7 @@ public:
     std::unique_ptr<QIODevice> openForReading(const QString& path,
                                               FileResult& result) const override;
     std::unique_ptr<QIODevice> openForReading(const OpenFolder& folder, const QString& name,
-                                              FileResult& result) const override;
+                                              EntryKind kind, FileResult& result) const override;
     FileResult writeFile(const QString& path, const QByteArray& bytes) override;
     FileResult copyFile(const QString& source, const QString& target, ReplaceMode mode,
                         const CopyProgress& progress) override;
@@ -64,9 +64,10 @@ private:
     // it is opened, and an entry swapped for a FIFO meanwhile is opened without blocking
     // and refused all the same.
     FileResult openRegular(const QString& path, PosixIo::Fd& fd, PosixIo::Meta& m) const;
-    // The same for the entry `name` of the folder open as `dirfd` (or a path and AT_FDCWD).
+    // The same for the entry `name` of the folder open as `dirfd` (or a path and AT_FDCWD);
+    // an entry listed as a File is opened before it is looked at (openForReading()).
     static FileResult openRegularAt(int dirfd, const QByteArray& name, const QString& path,
-                                    PosixIo::Fd& fd, PosixIo::Meta& m);
+                                    EntryKind kind, PosixIo::Fd& fd, PosixIo::Meta& m);
     // A file or link (folder false) or an empty folder (folder true).
     FileResult removeEntry(const QString& path, bool folder);
 

@@ -90,9 +90,9 @@ FileResult FaultyFileSystem::openSubfolder(const OpenFolder& parent, const QStri
 }
 
 std::unique_ptr<QIODevice> FaultyFileSystem::openForReading(const OpenFolder& folder,
-                                                            const QString& name,
+                                                            const QString& name, EntryKind kind,
                                                             FileResult& result) const {
-    return m_inner->openForReading(folder, name, result);
+    return m_inner->openForReading(folder, name, kind, result);
 }
 
 FileResult FaultyFileSystem::list(const OpenFolder& folder, QList<FileInfo>& entries,

@@ -33,7 +33,7 @@ public:
     FileResult openSubfolder(const OpenFolder& parent, const QString& name, bool create,
                              std::unique_ptr<OpenFolder>& folder) override;
     std::unique_ptr<QIODevice> openForReading(const OpenFolder& folder, const QString& name,
-                                              FileResult& result) const override;
+                                              EntryKind kind, FileResult& result) const override;
     FileResult list(const OpenFolder& folder, QList<FileInfo>& entries, ListDetail detail,
                     ListOrder order) const override;
     FileResult copyFile(const OpenFolder& from, const FileInfo& entry, const OpenFolder& to,
