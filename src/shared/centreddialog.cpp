@@ -2,6 +2,8 @@
 
 #include <QBoxLayout>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -31,8 +33,13 @@ QIcon CentredDialog::programIcon(const QString& name) {
 QIcon CentredDialog::windowIcon() {
     iconsRegistered();
     QIcon icon;
-    for (const int size : {16, 32, 64, 128})
-        icon.addFile(QStringLiteral(":/icons/ravnsti-%1.png").arg(size), QSize(size, size));
+    for (const int size : {16, 32, 64, 128}) {
+        // Read as the PNGs they are: asked to guess, Qt loads every image-format plugin there
+        // is to ask each of them first.
+        QImageReader reader(QStringLiteral(":/icons/ravnsti-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
