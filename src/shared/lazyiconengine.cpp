@@ -1,7 +1,7 @@
 #include "lazyiconengine.h"
 
 QIcon LazyIconEngine::icon(const QString& fileName) {
-    return icon([fileName] { return QIcon(fileName); });
+    return QIcon(new LazyIconEngine([fileName] { return QIcon(fileName); }, true));
 }
 
 QIcon LazyIconEngine::icon(std::function<QIcon()> load) {
@@ -20,6 +20,11 @@ void LazyIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mod
 }
 
 QSize LazyIconEngine::actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) {
+    // A square SVG fills the largest square that fits.
+    if (m_square && !m_icon) {
+        const int side = qMin(size.width(), size.height());
+        return side > 0 ? QSize(side, side) : QSize();
+    }
     return loaded().actualSize(size, mode, state);
 }
 
@@ -42,7 +47,7 @@ QString LazyIconEngine::key() const {
 }
 
 QIconEngine* LazyIconEngine::clone() const {
-    return new LazyIconEngine(m_load);
+    return new LazyIconEngine(m_load, m_square);
 }
 
 // Asked by QIcon::isNull(), which need not load the icon: every icon given is a real one.

@@ -9,12 +9,14 @@
 // first show draws, and reading an SVG or a style's pictures is what costs.
 class LazyIconEngine : public QIconEngine {
 public:
-    // The icon of a file (an SVG of the resource).
+    // The icon of a file, a square SVG of the resource. Being square, it is measured without
+    // being loaded: a tree asks the size of every row's icon before it draws any.
     static QIcon icon(const QString& fileName);
     // The icon `load` gives.
     static QIcon icon(std::function<QIcon()> load);
 
-    explicit LazyIconEngine(std::function<QIcon()> load) : m_load(std::move(load)) {}
+    explicit LazyIconEngine(std::function<QIcon()> load, bool square = false)
+        : m_load(std::move(load)), m_square(square) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
@@ -30,5 +32,6 @@ private:
     const QIcon& loaded();
 
     std::function<QIcon()> m_load;
+    bool m_square;
     std::optional<QIcon> m_icon;
 };

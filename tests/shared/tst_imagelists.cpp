@@ -78,6 +78,23 @@ private slots:
         QCOMPARE(loads, 1);
     }
 
+    // The icons of files are measured without being loaded, as they measure once loaded.
+    void lazyFileIconsMeasureAsLoaded() {
+        ImageLists::filliste(); // registers the resource
+        const QStringList files = QDir(QStringLiteral(":/icons")).entryList({"*.svg"});
+        QVERIFY(files.size() > 100);
+        for (const QString& name : files) {
+            // The question mark is drawn only at its own size, by the windows that ask.
+            if (name == QStringLiteral("question.svg"))
+                continue;
+            const QString file = QStringLiteral(":/icons/") + name;
+            const QIcon eager(file);
+            for (const QSize size : {QSize(16, 16), QSize(24, 16), QSize(16, 40), QSize(0, 8)})
+                QVERIFY2(LazyIconEngine::icon(file).actualSize(size) == eager.actualSize(size),
+                         qPrintable(name));
+        }
+    }
+
     void installedFileIcons() {
         const QDir dir(qEnvironmentVariable("RAVNSTI_DATA") + QStringLiteral("/Program/Ikoner"));
         QVERIFY2(dir.exists(), "RAVNSTI_DATA does not name the data folder");
