@@ -91,7 +91,6 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     hentBrugernavn();
     setWindowTitle(QStringLiteral("Ravnsti: ") + m_brugernavn);
     m_dataRootUsable = makeDataFolders();
-    // The style is set before the widgets are made, so that each is styled once.
     hentOpt();
     buildLayout();
     anvendOpt();
@@ -111,6 +110,9 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     m_favoritPanel = new FavoritPanel(*this, *m_commands, m_reopenCommands->FavDir());
     m_filRaekke->addWidget(m_favoritPanel);
     m_commands->evaluate();
+    // The style sheet is set once the widgets of the first show exist. Set before, it styles
+    // a widget again each time the widget, or a parent of it, is placed in another.
+    anvendDesign();
 }
 
 void Tmainform::createWindows() {
@@ -238,24 +240,16 @@ bool Tmainform::makeDataFolders() {
     return true;
 }
 
-void Tmainform::standardOpt() {
-    m_opt.applyDefaults();
-    if (!m_styles.apply(m_opt.designName))
-        m_styles.applyBuiltIn();
-}
-
 void Tmainform::hentOpt() {
     QStringList lines;
-    if (!m_dataRootUsable || !TextFile::read(m_mapper.optFilnavn, lines)) {
-        standardOpt();
-    } else {
-        const bool complete = m_opt.read(lines);
-        // A style that is not installed leaves the built-in look; the other settings stay.
-        if (!m_styles.apply(m_opt.designName))
-            m_styles.applyBuiltIn();
-        if (!complete)
-            standardOpt();
-    }
+    if (!m_dataRootUsable || !TextFile::read(m_mapper.optFilnavn, lines) || !m_opt.read(lines))
+        m_opt.applyDefaults();
+}
+
+void Tmainform::anvendDesign() {
+    // A style that is not installed leaves the built-in look; the other settings stay.
+    if (!m_styles.apply(m_opt.designName))
+        m_styles.applyBuiltIn();
 }
 
 void Tmainform::anvendOpt() {

@@ -172,11 +172,12 @@ private:
     void showTreeMenu(StrukturVisning* tree, const QPoint& position);
     void hentBrugernavn();
     bool makeDataFolders();
-    // Reads "mainform.txt" and sets the style it names.
+    // Reads "mainform.txt"; settings missing or incomplete are the defaults.
     void hentOpt();
     // Shows the tool bars and panel widths the options give.
     void anvendOpt();
-    void standardOpt();
+    // Sets the style the options name.
+    void anvendDesign();
     bool gemOpt();
     void hentTypelisteFil();
     void buildLayout();
