@@ -68,8 +68,8 @@ namespace {
 StrukturTree* makeTree(QWidget* parent, const QString& name) {
     auto* tree = new StrukturTree(parent);
     tree->setObjectName(name);
-    tree->setFont(QFont(QStringLiteral("Tahoma"), -1));
-    QFont font = tree->font();
+    // Set in one step: each font set makes the header load the font to measure it.
+    QFont font(QStringLiteral("Tahoma"));
     font.setPixelSize(13);
     tree->setFont(font);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
