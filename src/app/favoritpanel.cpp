@@ -32,8 +32,44 @@ QToolBar* panelBar(const char* name, QWidget* parent) {
 
 FavoritPanel::FavoritPanel(Tmainform& window, CommandTable& commands, TReopenFilerX& favDir)
     : QWidget(window.PanelRight()), w(window), c(commands), m_favDir(favDir),
-      m_favoritliste(new MarkoerListe(MarkoerListe::Form::Firkant, QColor(192, 220, 192), this)) {
+      m_smallere(knap("sbBg1Smallere", "Gør programpanelet smallere", "panel-smallere")),
+      m_bredere(knap("sbBg1Breddere", "Gør programpanelet breddere", "panel-breddere")),
+      m_luk(knap("sbBg1Close", "Luk program panelet", "panel-luk")),
+      m_info(knap("sbBg1Info", "Information", "cmd-aInformation")),
+      m_struktur(
+          knap("ttMakeStruktur", "Konstruer som punktstruktur", "cmd-specialPunktStruktur")) {
     setObjectName(QStringLiteral("PanelBg1"));
+    connect(m_smallere, &QAction::triggered, this, &FavoritPanel::smallere);
+    connect(m_bredere, &QAction::triggered, this, &FavoritPanel::breddere);
+    connect(m_luk, &QAction::triggered, this, [this] { vis(false); });
+    connect(m_info, &QAction::triggered, this,
+            [this] { w.HelpInfo(QStringLiteral("Favoritmapper"), false); });
+    for (QAction* item : {m_struktur, c(QStringLiteral("mKonstruerFavoritstruktur")),
+                          c(QStringLiteral("mFavoritstruktur"))})
+        connect(item, &QAction::triggered, this, &FavoritPanel::favoritstruktur);
+
+    // A width from an edited settings file is kept unless no panel could show it.
+    const int bredde = w.opt().panelBg1Width;
+    setBredde(bredde > 0 && bredde <= 1000 ? bredde : 210);
+    setVisible(w.opt().panelBg1Visible);
+    wireCommands();
+}
+
+MarkoerListe* FavoritPanel::favoritliste() {
+    bygIndhold();
+    return m_favoritliste;
+}
+
+void FavoritPanel::setVisible(bool visible) {
+    if (visible)
+        bygIndhold();
+    QWidget::setVisible(visible);
+}
+
+void FavoritPanel::bygIndhold() {
+    if (m_favoritliste)
+        return;
+    m_favoritliste = new MarkoerListe(MarkoerListe::Form::Firkant, QColor(192, 220, 192), this);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -47,10 +83,7 @@ FavoritPanel::FavoritPanel(Tmainform& window, CommandTable& commands, TReopenFil
     titel->setFont(fed);
     top->addWidget(titel, 1);
     QToolBar* topBar = panelBar("PanelBg1Top", this);
-    QAction* smallere = knap("sbBg1Smallere", "Gør programpanelet smallere", "panel-smallere");
-    QAction* bredere = knap("sbBg1Breddere", "Gør programpanelet breddere", "panel-breddere");
-    QAction* luk = knap("sbBg1Close", "Luk program panelet", "panel-luk");
-    topBar->addActions({smallere, bredere, luk});
+    topBar->addActions({m_smallere, m_bredere, m_luk});
     top->addWidget(topBar);
     column->addLayout(top);
 
@@ -60,38 +93,21 @@ FavoritPanel::FavoritPanel(Tmainform& window, CommandTable& commands, TReopenFil
     column->addWidget(m_favoritliste, 1);
 
     QToolBar* bund = panelBar("PanelBg1Bund", this);
-    QAction* info = knap("sbBg1Info", "Information", "cmd-aInformation");
-    QAction* struktur =
-        knap("ttMakeStruktur", "Konstruer som punktstruktur", "cmd-specialPunktStruktur");
-    bund->addAction(info);
+    bund->addAction(m_info);
     bund->addSeparator();
     bund->addActions({c(QStringLiteral("aFlytOp")), c(QStringLiteral("aFlytNed")),
                       c(QStringLiteral("aGemFlyt"))});
     bund->addSeparator();
-    bund->addAction(struktur);
+    bund->addAction(m_struktur);
     column->addWidget(bund);
 
-    connect(smallere, &QAction::triggered, this, &FavoritPanel::smallere);
-    connect(bredere, &QAction::triggered, this, &FavoritPanel::breddere);
-    connect(luk, &QAction::triggered, this, [this] { vis(false); });
-    connect(info, &QAction::triggered, this,
-            [this] { w.HelpInfo(QStringLiteral("Favoritmapper"), false); });
-    for (QAction* item : {struktur, c(QStringLiteral("mKonstruerFavoritstruktur")),
-                          c(QStringLiteral("mFavoritstruktur"))})
-        connect(item, &QAction::triggered, this, &FavoritPanel::favoritstruktur);
     connect(m_favoritliste, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) {
                 w.menus()
                     .menu(QStringLiteral("PUfavoritliste"))
                     ->popup(m_favoritliste->viewport()->mapToGlobal(position));
             });
-
-    // A width from an edited settings file is kept unless no panel could show it.
-    const int bredde = w.opt().panelBg1Width;
-    setBredde(bredde > 0 && bredde <= 1000 ? bredde : 210);
-    setVisible(w.opt().panelBg1Visible);
     m_favDir.setListeBoks(m_favoritliste);
-    wireCommands();
 }
 
 QAction* FavoritPanel::knap(const char* name, const char* hint, const char* icon) {
@@ -118,10 +134,11 @@ void FavoritPanel::wireCommands() {
             vis(true);
     });
     c.setEffect(QStringLiteral("aInsertFavoritmappe"), [this] { insertFavoritmappe(); });
-    c.setRule(QStringLiteral("aFlytOp"), [this] { return m_favoritliste->valgtRaekke() > 0; });
+    c.setRule(QStringLiteral("aFlytOp"),
+              [this] { return m_favoritliste && m_favoritliste->valgtRaekke() > 0; });
     c.setEffect(QStringLiteral("aFlytOp"), [this] { flyt(-1); });
     c.setRule(QStringLiteral("aFlytNed"), [this] {
-        const int valgt = m_favoritliste->valgtRaekke();
+        const int valgt = m_favoritliste ? m_favoritliste->valgtRaekke() : -1;
         return valgt >= 0 && valgt < m_favDir.Antal() - 1;
     });
     c.setEffect(QStringLiteral("aFlytNed"), [this] { flyt(1); });
@@ -129,7 +146,8 @@ void FavoritPanel::wireCommands() {
         if (m_favDir.GemReopenFiler())
             w.listeForandret = false;
     });
-    c.setRule(QStringLiteral("aFjernMappe"), [this] { return m_favoritliste->harValgt(); });
+    c.setRule(QStringLiteral("aFjernMappe"),
+              [this] { return m_favoritliste && m_favoritliste->harValgt(); });
     c.setEffect(QStringLiteral("aFjernMappe"), [this] {
         // Removing writes the list, the new order with it.
         m_favDir.DeleteItem(m_favoritliste->valgtRaekke());

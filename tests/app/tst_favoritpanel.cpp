@@ -101,7 +101,11 @@ private slots:
         env.writeFile(optFil(form, "favoritmapper.txt"),
                       "Billeder\r\nD:\\Foto\r\nGammel\r\nD:\\Væk\r\nLyd\r\nD:\\Musik\r\n");
         form.show();
+        // Hidden, the panel is still empty; its list is made, with the saved favourites, when
+        // it is first asked for.
+        QVERIFY(form.favoritPanel()->findChildren<QToolBar*>().isEmpty());
         MarkoerListe* liste = form.favoritPanel()->favoritliste();
+        QCOMPARE(liste->tekster(), (QStringList{"Billeder", "Gammel", "Lyd"}));
         env.prompter().expectMessage(
             QStringLiteral("Mappen blev ikke fundet.\nSlet eventuelt elementet fra listen."));
         TreeClicks::click(liste, 1);
