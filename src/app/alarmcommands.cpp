@@ -10,8 +10,9 @@
 
 AlarmCommands::AlarmCommands(Tmainform& window, CommandTable& commands)
     : QObject(&window), w(window), c(commands) {
-    m_alarmform = new Talarmform(w);
-    m_aktive = new AktiveAlarmer(w, *m_alarmform, this);
+    m_alarmform.setMaker([this] { return new Talarmform(w); });
+    m_aktive = new AktiveAlarmer(
+        w, [this]() -> Talarmform& { return *m_alarmform; }, this);
     // The calendar is made when first opened; until then it is not shown either.
     m_kalender.setMaker([this] { return new Tkalenderform(w, *m_aktive); });
     connect(m_aktive, &AktiveAlarmer::captionChanged, this, &AlarmCommands::setCaption);

@@ -27,7 +27,8 @@ public:
 
     // The calendar window, made the first time it is asked for.
     Tkalenderform* kalenderform() { return m_kalender.get(); }
-    Talarmform* alarmform() const { return m_alarmform; }
+    // The alarm window, made the first time an alarm fires or it is asked for.
+    Talarmform* alarmform() { return m_alarmform.get(); }
     AktiveAlarmer& aktive() const { return *m_aktive; }
 
 private:
@@ -36,7 +37,7 @@ private:
 
     Tmainform& w;
     CommandTable& c;
-    Talarmform* m_alarmform = nullptr;
+    LazyWindow<Talarmform> m_alarmform;
     AktiveAlarmer* m_aktive = nullptr;
     LazyWindow<Tkalenderform> m_kalender;
 };

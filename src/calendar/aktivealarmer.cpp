@@ -6,8 +6,9 @@
 
 #include <algorithm>
 
-AktiveAlarmer::AktiveAlarmer(MainHost& host, Talarmform& vindue, QObject* parent)
-    : QObject(parent), m_host(host), m_vindue(vindue), m_player(Platform::newMediaPlayer()) {
+AktiveAlarmer::AktiveAlarmer(MainHost& host, std::function<Talarmform&()> vindue, QObject* parent)
+    : QObject(parent), m_host(host), m_vindue(std::move(vindue)),
+      m_player(Platform::newMediaPlayer()) {
     m_alarmTimer.setObjectName(QStringLiteral("alarmTimer"));
     m_alarmTimer.setInterval(1000);
     connect(&m_alarmTimer, &QTimer::timeout, this, &AktiveAlarmer::alarmTimerTimer);
@@ -71,7 +72,7 @@ void AktiveAlarmer::affyrForfaldne(const QDateTime& nu) {
 
 void AktiveAlarmer::affyr(const TAlarmRecord& alarm) {
     const DataFolders& folders = m_host.mapper();
-    if (m_vindue.showAlarm(alarm.overskrift, Alarmer::tekstfil(folders, alarm.navn))) {
+    if (m_vindue().showAlarm(alarm.overskrift, Alarmer::tekstfil(folders, alarm.navn))) {
         m_player->stop();
         m_player->open(Alarmer::lydfil(folders, alarm.alarmfil));
         m_player->setLoops(alarm.gentagelse);

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class MainHost;
@@ -29,7 +30,8 @@ class AktiveAlarmer : public QObject {
     Q_OBJECT
 
 public:
-    AktiveAlarmer(MainHost& host, Talarmform& vindue, QObject* parent = nullptr);
+    // `vindue` gives the alarm window when an alarm fires, so that it need not exist before.
+    AktiveAlarmer(MainHost& host, std::function<Talarmform&()> vindue, QObject* parent = nullptr);
     ~AktiveAlarmer() override;
 
     // hentAlarmer: the list for today from the current minute on; starts the timer.
@@ -60,7 +62,7 @@ private:
     QString antalCaption() const;
 
     MainHost& m_host;
-    Talarmform& m_vindue;
+    std::function<Talarmform&()> m_vindue;
     QList<TAlarmRecord> m_alarm;
     QDate m_dato;
     QString m_caption = QStringLiteral("0 aktive alarmer");

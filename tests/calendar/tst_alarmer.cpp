@@ -27,7 +27,7 @@ struct Opstilling {
     TestEnvironment& env;
     TestHost host;
     Talarmform vindue{host};
-    AktiveAlarmer aktive{host, vindue};
+    AktiveAlarmer aktive{host, [this]() -> Talarmform& { return vindue; }};
 
     explicit Opstilling(TestEnvironment& e) : env(e) { mapper(env, host.folders); }
     FakeMediaPlayer& player() { return *env.mediaPlayers().last(); }

@@ -39,7 +39,7 @@ struct Vindue {
     TestEnvironment& env;
     TestHost host;
     Talarmform alarmform{host};
-    AktiveAlarmer aktive{host, alarmform};
+    AktiveAlarmer aktive{host, [this]() -> Talarmform& { return alarmform; }};
     std::unique_ptr<Tkalenderform> form;
 
     Vindue(TestEnvironment& e, const QDateTime& nu) : env(e) {
@@ -469,7 +469,7 @@ private slots:
         TestHost host;
         mapper(env, host.folders);
         Talarmform alarmform(host);
-        AktiveAlarmer aktive(host, alarmform);
+        AktiveAlarmer aktive(host, [&]() -> Talarmform& { return alarmform; });
         const QString fil = host.folders.optDir + QStringLiteral("kalender.txt");
         env.writeFile(fil, "ikke et tal\r\n");
         Tkalenderform damaged(host, aktive);
