@@ -207,7 +207,6 @@ FileResult PosixCopier::copyLink(const Meta& sl, ReplaceMode mode) {
 }
 
 FileResult PosixCopier::copyRegular(int in, const Meta& fm, ReplaceMode mode) {
-    ::fcntl(in, F_SETFL, 0); // blocking again; no other status flag was asked for
     if (fm.size > kReadAhead)
         ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL); // more read-ahead, as cp asks
 
@@ -295,8 +294,11 @@ FileResult PosixCopier::copyData(int in, int out, const Meta& fm, qint64& done) 
             if (done >= total && total > 0)
                 return {}; // all the size told of; no call more to hear the end
         } else {
-            if (!buffer)
+            if (!buffer) {
                 buffer.reset(new char[kBufferSize]);
+                // Reads block again; a clone and copy_file_range pay no heed to the flag.
+                ::fcntl(in, F_SETFL, 0);
+            }
             const ssize_t n = ::read(in, buffer.get(), kBufferSize);
             if (n < 0) {
                 if (errno == EINTR)
