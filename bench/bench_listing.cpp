@@ -3,7 +3,7 @@
 // most 2.5 times at 1,000,000, and a cost per entry that stays the same from the one to the
 // other), and the peak resident memory of the pane with 100,000 entries with that of a bare
 // QTreeWidget holding the same names (goal: at most as much).
-// Usage: bench_listing [folder-for-test-data [rounds]] (default: /tmp, 5 rounds; 3 at 1M).
+// Usage: bench_listing [folder-for-test-data [rounds]] (default: /tmp, 9 rounds; 7 at 1M).
 #include "benchfolder.h"
 #include "benchtools.h"
 
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     if (args.size() == 4 && args.at(1) == QLatin1String("--memory"))
         return memoryChild(args.at(2), args.at(3));
-    const int rounds = args.size() > 2 ? qMax(1, args.at(2).toInt()) : 5;
+    const int rounds = args.size() > 2 ? qMax(1, args.at(2).toInt()) : 9;
 
     const BenchFolder data(QStringLiteral("listing"), args.size() > 1 ? args.at(1) : QString());
     if (!data.isValid())

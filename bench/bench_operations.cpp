@@ -6,9 +6,9 @@
 //   permanent delete of 10,000 files against rm -rf (goal: at most 1.3 times rm),
 //   delete of 1,000 files to the trash against gio trash (goal: at most 1.2 times gio; the
 //   trash must then hold 1,000 files and 1,000 descriptions).
-// Usage: bench_operations [folder [rounds [tree|big|delete|trash]]] (default: /tmp, 3
-// rounds, all four). HOME and XDG_DATA_HOME point into the test folder, so no real trash is
-// touched.
+// Usage: bench_operations [folder [rounds [tree|big|delete|trash]]] (default: /tmp, 7
+// rounds, all four: a median of a few swings with the machine's noise). HOME and
+// XDG_DATA_HOME point into the test folder, so no real trash is touched.
 
 #include "benchfolder.h"
 #include "benchtools.h"
@@ -299,7 +299,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString parent = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    const int rounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 7;
     const QString only = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
     const auto wanted = [&only](const char* name) {
         return only.isEmpty() || only == QLatin1String(name);

@@ -4,7 +4,7 @@
 // string starts one line in every MiB of text, and both sides must find as many hits as
 // grep prints lines. Case-sensitive, as grep -F is; the first shape is also searched
 // ignoring case, against grep -rniF, for information.
-// Usage: bench_tekstsoegning [folder [rounds]] (default: /tmp, 5 rounds; 3 for 100 MiB).
+// Usage: bench_tekstsoegning [folder [rounds]] (default: /tmp, 9 rounds; 7 for 100 MiB).
 #include "benchfolder.h"
 #include "benchtools.h"
 
@@ -147,7 +147,7 @@ bool compare(const BenchFolder& data, const QString& name, const Shape& shape, i
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    const int rounds = args.size() > 2 ? qMax(1, args.at(2).toInt()) : 5;
+    const int rounds = args.size() > 2 ? qMax(1, args.at(2).toInt()) : 9;
     const BenchFolder data(QStringLiteral("tekst"), args.size() > 1 ? args.at(1) : QString());
     if (!data.isValid())
         return 1;
