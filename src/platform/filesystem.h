@@ -94,7 +94,9 @@ public:
     // the name is followed, and anything but a regular file is refused. A search through
     // many files of one folder looks the folder up once. `kind` is what a listing of the
     // folder said the entry is: a File is opened at once and looked at through its
-    // descriptor, which saves looking it up twice; anything else is looked at first.
+    // descriptor, which saves looking it up twice; anything else is looked at first. (Only a
+    // device put in a listed file's place since the listing is opened before it is refused,
+    // as when copyFile() copies what a listing saw; a FIFO never blocks the open.)
     virtual std::unique_ptr<QIODevice> openForReading(const OpenFolder& folder, const QString& name,
                                                       EntryKind kind, FileResult& result) const = 0;
     // The entries of an open folder, as list() gives them.
