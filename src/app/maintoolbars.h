@@ -14,9 +14,8 @@ class QWidget;
 // The tool bars of the main window: the optional tool bar `mainBar` (made when first asked
 // for, as it starts hidden), the top bar with the path tabs, the folder tree's two bars, the
 // file pane's bar with the switchable action bar `ToolBar`, and the buttons beside the path
-// box. Buttons without a command of the table
-// are actions of their own, found by name; the information buttons report their help topic
-// through the menus' helpRequested.
+// box. Buttons without a command of the table are actions of their own, found by name; the
+// information buttons report their help topic through the menus' helpRequested.
 class MainToolbars : public QObject {
     Q_OBJECT
 

@@ -97,11 +97,12 @@ void QtSoundBackend::open(const QString& hostFile, const QString& shown) {
     stop();
     m_shown = shown;
     m_source = hostFile.isEmpty() ? QUrl() : QUrl::fromLocalFile(hostFile);
-    // With a device the player is made now, so that the file's length comes before play.
-    if (!m_source.isEmpty())
-        ensurePlayer();
+    // With a device the player is made now, so that the file's length comes before play;
+    // a player made now takes the source as it is made.
     if (m_player)
         m_player->setSource(m_source);
+    else if (!m_source.isEmpty())
+        ensurePlayer();
 }
 
 void QtSoundBackend::play() {
