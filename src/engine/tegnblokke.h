@@ -3,9 +3,9 @@
 #include <QtGlobal>
 
 // The block step of the character counter (tegntaeller.h): 64 bytes at a time, in two
-// kernels, SSE2 and AVX2, that share what is done with a block's bit masks. Each counts from
-// `at`, where no character is begun, up to a block it cannot take whole, and returns where
-// it stopped; `tegn` and `afterCr` go on from the bytes before.
+// kernels, SSE2 and AVX2, that share the step and what is done with a block's bit masks. Each
+// counts from `at`, where no character is begun, up to a block it cannot take whole, and returns
+// where it stopped; `tegn` and `afterCr` go on from the bytes before.
 namespace TegnBlokke {
 
 const uchar* sse2(const uchar* at, const uchar* end, bool utf8, qint64& tegn, bool& afterCr);
@@ -44,6 +44,27 @@ inline int tagBlok(quint64 high, quint64 lead, quint64 continuing, quint64 cr, q
     if (counted > 0)
         afterCr = (cr >> (counted - 1)) & 1;
     return counted;
+}
+
+// The block step over [at, end): `Blok` holds 64 bytes and gives their masks, one bit a byte:
+// high() those from 0x80, range() those within two values, bytes() those equal to one, and
+// has() whether any is.
+template <class Blok>
+inline const uchar* tagBlokke(const uchar* at, const uchar* const end, bool utf8, qint64& tegn,
+                              bool& afterCr) {
+    for (; end - at >= 64;) {
+        const Blok b(at);
+        const quint64 high = utf8 ? b.high() : 0;
+        // Most text has no CR at all: one test says so, and the line feeds need no mask.
+        const bool breaks = afterCr || b.has('\r');
+        const int counted =
+            tagBlok(high, high != 0 ? b.range(0xC2, 0xDF) : 0, high != 0 ? b.range(0x80, 0xBF) : 0,
+                    breaks ? b.bytes('\r') : 0, breaks ? b.bytes('\n') : 0, tegn, afterCr);
+        at += counted;
+        if (counted < 64)
+            break;
+    }
+    return at;
 }
 
 } // namespace
