@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -211,6 +213,10 @@ THandlinger::Udfald THandlinger::kopierFil(const QString& source, const Kopi& ko
         return !stoppet();
     });
     advance(std::max<qint64>(size, 1));
+    return udfaldAf(source, r);
+}
+
+THandlinger::Udfald THandlinger::udfaldAf(const QString& source, const FileResult& r) {
     if (r)
         return Udfald::Kopieret;
     if (r.error() == FileError::Cancelled)
@@ -230,33 +236,69 @@ THandlinger::Udfald THandlinger::kopierFil(const QString& source, const QString&
 }
 
 bool THandlinger::kopierMappe(const OpenFolder& source, const OpenFolder& target) {
-    FileSystem& fs = Platform::files();
     QList<FileInfo> entries;
-    if (const FileResult r = fs.list(source, entries, ListDetail::Names, ListOrder::ByName); !r) {
+    if (const FileResult r =
+            Platform::files().list(source, entries, ListDetail::Names, ListOrder::ByName);
+        !r) {
         fejl(source.path(), QStringLiteral("læses"), r);
         return false;
     }
     bool helt = true;
+    QList<FileInfo> filer;
+    QStringList mapper;
     for (const FileInfo& e : std::as_const(entries)) {
-        if (stoppet())
-            return false;
-        const QString from = LogicalPath::join(source.path(), e.name);
         if (!e.mappable || e.kind == EntryKind::Other) {
             // Names without a logical form, FIFOs and devices stay where they are.
-            fejl(from, QStringLiteral("kopieres"),
+            fejl(LogicalPath::join(source.path(), e.name), QStringLiteral("kopieres"),
                  FileResult::failure(e.mappable ? FileError::NotSupported : FileError::Unmappable));
             advance(1);
             helt = false;
         } else if (e.kind == EntryKind::Folder) {
-            helt = kopierUndermappe(source, target, e.name) && helt;
+            mapper.append(e.name);
         } else {
-            const Udfald udfald = kopierFil(from, [&](const CopyProgress& progress) {
-                return fs.copyFile(source, e, target, e.name, ReplaceMode::Replace, progress);
-            });
-            if (udfald == Udfald::Sprunget)
-                fejl(from, QStringLiteral("kopieres"), FileResult::failure(FileError::SameFile));
-            helt = udfald == Udfald::Kopieret && helt;
+            filer.append(e);
         }
+    }
+    helt = kopierFiler(source, filer, target) && helt;
+    for (const QString& name : std::as_const(mapper)) {
+        if (stoppet())
+            return false;
+        helt = kopierUndermappe(source, target, name) && helt;
+    }
+    return helt;
+}
+
+bool THandlinger::kopierFiler(const OpenFolder& source, const QList<FileInfo>& filer,
+                              const OpenFolder& target) {
+    if (filer.isEmpty())
+        return true;
+    if (stoppet())
+        return false;
+    // The results are judged in the folder's order once all are in, so that what went wrong
+    // is told in that order, whichever copy ended first.
+    std::vector<std::optional<FileResult>> resultater(size_t(filer.size()));
+    Platform::files().copyFiles(
+        source, filer, target, ReplaceMode::Replace,
+        [this](qint64 done, qint64 total) {
+            filFremdrift(done, total);
+            return !stoppet();
+        },
+        [&](qsizetype i, const FileResult& r, qint64 size) {
+            advance(std::max<qint64>(size, 1));
+            resultater[size_t(i)] = r;
+        });
+    bool helt = true;
+    for (qsizetype i = 0; i < filer.size(); ++i) {
+        const std::optional<FileResult>& r = resultater[size_t(i)];
+        if (!r) { // never begun: the paste was stopped
+            helt = false;
+            continue;
+        }
+        const QString from = LogicalPath::join(source.path(), filer[i].name);
+        const Udfald udfald = udfaldAf(from, *r);
+        if (udfald == Udfald::Sprunget)
+            fejl(from, QStringLiteral("kopieres"), FileResult::failure(FileError::SameFile));
+        helt = udfald == Udfald::Kopieret && helt;
     }
     return helt;
 }

@@ -96,12 +96,18 @@ private:
     // One file (a link as a link), copied by `kopi`; the progress advances by its size
     // whatever happens.
     Udfald kopierFil(const QString& source, const Kopi& kopi);
+    // What a copy's result means for the paste; a failure is noted.
+    Udfald udfaldAf(const QString& source, const FileResult& r);
     Udfald kopierFil(const QString& source, const QString& target, bool overskriv);
     // Copies the folder `source` into the folder `target`, made when missing; true when all
     // of it was copied.
     bool kopierTrae(const QString& source, const QString& target);
     // Copies an open folder's contents into another; true when all of it was copied.
     bool kopierMappe(const OpenFolder& source, const OpenFolder& target);
+    // The files and links `filer` of an open folder into another, several at a time; true
+    // when all of them were copied.
+    bool kopierFiler(const OpenFolder& source, const QList<FileInfo>& filer,
+                     const OpenFolder& target);
     // The subfolder `name` of `source` into the same name in `target`, made when missing.
     bool kopierUndermappe(const OpenFolder& source, const OpenFolder& target, const QString& name);
     // The files of the clipboard into the destination, with the existing-files questions;

@@ -14,6 +14,8 @@
 
 // Receives bytes done and bytes in all while a file is copied; returning false cancels.
 using CopyProgress = std::function<bool(qint64 done, qint64 total)>;
+// Receives what became of one entry of a batch of copies: its index, the result and its size.
+using CopyDone = std::function<void(qsizetype index, const FileResult& result, qint64 size)>;
 
 enum class ReplaceMode { Refuse, Replace };
 
@@ -107,6 +109,15 @@ public:
     virtual FileResult copyFile(const OpenFolder& from, const FileInfo& entry, const OpenFolder& to,
                                 const QString& name, ReplaceMode mode,
                                 const CopyProgress& progress = {}) = 0;
+    // Copies `entries` (files and links, as a listing of `from` described them) to the same
+    // names in `to`, each as copyFile() copies one, several at a time where that is faster.
+    // `progress` and `done` are called on the calling thread only: `progress` for the file
+    // being copied, `done` once for each entry begun, in the order they end. Once `progress`
+    // answers false no entry more is begun, and those under way are cancelled; entries never
+    // begun are not reported.
+    virtual void copyFiles(const OpenFolder& from, const QList<FileInfo>& entries,
+                           const OpenFolder& to, ReplaceMode mode, const CopyProgress& progress,
+                           const CopyDone& done) = 0;
 
     // Renames or moves within one file system; never replaces an existing target.
     virtual FileResult rename(const QString& source, const QString& target) = 0;

@@ -1,4 +1,5 @@
 #include "posixfilesystem.h"
+#include "copybatch.h"
 #include "dosattrib.h"
 #include "drivetable.h"
 #include "hiddenlist.h"
@@ -453,6 +454,12 @@ FileResult PosixFileSystem::copyFile(const OpenFolder& from, const FileInfo& ent
     return copier.run(src.fd(), QFile::encodeName(entry.name), entry.kind,
                       {dst.fd(), dst.device, dst.fresh, dst.plainModes, dst.umask},
                       QFile::encodeName(name), mode);
+}
+
+void PosixFileSystem::copyFiles(const OpenFolder& from, const QList<FileInfo>& entries,
+                                const OpenFolder& to, ReplaceMode mode,
+                                const CopyProgress& progress, const CopyDone& done) {
+    CopyBatch::copyFiles(*this, from, entries, to, mode, CopyBatch::helpers(), progress, done);
 }
 
 FileResult PosixFileSystem::rename(const QString& source, const QString& target) {

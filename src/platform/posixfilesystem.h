@@ -44,6 +44,9 @@ public:
     FileResult copyFile(const OpenFolder& from, const FileInfo& entry, const OpenFolder& to,
                         const QString& name, ReplaceMode mode,
                         const CopyProgress& progress) override;
+    // Several files at a time, on helper threads.
+    void copyFiles(const OpenFolder& from, const QList<FileInfo>& entries, const OpenFolder& to,
+                   ReplaceMode mode, const CopyProgress& progress, const CopyDone& done) override;
     FileResult rename(const QString& source, const QString& target) override;
     // An existing folder is success; an existing entry of another kind is AlreadyExists.
     FileResult makeFolder(const QString& path) override;

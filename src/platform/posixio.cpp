@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio> // renameat2
 
@@ -45,7 +46,7 @@ QByteArray joinHost(const QByteArray& folder, const QByteArray& name) {
 }
 
 QByteArray temporaryName() {
-    static quint32 counter = 0;
+    static std::atomic<quint32> counter = 0; // copies run on several threads
     // Asked once: every file a paste copies takes a name.
     static const QByteArray prefix =
         QByteArray(".ravnsti-") + QByteArray::number(qint64(::getpid())) + '-';

@@ -1,5 +1,6 @@
 #include "posixmeta.h"
 
+#include <atomic>
 #include <cerrno>
 
 #include <fcntl.h>
@@ -8,7 +9,7 @@
 namespace PosixIo {
 
 int statAt(int dirfd, const char* name, bool follow, Meta& m) {
-    static bool noStatx = false;
+    static std::atomic<bool> noStatx = false; // copies run on several threads
     const bool self = name[0] == '\0';
     if (!noStatx) {
         struct statx sx;

@@ -298,6 +298,35 @@ private slots:
         QVERIFY(QFileInfo::exists(env.host(kKilde + "\\sub\\pipe")));
     }
 
+    // The files of a folder are copied several at a time: what fails is still told in the
+    // folder's order, everything else arrives, and the move keeps its whole source.
+    void manyFilesFailuresToldInOrder() {
+        TestEnvironment env;
+        for (int i = 0; i < 80; ++i)
+            env.writeFile(QStringLiteral("C:\\stor\\f%1.bin").arg(i, 2, 10, QLatin1Char('0')),
+                          randomBytes(i * 300));
+        for (const char* name : {"f10.bin", "f20.bin", "f70.bin"})
+            env.makeFolder(kMaal + "\\stor\\" + name);
+        const auto before = snapshot(env.host("C:\\stor"));
+        TestEngine e;
+        e.windows.askMove = false;
+        e.vaelgMappe("C:\\stor");
+        e.funk.CopyElementer();
+        e.vaelgMappe(kMaal);
+        e.windows.svar.enqueue(true); // "Mappen eksisterer. Skal alle elementer overskrives?"
+        QString reasons;
+        for (const char* name : {"f10.bin", "f20.bin", "f70.bin"})
+            reasons += QStringLiteral("\nC:\\stor\\") + name +
+                       QStringLiteral(" kunne ikke kopieres (findes allerede).");
+        env.prompter().expectMessage(kFejl + "\n" + reasons);
+        QCOMPARE(e.funk.PasteElementer(true, 0), -1);
+        QCOMPARE(snapshot(env.host("C:\\stor")), before);
+        auto arrived = before;
+        for (const char* name : {"f10.bin", "f20.bin", "f70.bin"})
+            arrived.remove(name);
+        QCOMPARE(snapshot(env.host(kMaal + "\\stor")), arrived);
+    }
+
     void emptyFileProgress() {
         TestEnvironment env;
         lavKilde(env);

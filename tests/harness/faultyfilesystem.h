@@ -39,6 +39,9 @@ public:
     FileResult copyFile(const OpenFolder& from, const FileInfo& entry, const OpenFolder& to,
                         const QString& name, ReplaceMode mode,
                         const CopyProgress& progress) override;
+    // One file at a time, so that a test knows which copy meets a fault.
+    void copyFiles(const OpenFolder& from, const QList<FileInfo>& entries, const OpenFolder& to,
+                   ReplaceMode mode, const CopyProgress& progress, const CopyDone& done) override;
     FileResult rename(const QString& source, const QString& target) override;
     FileResult makeFolder(const QString& path) override;
     FileResult removeFile(const QString& path) override;

@@ -275,6 +275,7 @@ private slots:
 
     // Copying through open folders
     void openFolders_copyEntriesKeepingModesAndTimes();
+    void openFolders_copyFilesSeveralAtATime();
     void openFolders_entryThatCameMeanwhile_data();
     void openFolders_entryThatCameMeanwhile();
     void openFolders_swappedEntriesAreNotFollowed();
@@ -1212,6 +1213,53 @@ void TestFileSystem::openFolders_copyEntriesKeepingModesAndTimes() {
     QCOMPARE(fs().openFolder(QStringLiteral("C:\\Findes\\ikke"), false, none).error(),
              FileError::NotFound);
     QVERIFY(!none);
+}
+
+// A folder's files copied as one batch, on helper threads: every file whole with its mode
+// and time, the link as a link, no temporary entry left, and a name a folder holds in the
+// target refused alone.
+void TestFileSystem::openFolders_copyFilesSeveralAtATime() {
+    TestEnvironment env;
+    const QString source = env.host(QStringLiteral("C:\\Kilde"));
+    QHash<QString, QByteArray> contents;
+    for (int i = 0; i < 300; ++i) {
+        const QString name = QStringLiteral("fil%1.bin").arg(i, 3, 10, QLatin1Char('0'));
+        contents.insert(name, randomBytes(i * 67));
+        env.writeFile(QStringLiteral("C:\\Kilde\\") + name, contents.value(name));
+        QCOMPARE(::chmod(enc(source + '/' + name).constData(), i % 2 ? 0600 : 0644), 0);
+        setMtime(source + '/' + name, 1394006700 + i, i);
+    }
+    QVERIFY(symlinkHost(QStringLiteral("fil001.bin"), source + QStringLiteral("/peg")));
+    env.makeFolder(QStringLiteral("D:\\Kopi\\fil150.bin"));
+
+    const auto from = opened(QStringLiteral("C:\\Kilde"), false);
+    const auto to = opened(QStringLiteral("D:\\Kopi"), true);
+    QVERIFY(from && to);
+    QList<FileInfo> entries;
+    QVERIFY(fs().list(*from, entries, ListDetail::Names, ListOrder::ByName));
+    QHash<QString, FileError> results;
+    fs().copyFiles(*from, entries, *to, ReplaceMode::Replace, {},
+                   [&](qsizetype i, const FileResult& r, qint64) {
+                       results.insert(entries[i].name, r.error());
+                   });
+    QCOMPARE(results.size(), 301);
+    const QString target = env.host(QStringLiteral("D:\\Kopi"));
+    for (auto it = contents.cbegin(); it != contents.cend(); ++it) {
+        const int i = it.key().mid(3, 3).toInt();
+        if (i == 150) {
+            QCOMPARE(results.value(it.key()), FileError::AlreadyExists);
+            continue;
+        }
+        QCOMPARE(results.value(it.key()), FileError::None);
+        QCOMPARE(readHost(target + '/' + it.key()), it.value());
+        const struct stat st = lstatOf(target + '/' + it.key());
+        QCOMPARE(st.st_mode & 07777, mode_t(i % 2 ? 0600 : 0644));
+        QCOMPARE(st.st_mtim.tv_sec, time_t(1394006700 + i));
+        QCOMPARE(st.st_mtim.tv_nsec, long(i));
+    }
+    QCOMPARE(results.value(QStringLiteral("peg")), FileError::None);
+    QCOMPARE(readLinkHost(target + QStringLiteral("/peg")), QStringLiteral("fil001.bin"));
+    QCOMPARE(hostEntries(target).size(), 301);
 }
 
 void TestFileSystem::openFolders_entryThatCameMeanwhile_data() {
