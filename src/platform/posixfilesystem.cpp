@@ -1,5 +1,5 @@
 #include "posixfilesystem.h"
-#include "copybatch.h"
+#include "parallelbatch.h"
 #include "dosattrib.h"
 #include "drivetable.h"
 #include "hiddenlist.h"
@@ -459,7 +459,7 @@ FileResult PosixFileSystem::copyFile(const OpenFolder& from, const FileInfo& ent
 void PosixFileSystem::copyFiles(const OpenFolder& from, const QList<FileInfo>& entries,
                                 const OpenFolder& to, ReplaceMode mode,
                                 const CopyProgress& progress, const CopyDone& done) {
-    CopyBatch::copyFiles(*this, from, entries, to, mode, CopyBatch::helpers(), progress, done);
+    ParallelBatch::copyFiles(*this, from, entries, to, mode, ParallelBatch::helpers(), progress, done);
 }
 
 FileResult PosixFileSystem::rename(const QString& source, const QString& target) {

@@ -1,4 +1,5 @@
 #include "treeremover.h"
+#include "parallelbatch.h"
 #include "posixio.h"
 #include "posixmeta.h"
 
@@ -61,6 +62,7 @@ FileResult TreeRemover::removeHostTree(const QString& hostPath) {
         return FileResult::fromErrno(e, hostPath);
     }
     TreeRemover remover;
+    remover.m_helpers = ParallelBatch::helpers();
     if (const FileResult r = remover.emptyFolder(fd, 0, path); !r)
         return r;
     fd.reset();
@@ -117,6 +119,8 @@ FileResult TreeRemover::emptyFolder(Fd& fd, int depth, const QByteArray& where) 
         }
     }
 
+    // Files go at once; the subfolders after them, several at a time where helpers may.
+    std::vector<QByteArray> folders;
     for (const auto& [name, type] : names) {
         const char* n = name.constData();
         bool folder = type == DT_DIR;
@@ -136,41 +140,77 @@ FileResult TreeRemover::emptyFolder(Fd& fd, int depth, const QByteArray& where) 
             if (e != EISDIR) // EISDIR: it became a folder meanwhile
                 return fail(e, where, name);
         }
-        Fd sub(openSubfolder(fd.get(), n));
-        if (!sub.valid()) {
-            const int e = errno;
-            if (e == ENOENT)
-                continue;
-            if (e == ELOOP || e == ENOTDIR) {
-                // It was replaced by a link or a file: remove that entry itself, nothing more.
-                const int u = unlinkIn(fd.get(), n, 0);
-                if (u == 0 || u == ENOENT)
-                    continue;
-                return fail(u, where, name);
-            }
-            return fail(e, where, name);
-        }
-        if (release)
-            fd.reset();
-        const FileResult r = emptyFolder(sub, depth + 1, joinHost(where, name));
-        if (release) {
-            // Back up through "..", which is never a link; it must still be this folder.
-            fd.reset(::openat(sub.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            Meta back;
-            if (!fd.valid())
-                return FileResult::fromErrno(errno, display(where));
-            if (statAt(fd.get(), "", false, back) != 0 || !back.sameInode(self))
-                return FileResult::failure(FileError::Failed,
-                                           display(where) +
-                                               QStringLiteral(": moved while being removed"));
-        }
+        folders.push_back(name);
+    }
+    if (m_helpers > 0 && folders.size() > 1 && !release)
+        return removeSubfolders(fd, folders, depth, where);
+    for (const QByteArray& name : folders)
+        if (const FileResult r = removeSubfolder(fd, name, depth, where, release ? &self : nullptr);
+            !r)
+            return r;
+    return {};
+}
+
+FileResult TreeRemover::removeSubfolders(Fd& fd, const std::vector<QByteArray>& folders, int depth,
+                                         const QByteArray& where) {
+    // The first failure in the folder's order is told; after one, no subfolder more is begun.
+    std::vector<FileResult> results(folders.size());
+    bool failed = false;
+    ParallelBatch::run(
+        qsizetype(folders.size()), m_helpers,
+        [&](qsizetype i, const CopyProgress& goOn) {
+            if (!goOn(0, 0))
+                return FileResult::failure(FileError::Cancelled);
+            TreeRemover alone; // each helper walks its subfolder without helpers of its own
+            return alone.removeSubfolder(fd, folders[size_t(i)], depth, where, nullptr);
+        },
+        [&](qint64, qint64) { return !failed; },
+        [&](qsizetype i, const FileResult& r, qint64) {
+            results[size_t(i)] = r;
+            failed = failed || !r;
+        });
+    for (const FileResult& r : results)
         if (!r)
             return r;
-        sub.reset();
-        const int e = unlinkIn(fd.get(), n, AT_REMOVEDIR);
-        if (e != 0 && e != ENOENT)
-            return fail(e, where, name);
+    return {};
+}
+
+FileResult TreeRemover::removeSubfolder(Fd& fd, const QByteArray& name, int depth,
+                                        const QByteArray& where, const Meta* self) {
+    const char* n = name.constData();
+    Fd sub(openSubfolder(fd.get(), n));
+    if (!sub.valid()) {
+        const int e = errno;
+        if (e == ENOENT)
+            return {};
+        if (e == ELOOP || e == ENOTDIR) {
+            // It was replaced by a link or a file: remove that entry itself, nothing more.
+            const int u = unlinkIn(fd.get(), n, 0);
+            if (u == 0 || u == ENOENT)
+                return {};
+            return fail(u, where, name);
+        }
+        return fail(e, where, name);
     }
+    if (self)
+        fd.reset();
+    const FileResult r = emptyFolder(sub, depth + 1, joinHost(where, name));
+    if (self) {
+        // Back up through "..", which is never a link; it must still be this folder.
+        fd.reset(::openat(sub.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        Meta back;
+        if (!fd.valid())
+            return FileResult::fromErrno(errno, display(where));
+        if (statAt(fd.get(), "", false, back) != 0 || !back.sameInode(*self))
+            return FileResult::failure(
+                FileError::Failed, display(where) + QStringLiteral(": moved while being removed"));
+    }
+    if (!r)
+        return r;
+    sub.reset();
+    const int e = unlinkIn(fd.get(), n, AT_REMOVEDIR);
+    if (e != 0 && e != ENOENT)
+        return fail(e, where, name);
     return {};
 }
 

@@ -2,11 +2,13 @@
 
 #include "fileresult.h"
 #include "posixfd.h"
+#include "posixmeta.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <sys/types.h>
+#include <vector>
 
 // Removes whole folder trees from the host file system.
 class TreeRemover {
@@ -17,7 +19,8 @@ public:
     // entries first, so a folder swapped for a link during the walk cannot redirect the
     // delete. Folders of ours that lack the write (or read) permission needed to empty them
     // are given it on the way, as the Windows delete ignores the read-only attribute of
-    // folders. Stops at the first failure.
+    // folders. Stops at the first failure (in a folder whose subfolders are removed several
+    // at a time, at the first one in the folder's order, once those under way are done).
     static FileResult removeHostTree(const QString& hostPath);
 
 private:
@@ -27,7 +30,18 @@ private:
     // not run out of descriptors. `fd` is open again when this returns.
     FileResult emptyFolder(PosixIo::Fd& fd, int depth, const QByteArray& where);
 
+    // The subfolders `folders` of the folder open as `fd`, emptied and removed on helper
+    // threads as well as this one.
+    FileResult removeSubfolders(PosixIo::Fd& fd, const std::vector<QByteArray>& folders, int depth,
+                                const QByteArray& where);
+    // Empties and removes the subfolder `name`. With `self` (the folder's own identity) the
+    // folder's descriptor is let go meanwhile, as emptyFolder() tells.
+    FileResult removeSubfolder(PosixIo::Fd& fd, const QByteArray& name, int depth,
+                               const QByteArray& where, const PosixIo::Meta* self);
+
     static constexpr int kOpenLevels = 128;
+    // Helper threads for the first folder with several subfolders; none below it.
+    int m_helpers = 0;
 
     // Gives a folder of ours the owner permissions `bits` it lacks; true when it changed.
     static bool grantOwner(int fd, mode_t bits);

@@ -1,7 +1,7 @@
 #include "faultyfilesystem.h"
 #include "faultpoints.h"
 
-#include "platform/copybatch.h"
+#include "platform/parallelbatch.h"
 #include "platform/logicalpath.h"
 
 FaultyFileSystem::FaultyFileSystem(FaultPoints& faults, std::unique_ptr<FileSystem> inner)
@@ -118,7 +118,7 @@ FileResult FaultyFileSystem::copyFile(const OpenFolder& from, const FileInfo& en
 void FaultyFileSystem::copyFiles(const OpenFolder& from, const QList<FileInfo>& entries,
                                  const OpenFolder& to, ReplaceMode mode,
                                  const CopyProgress& progress, const CopyDone& done) {
-    CopyBatch::copyFiles(*this, from, entries, to, mode, 0, progress, done);
+    ParallelBatch::copyFiles(*this, from, entries, to, mode, 0, progress, done);
 }
 
 FileResult FaultyFileSystem::rename(const QString& source, const QString& target) {

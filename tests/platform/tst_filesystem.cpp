@@ -22,7 +22,9 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <linux/filter.h>
+#include <linux/fs.h>
 #include <linux/seccomp.h>
+#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -303,6 +305,7 @@ private slots:
     void removeTree_deepTree();
     void removeTree_ownReadOnlyFolders();
     void removeTree_stopsAtFirstFailure();
+    void removeTree_severalSubfoldersAtOnce();
     void removeHostTree_worksOnHostPaths();
 };
 
@@ -1742,6 +1745,65 @@ void TestFileSystem::removeTree_stopsAtFirstFailure() {
     QCOMPARE(result, int(FileError::AccessDenied));
     QVERIFY(hostExists(foreign + QStringLiteral("/fil.txt")));
     ::chmod(enc(foreign).constData(), 0755);
+}
+
+namespace {
+
+// Sets or clears the immutable flag of a host file; false where the file system has none.
+bool setImmutable(const QString& host, bool on) {
+    const int fd = ::open(enc(host).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+// A tree of many subfolders is removed on helper threads as well: all of it goes, no link
+// is followed, and a failure is told for the first subfolder in the folder's order.
+void TestFileSystem::removeTree_severalSubfoldersAtOnce() {
+    TestEnvironment env;
+    env.writeFile(QStringLiteral("D:\\Udenfor\\vigtig.txt"), "behold mig");
+    const QString tree = env.host(QStringLiteral("C:\\Mange"));
+    const auto build = [&] {
+        for (int d = 0; d < 30; ++d) {
+            const QString sub = QStringLiteral("C:\\Mange\\d%1").arg(d, 2, 10, QLatin1Char('0'));
+            for (int f = 0; f < 20; ++f)
+                env.writeFile(sub + QStringLiteral("\\f%1").arg(f, 2, 10, QLatin1Char('0')), "x");
+            env.writeFile(sub + QStringLiteral("\\inde\\dyb.txt"), "y");
+        }
+        env.writeFile(QStringLiteral("C:\\Mange\\top.txt"), "z");
+        return symlinkHost(env.host(QStringLiteral("D:\\Udenfor")),
+                           tree + QStringLiteral("/d05/ud"));
+    };
+    QVERIFY(build());
+    const FileResult removed = fs().removeTree(QStringLiteral("C:\\Mange"));
+    QVERIFY2(removed, qPrintable(removed.detail()));
+    QVERIFY(!hostExists(tree));
+    QCOMPARE(env.readFile(QStringLiteral("D:\\Udenfor\\vigtig.txt")), QByteArray("behold mig"));
+
+    QVERIFY(build());
+    const QString first = tree + QStringLiteral("/d07/f03");
+    const QString later = tree + QStringLiteral("/d21/inde/dyb.txt");
+    const auto release = qScopeGuard([&] {
+        setImmutable(first, false);
+        setImmutable(later, false);
+    });
+    if (!setImmutable(first, true) || !setImmutable(later, true))
+        QSKIP("the temporary folder's file system keeps no immutable flag");
+    const FileResult r = fs().removeTree(QStringLiteral("C:\\Mange"));
+    QCOMPARE(r.error(), FileError::AccessDenied);
+    QVERIFY2(r.detail().contains(QStringLiteral("d07")), qPrintable(r.detail()));
+    QVERIFY(hostExists(first));
+    QVERIFY(hostExists(later));
+    QCOMPARE(env.readFile(QStringLiteral("D:\\Udenfor\\vigtig.txt")), QByteArray("behold mig"));
 }
 
 void TestFileSystem::removeHostTree_worksOnHostPaths() {

@@ -1,4 +1,4 @@
-#include "copybatch.h"
+#include "parallelbatch.h"
 
 #include <QThread>
 #include <QThreadPool>
@@ -10,6 +10,8 @@
 #include <memory>
 #include <mutex>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -31,10 +33,10 @@ struct Batch {
         qint64 size;
     };
 
-    Batch(qsizetype count, int helpers, const CopyBatch::CopyOne& copyOne)
-        : count(count), copyOne(copyOne), running(helpers) {}
+    Batch(qsizetype count, int helpers, const ParallelBatch::Job& job)
+        : count(count), job(job), running(helpers) {}
 
-    // The next entry to begin, or -1 when none is left or the batch was stopped.
+    // The next job to begin, or -1 when none is left or the batch was stopped.
     qsizetype take() {
         if (stop)
             return -1;
@@ -42,13 +44,13 @@ struct Batch {
         return i < count ? i : -1;
     }
 
-    // A helper's work: entries until none is left, each result kept for the calling thread.
+    // A helper's work: jobs until none is left, each result kept for the calling thread.
     void help() {
         for (qsizetype i; (i = take()) >= 0;) {
             qint64 size = 0;
-            FileResult r = copyOne(i, [this, &size](qint64 done, qint64 total) {
+            FileResult r = job(i, [this, &size](qint64 done, qint64 total) {
                 size = total;
-                helperDone = done;
+                helperProgress = done;
                 helperTotal = total;
                 return !stop;
             });
@@ -80,11 +82,11 @@ struct Batch {
     }
 
     const qsizetype count;
-    const CopyBatch::CopyOne& copyOne;
+    const ParallelBatch::Job& job;
     std::atomic<qsizetype> next = 0;
     std::atomic<bool> stop = false;
-    // Where a helper's file has come, for the calling thread to show while it waits.
-    std::atomic<qint64> helperDone = 0;
+    // Where a helper's job has come, for the calling thread to show while it waits.
+    std::atomic<qint64> helperProgress = 0;
     std::atomic<qint64> helperTotal = 0;
 
     std::mutex mutex;
@@ -95,23 +97,28 @@ struct Batch {
 
 } // namespace
 
-namespace CopyBatch {
+namespace ParallelBatch {
 
 int helpers() {
     return std::clamp(QThread::idealThreadCount() - 1, 0, kMostHelpers);
 }
 
-void run(qsizetype count, int helpers, const CopyOne& copyOne, const CopyProgress& progress,
+void run(qsizetype count, int helpers, const Job& job, const CopyProgress& progress,
          const CopyDone& done) {
-    helpers = int(std::clamp<qsizetype>(std::min<qsizetype>(helpers, count - 1), 0, kMostHelpers));
-    const auto batch = std::make_shared<Batch>(count, helpers, copyOne);
     static HelperThreads threads;
+    // A forked child has none of its parent's threads, though the pool thinks it has: there
+    // the calling thread works alone.
+    static const pid_t owner = ::getpid();
+    if (::getpid() != owner)
+        helpers = 0;
+    helpers = int(std::clamp<qsizetype>(std::min<qsizetype>(helpers, count - 1), 0, kMostHelpers));
+    const auto batch = std::make_shared<Batch>(count, helpers, job);
     for (int h = 0; h < helpers; ++h)
         threads.start([batch] { batch->help(); });
 
     for (qsizetype i; (i = batch->take()) >= 0;) {
         qint64 size = 0;
-        const FileResult r = copyOne(i, [&](qint64 doneBytes, qint64 total) {
+        const FileResult r = job(i, [&](qint64 doneBytes, qint64 total) {
             size = total;
             if (progress && !progress(doneBytes, total))
                 batch->stop = true;
@@ -121,7 +128,7 @@ void run(qsizetype count, int helpers, const CopyOne& copyOne, const CopyProgres
         batch->report(done, false);
     }
     while (!batch->report(done, true))
-        if (!batch->stop && progress && !progress(batch->helperDone, batch->helperTotal))
+        if (!batch->stop && progress && !progress(batch->helperProgress, batch->helperTotal))
             batch->stop = true;
 }
 
@@ -136,4 +143,4 @@ void copyFiles(FileSystem& files, const OpenFolder& from, const QList<FileInfo>&
         progress, done);
 }
 
-} // namespace CopyBatch
+} // namespace ParallelBatch

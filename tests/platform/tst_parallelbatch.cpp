@@ -1,7 +1,7 @@
 // The runner that copies the files of one folder on helper threads: each entry once, the
 // caller told of everything on its own thread, and a stop that reaches every thread.
 
-#include "platform/copybatch.h"
+#include "platform/parallelbatch.h"
 
 #include <QSet>
 #include <QTest>
@@ -51,7 +51,7 @@ QList<qsizetype> upTo(qsizetype count) {
 
 } // namespace
 
-class TestCopyBatch : public QObject {
+class TestParallelBatch : public QObject {
     Q_OBJECT
 
 private slots:
@@ -71,7 +71,7 @@ private slots:
         Log log;
         QThread* const caller = QThread::currentThread();
         bool progressElsewhere = false;
-        CopyBatch::run(
+        ParallelBatch::run(
             count, helpers,
             [&](qsizetype i, const CopyProgress& progress) {
                 log.begin(i);
@@ -104,7 +104,7 @@ private slots:
         QThread* const caller = QThread::currentThread();
         std::atomic<bool> helperUnderWay = false;
         std::atomic<bool> helperCancelled = false;
-        CopyBatch::run(
+        ParallelBatch::run(
             1000, 1,
             [&](qsizetype i, const CopyProgress& progress) {
                 log.begin(i);
@@ -135,7 +135,7 @@ private slots:
         QThread* const caller = QThread::currentThread();
         std::atomic<bool> helperUnderWay = false;
         QList<QPair<qint64, qint64>> seen;
-        CopyBatch::run(
+        ParallelBatch::run(
             50, 1,
             [&](qsizetype i, const CopyProgress& progress) {
                 log.begin(i);
@@ -161,5 +161,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCopyBatch)
-#include "tst_copybatch.moc"
+QTEST_GUILESS_MAIN(TestParallelBatch)
+#include "tst_parallelbatch.moc"
