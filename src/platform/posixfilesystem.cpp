@@ -1,10 +1,10 @@
 #include "posixfilesystem.h"
-#include "parallelbatch.h"
 #include "dosattrib.h"
 #include "drivetable.h"
 #include "hiddenlist.h"
 #include "logicalpath.h"
 #include "nameorder.h"
+#include "parallelbatch.h"
 #include "posixcopier.h"
 #include "posixfolder.h"
 #include "posixio.h"
@@ -459,7 +459,8 @@ FileResult PosixFileSystem::copyFile(const OpenFolder& from, const FileInfo& ent
 void PosixFileSystem::copyFiles(const OpenFolder& from, const QList<FileInfo>& entries,
                                 const OpenFolder& to, ReplaceMode mode,
                                 const CopyProgress& progress, const CopyDone& done) {
-    ParallelBatch::copyFiles(*this, from, entries, to, mode, ParallelBatch::helpers(), progress, done);
+    ParallelBatch::copyFiles(*this, from, entries, to, mode, ParallelBatch::helpers(), progress,
+                             done);
 }
 
 FileResult PosixFileSystem::rename(const QString& source, const QString& target) {
