@@ -1,8 +1,8 @@
 #include "faultyfilesystem.h"
 #include "faultpoints.h"
 
-#include "platform/parallelbatch.h"
 #include "platform/logicalpath.h"
+#include "platform/parallelbatch.h"
 
 FaultyFileSystem::FaultyFileSystem(FaultPoints& faults, std::unique_ptr<FileSystem> inner)
     : m_faults(faults), m_inner(std::move(inner)) {}
