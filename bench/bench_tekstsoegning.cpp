@@ -97,12 +97,15 @@ int searchFolder(const QString& folder, bool caseSensitive) {
     QList<FileInfo> entries;
     if (!Platform::files().list(folder, entries, ListDetail::Names, ListOrder::ByName))
         return -1;
+    QList<SoegeFil> files;
+    files.reserve(entries.size());
+    for (const FileInfo& e : std::as_const(entries))
+        files.append({LogicalPath::join(folder, e.name), e.kind});
     const TekstSoegning soegning(kNeedle, false, caseSensitive);
     QList<TekstFund> fund;
-    for (const FileInfo& e : std::as_const(entries))
-        if (!soegning.soegFil(LogicalPath::join(folder, e.name), fund, e.kind))
-            return -1;
-    return int(fund.size());
+    int unread = 0;
+    const int searched = soegning.soegFiler(files, fund, unread, [](int) { return true; });
+    return searched == files.size() && unread == 0 ? int(fund.size()) : -1;
 }
 
 bool compare(const BenchFolder& data, const QString& name, const Shape& shape, int expected,

@@ -300,7 +300,7 @@ void Tfindform::opdaterHistorik() {
     tilfoejHistorik(m_editErstat);
 }
 
-QList<Tfindform::SoegeFil> Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
+QList<SoegeFil> Tfindform::filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const {
     QList<SoegeFil> files;
     if (m_check3->isChecked()) {
         for (const StrukturItem* node : m_filbox->selectedItems()) {
@@ -372,20 +372,15 @@ void Tfindform::FindSD() {
     });
     m_vagt = &vagt;
     opdaterKommandoer();
-    for (const SoegeFil& file : files) {
-        const bool read = soegning.soegFil(file.sti, fund, file.art);
+    soegt = soegning.soegFiler(files, fund, ulaeste, [&](int done) {
+        soegt = done;
         if (!self)
-            return;
-        if (vagt.stoppet())
-            break;
-        ulaeste += read ? 0 : 1;
-        ++soegt;
+            return false;
         emit fremskridt(soegt, int(files.size()));
-        if (!self)
-            return;
-        if (vagt.stoppet() || fund.size() >= TekstSoegning::kMaxFund)
-            break;
-    }
+        return self && !vagt.stoppet();
+    });
+    if (!self)
+        return;
     m_vagt = nullptr;
     visFremskridt(fund, soegt, int(files.size()));
     visAntal(ulaeste, ulaesteMappe);

@@ -53,11 +53,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // A file to search, and what the folder's listing said it is.
-    struct SoegeFil {
-        QString sti;
-        EntryKind art = EntryKind::Other;
-    };
     // The files to search; selected or listed files whose names the program cannot use are
     // counted in `ubrugelige`.
     QList<SoegeFil> filerAtSoege(bool& ulaesteMappe, int& ubrugelige) const;

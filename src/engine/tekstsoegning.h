@@ -21,6 +21,12 @@ struct TekstFund {
     QString tekst;    // the line holding the hit
 };
 
+// A file to search, and what the folder's listing said it is.
+struct SoegeFil {
+    QString sti;
+    EntryKind art = EntryKind::Other;
+};
+
 // Finds a text in files, as the editor would show them: a file is read in its own encoding
 // (a byte-order mark; else UTF-8 when it is valid UTF-8; else Windows-1252), rich text
 // files as their text. Positions count each line break (CR LF, LF or CR) as one character,
@@ -49,6 +55,15 @@ public:
     // being looked at first (FileSystem::openForReading).
     bool soegFil(const QString& path, QList<TekstFund>& fund,
                  EntryKind art = EntryKind::Other) const;
+
+    // Searches `filer` several at a time, on helper threads as well as this one, and appends
+    // their hits to `fund` in the files' order, kMaxFund at most. `fremskridt` is called on
+    // this thread as files are done, with the number done so far; its false stops the
+    // search, as the function of setFortsaet() does, and the hits are then those of the
+    // files done. Gives the number of files done and counts in `ulaeste` those of them that
+    // could not be read.
+    int soegFiler(const QList<SoegeFil>& filer, QList<TekstFund>& fund, int& ulaeste,
+                  const std::function<bool(int soegt)>& fremskridt) const;
 
 private:
     enum class Kodning { Utf8, Utf8Bom, Utf16LE, Utf16BE, Rtf, Windows1252 };

@@ -45,10 +45,10 @@ struct Batch {
     }
 
     // A helper's work: jobs until none is left, each result kept for the calling thread.
-    void help() {
+    void help(int worker) {
         for (qsizetype i; (i = take()) >= 0;) {
             qint64 size = 0;
-            FileResult r = job(i, [this, &size](qint64 done, qint64 total) {
+            FileResult r = job(i, worker, [this, &size](qint64 done, qint64 total) {
                 size = total;
                 helperProgress = done;
                 helperTotal = total;
@@ -113,12 +113,12 @@ void run(qsizetype count, int helpers, const Job& job, const CopyProgress& progr
         helpers = 0;
     helpers = int(std::clamp<qsizetype>(std::min<qsizetype>(helpers, count - 1), 0, kMostHelpers));
     const auto batch = std::make_shared<Batch>(count, helpers, job);
-    for (int h = 0; h < helpers; ++h)
-        threads.start([batch] { batch->help(); });
+    for (int worker = 1; worker <= helpers; ++worker)
+        threads.start([batch, worker] { batch->help(worker); });
 
     for (qsizetype i; (i = batch->take()) >= 0;) {
         qint64 size = 0;
-        const FileResult r = job(i, [&](qint64 doneBytes, qint64 total) {
+        const FileResult r = job(i, 0, [&](qint64 doneBytes, qint64 total) {
             size = total;
             if (progress && !progress(doneBytes, total))
                 batch->stop = true;
@@ -137,7 +137,7 @@ void copyFiles(FileSystem& files, const OpenFolder& from, const QList<FileInfo>&
                const CopyDone& done) {
     run(
         entries.size(), helpers,
-        [&](qsizetype i, const CopyProgress& p) {
+        [&](qsizetype i, int, const CopyProgress& p) {
             return files.copyFile(from, entries[i], to, entries[i].name, mode, p);
         },
         progress, done);

@@ -9,8 +9,9 @@
 namespace ParallelBatch {
 
 // Does the job `index` of the batch, reporting through `progress`, whose false answer asks
-// it to stop; called on several threads at once.
-using Job = std::function<FileResult(qsizetype index, const CopyProgress& progress)>;
+// it to stop; called on several threads at once. `worker` tells which thread: 0 the calling
+// one, 1 to `helpers` the helpers, so that each may keep state of its own.
+using Job = std::function<FileResult(qsizetype index, int worker, const CopyProgress& progress)>;
 
 // How many helper threads a batch may use on this machine: one fewer than it has
 // processors, and no more than three.

@@ -158,7 +158,7 @@ FileResult TreeRemover::removeSubfolders(Fd& fd, const std::vector<QByteArray>& 
     bool failed = false;
     ParallelBatch::run(
         qsizetype(folders.size()), m_helpers,
-        [&](qsizetype i, const CopyProgress& goOn) {
+        [&](qsizetype i, int, const CopyProgress& goOn) {
             if (!goOn(0, 0))
                 return FileResult::failure(FileError::Cancelled);
             TreeRemover alone; // each helper walks its subfolder without helpers of its own

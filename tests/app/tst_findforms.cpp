@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTextDocument>
 #include <QToolButton>
@@ -56,6 +57,28 @@ QStringList tableRows(const Tfindform& form) {
                     .arg(model->index(r, 0).data().toString(), model->index(r, 1).data().toString(),
                          model->index(r, 2).data().toString());
     return rows;
+}
+
+// After a stopped search of C:\\doc\\1.txt to 5.txt, each holding two hits: the number of files
+// the window says were searched, whose hits, and only theirs, it lists in the files' order;
+// -1 when it tells otherwise.
+int stoppedWithTheHitsOfTheFilesDone(const Tfindform& form) {
+    const QRegularExpression said(
+        QStringLiteral("^(\\d+) – Søgningen blev stoppet efter (\\d) af 5 filer\\.$"));
+    const QRegularExpressionMatch m = said.match(labelText(form, "countdis"));
+    const QStringList rows = tableRows(form);
+    if (!m.hasMatch() || m.captured(1).toInt() != rows.size() ||
+        rows.size() != 2 * m.captured(2).toInt())
+        return -1;
+    QString before;
+    for (qsizetype r = 0; r < rows.size(); r += 2) {
+        const QString file = rows[r].section(QLatin1Char('|'), 0, 0);
+        if (file <= before || rows[r] != file + QStringLiteral("|3|en nål") ||
+            rows[r + 1] != file + QStringLiteral("|10|to nåle"))
+            return -1;
+        before = file;
+    }
+    return m.captured(2).toInt();
 }
 
 QAction* action(const QWidget& window, const char* name) {
@@ -418,12 +441,10 @@ private slots:
                 QTest::keyClick(form, Qt::Key_Escape);
         });
         QTest::keyClick(editFind, Qt::Key_Return);
+        // Nothing more is told once it is stopped. Files searched on helper threads meanwhile
+        // count, and the hits shown are those of the files counted.
         QCOMPARE(whileSearching, QStringList({"1/5 1 0", "2/5 1 0"}));
-        QCOMPARE(tableRows(*form),
-                 QStringList({"C:\\doc\\1.txt|3|en nål", "C:\\doc\\1.txt|10|to nåle",
-                              "C:\\doc\\2.txt|3|en nål", "C:\\doc\\2.txt|10|to nåle"}));
-        QCOMPARE(labelText(*form, "countdis"),
-                 QStringLiteral("4 – Søgningen blev stoppet efter 2 af 5 filer."));
+        QVERIFY(stoppedWithTheHitsOfTheFilesDone(*form) >= 2);
         QVERIFY(form->isVisible());
         QVERIFY(!child<QPushButton>(*form, "stopKnap")->isEnabled());
         QVERIFY(action(*form, "AfindBib")->isEnabled());
@@ -444,8 +465,7 @@ private slots:
                 click(*form, "stopKnap");
         });
         QTest::keyClick(editFind, Qt::Key_Return);
-        QCOMPARE(labelText(*form, "countdis"),
-                 QStringLiteral("2 – Søgningen blev stoppet efter 1 af 5 filer."));
+        QVERIFY(stoppedWithTheHitsOfTheFilesDone(*form) >= 1);
         disconnect(form, &Tfindform::fremskridt, form, nullptr);
         connect(form, &Tfindform::fremskridt, form, [&](int soegt) {
             if (soegt == 3)
@@ -454,7 +474,7 @@ private slots:
         QTest::keyClick(editFind, Qt::Key_Return);
         QVERIFY(!form->isVisible());
         QVERIFY(!form->soeger());
-        QCOMPARE(tableRows(*form).size(), 6);
+        QVERIFY(stoppedWithTheHitsOfTheFilesDone(*form) >= 3);
 
         // The window may even go while it searches.
         form->show();

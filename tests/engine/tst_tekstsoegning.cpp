@@ -396,6 +396,78 @@ private slots:
         }
     }
 
+    // Many files searched at once on helper threads give the hits one file after another
+    // would, in the files' order, with the unreadable ones counted; the cap holds across
+    // files, and a stop keeps the hits of exactly the files done.
+    void manyFilesAtOnce() {
+        TestEnvironment env;
+        QList<SoegeFil> filer;
+        for (int i = 0; i < 300; ++i) {
+            const QString path =
+                QStringLiteral("C:\\m%1\\f%2.txt").arg(i / 100).arg(i, 3, 10, QLatin1Char('0'));
+            QString text;
+            for (int hit = 0; hit < i % 4; ++hit)
+                text += QStringLiteral("linje %1 med ravn nr. %2\n").arg(i).arg(hit);
+            env.writeFile(path, i % 7 == 3 ? utf16(text, QStringEncoder::Utf16LE) : text.toUtf8());
+            filer.append({path, EntryKind::File});
+        }
+        QCOMPARE(::mkfifo(QFile::encodeName(env.host(QStringLiteral("C:\\m1\\fifo"))), 0600), 0);
+        filer.insert(150, {QStringLiteral("C:\\m1\\fifo"), EntryKind::File});
+        filer.insert(10, {QStringLiteral("C:\\m0\\væk.txt"), EntryKind::File});
+
+        const TekstSoegning soegning(QStringLiteral("ravn"), false, false);
+        QList<TekstFund> expected;
+        for (const SoegeFil& fil : std::as_const(filer))
+            soegning.soegFil(fil.sti, expected, fil.art);
+        QList<TekstFund> fund;
+        int ulaeste = 0;
+        QList<int> told;
+        QCOMPARE(soegning.soegFiler(filer, fund, ulaeste,
+                                    [&](int soegt) {
+                                        told.append(soegt);
+                                        return true;
+                                    }),
+                 302);
+        QCOMPARE(ulaeste, 2);
+        QCOMPARE(told.size(), 302);
+        QCOMPARE(told.last(), 302);
+        QCOMPARE(rows(fund), rows(expected));
+        for (qsizetype k = 0; k < fund.size(); ++k)
+            QCOMPARE(fund[k].dokument, expected[k].dokument);
+
+        // Stopped: the hits of the files done, each whole, in order.
+        QList<SoegeFil> eenHver;
+        for (int i = 0; i < 300; ++i) {
+            const QString path = QStringLiteral("C:\\e\\%1.txt").arg(i, 3, 10, QLatin1Char('0'));
+            env.writeFile(path, "en ravn");
+            eenHver.append({path, EntryKind::File});
+        }
+        fund.clear();
+        ulaeste = 0;
+        const int soegt = soegning.soegFiler(eenHver, fund, ulaeste, [](int n) { return n < 10; });
+        // (A helper may have searched the rest before the stop was heard.)
+        QVERIFY(soegt >= 10);
+        QCOMPARE(fund.size(), soegt);
+        for (qsizetype k = 1; k < fund.size(); ++k)
+            QVERIFY(fund[k - 1].dokument < fund[k].dokument);
+
+        // The cap counts the hits of all the files together.
+        QByteArray many;
+        for (qsizetype i = 0; i < TekstSoegning::kMaxFund / 2 + 1; ++i)
+            many += "x\n";
+        QList<SoegeFil> store;
+        for (const char* name : {"C:\\s\\1.txt", "C:\\s\\2.txt", "C:\\s\\3.txt"}) {
+            env.writeFile(QString::fromLatin1(name), many);
+            store.append({QString::fromLatin1(name), EntryKind::File});
+        }
+        const TekstSoegning x(QStringLiteral("x"), false, false);
+        fund.clear();
+        x.soegFiler(store, fund, ulaeste, [](int) { return true; });
+        QCOMPARE(fund.size(), TekstSoegning::kMaxFund);
+        QCOMPARE(fund.last().dokument, QStringLiteral("C:\\s\\2.txt"));
+        QCOMPARE(fund.last().position, 2 * (TekstSoegning::kMaxFund / 2 - 2));
+    }
+
     void linksAreFollowedAndEachFolderIsLookedUpAfresh() {
         TestEnvironment env;
         env.writeFile(QStringLiteral("C:\\a\\fil.txt"), "ravn");

@@ -16,16 +16,16 @@ namespace {
 struct Log {
     std::mutex mutex;
     QList<qsizetype> begun;
-    QSet<QThread*> copiers;
+    QHash<QThread*, QSet<int>> workers; // the worker numbers each thread was given
     QList<qsizetype> reported;
     QList<qint64> sizes;
     QList<FileError> errors;
     bool reportedElsewhere = false;
 
-    void begin(qsizetype i) {
+    void begin(qsizetype i, int worker = 0) {
         const std::lock_guard lock(mutex);
         begun.append(i);
-        copiers.insert(QThread::currentThread());
+        workers[QThread::currentThread()].insert(worker);
     }
     CopyDone done(QThread* caller) {
         return [this, caller](qsizetype i, const FileResult& r, qint64 size) {
@@ -71,12 +71,19 @@ private slots:
         Log log;
         QThread* const caller = QThread::currentThread();
         bool progressElsewhere = false;
+        std::atomic<bool> helperBegun = helpers == 0 || count < 2;
         ParallelBatch::run(
             count, helpers,
-            [&](qsizetype i, const CopyProgress& progress) {
-                log.begin(i);
+            [&](qsizetype i, int worker, const CopyProgress& progress) {
+                log.begin(i, worker);
                 progress(0, 100 + i);
-                QThread::usleep(200); // long enough for the helpers to take a share
+                // The caller's first job waits for a helper to take one; the helpers get a
+                // share of the rest as the jobs take a while.
+                if (worker > 0)
+                    helperBegun = true;
+                while (!helperBegun)
+                    QThread::yieldCurrentThread();
+                QThread::usleep(200);
                 progress(100 + i, 100 + i);
                 return i % 2 ? FileResult::failure(FileError::AccessDenied) : FileResult();
             },
@@ -94,7 +101,16 @@ private slots:
             QCOMPARE(log.sizes[k], 100 + i);
             QCOMPARE(log.errors[k], i % 2 ? FileError::AccessDenied : FileError::None);
         }
-        QCOMPARE(log.copiers.size() > 1, count > 1 && helpers > 0);
+        QCOMPARE(log.workers.size() > 1, count > 1 && helpers > 0);
+        // Each thread has a number of its own, the calling thread 0.
+        QSet<int> numbers;
+        for (auto it = log.workers.cbegin(); it != log.workers.cend(); ++it) {
+            QCOMPARE(it.value().size(), 1);
+            const int worker = *it.value().begin();
+            QCOMPARE(worker == 0, it.key() == caller);
+            QVERIFY(worker <= helpers && !numbers.contains(worker));
+            numbers.insert(worker);
+        }
     }
 
     // Stopped from the calling thread while a helper is in the middle of a file: the helper's
@@ -106,7 +122,7 @@ private slots:
         std::atomic<bool> helperCancelled = false;
         ParallelBatch::run(
             1000, 1,
-            [&](qsizetype i, const CopyProgress& progress) {
+            [&](qsizetype i, int, const CopyProgress& progress) {
                 log.begin(i);
                 if (QThread::currentThread() == caller) {
                     // The caller's files wait for the helper to be under way with one.
@@ -137,7 +153,7 @@ private slots:
         QList<QPair<qint64, qint64>> seen;
         ParallelBatch::run(
             50, 1,
-            [&](qsizetype i, const CopyProgress& progress) {
+            [&](qsizetype i, int, const CopyProgress& progress) {
                 log.begin(i);
                 if (QThread::currentThread() == caller) {
                     while (!helperUnderWay)
