@@ -19,8 +19,6 @@ using CopyDone = std::function<void(qsizetype index, const FileResult& result, q
 
 enum class ReplaceMode { Refuse, Replace };
 
-// Files and folders, addressed by logical paths. Nothing here descends through a
-// symbolic link, and FIFOs and devices are never opened for reading.
 // How much of each entry a listing fills in beyond what a tree needs (name, mappable, kind,
 // link target, hidden): Sizes adds the size of files, which a count needs; Full adds the
 // times, read-only, archive and system. The less, the cheaper.
@@ -29,6 +27,13 @@ enum class ListDetail { Names, Sizes, Full };
 // that sort what they find themselves or need no order.
 enum class ListOrder { ByName, AsStored };
 
+// Files and folders, addressed by logical paths. Nothing here descends through a
+// symbolic link, and FIFOs and devices are never opened for reading.
+//
+// A paste copies, and the text search reads, several files at a time on helper threads
+// (ParallelBatch): copyFile() of open folders, openFolder() without `create` and the two
+// openForReading() must be safe to call on several threads at once. The rest is called on
+// the main thread.
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
