@@ -113,67 +113,53 @@ private slots:
         }
     }
 
-    // Stopped from the calling thread while a helper is in the middle of a file: the helper's
-    // file is cancelled, nothing more is begun, and what was begun is reported.
+    // Stopped from the calling thread while a helper is in the middle of a job: the helper's
+    // job is cancelled, nothing more is begun, and what was begun is reported.
     void stopReachesTheHelpers() {
         Log log;
-        QThread* const caller = QThread::currentThread();
-        std::atomic<bool> helperUnderWay = false;
-        std::atomic<bool> helperCancelled = false;
-        ParallelBatch::run(
-            1000, 1,
-            [&](qsizetype i, int, const CopyProgress& progress) {
-                log.begin(i);
-                if (QThread::currentThread() == caller) {
-                    // The caller's files wait for the helper to be under way with one.
-                    while (!helperUnderWay)
-                        QThread::yieldCurrentThread();
-                    return progress(0, 1) ? FileResult()
-                                          : FileResult::failure(FileError::Cancelled);
-                }
-                helperUnderWay = true;
-                while (progress(1, 2))
-                    QThread::yieldCurrentThread();
-                helperCancelled = true;
-                return FileResult::failure(FileError::Cancelled);
-            },
-            [calls = 0](qint64, qint64) mutable { return ++calls < 3; }, log.done(caller));
-        QVERIFY(helperCancelled);
+        runWithAHelperThatGoesOn(log, 1000,
+                                 [calls = 0](qint64, qint64) mutable { return ++calls < 3; });
         QVERIFY(log.begun.size() < 1000);
         QCOMPARE(sorted(log.reported), sorted(log.begun));
         QVERIFY(log.errors.contains(FileError::Cancelled));
     }
 
-    // The calling thread, done with its share, shows the file a helper is still copying,
-    // and can stop it from there.
-    void waitingCallerShowsAndStopsTheHelpersFile() {
+    // The calling thread, done with its share, shows the job a helper is still doing, and
+    // can stop it from there.
+    void waitingCallerShowsAndStopsTheHelpersJob() {
         Log log;
+        QList<QPair<qint64, qint64>> seen;
+        runWithAHelperThatGoesOn(log, 50, [&](qint64 done, qint64 total) {
+            seen.append({done, total});
+            return total != 777;
+        });
+        QVERIFY(seen.contains(qMakePair(qint64(7), qint64(777))));
+        QCOMPARE(sorted(log.reported), upTo(50));
+        QCOMPARE(log.errors.count(FileError::Cancelled), 1);
+    }
+
+private:
+    // Runs `count` jobs with one helper, whose job reports (7, 777) until it is told to stop
+    // and then counts as cancelled. The calling thread's jobs wait for it to be under way,
+    // then end at once (cancelled when their progress is answered with a stop).
+    static void runWithAHelperThatGoesOn(Log& log, qsizetype count, const CopyProgress& progress) {
         QThread* const caller = QThread::currentThread();
         std::atomic<bool> helperUnderWay = false;
-        QList<QPair<qint64, qint64>> seen;
         ParallelBatch::run(
-            50, 1,
-            [&](qsizetype i, int, const CopyProgress& progress) {
-                log.begin(i);
-                if (QThread::currentThread() == caller) {
+            count, 1,
+            [&](qsizetype i, int worker, const CopyProgress& goOn) {
+                log.begin(i, worker);
+                if (worker == 0) {
                     while (!helperUnderWay)
                         QThread::yieldCurrentThread();
-                    return FileResult();
+                    return goOn(0, 1) ? FileResult() : FileResult::failure(FileError::Cancelled);
                 }
-                // The helper's file goes on until it is stopped.
                 helperUnderWay = true;
-                while (progress(7, 777))
+                while (goOn(7, 777))
                     QThread::yieldCurrentThread();
                 return FileResult::failure(FileError::Cancelled);
             },
-            [&](qint64 done, qint64 total) {
-                seen.append({done, total});
-                return total != 777;
-            },
-            log.done(caller));
-        QVERIFY(seen.contains(qMakePair(qint64(7), qint64(777))));
-        QCOMPARE(sorted(log.reported), sorted(log.begun));
-        QCOMPARE(log.errors.count(FileError::Cancelled), 1);
+            progress, log.done(caller));
     }
 };
 
