@@ -1,7 +1,7 @@
 // Copies a 1 GiB file with /bin/cp and with Platform::files().copyFile() in the same run, in
 // turn, checks each copy against its source with cmp, and prints the throughput ratio
 // (ours / cp; the goal is at least 0.95). Usage: bench_copy [folder [rounds]] (default:
-// /tmp, 5 rounds). Pending writeback is flushed (sync) before each timed copy so neither
+// /tmp, 9 rounds). Pending writeback is flushed (sync) before each timed copy so neither
 // pays for the other's dirty pages; both read the source from the page cache (or RAM).
 
 #include "benchfolder.h"
@@ -22,7 +22,7 @@
 namespace {
 
 constexpr qint64 kSize = qint64(1) << 30;
-constexpr int kDefaultRounds = 5;
+constexpr int kDefaultRounds = 9;
 
 bool makeSource(const QString& path) {
     QFile file(path);
