@@ -308,59 +308,52 @@ bool TekstSoegning::laes(Blokke& blokke, Kodning kodning, const QString& path,
 
 int TekstSoegning::soegFiler(const QList<SoegeFil>& filer, QList<TekstFund>& fund, int& ulaeste,
                              const std::function<bool(int soegt)>& fremskridt) const {
-    // Each helper searches with a search of its own, for the buffer and open folder it keeps.
-    std::vector<std::unique_ptr<TekstSoegning>> hjaelpere;
-    for (int i = ParallelBatch::helpers(); i > 0; --i)
-        hjaelpere.push_back(
-            std::make_unique<TekstSoegning>(m_tekst, m_heleOrd, m_cs == Qt::CaseSensitive));
+    // Each thread searches with a search of its own, made when it takes its first file: for
+    // the buffer and open folder it keeps, and to ask the batch, not this search's caller,
+    // whether to go on.
+    std::vector<std::unique_ptr<TekstSoegning>> soegere(size_t(ParallelBatch::helpers() + 1));
     // Each file's hits wait in its place until the files before it are done.
     std::vector<QList<TekstFund>> filFund(size_t(filer.size()));
-    std::vector<FileError> udfald(size_t(filer.size()), FileError::Cancelled);
-    std::vector<bool> faerdig(size_t(filer.size()), false);
+    std::vector<std::optional<FileError>> udfald(size_t(filer.size()));
     qsizetype tilfoejet = 0; // files before this one have their hits in `fund`
     int soegt = 0;
     const auto tilfoej = [&](size_t i) {
-        if (udfald[i] == FileError::None)
+        if (*udfald[i] == FileError::None)
             fund.append(filFund[i].mid(0, kMaxFund - fund.size()));
-        else if (udfald[i] != FileError::Cancelled)
+        else if (*udfald[i] != FileError::Cancelled)
             ++ulaeste;
         filFund[i] = {};
     };
     bool fortsaet = true;
     ParallelBatch::run(
-        filer.size(), int(hjaelpere.size()),
+        filer.size(), int(soegere.size()) - 1,
         [&](qsizetype i, int worker, const CopyProgress& goOn) {
-            if (!goOn(0, 0))
-                return FileResult::failure(FileError::Cancelled);
-            const SoegeFil& fil = filer[i];
-            bool read = false;
-            if (worker == 0) {
-                read = soegFil(fil.sti, filFund[size_t(i)], fil.art);
-            } else {
-                TekstSoegning& hjaelper = *hjaelpere[size_t(worker - 1)];
-                hjaelper.m_fortsaet = [&goOn] { return goOn(0, 0); };
-                read = hjaelper.soegFil(fil.sti, filFund[size_t(i)], fil.art);
-            }
-            if (read)
+            std::unique_ptr<TekstSoegning>& soeger = soegere[size_t(worker)];
+            if (!soeger)
+                soeger =
+                    std::make_unique<TekstSoegning>(m_tekst, m_heleOrd, m_cs == Qt::CaseSensitive);
+            soeger->m_fortsaet = [&goOn] { return goOn(0, 0); };
+            if (soeger->soegFil(filer[i].sti, filFund[size_t(i)], filer[i].art))
                 return FileResult();
             // A file left in the middle by a stop was not read to its end, nor did it fail.
             return FileResult::failure(goOn(0, 0) ? FileError::ReadFailed : FileError::Cancelled);
         },
         [&](qint64, qint64) {
-            fortsaet = fortsaet && (!m_fortsaet || m_fortsaet()) && fund.size() < kMaxFund;
+            fortsaet = !m_fortsaet || m_fortsaet();
             return fortsaet;
         },
         [&](qsizetype i, const FileResult& r, qint64) {
             udfald[size_t(i)] = r.error();
-            faerdig[size_t(i)] = true;
             soegt += r.error() == FileError::Cancelled ? 0 : 1;
-            for (; tilfoejet < filer.size() && faerdig[size_t(tilfoejet)]; ++tilfoejet)
+            for (; tilfoejet < filer.size() && udfald[size_t(tilfoejet)]; ++tilfoejet)
                 tilfoej(size_t(tilfoejet));
-            fortsaet = fortsaet && fremskridt(soegt);
+            // Nothing more is told once the search was stopped.
+            fortsaet = fortsaet && fremskridt(soegt) && fund.size() < kMaxFund;
+            return fortsaet;
         });
     // After a stop, the files done after one that was not.
     for (; tilfoejet < filer.size(); ++tilfoejet)
-        if (faerdig[size_t(tilfoejet)])
+        if (udfald[size_t(tilfoejet)])
             tilfoej(size_t(tilfoejet));
     return soegt;
 }

@@ -65,7 +65,7 @@ struct Batch {
 
     // Reports to `done` what the helpers finished, after waiting a while for news when
     // `wait`; true when every helper has ended.
-    bool report(const CopyDone& done, bool wait) {
+    bool report(const ParallelBatch::Done& done, bool wait) {
         std::vector<Finished> news;
         bool ended = false;
         {
@@ -77,7 +77,8 @@ struct Batch {
             ended = running == 0;
         }
         for (const Finished& f : news)
-            done(f.index, f.result, f.size);
+            if (!done(f.index, f.result, f.size))
+                stop = true;
         return ended;
     }
 
@@ -104,7 +105,7 @@ int helpers() {
 }
 
 void run(qsizetype count, int helpers, const Job& job, const CopyProgress& progress,
-         const CopyDone& done) {
+         const Done& done) {
     static HelperThreads threads;
     // A forked child has none of its parent's threads, though the pool thinks it has: there
     // the calling thread works alone.
@@ -120,11 +121,12 @@ void run(qsizetype count, int helpers, const Job& job, const CopyProgress& progr
         qint64 size = 0;
         const FileResult r = job(i, 0, [&](qint64 doneBytes, qint64 total) {
             size = total;
-            if (progress && !progress(doneBytes, total))
+            if (!batch->stop && progress && !progress(doneBytes, total))
                 batch->stop = true;
             return !batch->stop;
         });
-        done(i, r, size);
+        if (!done(i, r, size))
+            batch->stop = true;
         batch->report(done, false);
     }
     while (!batch->report(done, true))
@@ -140,7 +142,11 @@ void copyFiles(FileSystem& files, const OpenFolder& from, const QList<FileInfo>&
         [&](qsizetype i, int, const CopyProgress& p) {
             return files.copyFile(from, entries[i], to, entries[i].name, mode, p);
         },
-        progress, done);
+        progress,
+        [&done](qsizetype i, const FileResult& r, qint64 size) {
+            done(i, r, size);
+            return true;
+        });
 }
 
 } // namespace ParallelBatch

@@ -155,19 +155,16 @@ FileResult TreeRemover::removeSubfolders(Fd& fd, const std::vector<QByteArray>& 
                                          const QByteArray& where) {
     // The first failure in the folder's order is told; after one, no subfolder more is begun.
     std::vector<FileResult> results(folders.size());
-    bool failed = false;
     ParallelBatch::run(
         qsizetype(folders.size()), m_helpers,
-        [&](qsizetype i, int, const CopyProgress& goOn) {
-            if (!goOn(0, 0))
-                return FileResult::failure(FileError::Cancelled);
+        [&](qsizetype i, int, const CopyProgress&) {
             TreeRemover alone; // each helper walks its subfolder without helpers of its own
             return alone.removeSubfolder(fd, folders[size_t(i)], depth, where, nullptr);
         },
-        [&](qint64, qint64) { return !failed; },
+        {},
         [&](qsizetype i, const FileResult& r, qint64) {
             results[size_t(i)] = r;
-            failed = failed || !r;
+            return r.ok();
         });
     for (const FileResult& r : results)
         if (!r)

@@ -27,12 +27,13 @@ struct Log {
         begun.append(i);
         workers[QThread::currentThread()].insert(worker);
     }
-    CopyDone done(QThread* caller) {
+    ParallelBatch::Done done(QThread* caller) {
         return [this, caller](qsizetype i, const FileResult& r, qint64 size) {
             reportedElsewhere = reportedElsewhere || QThread::currentThread() != caller;
             reported.append(i);
             sizes.append(size);
             errors.append(r.error());
+            return true;
         };
     }
 };
