@@ -205,13 +205,20 @@ QString THandlinger::naermesteMappe(const QString& folder) {
     return existing.isEmpty() ? QStringLiteral("C:") : existing;
 }
 
-THandlinger::Udfald THandlinger::kopierFil(const QString& source, const Kopi& kopi) {
+bool THandlinger::kopiFremdrift(qint64 done, qint64 total) {
+    filFremdrift(done, total);
+    return !stoppet();
+}
+
+THandlinger::Udfald THandlinger::kopierFil(const QString& source, const QString& target,
+                                           bool overskriv) {
     qint64 size = 0;
-    const FileResult r = kopi([this, &size](qint64 done, qint64 total) {
-        size = total;
-        filFremdrift(done, total);
-        return !stoppet();
-    });
+    const FileResult r = Platform::files().copyFile(
+        source, target, overskriv ? ReplaceMode::Replace : ReplaceMode::Refuse,
+        [this, &size](qint64 done, qint64 total) {
+            size = total;
+            return kopiFremdrift(done, total);
+        });
     advance(std::max<qint64>(size, 1));
     return udfaldAf(source, r);
 }
@@ -225,14 +232,6 @@ THandlinger::Udfald THandlinger::udfaldAf(const QString& source, const FileResul
         return Udfald::Sprunget;
     fejl(source, QStringLiteral("kopieres"), r);
     return Udfald::Fejlet;
-}
-
-THandlinger::Udfald THandlinger::kopierFil(const QString& source, const QString& target,
-                                           bool overskriv) {
-    return kopierFil(source, [&](const CopyProgress& progress) {
-        return Platform::files().copyFile(
-            source, target, overskriv ? ReplaceMode::Replace : ReplaceMode::Refuse, progress);
-    });
 }
 
 bool THandlinger::kopierMappe(const OpenFolder& source, const OpenFolder& target) {
@@ -279,10 +278,7 @@ bool THandlinger::kopierFiler(const OpenFolder& source, const QList<FileInfo>& f
     std::vector<std::optional<FileResult>> resultater(size_t(filer.size()));
     Platform::files().copyFiles(
         source, filer, target, ReplaceMode::Replace,
-        [this](qint64 done, qint64 total) {
-            filFremdrift(done, total);
-            return !stoppet();
-        },
+        [this](qint64 done, qint64 total) { return kopiFremdrift(done, total); },
         [&](qsizetype i, const FileResult& r, qint64 size) {
             advance(std::max<qint64>(size, 1));
             resultater[size_t(i)] = r;

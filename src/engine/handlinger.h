@@ -5,8 +5,6 @@
 #include "platform/fileresult.h"
 #include "platform/filesystem.h"
 
-#include <functional>
-
 class StrukturItem;
 
 // The file operations: the engine's own clipboard, paste, delete, rename, new folder,
@@ -91,14 +89,12 @@ private:
     // told of selected entries no operation can reach.
     void delValgte(QStringList& mapper, QStringList& filer) const;
 
-    // Copies one file given the progress callback, as FileSystem::copyFile() does.
-    using Kopi = std::function<FileResult(const CopyProgress&)>;
-    // One file (a link as a link), copied by `kopi`; the progress advances by its size
-    // whatever happens.
-    Udfald kopierFil(const QString& source, const Kopi& kopi);
+    // Shows how far the file being copied has come; false once the user stopped the paste.
+    bool kopiFremdrift(qint64 done, qint64 total);
+    // One file (a link as a link); the progress advances by its size whatever happens.
+    Udfald kopierFil(const QString& source, const QString& target, bool overskriv);
     // What a copy's result means for the paste; a failure is noted.
     Udfald udfaldAf(const QString& source, const FileResult& r);
-    Udfald kopierFil(const QString& source, const QString& target, bool overskriv);
     // Copies the folder `source` into the folder `target`, made when missing; true when all
     // of it was copied.
     bool kopierTrae(const QString& source, const QString& target);
