@@ -4,7 +4,10 @@
 
 #include <QDir>
 
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -146,6 +149,31 @@ private slots:
     }
 
     // Only temporaries of our own making whose process has gone are removed; the user's own
+    // A save killed at any moment leaves the old file or the new one, and at most a
+    // temporary of its own that the next save into the folder takes away.
+    void aKilledSaveLeavesNothingBehind() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\Doks\\stor.txt"), "gammel");
+        const QString host = env.host(QStringLiteral("C:\\Doks\\stor.txt"));
+        const QByteArray big(8 << 20, 'x');
+        for (int round = 1; round <= 6; ++round) {
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                for (;;)
+                    (void)TextFile::writeHostFileAtomically(host, big);
+            }
+            ::usleep(useconds_t(round) * 7000);
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+        }
+        const QByteArray left = env.readFile(QStringLiteral("C:\\Doks\\stor.txt"));
+        QVERIFY(left == "gammel" || left == big);
+        QVERIFY(TextFile::write(QStringLiteral("C:\\Doks\\lille.txt"), {QStringLiteral("x")}));
+        QCOMPARE(QDir(env.host(QStringLiteral("C:\\Doks"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({QStringLiteral("lille.txt"), QStringLiteral("stor.txt")}));
+    }
+
     // copies beside the settings and data files stay, whatever their names.
     void staleTemporariesAreRemoved() {
         TestEnvironment env;
