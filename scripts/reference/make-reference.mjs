@@ -63,6 +63,8 @@ const BROWSERS = [
   ['firefox', 'Firefox'],
   ['safari', 'Safari']
 ]
+// The roots of the languages HTML embeds, which their own standards define.
+const FOREIGN_ROOTS = {svg: {spec: 'SVG2', compat: 'svg'}, math: {spec: 'mathml-core', compat: 'mathml'}}
 const IMAGE = {root: 1, group: 0, page: 3, example: 5}
 
 // ---------------------------------------------------------------- text helpers
@@ -158,7 +160,7 @@ h1 { font-size: 16pt; color: #1f4e79; margin-bottom: 2px; }
 h2 { font-size: 12pt; color: #1f4e79; margin-top: 14px; }
 p.slags { color: #606060; margin-top: 0px; }
 p.mangler { color: #a00000; }
-pre { background-color: #f3f3ee; border: 1px solid #d0d0c8; padding: 6px; font-family: monospace; }
+pre { background-color: #f3f3ee; border: 1px solid #d0d0c8; padding: 6px; font-family: monospace; white-space: pre-wrap; }
 code { font-family: monospace; color: #0b5394; }
 table.fakta { border-collapse: collapse; margin-top: 6px; }
 table.fakta th { background-color: #e8eef5; text-align: left; vertical-align: top; padding: 3px 8px; }
@@ -279,7 +281,7 @@ function groupPage(topic, node, intro, descriptions, members) {
 
 // ---------------------------------------------------------------- HTML
 
-function writeHtml() {
+async function writeHtml() {
   const tags = unique(readLines(program + 'Dir/Html/AlleKoder.txt').filter(Boolean))
   const attributeDir = program + 'Dir/Attributes/'
   const attributes = unique(
@@ -288,7 +290,10 @@ function writeHtml() {
   const elementText = descriptionsFor('html-elementer.txt', tags)
   const attributeText = descriptionsFor('html-attributter.txt', attributes)
   const webref = new Map()
-  for (const element of webrefElements.html ? webrefElements.html.elements : []) webref.set(element.name, element)
+  const specs = await webrefElements.listAll()
+  for (const element of specs.html.elements) webref.set(element.name, element)
+  for (const [tag, {spec}] of Object.entries(FOREIGN_ROOTS))
+    webref.set(tag, specs[spec].elements.find((element) => element.name === tag))
   const voids = new Set(htmlVoidElements)
   const global = new Set(htmlElementAttributes['*'])
   const takenBy = new Map()
@@ -331,7 +336,7 @@ function writeHtml() {
   }
 
   for (const tag of tags) {
-    const compat = bcd.html.elements[tag]?.__compat
+    const compat = (bcd.html.elements[tag] ?? bcd[FOREIGN_ROOTS[tag]?.compat]?.elements[tag])?.__compat
     const element = webref.get(tag)
     const own = (htmlElementAttributes[tag] ?? []).slice().sort(byName)
     const ownLinks = own.map((name) => link(pageKey(name, tagSet.has(name)), name)).join(', ')
@@ -566,6 +571,8 @@ function writeExamples() {
     }
     const title = pick(/<title>([^<]*)<\/title>/, 'title')
     const about = pick(/<meta name="description" content="([^"]*)">/, 'description')
+      .replace(/&quot;/g, '"')
+      .replace(/&amp;/g, '&')
     const style = source.match(/<style>([\s\S]*?)<\/style>/)?.[1] ?? ''
     const body = pick(/<body>([\s\S]*)<\/body>/, 'body')
     const key = file.replace(/\.html$/, '')
@@ -589,7 +596,7 @@ ${body.replace(/(src|href)="(?!https?:|#|mailto:)/g, `$1="${encodeURI('Design og
   return `${files.length} eksempler`
 }
 
-const done = [writeHtml(), writeCss(), writeJs(), writeVbs(), writeExamples()]
+const done = [await writeHtml(), writeCss(), writeJs(), writeVbs(), writeExamples()]
 console.log(done.join(', '))
 if (missing.length) {
   console.log('Uden beskrivelse:')
