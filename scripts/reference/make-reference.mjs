@@ -3,6 +3,7 @@
 //
 //   npm ci --prefix scripts/reference && node scripts/reference/make-reference.mjs
 //
+// With --ud FOLDER the topics go to FOLDER instead (the tests compare two runs that way).
 // With --ufuldstaendig an item without a description gets a page that says so, and the run
 // lists every such item instead of failing; without it a missing description is an error.
 //
@@ -39,6 +40,7 @@
 
 import {cpSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync} from 'node:fs'
 import {createRequire} from 'node:module'
+import {resolve} from 'node:path'
 import {fileURLToPath} from 'node:url'
 import bcd from '@mdn/browser-compat-data' with {type: 'json'}
 import {isKeyword, isStrictReservedWord} from '@babel/helper-validator-identifier'
@@ -54,7 +56,8 @@ const incomplete = process.argv.includes('--ufuldstaendig')
 const here = fileURLToPath(new URL('.', import.meta.url))
 const program = fileURLToPath(new URL('../../data/Program/', import.meta.url))
 const texts = here + 'tekster/'
-const strukturDir = program + 'Struktur/'
+const outFlag = process.argv.indexOf('--ud')
+const strukturDir = outFlag > 0 ? resolve(process.argv[outFlag + 1]) + '/' : program + 'Struktur/'
 
 const CONTEXT_WORDS = ['let', 'static', 'yield', 'await', 'async', 'of']
 const BROWSERS = [
@@ -369,6 +372,10 @@ async function writeHtml() {
 
 // ---------------------------------------------------------------- CSS
 
+// A link to a property's page; a property without one (not standard) is named plainly.
+let cssNames = new Set()
+const propertyLink = (name) => (cssNames.has(name) ? link(name, name) : `<code>${escapeHtml(name)}</code>`)
+
 function cssValues(syntax) {
   const types = unique([...syntax.matchAll(/<([a-z-]+)>/g)].map((m) => m[1])).filter((type) => cssSyntaxes[type])
   const words = unique(
@@ -377,7 +384,7 @@ function cssValues(syntax) {
   const properties = unique([...syntax.matchAll(/<'([a-z-]+)'>/g)].map((m) => m[1]))
   const parts = []
   if (properties.length)
-    parts.push('Som ' + properties.map((name) => link(name, name)).join(', '))
+    parts.push('Som ' + properties.map(propertyLink).join(', '))
   if (words.length) parts.push('Nøgleord: ' + words.map((w) => `<code>${w}</code>`).join(', '))
   for (const type of types)
     parts.push(`<code>&lt;${type}&gt;</code> = <code>${escapeHtml(cssSyntaxes[type].syntax)}</code>`)
@@ -388,6 +395,7 @@ function writeCss() {
   const names = Object.keys(cssProperties)
     .filter((name) => cssProperties[name].status === 'standard' && !name.startsWith('-'))
     .sort(byName)
+  cssNames = new Set(names)
   const text = descriptionsFor('css.txt', names)
   const topic = new Topic(
     'CSS',
@@ -412,7 +420,7 @@ function writeCss() {
       const appliesTo = APPLIES_TO[data.appliesto]
       if (!appliesTo) throw new Error(`"${data.appliesto}" (${name}) has no Danish text`)
       const initial = Array.isArray(data.initial)
-        ? 'som hver af de enkelte egenskaber: ' + data.initial.map((part) => link(part, part)).join(', ')
+        ? 'som hver af de enkelte egenskaber: ' + data.initial.map(propertyLink).join(', ')
         : INITIAL_KEYS[data.initial] ?? `<code>${escapeHtml(data.initial)}</code>`
       const body =
         descriptionHtml(text.get(name)) +
