@@ -15,6 +15,8 @@
 //   data.txt      one line a node: the image digit and the page name, ASCII, CR LF
 //   tekstfiler/   the pages (page name + ".html") and their shared style, reference.css;
 //                 the examples' own pages and pictures lie in "Design og funktioner/"
+//   Billeder/     (examples only) each example as a browser shows it, made by
+//                 make-example-pictures.mjs into tekster/eksempel-billeder/
 // The script empties those folders and writes every file anew. Commit what it writes.
 //
 // Node texts are the words the editor's caret analysis passes (a tag, an attribute, a CSS
@@ -36,7 +38,7 @@
 //                    @babel/helper-validator-identifier plus CONTEXT_WORDS, and globals'
 //                    browser names that begin with a lower-case letter, not "on" or "webkit"
 //   VBScript         the words of tekster/vbs.txt: the program's one list of them
-//   Examples         tekster/eksempler/*.html, pages of our own
+//   Examples         tekster/eksempler/*.html, pages of our own, and their pictures
 
 import {cpSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync} from 'node:fs'
 import {createRequire} from 'node:module'
@@ -558,14 +560,16 @@ function writeVbs() {
 
 function writeExamples() {
   const folder = texts + 'eksempler/'
+  const pictures = texts + 'eksempel-billeder/'
   const files = readdirSync(folder).filter((file) => file.endsWith('.html')).sort()
   const topic = new Topic(
     'Eksempler',
     'Html eksempler',
     'HTML-eksempler',
     '<p>Eksempler på sider med HTML og CSS, som man kan bygge videre på. Hver side viser ' +
-      'koden og hvad den giver. Med linket under resultatet åbnes eksemplet som en selvstændig ' +
-      'side, og knappen Rediger åbner den i programmets editor.</p>'
+      'koden og et billede af hvad den giver i en browser. Linket under billedet fører til ' +
+      'eksemplets egen fil i mappen Design og funktioner, som kan åbnes i en browser eller ' +
+      'kopieres og bruges som begyndelsen på en ny side.</p>'
   )
   const node = topic.group('Alle eksempler', 'alle-eksempler')
   const members = []
@@ -581,19 +585,18 @@ function writeExamples() {
     const about = pick(/<meta name="description" content="([^"]*)">/, 'description')
       .replace(/&quot;/g, '"')
       .replace(/&amp;/g, '&')
-    const style = source.match(/<style>([\s\S]*?)<\/style>/)?.[1] ?? ''
-    const body = pick(/<body>([\s\S]*)<\/body>/, 'body')
     const key = file.replace(/\.html$/, '')
-    const example = `Design og funktioner/${file}`
+    const picture = `${key}.png`
+    if (!existsSync(pictures + picture)) {
+      if (!incomplete) throw new Error(`eksempel-billeder/${picture} is missing: run make-example-pictures.mjs`)
+      missing.push(`eksempel-billeder/${picture} mangler`)
+    }
     const html = page(title, 'Eksempel', `<p>${escapeHtml(about)}</p>
 <h2>Koden</h2>
 <pre>${escapeHtml(source.trimEnd())}</pre>
 <h2>Sådan ser det ud</h2>
-<div class="resultat">
-${body.replace(/(src|href)="(?!https?:|#|mailto:)/g, `$1="${encodeURI('Design og funktioner/')}`)}
-</div>
-<p><a href="${encodeURI(example)}">Åbn eksemplet som en selvstændig side</a></p>`, {key: 'forside', title: topic.root.text})
-      .replace('</head>', `<style>\n${style.trim()}\n</style>\n</head>`)
+<p><img src="../Billeder/${picture}" alt="Eksemplet vist i en browser"></p>
+<p><a href="${encodeURI(`Design og funktioner/${file}`)}">Åbn eksemplet som en selvstændig side</a></p>`, {key: 'forside', title: topic.root.text})
     topic.add(node, title, key, IMAGE.example, html)
     descriptions.set(title, {paragraphs: [about]})
     members.push({name: title, key})
@@ -601,6 +604,7 @@ ${body.replace(/(src|href)="(?!https?:|#|mailto:)/g, `$1="${encodeURI('Design og
   groupPage(topic, node, 'Alle eksempler.', (n) => descriptions.get(n), members)
   const written = topic.write()
   cpSync(folder, written + 'tekstfiler/Design og funktioner/', {recursive: true})
+  cpSync(pictures, written + 'Billeder/', {recursive: true})
   return `${files.length} eksempler`
 }
 

@@ -129,7 +129,7 @@ void TestReferencer::hvertEmnesTraeOgSider() {
     QCOMPARE(maerke, !TextFile::toWindows1252(tekst).has_value());
 
     QSet<QString> set;
-    const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)[\"#]"));
+    const QRegularExpression link(QStringLiteral("(?:href|src)=\"([^\"#:]+)[\"#]"));
     const QString mappe = kStruktur + navn + QStringLiteral("/tekstfiler/");
     for (QTreeWidgetItem* node : emne.trae.allNodes()) {
         const QString noegle = node->text(0).toLower();
