@@ -381,7 +381,7 @@ const propertyLink = (name) => (cssNames.has(name) ? link(name, name) : `<code>$
 function cssValues(syntax) {
   const types = unique([...syntax.matchAll(/<([a-z-]+)>/g)].map((m) => m[1])).filter((type) => cssSyntaxes[type])
   const words = unique(
-    [...syntax.replace(/<[^>]*>/g, ' ').matchAll(/(?<![\w-])([a-z][a-z-]*)(?![\w(-])/g)].map((m) => m[1])
+    [...syntax.replace(/<[^>]*>/g, ' ').matchAll(/(?<![\w-])([a-z][a-zA-Z-]*)(?![\w(-])/g)].map((m) => m[1])
   )
   const properties = unique([...syntax.matchAll(/<'([a-z-]+)'>/g)].map((m) => m[1]))
   const parts = []
