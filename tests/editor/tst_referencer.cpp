@@ -1,4 +1,6 @@
+#include "editor/dokument.h"
 #include "editor/infotag.h"
+#include "editor/twinform.h"
 #include "editor/vbskommandoer.h"
 #include "engine/struktur.h"
 #include "platform/textfile.h"
@@ -7,6 +9,7 @@
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -28,6 +31,7 @@ private slots:
     void markoerenLanderPaaSiden_data();
     void markoerenLanderPaaSiden();
     void abcStaverEfterDetGenereredeScriptemne();
+    void abcKnappenIDokumentvinduet();
     void generatorenGiverDeSammeFilerHverGang();
 };
 
@@ -266,22 +270,50 @@ void TestReferencer::markoerenLanderPaaSiden() {
     QCOMPARE(e.trae.SelectedData(), side);
 }
 
-void TestReferencer::abcStaverEfterDetGenereredeScriptemne() {
+namespace {
+
+// A test host whose program folder holds the generated script topic.
+struct MedScriptemne {
+    MedScriptemne() {
+        QFile trae(kStruktur + QStringLiteral("VBS/struktur.txt"));
+        if (trae.open(QIODevice::ReadOnly))
+            env.writeFile(host.mapper().strukturDir + QStringLiteral("\\VBS\\struktur.txt"),
+                          trae.readAll());
+    }
     TestEnvironment env;
     TestHost host;
-    QFile trae(kStruktur + QStringLiteral("VBS/struktur.txt"));
-    QVERIFY(trae.open(QIODevice::ReadOnly));
-    env.writeFile(host.mapper().strukturDir + QStringLiteral("\\VBS\\struktur.txt"),
-                  trae.readAll());
+};
+
+} // namespace
+
+void TestReferencer::abcStaverEfterDetGenereredeScriptemne() {
+    MedScriptemne s;
     QPlainTextEdit editor;
-    host.taginf().setEditor(&editor);
-    VbsKommandoer kommandoer(host, nullptr);
+    s.host.taginf().setEditor(&editor);
+    VbsKommandoer kommandoer(s.host, nullptr);
     CaretMarkering::saet(editor, QStringLiteral("dim s: s = inputbox(\"Navn\")\nmsgbox s|\n"
                                                 "wscript.QUIT"));
     kommandoer.tsVbAbc(QStringLiteral(".vbs"));
     QCOMPARE(CaretMarkering::vis(editor),
              QStringLiteral("Dim s: s = InputBox(\"Navn\")\nMsgBox s|\nWScript.Quit"));
-    QVERIFY(host.info.isEmpty());
+    QVERIFY(s.host.info.isEmpty());
+}
+
+void TestReferencer::abcKnappenIDokumentvinduet() {
+    MedScriptemne s;
+    Twinform vindue(s.host);
+    vindue.InfoCap(1, QStringLiteral("Uden navn (.vbs)"), {}, QStringLiteral(".vbs"));
+    vindue.show();
+    QApplication::setActiveWindow(&vindue);
+    vindue.infoTekst()->setFocus();
+    QTest::keyClicks(vindue.infoTekst(), QStringLiteral("if svar = vbyes then msgbox \"ja\""));
+    QTest::keyClick(vindue.infoTekst(), Qt::Key_Home);
+    auto* knap = vindue.findChild<QWidget*>(QStringLiteral("tsVbAbc"));
+    QVERIFY(knap && knap->isVisible());
+    QTest::mouseClick(knap, Qt::LeftButton);
+    QCOMPARE(vindue.dokument().tekst()->toPlainText(),
+             QStringLiteral("If svar = vbYes Then MsgBox \"ja\""));
+    QCOMPARE(vindue.plainTekst()->textCursor().position(), 0);
 }
 
 void TestReferencer::generatorenGiverDeSammeFilerHverGang() {
