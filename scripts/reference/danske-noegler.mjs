@@ -55,7 +55,8 @@ export const GROUPS = {
 export const INITIAL_KEYS = {
   noPracticalInitialValue: 'ingen egentlig startværdi',
   dependsOnUserAgent: 'afhænger af browseren',
-  startOrNamelessValueIfLTRRightIfRTL: 'start, eller uden navn: left ved tekst fra venstre mod højre og right ved tekst fra højre mod venstre'
+  startOrNamelessValueIfLTRRightIfRTL:
+    'start, eller uden navn: left ved tekst fra venstre mod højre og right ved tekst fra højre mod venstre'
 }
 
 export const APPLIES_TO = {
@@ -63,21 +64,32 @@ export const APPLIES_TO = {
   allElementsAndPseudos: 'alle elementer og pseudo-elementer',
   allElementsAndText: 'alle elementer og tekst',
   allElementsAcceptingWidthOrHeight: 'alle elementer der kan have en bredde eller højde',
-  allElementsButNonReplacedAndTableColumns: 'alle elementer undtagen ikke-erstattede indlejrede elementer, tabelkolonner og kolonnegrupper',
-  allElementsButNonReplacedAndTableRows: 'alle elementer undtagen ikke-erstattede indlejrede elementer, tabelrækker og rækkegrupper',
-  allElementsExceptInlineBoxesAndInternalRubyOrTableBoxes: 'alle elementer undtagen indlejrede bokse og de indre bokse i ruby og tabeller',
+  allElementsButNonReplacedAndTableColumns:
+    'alle elementer undtagen ikke-erstattede indlejrede elementer, tabelkolonner og kolonnegrupper',
+  allElementsButNonReplacedAndTableRows:
+    'alle elementer undtagen ikke-erstattede indlejrede elementer, tabelrækker og rækkegrupper',
+  allElementsExceptInlineBoxesAndInternalRubyOrTableBoxes:
+    'alle elementer undtagen indlejrede bokse og de indre bokse i ruby og tabeller',
   allElementsExceptInternalTableDisplayTypes: 'alle elementer undtagen tabellens indre dele',
-  allElementsExceptNonReplacedInlineElementsTableRowsColumnsRowColumnGroups: 'alle elementer undtagen ikke-erstattede indlejrede elementer, tabelrækker, kolonner og grupper af dem',
+  allElementsExceptNonReplacedInlineElementsTableRowsColumnsRowColumnGroups:
+    'alle elementer undtagen ikke-erstattede indlejrede elementer, tabelrækker, kolonner og grupper af dem',
   allElementsExceptTableDisplayTypes: 'alle elementer undtagen tabellens dele',
-  allElementsExceptTableElementsWhenCollapse: 'alle elementer, dog ikke tabelelementer når kanterne lægges sammen',
-  allElementsExceptTableRowColumnGroupsTableRowsColumns: 'alle elementer undtagen tabelrækker, kolonner og grupper af dem',
-  allElementsExceptTableRowGroupsRowsColumnGroupsAndColumns: 'alle elementer undtagen tabelrækker, kolonner og grupper af dem',
+  allElementsExceptTableElementsWhenCollapse:
+    'alle elementer, dog ikke tabelelementer når kanterne lægges sammen',
+  allElementsExceptTableRowColumnGroupsTableRowsColumns:
+    'alle elementer undtagen tabelrækker, kolonner og grupper af dem',
+  allElementsExceptTableRowGroupsRowsColumnGroupsAndColumns:
+    'alle elementer undtagen tabelrækker, kolonner og grupper af dem',
   allElementsNoEffectIfDisplayNone: 'alle elementer; uden virkning når display er none',
-  allElementsSomeValuesNoEffectOnNonInlineElements: 'alle elementer; nogle værdier virker kun på indlejrede elementer',
+  allElementsSomeValuesNoEffectOnNonInlineElements:
+    'alle elementer; nogle værdier virker kun på indlejrede elementer',
   allElementsSVGContainerElements: 'alle elementer og SVG-containere',
-  allElementsSVGContainerGraphicsAndGraphicsReferencingElements: 'alle elementer, SVG-containere, SVG-grafik og elementer der henviser til grafik',
-  allElementsTreeAbidingPseudoElementsPageMarginBoxes: 'alle elementer, pseudo-elementer i træet og sidens margenbokse',
-  allElementsUAsNotRequiredWhenCollapse: 'alle elementer; browseren behøver ikke at vise den når kanterne lægges sammen',
+  allElementsSVGContainerGraphicsAndGraphicsReferencingElements:
+    'alle elementer, SVG-containere, SVG-grafik og elementer der henviser til grafik',
+  allElementsTreeAbidingPseudoElementsPageMarginBoxes:
+    'alle elementer, pseudo-elementer i træet og sidens margenbokse',
+  allElementsUAsNotRequiredWhenCollapse:
+    'alle elementer; browseren behøver ikke at vise den når kanterne lægges sammen',
   asLonghands: 'som de enkelte egenskaber den samler',
   blockContainerElements: 'blokcontainere',
   blockContainers: 'blokcontainere',
@@ -85,18 +97,25 @@ export const APPLIES_TO = {
   blockContainersExceptMultiColumnContainers: 'blokcontainere undtagen dem med spalter',
   blockContainersExceptTableWrappers: 'blokcontainere undtagen tabellens ydre boks',
   blockContainersFlexContainersGridContainers: 'blokcontainere, flex-containere og grid-containere',
-  blockContainersFlexContainersGridContainersInlineBoxesTableRowsSVGTextContentElements: 'blokcontainere, flex- og grid-containere, indlejrede bokse, tabelrækker og SVG-tekst',
-  blockContainersMultiColumnContainersFlexContainersGridContainers: 'blokcontainere, containere med spalter, flex-containere og grid-containere',
+  blockContainersFlexContainersGridContainersInlineBoxesTableRowsSVGTextContentElements:
+    'blokcontainere, flex- og grid-containere, indlejrede bokse, tabelrækker og SVG-tekst',
+  blockContainersMultiColumnContainersFlexContainersGridContainers:
+    'blokcontainere, containere med spalter, flex-containere og grid-containere',
   blockElementsInNormalFlow: 'blokelementer i det normale forløb',
-  blockLevelBoxesAndAbsolutelyPositionedBoxesAndGridItems: 'bokse på blokniveau, absolut placerede bokse og grid-elementer',
+  blockLevelBoxesAndAbsolutelyPositionedBoxesAndGridItems:
+    'bokse på blokniveau, absolut placerede bokse og grid-elementer',
   blockLevelElements: 'elementer på blokniveau',
   elementsForWhichSizeContainmentCanApply: 'elementer hvis størrelse kan afgrænses',
-  elementsWithOverflowNotVisibleAndReplacedElements: 'elementer hvis overflow ikke er visible, og erstattede elementer',
-  firstLetterPseudoElementsAndInlineLevelFirstChildren: 'pseudo-elementet ::first-letter og indlejrede første børn',
+  elementsWithOverflowNotVisibleAndReplacedElements:
+    'elementer hvis overflow ikke er visible, og erstattede elementer',
+  firstLetterPseudoElementsAndInlineLevelFirstChildren:
+    'pseudo-elementet ::first-letter og indlejrede første børn',
   flexContainers: 'flex-containere',
   flexItemsAndInFlowPseudos: 'flex-elementer og pseudo-elementer i forløbet',
-  flexItemsGridItemsAbsolutelyPositionedContainerChildren: 'flex-elementer, grid-elementer og absolut placerede børn af en container',
-  flexItemsGridItemsAndAbsolutelyPositionedBoxes: 'flex-elementer, grid-elementer og absolut placerede bokse',
+  flexItemsGridItemsAbsolutelyPositionedContainerChildren:
+    'flex-elementer, grid-elementer og absolut placerede børn af en container',
+  flexItemsGridItemsAndAbsolutelyPositionedBoxes:
+    'flex-elementer, grid-elementer og absolut placerede bokse',
   floats: 'svævende elementer (float)',
   gridContainers: 'grid-containere',
   gridItemsAndBoxesWithinGridContainer: 'grid-elementer og bokse inde i en grid-container',
@@ -104,9 +123,11 @@ export const APPLIES_TO = {
   inlineLevelAndTableCellElements: 'indlejrede elementer og tabelceller',
   inlineLevelBoxes: 'bokse på indlejret niveau',
   inlineLevelBoxesAndSVGTextContentElements: 'bokse på indlejret niveau og SVG-tekst',
-  inlineLevelBoxesFlexItemsGridItemsTableCellsAndSVGTextContentElements: 'indlejrede bokse, flex- og grid-elementer, tabelceller og SVG-tekst',
+  inlineLevelBoxesFlexItemsGridItemsTableCellsAndSVGTextContentElements:
+    'indlejrede bokse, flex- og grid-elementer, tabelceller og SVG-tekst',
   limitedSVGElementsCircle: 'SVG-elementet circle',
-  limitedSVGElementsContainerGraphicsGradientUseAnimate: 'visse SVG-elementer: containere, grafik, gradienter, use og animationer',
+  limitedSVGElementsContainerGraphicsGradientUseAnimate:
+    'visse SVG-elementer: containere, grafik, gradienter, use og animationer',
   limitedSVGElementsEllipse: 'SVG-elementet ellipse',
   limitedSVGElementsEllipseRect: 'SVG-elementerne ellipse og rect',
   limitedSVGElementsFilterPrimitives: 'SVG-filtrenes byggesten',
@@ -123,11 +144,13 @@ export const APPLIES_TO = {
   listItems: 'listepunkter',
   maskElements: 'SVG-elementet mask',
   multicolElements: 'elementer med spalter',
-  multiColumnElementsFlexContainersGridContainers: 'elementer med spalter, flex-containere og grid-containere',
+  multiColumnElementsFlexContainersGridContainers:
+    'elementer med spalter, flex-containere og grid-containere',
   multilineFlexContainers: 'flex-containere med flere linjer',
   nonReplacedBlockAndInlineBlockElements: 'ikke-erstattede blok- og inline-block-elementer',
   nonReplacedInlineElements: 'ikke-erstattede indlejrede elementer',
-  pathCircleEllipseLinePolygonPolylineRect: 'SVG-elementerne path, circle, ellipse, line, polygon, polyline og rect',
+  pathCircleEllipseLinePolygonPolylineRect:
+    'SVG-elementerne path, circle, ellipse, line, polygon, polyline og rect',
   positionedElements: 'placerede elementer (position er ikke static)',
   replacedElements: 'erstattede elementer (billeder, video og lignende)',
   rubyAnnotationContainers: 'containere til ruby-anmærkninger',

@@ -34,7 +34,10 @@ function cropped(png) {
         bottom = Math.max(bottom, y)
       }
     }
-  const out = new PNG({width: Math.min(png.width, right + MARGIN), height: Math.min(png.height, bottom + MARGIN)})
+  const out = new PNG({
+    width: Math.min(png.width, right + MARGIN),
+    height: Math.min(png.height, bottom + MARGIN)
+  })
   PNG.bitblt(png, out, 0, 0, out.width, out.height, 0, 0)
   return out
 }
@@ -42,18 +45,24 @@ function cropped(png) {
 const work = mkdtempSync(join(tmpdir(), 'ravnsti-eksempler-'))
 rmSync(pictures, {recursive: true, force: true})
 mkdirSync(pictures, {recursive: true})
-for (const file of readdirSync(examples).filter((name) => name.endsWith('.html')).sort()) {
+for (const file of readdirSync(examples)
+  .filter((name) => name.endsWith('.html'))
+  .sort()) {
   const shot = join(work, 'skud.png')
-  execFileSync('chromium', [
-    '--headless',
-    '--no-sandbox',
-    '--disable-gpu',
-    '--hide-scrollbars',
-    `--user-data-dir=${join(work, 'profil')}`,
-    `--window-size=${WIDTH},${HEIGHT}`,
-    `--screenshot=${shot}`,
-    pathToFileURL(examples + file).href
-  ], {stdio: 'ignore'})
+  execFileSync(
+    'chromium',
+    [
+      '--headless',
+      '--no-sandbox',
+      '--disable-gpu',
+      '--hide-scrollbars',
+      `--user-data-dir=${join(work, 'profil')}`,
+      `--window-size=${WIDTH},${HEIGHT}`,
+      `--screenshot=${shot}`,
+      pathToFileURL(examples + file).href
+    ],
+    {stdio: 'ignore'}
+  )
   const picture = cropped(PNG.sync.read(readFileSync(shot)))
   writeFileSync(pictures + file.replace(/\.html$/, '.png'), PNG.sync.write(picture))
   console.log(`${file}: ${picture.width} x ${picture.height}`)

@@ -40,7 +40,15 @@
 //   VBScript         the words of tekster/vbs.txt: the program's one list of them
 //   Examples         tekster/eksempler/*.html, pages of our own, and their pictures
 
-import {cpSync, existsSync, mkdirSync, readdirSync, readFileSync, rmSync, writeFileSync} from 'node:fs'
+import {
+  cpSync,
+  existsSync,
+  mkdirSync,
+  readdirSync,
+  readFileSync,
+  rmSync,
+  writeFileSync
+} from 'node:fs'
 import {createRequire} from 'node:module'
 import {resolve} from 'node:path'
 import {fileURLToPath} from 'node:url'
@@ -69,16 +77,27 @@ const BROWSERS = [
   ['safari', 'Safari']
 ]
 // The roots of the languages HTML embeds, which their own standards define.
-const FOREIGN_ROOTS = {svg: {spec: 'SVG2', compat: 'svg'}, math: {spec: 'mathml-core', compat: 'mathml'}}
+const FOREIGN_ROOTS = {
+  svg: {spec: 'SVG2', compat: 'svg'},
+  math: {spec: 'mathml-core', compat: 'mathml'}
+}
 const IMAGE = {root: 1, group: 0, page: 3, example: 5}
 
 // ---------------------------------------------------------------- text helpers
 
 const escapeHtml = (text) =>
   text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/"/g, '&quot;')
-const byName = (a, b) => (a.toLowerCase() < b.toLowerCase() ? -1 : a.toLowerCase() > b.toLowerCase() ? 1 : a < b ? -1 : a > b ? 1 : 0)
+// Ignoring case first, then by code unit, so the order does not depend on the locale.
+function byName(a, b) {
+  const [lowerA, lowerB] = [a.toLowerCase(), b.toLowerCase()]
+  if (lowerA !== lowerB) return lowerA < lowerB ? -1 : 1
+  return a < b ? -1 : a > b ? 1 : 0
+}
 const unique = (names) => [...new Set(names)].sort(byName)
-const readLines = (file) => readFileSync(file, 'utf8').replace(/^\uFEFF/, '').split(/\r?\n/)
+const readLines = (file) =>
+  readFileSync(file, 'utf8')
+    .replace(/^\uFEFF/, '')
+    .split(/\r?\n/)
 
 // Windows-1252's characters, read off the platform's own decoder.
 const cp1252 = new Map()
@@ -176,7 +195,9 @@ div.resultat { border: 1px dashed #8090a0; padding: 8px; }
 `
 
 function page(title, kind, body, up) {
-  const trail = up ? `<p class="sti"><a href="${up.key}.html">${escapeHtml(up.title)}</a></p>\n` : ''
+  const trail = up
+    ? `<p class="sti"><a href="${up.key}.html">${escapeHtml(up.title)}</a></p>\n`
+    : ''
   return `<!DOCTYPE html>
 <html lang="da">
 <head>
@@ -201,7 +222,10 @@ const factTable = (rows) =>
     .join('\n') +
   '\n</table>'
 const standardLinks = (urls) =>
-  [].concat(urls ?? []).map((url) => `<a href="${escapeHtml(url)}">${escapeHtml(url)}</a>`).join('<br>')
+  []
+    .concat(urls ?? [])
+    .map((url) => `<a href="${escapeHtml(url)}">${escapeHtml(url)}</a>`)
+    .join('<br>')
 
 function supportText(compat) {
   if (!compat) return ''
@@ -211,14 +235,21 @@ function supportText(compat) {
     let text = 'ukendt'
     if (added === false) text = 'nej'
     else if (added === 'preview') text = 'i prøveudgaven'
-    else if (typeof added === 'string') text = added.startsWith('≤') ? `fra version ${added.slice(1)} eller før` : `fra version ${added}`
+    else if (typeof added === 'string')
+      text = added.startsWith('≤')
+        ? `fra version ${added.slice(1)} eller før`
+        : `fra version ${added}`
     else if (added === true) text = 'ja'
     if (entry?.flags) text += ' (kun med en indstilling slået til)'
     return `${name}: ${text}`
   }).join('<br>')
 }
 const statusText = (compat) =>
-  compat?.status?.deprecated ? 'Forældet: brug det ikke i nye sider.' : compat?.status?.experimental ? 'På forsøgsstadiet.' : ''
+  compat?.status?.deprecated
+    ? 'Forældet: brug det ikke i nye sider.'
+    : compat?.status?.experimental
+      ? 'På forsøgsstadiet.'
+      : ''
 
 // A topic: its tree (nested nodes), and the pages by key.
 class Topic {
@@ -243,7 +274,9 @@ class Topic {
     const pages = folder + 'tekstfiler/'
     rmSync(folder, {recursive: true, force: true})
     mkdirSync(pages, {recursive: true})
-    const groups = this.root.children.map((node) => `<li>${link(node.key, node.text)}</li>`).join('\n')
+    const groups = this.root.children
+      .map((node) => `<li>${link(node.key, node.text)}</li>`)
+      .join('\n')
     this.pages.set('forside', page(this.root.text, '', `${this.intro}\n<ul>\n${groups}\n</ul>`))
     const tree = []
     const data = []
@@ -277,10 +310,15 @@ function groupPage(topic, node, intro, descriptions, members) {
     .join('\n')
   topic.pages.set(
     node.key,
-    page(node.text, '', `<p>${escapeHtml(intro)}</p>\n<table class="oversigt">\n${rows}\n</table>`, {
-      key: 'forside',
-      title: topic.root.text
-    })
+    page(
+      node.text,
+      '',
+      `<p>${escapeHtml(intro)}</p>\n<table class="oversigt">\n${rows}\n</table>`,
+      {
+        key: 'forside',
+        title: topic.root.text
+      }
+    )
   )
 }
 
@@ -298,12 +336,16 @@ async function writeHtml() {
   const specs = await webrefElements.listAll()
   for (const element of specs.html.elements) webref.set(element.name, element)
   for (const [tag, {spec}] of Object.entries(FOREIGN_ROOTS))
-    webref.set(tag, specs[spec].elements.find((element) => element.name === tag))
+    webref.set(
+      tag,
+      specs[spec].elements.find((element) => element.name === tag)
+    )
   const voids = new Set(htmlVoidElements)
   const global = new Set(htmlElementAttributes['*'])
   const takenBy = new Map()
   for (const [tag, names] of Object.entries(htmlElementAttributes))
-    if (tag !== '*') for (const name of names) takenBy.set(name, [...(takenBy.get(name) ?? []), tag])
+    if (tag !== '*')
+      for (const name of names) takenBy.set(name, [...(takenBy.get(name) ?? []), tag])
 
   const topic = new Topic(
     'information',
@@ -327,7 +369,9 @@ async function writeHtml() {
         : name.startsWith('on')
           ? 'alle elementer (hændelse)'
           : (takenBy.get(name) ?? []).map((tag) => link(pageKey(tag, true), `<${tag}>`)).join(', ')
-    const ownerCompat = compat ?? (takenBy.get(name) ?? []).map((tag) => bcd.html.elements[tag]?.[name]?.__compat).find(Boolean)
+    const ownerCompat =
+      compat ??
+      (takenBy.get(name) ?? []).map((tag) => bcd.html.elements[tag]?.[name]?.__compat).find(Boolean)
     return (
       descriptionHtml(attributeText.get(name)) +
       '\n<h2>Fakta</h2>\n' +
@@ -341,7 +385,8 @@ async function writeHtml() {
   }
 
   for (const tag of tags) {
-    const compat = (bcd.html.elements[tag] ?? bcd[FOREIGN_ROOTS[tag]?.compat]?.elements[tag])?.__compat
+    const compat = (bcd.html.elements[tag] ?? bcd[FOREIGN_ROOTS[tag]?.compat]?.elements[tag])
+      ?.__compat
     const element = webref.get(tag)
     const own = (htmlElementAttributes[tag] ?? []).slice().sort(byName)
     const ownLinks = own.map((name) => link(pageKey(name, tagSet.has(name)), name)).join(', ')
@@ -349,25 +394,56 @@ async function writeHtml() {
       descriptionHtml(elementText.get(tag)) +
       '\n<h2>Fakta</h2>\n' +
       factTable([
-        ['Skrives', voids.has(tag) ? `<code>&lt;${tag}&gt;</code> uden slutkode` : `<code>&lt;${tag}&gt;</code> … <code>&lt;/${tag}&gt;</code>`],
+        [
+          'Skrives',
+          voids.has(tag)
+            ? `<code>&lt;${tag}&gt;</code> uden slutkode`
+            : `<code>&lt;${tag}&gt;</code> … <code>&lt;/${tag}&gt;</code>`
+        ],
         ['Egne attributter', ownLinks || 'ingen ud over de globale'],
         ['Globale attributter', link('attributter', 'se Attributter')],
         ['DOM-grænseflade', element ? `<code>${element.interface}</code>` : ''],
-        ['Status', element ? statusText(compat) : 'Forældet: står ikke i den gældende HTML-standard.'],
+        [
+          'Status',
+          element ? statusText(compat) : 'Forældet: står ikke i den gældende HTML-standard.'
+        ],
         ['Browserstøtte', supportText(compat)],
         ['Standarden', standardLinks(compat?.spec_url ?? element?.href)]
       ])
-    if (attributes.includes(tag)) body += `\n<h2>Attributten ${escapeHtml(tag)}</h2>\n` + attributeSection(tag)
-    topic.add(elementNode, tag, pageKey(tag, true), IMAGE.page, page(`<${tag}>`, 'HTML-element', body, up))
+    if (attributes.includes(tag))
+      body += `\n<h2>Attributten ${escapeHtml(tag)}</h2>\n` + attributeSection(tag)
+    topic.add(
+      elementNode,
+      tag,
+      pageKey(tag, true),
+      IMAGE.page,
+      page(`<${tag}>`, 'HTML-element', body, up)
+    )
   }
   for (const name of attributes) {
     if (tagSet.has(name.toLowerCase())) continue
-    topic.add(attributeNode, name, pageKey(name, false), IMAGE.page, page(name, 'HTML-attribut', attributeSection(name), up))
+    topic.add(
+      attributeNode,
+      name,
+      pageKey(name, false),
+      IMAGE.page,
+      page(name, 'HTML-attribut', attributeSection(name), up)
+    )
   }
-  groupPage(topic, elementNode, 'Alle HTML-elementer i alfabetisk orden.', (n) => elementText.get(n),
-    tags.map((name) => ({name, key: pageKey(name, true)})))
-  groupPage(topic, attributeNode, 'Alle HTML-attributter i alfabetisk orden. En attribut med samme navn som et element står på elementets side.',
-    (n) => attributeText.get(n), attributes.map((name) => ({name, key: pageKey(name, tagSet.has(name.toLowerCase()))})))
+  groupPage(
+    topic,
+    elementNode,
+    'Alle HTML-elementer i alfabetisk orden.',
+    (n) => elementText.get(n),
+    tags.map((name) => ({name, key: pageKey(name, true)}))
+  )
+  groupPage(
+    topic,
+    attributeNode,
+    'Alle HTML-attributter i alfabetisk orden. En attribut med samme navn som et element står på elementets side.',
+    (n) => attributeText.get(n),
+    attributes.map((name) => ({name, key: pageKey(name, tagSet.has(name.toLowerCase()))}))
+  )
   topic.write()
   return `${tags.length} elementer og ${attributes.length} attributter`
 }
@@ -376,20 +452,26 @@ async function writeHtml() {
 
 // A link to a property's page; a property without one (not standard) is named plainly.
 let cssNames = new Set()
-const propertyLink = (name) => (cssNames.has(name) ? link(name, name) : `<code>${escapeHtml(name)}</code>`)
+const propertyLink = (name) =>
+  cssNames.has(name) ? link(name, name) : `<code>${escapeHtml(name)}</code>`
 
 function cssValues(syntax) {
-  const types = unique([...syntax.matchAll(/<([a-z-]+)>/g)].map((m) => m[1])).filter((type) => cssSyntaxes[type])
+  const types = unique([...syntax.matchAll(/<([a-z-]+)>/g)].map((m) => m[1])).filter(
+    (type) => cssSyntaxes[type]
+  )
   const words = unique(
-    [...syntax.replace(/<[^>]*>/g, ' ').matchAll(/(?<![\w-])([a-z][a-zA-Z-]*)(?![\w(-])/g)].map((m) => m[1])
+    [...syntax.replace(/<[^>]*>/g, ' ').matchAll(/(?<![\w-])([a-z][a-zA-Z-]*)(?![\w(-])/g)].map(
+      (m) => m[1]
+    )
   )
   const properties = unique([...syntax.matchAll(/<'([a-z-]+)'>/g)].map((m) => m[1]))
   const parts = []
-  if (properties.length)
-    parts.push('Som ' + properties.map(propertyLink).join(', '))
+  if (properties.length) parts.push('Som ' + properties.map(propertyLink).join(', '))
   if (words.length) parts.push('Nøgleord: ' + words.map((w) => `<code>${w}</code>`).join(', '))
   for (const type of types)
-    parts.push(`<code>&lt;${type}&gt;</code> = <code>${escapeHtml(cssSyntaxes[type].syntax)}</code>`)
+    parts.push(
+      `<code>&lt;${type}&gt;</code> = <code>${escapeHtml(cssSyntaxes[type].syntax)}</code>`
+    )
   return parts.join('<br>')
 }
 
@@ -423,7 +505,7 @@ function writeCss() {
       if (!appliesTo) throw new Error(`"${data.appliesto}" (${name}) has no Danish text`)
       const initial = Array.isArray(data.initial)
         ? 'som hver af de enkelte egenskaber: ' + data.initial.map(propertyLink).join(', ')
-        : INITIAL_KEYS[data.initial] ?? `<code>${escapeHtml(data.initial)}</code>`
+        : (INITIAL_KEYS[data.initial] ?? `<code>${escapeHtml(data.initial)}</code>`)
       const body =
         descriptionHtml(text.get(name)) +
         '\n<h2>Fakta</h2>\n' +
@@ -440,8 +522,13 @@ function writeCss() {
         ])
       topic.add(node, name, name, IMAGE.page, page(name, 'CSS-egenskab', body, up))
     }
-    groupPage(topic, node, `Egenskaberne i emnet ${node.text}.`, (n) => text.get(n),
-      byGroup.get(group).map((n) => ({name: n, key: n})))
+    groupPage(
+      topic,
+      node,
+      `Egenskaberne i emnet ${node.text}.`,
+      (n) => text.get(n),
+      byGroup.get(group).map((n) => ({name: n, key: n}))
+    )
   })
   topic.write()
   return `${names.length} CSS-egenskaber i ${groups.length} emner`
@@ -461,7 +548,9 @@ function babelReservedWords() {
   const keyword = list('keyword')
   const strict = list('strict')
   if (!keyword.every(isKeyword) || !strict.every((word) => isStrictReservedWord(word, false)))
-    throw new Error('the reserved words read from @babel/helper-validator-identifier do not match it')
+    throw new Error(
+      'the reserved words read from @babel/helper-validator-identifier do not match it'
+    )
   return {keyword, strict}
 }
 
@@ -470,7 +559,9 @@ function writeJs() {
   const builtin = unique(Object.keys(globals.builtin))
   const words = unique([...keyword, ...strict, ...CONTEXT_WORDS])
   const browser = unique(
-    Object.keys(globals.browser).filter((n) => /^[a-z]/.test(n) && !n.startsWith('on') && !n.startsWith('webkit'))
+    Object.keys(globals.browser).filter(
+      (n) => /^[a-z]/.test(n) && !n.startsWith('on') && !n.startsWith('webkit')
+    )
   ).filter((name) => !builtin.includes(name))
   const names = unique([...builtin, ...words, ...browser])
   const text = descriptionsFor('javascript.txt', names)
@@ -508,7 +599,14 @@ function writeJs() {
         '\n<h2>Fakta</h2>\n' +
         factTable([
           ['Slags', escapeHtml(kind || wordKind)],
-          ['Kan overskrives', key === 'reserverede' ? '' : (key === 'indbyggede' ? globals.builtin[name] : globals.browser[name]) ? 'ja' : 'nej'],
+          [
+            'Kan overskrives',
+            key === 'reserverede'
+              ? ''
+              : (key === 'indbyggede' ? globals.builtin[name] : globals.browser[name])
+                ? 'ja'
+                : 'nej'
+          ],
           ['Status', statusText(compat)],
           ['Browserstøtte', supportText(compat)],
           ['Standarden', standardLinks(compat?.spec_url)]
@@ -518,11 +616,23 @@ function writeJs() {
         earlier.sections.push(`<h2>${escapeHtml(name)}</h2>\n${section}`)
         continue
       }
-      const entry = {node, name, key: 'js-' + name.toLowerCase(), kind: kind || 'Reserveret ord', sections: [section]}
+      const entry = {
+        node,
+        name,
+        key: 'js-' + name.toLowerCase(),
+        kind: kind || 'Reserveret ord',
+        sections: [section]
+      }
       placed.set(name.toLowerCase(), entry)
       node.children.push({text: name, key: entry.key, image: IMAGE.page, children: []})
     }
-    groupPage(topic, node, title + '.', (n) => text.get(n), members.map((n) => ({name: n, key: 'js-' + n.toLowerCase()})))
+    groupPage(
+      topic,
+      node,
+      title + '.',
+      (n) => text.get(n),
+      members.map((n) => ({name: n, key: 'js-' + n.toLowerCase()}))
+    )
   }
   for (const {name, key, kind, sections} of placed.values())
     topic.pages.set(key, page(name, kind, sections.join('\n'), up))
@@ -542,7 +652,7 @@ function writeVbs() {
     'VBS',
     'Script information',
     'VBScript og WScript',
-    '<p>Her står de ord fra VBScript og fra Windows\' scriptvært som programmet kender: ' +
+    "<p>Her står de ord fra VBScript og fra Windows' scriptvært som programmet kender: " +
       'sætninger, funktioner, konstanter og objekter. Sæt markøren på et ord i et script og ' +
       'tryk Ctrl+Alt+V, så åbnes siden om det. Knappen Abc i dokumentvinduet retter ordenes ' +
       'store og små bogstaver efter stavemåden her.</p>'
@@ -550,8 +660,20 @@ function writeVbs() {
   const up = {key: 'forside', title: topic.root.text}
   const node = topic.group('Alle ord i VBScript', 'alle-ord')
   for (const name of names)
-    topic.add(node, name, 'vbs-' + name.toLowerCase(), IMAGE.page, page(name, 'VBScript', descriptionHtml(text.get(name)), up))
-  groupPage(topic, node, 'Alle ord i alfabetisk orden.', (n) => text.get(n), names.map((n) => ({name: n, key: 'vbs-' + n.toLowerCase()})))
+    topic.add(
+      node,
+      name,
+      'vbs-' + name.toLowerCase(),
+      IMAGE.page,
+      page(name, 'VBScript', descriptionHtml(text.get(name)), up)
+    )
+  groupPage(
+    topic,
+    node,
+    'Alle ord i alfabetisk orden.',
+    (n) => text.get(n),
+    names.map((n) => ({name: n, key: 'vbs-' + n.toLowerCase()}))
+  )
   topic.write()
   return `${names.length} VBScript-ord`
 }
@@ -561,7 +683,9 @@ function writeVbs() {
 function writeExamples() {
   const folder = texts + 'eksempler/'
   const pictures = texts + 'eksempel-billeder/'
-  const files = readdirSync(folder).filter((file) => file.endsWith('.html')).sort()
+  const files = readdirSync(folder)
+    .filter((file) => file.endsWith('.html'))
+    .sort()
   const topic = new Topic(
     'Eksempler',
     'Html eksempler',
@@ -588,15 +712,21 @@ function writeExamples() {
     const key = file.replace(/\.html$/, '')
     const picture = `${key}.png`
     if (!existsSync(pictures + picture)) {
-      if (!incomplete) throw new Error(`eksempel-billeder/${picture} is missing: run make-example-pictures.mjs`)
+      if (!incomplete)
+        throw new Error(`eksempel-billeder/${picture} is missing: run make-example-pictures.mjs`)
       missing.push(`eksempel-billeder/${picture} mangler`)
     }
-    const html = page(title, 'Eksempel', `<p>${escapeHtml(about)}</p>
+    const html = page(
+      title,
+      'Eksempel',
+      `<p>${escapeHtml(about)}</p>
 <h2>Koden</h2>
 <pre>${escapeHtml(source.trimEnd())}</pre>
 <h2>Sådan ser det ud</h2>
 <p><img src="../Billeder/${picture}" alt="Eksemplet vist i en browser"></p>
-<p><a href="${encodeURI(`Design og funktioner/${file}`)}">Åbn eksemplet som en selvstændig side</a></p>`, {key: 'forside', title: topic.root.text})
+<p><a href="${encodeURI(`Design og funktioner/${file}`)}">Åbn eksemplet som en selvstændig side</a></p>`,
+      {key: 'forside', title: topic.root.text}
+    )
     topic.add(node, title, key, IMAGE.example, html)
     descriptions.set(title, {paragraphs: [about]})
     members.push({name: title, key})
