@@ -1,6 +1,30 @@
-// Our Danish words for the keys mdn-data uses in css/properties.json where a text belongs:
-// the groups, what a property applies to and the few initial values that are no CSS value.
-// make-reference.mjs stops with an error on a key that is not here.
+// Our Danish words for the keys of the data packages where a text belongs: the chapters of
+// the HTML standard (the page of an element's address in @webref/elements; "foreign" for the
+// roots of SVG and MathML, "obsolete" also for tags the standard no longer has), and the
+// groups, what a property applies to and the few initial values that are no CSS value of
+// mdn-data's css/properties.json. make-reference.mjs stops with an error on a key that is
+// not here.
+
+export const HTML_CHAPTERS = {
+  semantics: 'Dokumentets hoved og metadata',
+  sections: 'Sektioner og overskrifter',
+  'grouping-content': 'Tekstblokke og lister',
+  'text-level-semantics': 'Tekst i linjen',
+  edits: 'Rettelser i teksten',
+  'embedded-content': 'Billeder, medier og indlejret indhold',
+  'iframe-embed-object': 'Billeder, medier og indlejret indhold',
+  media: 'Billeder, medier og indlejret indhold',
+  'image-maps': 'Billeder, medier og indlejret indhold',
+  canvas: 'Billeder, medier og indlejret indhold',
+  tables: 'Tabeller',
+  forms: 'Formularer',
+  input: 'Formularer',
+  'form-elements': 'Formularer',
+  'interactive-elements': 'Interaktive elementer',
+  scripting: 'Scripts og skabeloner',
+  foreign: 'Grafik og matematik (SVG og MathML)',
+  obsolete: 'Forældede elementer'
+}
 
 export const GROUPS = {
   'CSS Basic User Interface': 'Brugerflade',

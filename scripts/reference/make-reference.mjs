@@ -26,7 +26,8 @@
 //
 // Where the data comes from:
 //   HTML elements    data/Program/Dir/Html/AlleKoder.txt (the checker's tag list); end tag
-//                    from html-void-elements; DOM interface and the standard's address from
+//                    from html-void-elements; DOM interface, category (the chapter of the
+//                    HTML standard that defines it) and the standard's address from
 //                    @webref/elements; own attributes from html-element-attributes; status,
 //                    addresses and browser support from @mdn/browser-compat-data
 //   HTML attributes  every name in data/Program/Dir/Attributes; the elements that take one
@@ -60,7 +61,7 @@ import {htmlElementAttributes} from 'html-element-attributes'
 import {htmlVoidElements} from 'html-void-elements'
 import cssProperties from 'mdn-data/css/properties.json' with {type: 'json'}
 import cssSyntaxes from 'mdn-data/css/syntaxes.json' with {type: 'json'}
-import {APPLIES_TO, GROUPS, INITIAL_KEYS} from './danske-noegler.mjs'
+import {APPLIES_TO, GROUPS, HTML_CHAPTERS, INITIAL_KEYS} from './danske-noegler.mjs'
 
 const incomplete = process.argv.includes('--ufuldstaendig')
 const here = fileURLToPath(new URL('.', import.meta.url))
@@ -260,9 +261,9 @@ class Topic {
     this.root = {text: rootTitle, key: 'forside', image: IMAGE.root, children: []}
     this.intro = intro
   }
-  group(text, key) {
+  group(text, key, parent = this.root) {
     const node = {text, key, image: IMAGE.group, children: []}
-    this.root.children.push(node)
+    parent.children.push(node)
     return node
   }
   add(parent, text, key, image, html) {
@@ -360,6 +361,29 @@ async function writeHtml() {
   const tagSet = new Set(tags.map((tag) => tag.toLowerCase()))
   const pageKey = (name, isTag) => (isTag ? 'element-' : 'attribut-') + name.toLowerCase()
 
+  // Each tag under the chapter of the standard that defines it (the page of its address
+  // there), in the standard's order; several chapters may share one Danish heading.
+  const chapterOf = (tag) =>
+    FOREIGN_ROOTS[tag]
+      ? 'foreign'
+      : (webref.get(tag)?.href.match(/multipage\/([a-z-]+)\.html/)?.[1] ?? 'obsolete')
+  const chapters = unique(tags.map(chapterOf))
+  const current = specs.html.elements.map((element) => chapterOf(element.name))
+  const chapterOrder = [...new Set(current.filter((chapter) => chapter !== 'obsolete'))]
+  chapterOrder.push('foreign', 'obsolete')
+  const categories = new Map()
+  for (const chapter of chapterOrder.filter((chapter) => chapters.includes(chapter))) {
+    const heading = HTML_CHAPTERS[chapter]
+    if (!heading)
+      throw new Error(`the chapter "${chapter}" of the HTML standard has no Danish name`)
+    if (!categories.has(heading))
+      categories.set(heading, {
+        node: topic.group(heading, `kategori-${chapter}`, elementNode),
+        tags: []
+      })
+  }
+  const categoryOf = (tag) => categories.get(HTML_CHAPTERS[chapterOf(tag)])
+
   const attributeSection = (name) => {
     const compat = bcd.html.global_attributes[name]?.__compat
     const owners = global.has(name)
@@ -400,6 +424,7 @@ async function writeHtml() {
             ? `<code>&lt;${tag}&gt;</code> uden slutkode`
             : `<code>&lt;${tag}&gt;</code> … <code>&lt;/${tag}&gt;</code>`
         ],
+        ['Kategori', link(categoryOf(tag).node.key, categoryOf(tag).node.text)],
         ['Egne attributter', ownLinks || 'ingen ud over de globale'],
         ['Globale attributter', link('attributter', 'se Attributter')],
         ['DOM-grænseflade', element ? `<code>${element.interface}</code>` : ''],
@@ -412,8 +437,9 @@ async function writeHtml() {
       ])
     if (attributes.includes(tag))
       body += `\n<h2>Attributten ${escapeHtml(tag)}</h2>\n` + attributeSection(tag)
+    categoryOf(tag).tags.push(tag)
     topic.add(
-      elementNode,
+      categoryOf(tag).node,
       tag,
       pageKey(tag, true),
       IMAGE.page,
@@ -430,10 +456,18 @@ async function writeHtml() {
       page(name, 'HTML-attribut', attributeSection(name), up)
     )
   }
+  for (const {node, tags: members} of categories.values())
+    groupPage(
+      topic,
+      node,
+      `Elementerne i kategorien ${node.text}.`,
+      (n) => elementText.get(n),
+      members.map((name) => ({name, key: pageKey(name, true)}))
+    )
   groupPage(
     topic,
     elementNode,
-    'Alle HTML-elementer i alfabetisk orden.',
+    'Alle HTML-elementer i alfabetisk orden. I træet står de ordnet efter kategori.',
     (n) => elementText.get(n),
     tags.map((name) => ({name, key: pageKey(name, true)}))
   )
