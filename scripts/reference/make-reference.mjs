@@ -588,6 +588,27 @@ function babelReservedWords() {
   return {keyword, strict}
 }
 
+// browser-compat-data tells of a reserved word under the statement, operator or class part
+// it names; the words that are only a part of a statement are found under that statement.
+const PART_OF_STATEMENT = {
+  case: 'switch',
+  default: 'switch',
+  try: 'try_catch',
+  catch: 'try_catch',
+  finally: 'try_catch',
+  do: 'do_while',
+  if: 'if_else',
+  else: 'if_else',
+  async: 'async_function',
+  of: 'for_of'
+}
+const wordCompat = (word) =>
+  (
+    bcd.javascript.statements[PART_OF_STATEMENT[word] ?? word] ??
+    bcd.javascript.operators[word] ??
+    bcd.javascript.classes[word]
+  )?.__compat
+
 function writeJs() {
   const {keyword, strict} = babelReservedWords()
   const builtin = unique(Object.keys(globals.builtin))
@@ -622,7 +643,7 @@ function writeJs() {
           ? bcd.javascript.builtins[name]?.__compat
           : key === 'browseren'
             ? (bcd.api.Window?.[name] ?? bcd.api[name])?.__compat
-            : null
+            : wordCompat(name)
       const wordKind = keyword.includes(name)
         ? 'Nøgleord: kan aldrig bruges som navn'
         : strict.includes(name)
