@@ -16,6 +16,8 @@ packages=(
     desktop-file-utils dpkg-dev file
     # the benchmark of the HTML checker measures it against tidy
     tidy
+    # the install test checks the package, its manual page and its store metadata
+    lintian appstream man-db
 )
 
 missing=()

@@ -38,7 +38,7 @@ const char* const usage =
     "  RAVNSTI_DATA    mappen med programmets installerede data (Program og Styles);\n"
     "                  ellers data ved siden af programmet eller ../share/ravnsti\n"
     "  RAVNSTI_LYD     lydmodulet, der afspiller lyd og musik (ravnsti-lyd.so);\n"
-    "                  ellers ved siden af programmet eller i ../lib/ravnsti\n"
+    "                  ellers ved siden af programmet eller i ../" RAVNSTI_MODULE_DIR "\n"
     "  RAVNSTI_BENCH_FIRSTSHOW\n"
     "                  1: skriv \"vist\" og afslut, så snart hovedvinduet er vist første\n"
     "                  gang (bruges til at måle opstarten)\n";

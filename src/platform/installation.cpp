@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstdio>
+#include <unistd.h>
+
 namespace Installation {
 
 QString dataFolder() {
@@ -29,7 +32,7 @@ QString soundModule() {
     const QString beside = exe + QStringLiteral("/ravnsti-lyd.so");
     if (QFileInfo::exists(beside))
         return beside;
-    return QDir::cleanPath(exe + QStringLiteral("/../lib/ravnsti/ravnsti-lyd.so"));
+    return QDir::cleanPath(exe + QStringLiteral("/../" RAVNSTI_MODULE_DIR "/ravnsti-lyd.so"));
 }
 
 QString dataRoot() {
@@ -43,11 +46,26 @@ QString dataRoot() {
 bool linkProgramFolder(const QString& hostRoot) {
     const QString link = hostRoot + QStringLiteral("/Program");
     const QFileInfo existing(link);
-    if (existing.exists() || existing.isSymLink())
-        return existing.isDir();
     const QString data = dataFolder();
-    const QString program = data + QStringLiteral("/Program");
-    return !data.isEmpty() && QFileInfo(program).isDir() && QFile::link(program, link);
+    const QString program = data.isEmpty() ? QString() : data + QStringLiteral("/Program");
+    // A real folder in the link's place is the user's own arrangement and is kept.
+    if (existing.exists() && !existing.isSymLink())
+        return existing.isDir();
+    const bool ours = !program.isEmpty() && QFileInfo(program).isDir();
+    if (existing.isSymLink()) {
+        // The link of an install that was removed or moved points at the wrong data or at
+        // nothing; the running program's own data takes its place.
+        if (!ours || existing.canonicalFilePath() == QFileInfo(program).canonicalFilePath())
+            return existing.isDir();
+        const QString fresh = link + QStringLiteral(".ravnsti-%1.tmp").arg(::getpid());
+        QFile::remove(fresh);
+        if (QFile::link(program, fresh) && ::rename(QFile::encodeName(fresh).constData(),
+                                                    QFile::encodeName(link).constData()) == 0)
+            return true;
+        QFile::remove(fresh);
+        return existing.isDir();
+    }
+    return ours && QFile::link(program, link);
 }
 
 } // namespace Installation

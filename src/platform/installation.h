@@ -19,8 +19,9 @@ QString soundModule();
 // (~/.local/share/Ravnsti). Not created here.
 QString dataRoot();
 
-// Makes "<data root>/Program" a link to the installed program folder when it is missing.
-// False when there is none to link to or the link cannot be made.
+// Makes "<data root>/Program" a link to the running program's installed program folder: made
+// when it is missing, and mended when it points at another install's folder or at nothing (a
+// real folder in its place is left alone). False when there is no program folder to reach.
 bool linkProgramFolder(const QString& hostRoot);
 
 } // namespace Installation

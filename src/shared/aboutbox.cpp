@@ -19,7 +19,7 @@ TAboutBox::TAboutBox(QWidget* parent) : CentredDialog(parent) {
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.5);
     name->setFont(big);
-    auto* version = new QLabel(QStringLiteral("Version 4.1"), this);
+    auto* version = new QLabel(QStringLiteral("Version " RAVNSTI_VERSION), this);
     version->setObjectName(QStringLiteral("Version"));
     auto* description = new QLabel(QStringLiteral("Sti, mappe og filfinder med teksteditor"), this);
     description->setObjectName(QStringLiteral("Comments"));

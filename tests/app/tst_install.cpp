@@ -51,8 +51,11 @@ private slots:
     void desktopEntryIsValid();
     void helpAndVersionNeedNeitherDisplayNorDataRoot();
     void installedProgramStartsOffscreenOnItsInstalledData();
+    void manualPageChangelogCopyrightAndStoreMetadata();
 
 private:
+    // Runs a checker that may not be installed; skips, naming its Debian package, when not.
+    Run check(const QString& tool, const char* package, const QStringList& arguments) const;
     QString installed(const QString& relative) const {
         return m_temp.path() + QStringLiteral("/prefix/") + relative;
     }
@@ -79,7 +82,7 @@ void TestInstall::installsProgramDataDesktopEntryAndIcons() {
         installed(QStringLiteral("share/ravnsti/Program/Alarmlydfiler/Zylo.wav"))));
     QVERIFY(QFileInfo::exists(installed(QStringLiteral("share/ravnsti/Styles/common.qss"))));
     // The sound module lies where the installed program looks for it.
-    QLibrary sound(installed(QStringLiteral("lib/ravnsti/ravnsti-lyd.so")));
+    QLibrary sound(installed(QStringLiteral(RAVNSTI_MODULE_DIR "/ravnsti-lyd.so")));
     QVERIFY2(sound.resolve("ravnsti_sound_backend"), qPrintable(sound.errorString()));
     // The toolbar and tree icons are compiled into the program; placeholders stay home.
     QVERIFY(!QFileInfo::exists(installed(QStringLiteral("share/ravnsti/Icons"))));
@@ -176,6 +179,11 @@ void TestInstall::installedProgramStartsOffscreenOnItsInstalledData() {
     file.write("Hej\n");
     file.close();
 
+    // The data root still links to an install that was removed: the start mends the link.
+    QVERIFY(QDir().mkpath(root));
+    QVERIFY(QFile::link(m_temp.path() + QStringLiteral("/fjernet/share/ravnsti/Program"),
+                        root + QStringLiteral("/Program")));
+
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(installed(QStringLiteral("bin/ravnsti")), {note});
@@ -201,6 +209,43 @@ void TestInstall::installedProgramStartsOffscreenOnItsInstalledData() {
     QVERIFY2(program.state() == QProcess::Running, program.readAllStandardError());
     program.terminate();
     QVERIFY(program.waitForFinished(60000));
+}
+
+Run TestInstall::check(const QString& tool, const char* package,
+                       const QStringList& arguments) const {
+    const QString path = QStandardPaths::findExecutable(tool);
+    if (path.isEmpty())
+        return {};
+    Run result = run(path, arguments);
+    if (result.exitCode == -1)
+        result.err = tool.toUtf8() + " did not finish (Debian package " + package + ")";
+    return result;
+}
+
+void TestInstall::manualPageChangelogCopyrightAndStoreMetadata() {
+    for (const char* file : {"share/man/man1/ravnsti.1.gz", "share/doc/ravnsti/changelog.gz",
+                             "share/doc/ravnsti/copyright"})
+        QVERIFY2(QFileInfo(installed(QLatin1String(file))).size() > 0, file);
+    const QString metainfo =
+        installed(QStringLiteral("share/metainfo/dk.ravnsti.Ravnsti.metainfo.xml"));
+    QFile xml(metainfo);
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    QVERIFY(xml.readAll().contains("<release version=\"" RAVNSTI_VERSION "\""));
+
+    // The manual page is read by man's own formatter without a warning.
+    const Run page = check(QStringLiteral("man"), "man-db",
+                           {QStringLiteral("--warnings"), QStringLiteral("-l"),
+                            installed(QStringLiteral("share/man/man1/ravnsti.1.gz"))});
+    if (page.exitCode != -1) {
+        QCOMPARE(page.exitCode, 0);
+        QVERIFY2(page.err.isEmpty(), page.err);
+        QVERIFY(QString::fromUtf8(page.out).contains(QStringLiteral("RAVNSTI_ROOT")));
+    }
+    const Run store = check(QStringLiteral("appstreamcli"), "appstream",
+                            {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    if (store.exitCode == -1)
+        QSKIP("appstreamcli is missing (Debian package appstream, installed by scripts/setup.sh)");
+    QVERIFY2(store.exitCode == 0, store.out + store.err);
 }
 
 QTEST_MAIN(TestInstall)
