@@ -2,7 +2,8 @@
 // display (scripts/make-help-pictures.sh starts it under Xvfb): it makes a data root and a
 // drive C: with a few folders and files in a temporary folder, starts the main window on
 // them, opens one window after another as the user would, and saves each as a PNG with at
-// most 256 colours into the folder given as its argument.
+// most 256 colours into the folder given as its argument. With "--sider" it shows the help
+// pages in a plain page view instead and saves a picture of each, for the writer to read.
 
 #include "app/commandtable.h"
 #include "app/fusionstyle.h"
@@ -10,6 +11,7 @@
 #include "dialogs/opendiaform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
+#include "harness/fakeclock.h"
 #include "harness/nameduser.h"
 #include "harness/treeclicks.h"
 #include "shared/centreddialog.h"
@@ -20,12 +22,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <cstdio>
@@ -78,15 +83,27 @@ void makeDrive(const QString& c) {
     QDir().mkpath(c + "/Videoer");
 }
 
-// Saves the widget's picture, at most 720 pixels wide, with a palette of at most 256 colours.
-void save(QWidget* widget, const char* name) {
+// Every file of the drive dated the same day.
+void dateFiles(const QString& c) {
+    const QDateTime when(QDate(2026, 5, 12), QTime(14, 5));
+    QDirIterator files(c, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        QFile file(files.next());
+        if (file.open(QIODevice::ReadWrite))
+            for (auto kind : {QFileDevice::FileModificationTime, QFileDevice::FileAccessTime})
+                file.setFileTime(when, kind);
+    }
+}
+
+// Saves the widget's picture, at most `width` pixels wide, with a palette of at most 256 colours.
+void save(QWidget* widget, const char* name, int width = 720) {
     if (!widget) {
         std::fprintf(stderr, "intet vindue til %s\n", name);
         return;
     }
     QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (picture.width() > 720)
-        picture = picture.scaledToWidth(720, Qt::SmoothTransformation);
+    if (picture.width() > width)
+        picture = picture.scaledToWidth(width, Qt::SmoothTransformation);
     const QImage small = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     const QString path = g_out + QLatin1Char('/') + QLatin1String(name) + ".png";
     if (!small.save(path))
@@ -140,22 +157,52 @@ void modal(const char* name, const std::function<void()>& open) {
         settle(50);
 }
 
+// The help pages as a plain page view shows them, for the writer to look at: each page named
+// (all when none is) is saved as "side-<page>.png". Nothing of it goes into the program.
+int showPages(const QStringList& pages) {
+    const QString folder = QDir(QString::fromLatin1(RAVNSTI_SOURCE_DATA))
+                               .filePath(QStringLiteral("Program/Struktur/Ravnsti/tekstfiler"));
+    QStringList names = pages;
+    if (names.isEmpty())
+        for (const QString& file : QDir(folder).entryList({QStringLiteral("*.html")}))
+            names << QFileInfo(file).completeBaseName();
+    QTextBrowser view;
+    view.resize(760, 900);
+    view.show();
+    for (const QString& name : std::as_const(names)) {
+        view.setSource(QUrl::fromLocalFile(folder + QLatin1Char('/') + name + ".html"));
+        settle(100);
+        const QString path = g_out + QStringLiteral("/side-") + name + ".png";
+        view.grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication::setStyle(new FusionStyle);
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("Brug: hjaelpbilleder MAPPE\n", stderr);
+    QStringList arguments = QApplication::arguments().mid(1);
+    const bool pages = arguments.value(0) == QLatin1String("--sider");
+    if (pages)
+        arguments.removeFirst();
+    if (arguments.isEmpty()) {
+        std::fputs("Brug: hjaelpbilleder MAPPE\n       hjaelpbilleder --sider MAPPE [SIDE ...]\n",
+                   stderr);
         return 2;
     }
-    g_out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    g_out = QDir(arguments.takeFirst()).absolutePath();
     QDir().mkpath(g_out);
+    if (pages)
+        return showPages(arguments);
     QApplication::setWindowIcon(CentredDialog::windowIcon());
 
     QTemporaryDir base;
     const QString c = base.path() + QStringLiteral("/C");
     makeDrive(c);
+    dateFiles(c);
     qputenv("RAVNSTI_DRIVES", ("C=" + c + "|fixed|Lokal disk").toLocal8Bit());
     qputenv("RAVNSTI_ROOT", (c + QStringLiteral("/Ravnsti")).toLocal8Bit());
     qputenv("HOME", (c + QStringLiteral("/home/lise")).toLocal8Bit());
@@ -166,6 +213,10 @@ int main(int argc, char** argv) {
         qputenv("RAVNSTI_DATA", RAVNSTI_SOURCE_DATA);
     Platform::setPrompter(std::make_unique<TerminalPrompter>());
     Platform::setUser(std::make_unique<NamedUser>(QStringLiteral("lise")));
+    // One day for every run, so that a window that did not change gives the same picture.
+    auto clock = std::make_unique<FakeClock>();
+    clock->set(QDateTime(QDate(2026, 5, 14), QTime(10, 30)));
+    Platform::setClock(std::move(clock));
     Tmainform form;
     form.show();
     settle(500);
@@ -193,7 +244,7 @@ int main(int argc, char** argv) {
     StrukturVisning* files = form.filbox();
     TreeClicks::click(files, TreeClicks::node(files, QStringLiteral("Indkøbsliste.txt")));
     settle();
-    save(&form, "hovedvindue");
+    save(&form, "hovedvindue", 600);
     // What works on the selected file, before other windows show other folders.
     shot("filinfo", command("aFilinfo"));
     modal("kopiertil", command("aKopier32"));
@@ -225,7 +276,7 @@ int main(int argc, char** argv) {
     }
     form.OpenFilIEditor(QStringLiteral("C:\\Hjemmeside\\index.html"));
     settle(400);
-    save(&form, "dokumentvindue");
+    save(&form, "dokumentvindue", 600);
     if (auto* kontrol = form.findChild<QAction*>(QStringLiteral("aKontrol")))
         shot("kodekontrol", [kontrol] { kontrol->trigger(); });
     return 0;
