@@ -157,15 +157,11 @@ void topicsInSources(QMultiMap<QString, QString>& topics) {
 const char* const comingTopics[] = {"Programmer", "Program egenskaber", "Filtyper",
                                     "Genveje",    "Window applets",     "Åben tekstdokument"};
 
-QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
-}
-
 QString keysText(const QAction* action) {
     QStringList keys;
     for (const QKeySequence& key : action->shortcuts())
-        keys
-            << QStringLiteral("<kbd>%1</kbd>").arg(escaped(key.toString(QKeySequence::NativeText)));
+        keys << QStringLiteral("<kbd>%1</kbd>")
+                    .arg(key.toString(QKeySequence::NativeText).toHtmlEscaped());
     return keys.join(QStringLiteral(" eller "));
 }
 
@@ -195,7 +191,7 @@ QString rows(const QList<QAction*>& actions) {
             continue;
         const QStringList what = describe(action);
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>\n")
-                    .arg(keysText(action), escaped(what[0]), escaped(what[1]));
+                    .arg(keysText(action), what[0].toHtmlEscaped(), what[1].toHtmlEscaped());
     }
     return html + QStringLiteral("</table>\n");
 }
