@@ -2,7 +2,9 @@
 #include "shared/arbejdsvagt.h"
 #include "shared/datafolders.h"
 #include "shared/dialogknapper.h"
+#include "shared/filtal.h"
 #include "shared/mainhost.h"
+#include "shared/skaermplads.h"
 #include "shared/typeliste.h"
 #include "tekstfundmodel.h"
 
@@ -481,14 +483,14 @@ void Tfindform::showEvent(QShowEvent* event) {
     if (m_opstart && !event->spontaneous()) {
         m_opstart = false;
         QStringList lines;
-        bool top = false, left = false;
+        std::optional<int> top, left;
         if (TextFile::read(optionFil(), lines) && lines.size() >= 2) {
-            const int y = lines.at(0).toInt(&top);
-            const int x = lines.at(1).toInt(&left);
-            if (top && left)
-                move(x, y);
+            top = FilTal::tal(lines.at(0));
+            left = FilTal::tal(lines.at(1));
         }
-        if (!top || !left)
+        if (top && left)
+            move(Skaermplads::inden(QRect(QPoint(*left, *top), size())).topLeft());
+        else
             move(100, 100);
         setMappe(LogicalPath::normalized(m_host.funk().Grundmappe()) + QLatin1Char('\\'));
         setFilterEntries(m_host.typeliste().filterEntries());

@@ -24,6 +24,7 @@
 #include "shared/kopieringsform.h"
 #include "shared/mainoperationwindows.h"
 #include "shared/progressform.h"
+#include "shared/skaermplads.h"
 #include "shared/spmform.h"
 #include "shared/statustekster.h"
 #include "shared/strukturtree.h"
@@ -234,8 +235,7 @@ bool Tmainform::makeDataFolders() {
             Platform::prompter().message(
                 QStringLiteral("Mappen %1 kunne ikke oprettes.").arg(folder), MessageKind::Error);
         // A save cut off by a crash or a kill leaves its temporary beside the file.
-        TextFile::removeStaleTemporaries(folder,
-                                         folder == LogicalPath::normalized(m_mapper.optDir));
+        TextFile::removeStaleTemporaries(folder);
     }
     return true;
 }
@@ -678,7 +678,7 @@ void Tmainform::placeWindow() {
         saved.setSize(saved.size().boundedTo(available.size()).expandedTo(minimumSize()));
         saved.moveCenter(available.center());
     }
-    setGeometry(saved);
+    setGeometry(Skaermplads::inden(saved));
 }
 
 void Tmainform::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 #include "alarmform.h"
 
 #include "platform/platform.h"
+#include "shared/fejlgrund.h"
 #include "shared/mainhost.h"
 
 #include <algorithm>
@@ -82,7 +83,7 @@ void AktiveAlarmer::affyr(const TAlarmRecord& alarm) {
         const FileResult removed = Alarmer::slet(folders, alarm.navn);
         if (!removed)
             Platform::prompter().message(QStringLiteral("Alarmen %1 kunne ikke slettes.\n%2")
-                                             .arg(alarm.navn, removed.detail()),
+                                             .arg(alarm.navn, Fejlgrund::sletning(removed.error())),
                                          MessageKind::Error);
     }
 }

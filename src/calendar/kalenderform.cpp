@@ -10,8 +10,11 @@
 #include "platform/platform.h"
 #include "platform/textfile.h"
 #include "shared/datafolders.h"
+#include "shared/fejlgrund.h"
+#include "shared/filtal.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
+#include "shared/skaermplads.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -88,12 +91,11 @@ Tkalenderform::Tkalenderform(MainHost& host, AktiveAlarmer& aktive)
     QStringList lines;
     if (Platform::files().exists(optFilnavnKalender) && TextFile::read(optFilnavnKalender, lines) &&
         lines.size() >= 2) {
-        bool topOk = false, leftOk = false;
-        const int top = lines.at(0).trimmed().toInt(&topOk);
-        const int left = lines.at(1).trimmed().toInt(&leftOk);
+        const std::optional<int> top = FilTal::tal(lines.at(0));
+        const std::optional<int> left = FilTal::tal(lines.at(1));
         // A damaged file leaves the window where the system puts it.
-        if (topOk && leftOk)
-            move(left, top);
+        if (top && left)
+            move(Skaermplads::inden(QRect(QPoint(*left, *top), size())).topLeft());
     }
 }
 
@@ -443,7 +445,9 @@ bool Tkalenderform::gemNotat(QDate dato) {
         TextFile::write(path, m_notatMemo->toPlainText().split(QLatin1Char('\n')));
     if (!written) {
         Platform::prompter().message(
-            QStringLiteral("Notatet kunne ikke gemmes.\n") + written.detail(), MessageKind::Error);
+            Fejlgrund::ikkeGemt(QStringLiteral("Notatet kunne ikke gemmes."), path,
+                                written.error()),
+            MessageKind::Error);
         return false;
     }
     m_notatMemo->document()->setModified(false);
@@ -459,8 +463,9 @@ void Tkalenderform::sletNotat() {
     if (Platform::files().exists(path)) {
         const FileResult removed = Platform::files().removeFile(path);
         if (!removed) {
-            Platform::prompter().message(QStringLiteral("Notatet kunne ikke slettes.\n") +
-                                             removed.detail(),
+            Platform::prompter().message(QStringLiteral("Notatet kunne ikke slettes.\n") + path +
+                                             QLatin1Char('\n') +
+                                             Fejlgrund::sletning(removed.error()),
                                          MessageKind::Error);
             return;
         }
@@ -476,9 +481,10 @@ void Tkalenderform::ButtonOpretMappeClick() {
     for (int i = 0; i < 2; ++i)
         if (!Platform::files().isFolder(mapper.at(i)))
             if (const FileResult made = Platform::files().makeFolder(mapper.at(i)); !made) {
-                Platform::prompter().message(QStringLiteral("Mappen %1 kunne ikke oprettes.\n%2")
-                                                 .arg(mapper.at(i), made.detail()),
-                                             MessageKind::Error);
+                Platform::prompter().message(
+                    QStringLiteral("Mappen %1 kunne ikke oprettes.\n%2")
+                        .arg(mapper.at(i), Fejlgrund::oprettelse(made.error())),
+                    MessageKind::Error);
                 return;
             }
     if (Platform::files().exists(mapper.at(2))) {
@@ -486,9 +492,9 @@ void Tkalenderform::ButtonOpretMappeClick() {
         return;
     }
     if (const FileResult made = Platform::files().makeFolder(mapper.at(2)); !made) {
-        Platform::prompter().message(
-            QStringLiteral("Mappen %1 kunne ikke oprettes.\n%2").arg(mapper.at(2), made.detail()),
-            MessageKind::Error);
+        Platform::prompter().message(QStringLiteral("Mappen %1 kunne ikke oprettes.\n%2")
+                                         .arg(mapper.at(2), Fejlgrund::oprettelse(made.error())),
+                                     MessageKind::Error);
         return;
     }
     m_host.funk().makeStruktur2(mapper.at(2), false);
@@ -605,8 +611,9 @@ void Tkalenderform::sletAlarm() {
         return;
     const FileResult removed = Alarmer::slet(m_host.mapper(), alarm.navn);
     if (!removed)
-        Platform::prompter().message(
-            QStringLiteral("Alarmen kunne ikke slettes.\n") + removed.detail(), MessageKind::Error);
+        Platform::prompter().message(QStringLiteral("Alarmen kunne ikke slettes.\n") +
+                                         Fejlgrund::sletning(removed.error()),
+                                     MessageKind::Error);
     m_nyAlarm->glem(alarm.navn);
     m_aktive.hentAlarmer();
     visAlle();

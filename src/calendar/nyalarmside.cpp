@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "platform/textfile.h"
 #include "shared/datafolders.h"
+#include "shared/fejlgrund.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
 
@@ -326,15 +327,17 @@ void TNyAlarmSide::gemAlarm() {
                 m_udfylder = false;
             }
             // The text first: a definition never stands without its text.
+            const QString tekstfil = Alarmer::tekstfil(folders, r.navn);
             FileResult written =
-                TextFile::write(Alarmer::tekstfil(folders, r.navn),
-                                m_alarmMemo->toPlainText().split(QLatin1Char('\n')));
+                TextFile::write(tekstfil, m_alarmMemo->toPlainText().split(QLatin1Char('\n')));
+            const QString& fejlet = written ? definition : tekstfil;
             if (written)
                 written = TextFile::write(definition, Alarmer::linjer(r, folders));
             if (!written) {
-                Platform::prompter().message(QStringLiteral("Alarmen kunne ikke gemmes.\n") +
-                                                 written.detail(),
-                                             MessageKind::Error);
+                Platform::prompter().message(
+                    Fejlgrund::ikkeGemt(QStringLiteral("Alarmen kunne ikke gemmes."), fejlet,
+                                        written.error()),
+                    MessageKind::Error);
             } else {
                 gemt = true;
                 // An edited alarm whose date or time changed is replaced, never doubled;
@@ -345,7 +348,7 @@ void TNyAlarmSide::gemAlarm() {
                             !removed)
                             Platform::prompter().message(
                                 QStringLiteral("Den gamle alarm kunne ikke slettes.\n") +
-                                    removed.detail(),
+                                    Fejlgrund::sletning(removed.error()),
                                 MessageKind::Error);
                     m_redigeret = r.navn;
                 }

@@ -3,7 +3,9 @@
 #include "platform/textfile.h"
 #include "shared/datafolders.h"
 #include "shared/dialogknapper.h"
+#include "shared/filtal.h"
 #include "shared/mainhost.h"
+#include "shared/skaermplads.h"
 #include "shared/typeliste.h"
 
 #include <QHBoxLayout>
@@ -133,9 +135,8 @@ void Topenform::showEvent(QShowEvent* event) {
                         lines) ||
         lines.size() < 2)
         return;
-    bool top = false, left = false;
-    const int y = lines.at(0).trimmed().toInt(&top);
-    const int x = lines.at(1).trimmed().toInt(&left);
-    if (top && left)
-        move(x, y);
+    const std::optional<int> y = FilTal::tal(lines.at(0));
+    const std::optional<int> x = FilTal::tal(lines.at(1));
+    if (x && y)
+        move(Skaermplads::inden(QRect(QPoint(*x, *y), size())).topLeft());
 }

@@ -3,8 +3,10 @@
 #include "engine/tegntaeller.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
+#include "raautf8.h"
 #include "rtflaeser.h"
 #include "rtfskriver.h"
+#include "shared/fejlgrund.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QRegularExpression>
@@ -16,37 +18,6 @@ namespace {
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 // So much of a file is looked at for NUL bytes, which no text file holds.
 constexpr qsizetype kBinaerGraense = 64 * 1024;
-
-QString grundTilLaesefejl(FileError fejl) {
-    switch (fejl) {
-    case FileError::NotFound:
-    case FileError::PathNotFound:
-        return QStringLiteral("Filen findes ikke.");
-    case FileError::AccessDenied:
-        return QStringLiteral("Du har ikke adgang til at læse filen.");
-    case FileError::NotSupported:
-        return QStringLiteral("Det er ikke en almindelig fil.");
-    default:
-        return QStringLiteral("Filen bruges muligvist af et andet program.\nLuk filen uden at "
-                              "gemme\nog prøv igen senere.");
-    }
-}
-
-QString grundTilSkrivefejl(FileError fejl) {
-    switch (fejl) {
-    case FileError::NoSpace:
-        return QStringLiteral("Der er ikke plads nok på drevet.");
-    case FileError::AccessDenied:
-        return QStringLiteral("Du har ikke adgang til at skrive filen.");
-    case FileError::NotFound:
-    case FileError::PathNotFound:
-        return QStringLiteral("Mappen findes ikke.");
-    case FileError::NotSupported:
-        return QStringLiteral("Der ligger noget andet end en fil under det navn.");
-    default:
-        return QStringLiteral("Der opstod en fejl, mens filen blev skrevet.");
-    }
-}
 
 bool erRtf(const QByteArray& bytes) {
     return bytes.trimmed().startsWith("{\\rtf");
@@ -128,7 +99,7 @@ TDokument::Indlaesning TDokument::laes(const QString& filnavn) {
         return fejl((r.error() == FileError::InvalidData
                          ? QStringLiteral("Filen er for stor til at blive åbnet i editoren "
                                           "(over 64 MB).")
-                         : grundTilLaesefejl(r.error())) +
+                         : Fejlgrund::laesning(r.error())) +
                     hvilken);
 
     m_tekst->setUndoRedoEnabled(false);
@@ -152,10 +123,12 @@ TDokument::Indlaesning TDokument::laes(const QString& filnavn) {
 void TDokument::tekstFra(const QByteArray& bytes) {
     QString tekst;
     TextEncoding merket = TextEncoding::Windows1252;
-    if (std::optional<QString> efterMaerke = TextFile::decodeMarked(bytes, merket)) {
-        m_tegnsaet = merket == TextEncoding::Utf8Bom   ? Tegnsaet::Utf8Bom
-                     : merket == TextEncoding::Utf16LE ? Tegnsaet::Utf16LE
-                                                       : Tegnsaet::Utf16BE;
+    if (bytes.startsWith(kUtf8Bom)) {
+        // A marked UTF-8 file may still hold bytes that are not UTF-8; they are kept.
+        m_tegnsaet = Tegnsaet::Utf8Bom;
+        tekst = RaaUtf8::afkod(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
+    } else if (std::optional<QString> efterMaerke = TextFile::decodeMarked(bytes, merket)) {
+        m_tegnsaet = merket == TextEncoding::Utf16LE ? Tegnsaet::Utf16LE : Tegnsaet::Utf16BE;
         tekst = *efterMaerke;
     } else if (Tegntaeller utf8(true); utf8.feed(bytes) && utf8.complete()) {
         m_tegnsaet = Tegnsaet::Utf8;
@@ -191,7 +164,7 @@ QByteArray TDokument::bytes(bool& skiftet) const {
     case Tegnsaet::Utf8:
         return tekst.toUtf8();
     case Tegnsaet::Utf8Bom:
-        return kUtf8Bom + tekst.toUtf8();
+        return kUtf8Bom + RaaUtf8::kod(tekst);
     case Tegnsaet::Utf16LE:
     case Tegnsaet::Utf16BE: {
         const bool lille = m_tegnsaet == Tegnsaet::Utf16LE;
@@ -207,7 +180,7 @@ TDokument::Gemning TDokument::skriv(const QString& filnavn) {
     const QByteArray indhold = bytes(skiftet);
     if (FileResult r = Platform::files().writeFile(filnavn, indhold); !r) {
         Platform::prompter().message(QStringLiteral("Dokumentet kunne ikke gemmes i\n") + filnavn +
-                                         QStringLiteral("\n") + grundTilSkrivefejl(r.error()) +
+                                         QStringLiteral("\n") + Fejlgrund::skrivning(r.error()) +
                                          QStringLiteral("\nFilen er, som den var."),
                                      MessageKind::Error);
         return Gemning::Fejlet;

@@ -4,6 +4,8 @@
 #include "kodekontrol.h"
 
 #include "platform/textfile.h"
+#include "shared/filtal.h"
+#include "shared/skaermplads.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -152,12 +154,14 @@ void Tkontrolform::hentPlads() {
     QRect plads(100, 100, 260, 370);
     QStringList linjer;
     if (TextFile::read(m_pladsFil, linjer) && linjer.size() >= 4) {
-        bool ok[4];
-        const QRect gemt(linjer[1].toInt(&ok[1]), linjer[0].toInt(&ok[0]), linjer[2].toInt(&ok[2]),
-                         linjer[3].toInt(&ok[3]));
-        const QScreen* skaerm = QGuiApplication::screenAt(gemt.topLeft());
-        if (ok[0] && ok[1] && ok[2] && ok[3] && gemt.width() > 0 && gemt.height() > 0 && skaerm)
-            plads = gemt;
+        const std::optional<int> top = FilTal::tal(linjer[0]), left = FilTal::tal(linjer[1]),
+                                 bredde = FilTal::tal(linjer[2], 0),
+                                 hoejde = FilTal::tal(linjer[3], 0);
+        if (top && left && bredde > 0 && hoejde > 0) {
+            const QRect gemt(*left, *top, *bredde, *hoejde);
+            if (QGuiApplication::screenAt(gemt.topLeft()))
+                plads = Skaermplads::inden(gemt);
+        }
     }
     move(plads.topLeft());
     resize(plads.size());

@@ -1,7 +1,11 @@
 #include "vbskommandoer.h"
 
 #include "infotag.h"
+#include "vbsstavning.h"
 
+#include "engine/struktur.h"
+
+#include "shared/datafolders.h"
 #include "shared/mainhost.h"
 
 #include <QMenu>
@@ -117,12 +121,28 @@ QMenu* VbsKommandoer::lavPUvbs(QWidget* parent) {
     return menu;
 }
 
+QStringList VbsKommandoer::stavemaader() const {
+    const QString emne = m_host.mapper().strukturDir + QStringLiteral("\\VBS");
+    TStruktur struktur;
+    struktur.setStrukturfile(emne + QStringLiteral("\\struktur.txt"));
+    QStringList tekster;
+    if (struktur.HentStruktur())
+        for (const QTreeWidgetItem* node : struktur.allNodes())
+            tekster.append(node->text(0));
+    return tekster;
+}
+
 void VbsKommandoer::tsVbAbc(const QString& ext) {
     QPlainTextEdit* editor = m_host.taginf().editor();
     if (!editor)
         return;
+    const QStringList ord = stavemaader();
+    if (ord.isEmpty()) {
+        m_host.Info(QStringLiteral("Stavningen kan ikke rettes: scriptemnet \"VBS.txt\" mangler"));
+        return;
+    }
     const QList<VbsStavning::Rettelse> rettelser =
-        m_stavning.rettelser(editor->document()->toPlainText(), ext);
+        VbsStavning(ord).rettelser(editor->document()->toPlainText(), ext);
     if (rettelser.isEmpty())
         return;
     // Each word keeps its length, so the caret and the later words keep their places.

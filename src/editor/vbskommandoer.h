@@ -1,8 +1,7 @@
 #pragma once
 
-#include "vbsstavning.h"
-
 #include <QObject>
+#include <QStringList>
 
 class MainHost;
 class QMenu;
@@ -22,8 +21,12 @@ public:
     // The block templates, as a new menu of `parent`.
     QMenu* lavPUvbs(QWidget* parent);
     // Respells the keywords of the VBScript code in the bound editor's document, whose
-    // extension is `ext`; the caret stays. One step for undo.
+    // extension is `ext`, as the node texts of the script topic "VBS.txt" spell them; the
+    // caret stays. One step for undo. Without the topic nothing changes and the status bar
+    // says why.
     void tsVbAbc(const QString& ext);
+    // The node texts of the script topic in display order; empty when it cannot be read.
+    QStringList stavemaader() const;
 
 signals:
     // A command wrote code: the window refreshes its caret information.
@@ -31,5 +34,4 @@ signals:
 
 private:
     MainHost& m_host;
-    VbsStavning m_stavning;
 };

@@ -4,40 +4,6 @@
 
 namespace {
 
-const char* const kOrd[] = {
-    // Statements and operators.
-    "And", "As", "Call", "Case", "Class", "Const", "Dim", "Do", "Each", "Else", "ElseIf", "Empty",
-    "End", "Eqv", "Erase", "Error", "Execute", "ExecuteGlobal", "Exit", "Explicit", "False", "For",
-    "Function", "Get", "GoTo", "If", "Imp", "In", "Is", "Let", "Loop", "Mod", "New", "Next", "Not",
-    "Nothing", "Null", "On", "Option", "Or", "Preserve", "Private", "Property", "Public",
-    "Randomize", "ReDim", "Resume", "Select", "Set", "Step", "Stop", "Sub", "Then", "To", "True",
-    "Until", "Wend", "While", "With", "Xor", "ByVal", "ByRef", "Default",
-    // Functions.
-    "Abs", "Array", "Asc", "AscB", "AscW", "Atn", "CBool", "CByte", "CCur", "CDate", "CDbl", "Chr",
-    "ChrB", "ChrW", "CInt", "CLng", "Cos", "CreateObject", "CSng", "CStr", "Date", "DateAdd",
-    "DateDiff", "DatePart", "DateSerial", "DateValue", "Day", "Escape", "Eval", "Exp", "Filter",
-    "Fix", "FormatCurrency", "FormatDateTime", "FormatNumber", "FormatPercent", "GetLocale",
-    "GetObject", "GetRef", "Hex", "Hour", "InputBox", "InStr", "InStrB", "InStrRev", "Int",
-    "IsArray", "IsDate", "IsEmpty", "IsNull", "IsNumeric", "IsObject", "Join", "LBound", "LCase",
-    "Left", "LeftB", "Len", "LenB", "LoadPicture", "Log", "LTrim", "Mid", "MidB", "Minute", "Month",
-    "MonthName", "MsgBox", "Now", "Oct", "Replace", "RGB", "Right", "RightB", "Rnd", "Round",
-    "RTrim", "ScriptEngine", "Second", "SetLocale", "Sgn", "Sin", "Space", "Split", "Sqr",
-    "StrComp", "String", "StrReverse", "Tan", "Time", "Timer", "TimeSerial", "TimeValue", "Trim",
-    "TypeName", "UBound", "UCase", "Unescape", "VarType", "Weekday", "WeekdayName", "Year",
-    // Constants.
-    "vbCr", "vbCrLf", "vbLf", "vbNewLine", "vbNullString", "vbTab", "vbYes", "vbNo", "vbOK",
-    "vbCancel", "vbOKOnly", "vbOKCancel", "vbYesNo", "vbYesNoCancel", "vbInformation", "vbCritical",
-    "vbQuestion", "vbExclamation", "vbTrue", "vbFalse", "vbBinaryCompare", "vbTextCompare",
-    // The script host and its objects.
-    "WScript", "Echo", "Quit", "Sleep", "Arguments", "ScriptFullName", "ScriptName",
-    "CreateShortcut", "Run", "Exec", "Popup", "RegRead", "RegWrite", "RegDelete",
-    "ExpandEnvironmentStrings", "SpecialFolders", "Environment", "Shell", "FileSystemObject",
-    "OpenTextFile", "CreateTextFile", "ReadLine", "ReadAll", "WriteLine", "Write", "Close",
-    "FileExists", "FolderExists", "GetFile", "GetFolder", "CopyFile", "MoveFile", "DeleteFile",
-    "CreateFolder", "DeleteFolder", "AtEndOfStream", "Count", "Item", "Items", "Keys", "Exists",
-    "Add", "Remove", "RemoveAll", "Response", "Request", "Server", "Session", "Application", "Form",
-    "QueryString", "Redirect", "MapPath", "Err", "Number", "Description", "Clear", "Raise"};
-
 bool erBogstav(QChar c) {
     return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
            (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
@@ -60,10 +26,12 @@ bool erVbScript(const QString& starttag) {
 
 } // namespace
 
-VbsStavning::VbsStavning() {
-    for (const char* ord : kOrd) {
-        const QString stavet = QLatin1String(ord);
-        m_stavning.insert(stavet.toLower(), stavet);
+VbsStavning::VbsStavning(const QStringList& ord) {
+    // The first spelling of a word counts, as the topic's first node of it does.
+    for (const QString& stavet : ord) {
+        const QString smaa = stavet.toLower();
+        if (!m_stavning.contains(smaa))
+            m_stavning.insert(smaa, stavet);
     }
 }
 

@@ -47,10 +47,10 @@ QByteArray joinHost(const QByteArray& folder, const QByteArray& name) {
 
 QByteArray temporaryName() {
     static std::atomic<quint32> counter = 0; // copies run on several threads
-    // Asked once: every file a paste copies takes a name.
-    static const QByteArray prefix =
-        QByteArray(".ravnsti-") + QByteArray::number(qint64(::getpid())) + '-';
-    return prefix + QByteArray::number(++counter) + '-' +
+    // The process id is asked each time: a forked child names its temporaries as its own,
+    // so that they are known for a dead process's once it is killed.
+    return QByteArray(".ravnsti-") + QByteArray::number(qint64(::getpid())) + '-' +
+           QByteArray::number(++counter) + '-' +
            QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
 }
 

@@ -19,7 +19,8 @@ QString display(const QByteArray& host);
 // "/a/b/c" -> ("/a/b", "c"); "/c" -> ("/", "c"); "/" -> ("/", "").
 std::pair<QByteArray, QByteArray> splitHost(const QByteArray& host);
 QByteArray joinHost(const QByteArray& folder, const QByteArray& name);
-// A unique name beginning with "." for a temporary entry in a folder.
+// A unique name for a temporary entry in a folder: ".ravnsti-<pid>-<n>-<random>.tmp", the
+// shape TextFile::removeStaleTemporaries knows as ours.
 QByteArray temporaryName();
 
 // The umask without changing it (Linux >= 4.7 shows it in /proc), else by setting it back.

@@ -5,8 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+#include <QMutex>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
@@ -173,21 +174,12 @@ FileResult TextFile::write(const QString& logicalPath, const QStringList& lines,
 
 namespace {
 
-// "<name>.<pid>-<random>.tmp", hidden: the temporary a save writes before it takes the name.
+// The temporaries the program writes before a file takes its name: hidden, with our prefix,
+// the writing process's id and a counter no person would choose (PosixIo::temporaryName).
 const QRegularExpression& ownTemporary() {
-    static const QRegularExpression pattern(QStringLiteral("^\\.(.+)\\.(\\d+)-[0-9a-z]+\\.tmp$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\.ravnsti-(\\d+)-\\d+-[0-9a-z]+\\.tmp$"));
     return pattern;
-}
-
-// "<name>.XXXXXX": the temporary Qt's QSaveFile left beside "<name>" when a save was cut off.
-const QRegularExpression& savefileTemporary() {
-    static const QRegularExpression pattern(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
-    return pattern;
-}
-
-QByteArray temporaryFor(const QByteArray& name) {
-    return '.' + name + '.' + QByteArray::number(qint64(::getpid())) + '-' +
-           QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".tmp";
 }
 
 bool processRuns(qint64 pid) {
@@ -198,6 +190,51 @@ bool processRuns(qint64 pid) {
 bool isRegularFile(const QByteArray& path) {
     struct stat st {};
     return ::lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// An unnamed file in the folder (O_TMPFILE): a process killed while writing it leaves
+// nothing behind. -1 where the file system cannot make one.
+int openUnnamed(const QByteArray& folder) {
+#ifdef O_TMPFILE
+    return ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+#else
+    (void)folder;
+    errno = EOPNOTSUPP;
+    return -1;
+#endif
+}
+
+// Gives an unnamed file the name `temporary`; false (errno set) where it cannot.
+bool nameUnnamed(int fd, const QByteArray& temporary) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, temporary.constData(),
+                    AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Writes, sets the mode of and syncs an open file; 0 or the errno of the first failure.
+int fill(int fd, const QByteArray& bytes, const struct stat* old) {
+    int err = PosixIo::writeAll(fd, bytes);
+    if (err == 0 && old && ::fchmod(fd, old->st_mode & 07777) != 0)
+        err = errno;
+    // The file is on the disk before it takes the old one's place: a power cut leaves the
+    // old file or the new one, never an empty one.
+    if (err == 0 && ::fsync(fd) != 0)
+        err = errno;
+    return err;
+}
+
+// The first save into a folder also takes away what saves of ours that were killed in it
+// left there, once a run.
+void tidyOnce(const QByteArray& folder) {
+    static QMutex lock;
+    static QSet<QByteArray> tidied;
+    {
+        const QMutexLocker locked(&lock);
+        if (tidied.contains(folder))
+            return;
+        tidied.insert(folder);
+    }
+    TextFile::removeStaleHostTemporaries(folder);
 }
 
 } // namespace
@@ -211,23 +248,33 @@ FileResult TextFile::writeHostFileAtomically(const QString& hostPath, const QByt
     const QByteArray path = QFile::encodeName(target);
     const qsizetype slash = path.lastIndexOf('/');
     const QByteArray folder = slash <= 0 ? QByteArray(slash == 0 ? "/" : ".") : path.left(slash);
-    const QByteArray temporary = folder + '/' + temporaryFor(path.mid(slash + 1));
+    const QByteArray temporary = folder + '/' + PosixIo::temporaryName();
 
     struct stat old {};
     const bool replaces = ::stat(path.constData(), &old) == 0;
-    const int fd =
-        ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return FileResult::fromErrno(errno, hostPath);
-    // The file is on the disk before it takes the old one's place: a power cut leaves the old
-    // file or the new one, never an empty one.
-    int err = PosixIo::writeAll(fd, bytes);
-    if (err == 0 && replaces && ::fchmod(fd, old.st_mode & 07777) != 0)
-        err = errno;
-    if (err == 0 && ::fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && err == 0)
-        err = errno;
+    const struct stat* keep = replaces ? &old : nullptr;
+    // The new text is written into an unnamed file and named only once it is whole, so only
+    // the instant between the name and the rename can leave a temporary; where the file
+    // system has no unnamed files, a named temporary is written instead.
+    int err = 0;
+    bool named = false;
+    if (const int fd = openUnnamed(folder); fd >= 0) {
+        err = fill(fd, bytes, keep);
+        // Where the name cannot be given (no /proc), the text is written again, named.
+        named = err == 0 && nameUnnamed(fd, temporary);
+        ::close(fd);
+        if (err != 0)
+            return FileResult::fromErrno(err, hostPath);
+    }
+    if (!named) {
+        const int fd = ::open(temporary.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return FileResult::fromErrno(errno, hostPath);
+        err = fill(fd, bytes, keep);
+        if (::close(fd) != 0 && err == 0)
+            err = errno;
+    }
     if (err == 0 && ::rename(temporary.constData(), path.constData()) != 0)
         err = errno;
     if (err != 0) {
@@ -239,25 +286,25 @@ FileResult TextFile::writeHostFileAtomically(const QString& hostPath, const QByt
         ::fsync(dir);
         ::close(dir);
     }
+    tidyOnce(folder);
     return {};
 }
 
-int TextFile::removeStaleTemporaries(const QString& logicalFolder, bool saveFileRester) {
+int TextFile::removeStaleTemporaries(const QString& logicalFolder) {
     const auto host = Platform::hostPath(logicalFolder);
-    if (!host)
-        return 0;
-    const QByteArray folder = QFile::encodeName(*host);
+    return host ? removeStaleHostTemporaries(QFile::encodeName(*host)) : 0;
+}
+
+int TextFile::removeStaleHostTemporaries(const QByteArray& folder) {
     int removed = 0;
     for (const QString& name :
-         QDir(*host).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System)) {
+         QDir(QFile::decodeName(folder))
+             .entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::System)) {
         const QRegularExpressionMatch own = ownTemporary().match(name);
-        const QRegularExpressionMatch saved = savefileTemporary().match(name);
-        const bool stale =
-            own.hasMatch() ? !processRuns(own.captured(2).toLongLong())
-                           : saveFileRester && saved.hasMatch() &&
-                                 isRegularFile(folder + '/' + QFile::encodeName(saved.captured(1)));
+        if (!own.hasMatch() || processRuns(own.captured(1).toLongLong()))
+            continue;
         const QByteArray path = folder + '/' + QFile::encodeName(name);
-        if (stale && isRegularFile(path) && ::unlink(path.constData()) == 0)
+        if (isRegularFile(path) && ::unlink(path.constData()) == 0)
             ++removed;
     }
     return removed;

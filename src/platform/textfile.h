@@ -46,13 +46,15 @@ public:
     // nullopt when a character has no Windows-1252 byte.
     static std::optional<QByteArray> toWindows1252(const QString& text);
 
-    // Replaces a host file whole and atomically: the bytes go to a temporary beside it, are
-    // synced to the disk and then take the file's name (a link's target is the file replaced).
+    // Replaces a host file whole and atomically: the bytes go to an unnamed file in its folder
+    // (a named temporary of ours where the file system has none), are synced to the disk and
+    // then take the file's name (a link's target is the file replaced). The first save into a
+    // folder in a run also removes what killed saves of ours left there.
     static FileResult writeHostFileAtomically(const QString& hostPath, const QByteArray& bytes);
-    // Removes from a folder the temporaries saves left when the program was stopped in the
-    // middle of one: ours whose process no longer runs and, with `saveFileRester`, those
-    // QSaveFile left beside a file ("name.XXXXXX"). Only the settings folder asks for the
-    // latter: elsewhere a user's "noter.txt.backup" beside "noter.txt" looks just like one.
+    // Removes from a folder the temporaries of ours that a save or copy left when its process
+    // was killed: only names of our own making (".ravnsti-<pid>-...tmp") whose process no
+    // longer runs. A user's "noter.txt.backup" or "mainform.txt.kopi01" is never touched.
     // The number removed.
-    static int removeStaleTemporaries(const QString& logicalFolder, bool saveFileRester);
+    static int removeStaleTemporaries(const QString& logicalFolder);
+    static int removeStaleHostTemporaries(const QByteArray& hostFolder);
 };

@@ -1,4 +1,5 @@
 #include "mainoptions.h"
+#include "filtal.h"
 
 #include <array>
 #include <variant>
@@ -37,14 +38,13 @@ bool MainOptions::read(const QStringList& lines) {
             this->** text = line;
             continue;
         }
-        bool ok = false;
-        const int number = line.trimmed().toInt(&ok, 10);
-        if (!ok)
+        const std::optional<int> number = FilTal::tal(line);
+        if (!number)
             return false;
         if (auto integer = std::get_if<int MainOptions::*>(&members[i]))
-            this->** integer = number;
+            this->** integer = *number;
         else
-            this->*std::get<bool MainOptions::*>(members[i]) = number != 0;
+            this->*std::get<bool MainOptions::*>(members[i]) = *number != 0;
     }
     return true;
 }

@@ -1,5 +1,8 @@
 #include "vinduesgeometri.h"
 
+#include "filtal.h"
+#include "skaermplads.h"
+
 #include "platform/platform.h"
 #include "platform/textfile.h"
 
@@ -24,19 +27,25 @@ bool VinduesGeometri::hent(QWidget& window, const QString& filnavn, bool medPlad
         return false;
     QList<int> values;
     for (const QString& line : lines.mid(0, medPlads ? 4 : 2)) {
-        bool ok = false;
-        values.append(line.trimmed().toInt(&ok));
-        if (!ok)
+        // A width or height of 0 or less is no size; the place may be anywhere.
+        const std::optional<int> value =
+            values.size() < 2 ? FilTal::tal(line, 0) : FilTal::tal(line);
+        if (!value)
             return false;
+        values.append(*value);
     }
     if (values.size() < (medPlads ? 4 : 2) || values.at(0) <= 0 || values.at(1) <= 0)
         return false;
-    const QSize size = QSize(values.at(0), values.at(1)).expandedTo(window.minimumSize());
-    window.resize(size);
-    if (!medPlads || !paaEnSkaerm(QRect(QPoint(values.at(2), values.at(3)), size)))
-        return false;
-    window.move(values.at(2), values.at(3));
-    return true;
+    QRect frame(QPoint(), QSize(values.at(0), values.at(1)).expandedTo(window.minimumSize()));
+    if (medPlads)
+        frame.moveTopLeft(QPoint(values.at(2), values.at(3)));
+    const bool placed = medPlads && paaEnSkaerm(frame);
+    // Never larger than the screen, and where it stands, wholly on it.
+    frame = Skaermplads::inden(frame);
+    window.resize(frame.size().expandedTo(window.minimumSize()));
+    if (placed)
+        window.move(frame.topLeft());
+    return placed;
 }
 
 void VinduesGeometri::placer(QWidget& window, const QString& filnavn, const QWidget& midt) {
@@ -44,7 +53,7 @@ void VinduesGeometri::placer(QWidget& window, const QString& filnavn, const QWid
         return;
     QRect frame(QPoint(), window.size());
     frame.moveCenter(midt.frameGeometry().center());
-    window.move(frame.topLeft());
+    window.move(Skaermplads::inden(frame).topLeft());
 }
 
 bool VinduesGeometri::gem(const QWidget& window, const QString& filnavn, bool medPlads) {

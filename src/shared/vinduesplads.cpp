@@ -1,5 +1,8 @@
 #include "vinduesplads.h"
 
+#include "filtal.h"
+#include "skaermplads.h"
+
 #include "platform/platform.h"
 #include "platform/textfile.h"
 
@@ -9,12 +12,11 @@ void Vinduesplads::hent(QWidget& window, const QString& filnavn) {
     if (!Platform::files().exists(filnavn))
         return;
     QStringList lines;
-    bool left = false, top = false;
     if (TextFile::read(filnavn, lines) && lines.size() >= 2) {
-        const int x = lines[0].trimmed().toInt(&left);
-        const int y = lines[1].trimmed().toInt(&top);
-        if (left && top) {
-            window.move(x, y);
+        const std::optional<int> x = FilTal::tal(lines[0]);
+        const std::optional<int> y = FilTal::tal(lines[1]);
+        if (x && y) {
+            window.move(Skaermplads::inden(QRect(QPoint(*x, *y), window.size())).topLeft());
             return;
         }
     }

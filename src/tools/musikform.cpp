@@ -6,6 +6,7 @@
 #include "platform/textfile.h"
 #include "shared/centreddialog.h"
 #include "shared/datafolders.h"
+#include "shared/fejlgrund.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
 #include "shared/vinduesplads.h"
@@ -205,10 +206,12 @@ void Tmusikform::gem() {
     QStringList lines;
     for (int i = 0; i <= funk.mIndex(); ++i)
         lines << funk.getPlayFilename(i);
-    if (!TextFile::write(path, lines)) {
-        Platform::prompter().message(QStringLiteral("Musiklisten %1 kunne ikke gemmes.")
-                                         .arg(LogicalPath::lastComponent(path)),
-                                     MessageKind::Error);
+    if (const FileResult written = TextFile::write(path, lines); !written) {
+        Platform::prompter().message(
+            Fejlgrund::ikkeGemt(QStringLiteral("Musiklisten %1 kunne ikke gemmes.")
+                                    .arg(LogicalPath::lastComponent(path)),
+                                path, written.error()),
+            MessageKind::Error);
         return;
     }
     listenavn = navn;

@@ -282,7 +282,7 @@ private slots:
         env.writeFile(QStringLiteral("C:\\doc\\d.TXT"), "intet her");
         env.writeFile(QStringLiteral("C:\\doc\\under\\e.txt"), "mødet");
         TestHost h;
-        env.writeFile(h.mapper().optDir + "findoptions.txt", "140\r\n230\r\n");
+        env.writeFile(h.mapper().optDir + "findoptions.txt", "140\r\n30\r\n");
         TestEngine& e = h.engine;
         e.funk.makeStruktur2(QStringLiteral("C:\\doc"), false);
         h.types.setTypes({{"Tekstfil", ".txt", true}, {"Hjemmeside", ".html", true}});
@@ -290,7 +290,7 @@ private slots:
         const QList<TekstFund>& shown = h.visteFund;
         bool& documentThere = h.dokumentFindes;
         form.show();
-        QCOMPARE(form.pos(), QPoint(230, 140));
+        QCOMPARE(form.pos(), QPoint(30, 140));
         QCOMPARE(form.Mappe(), QStringLiteral("C:\\doc\\"));
         QCOMPARE(child<QLineEdit>(form, "dirEdit")->text(), QStringLiteral("C:\\doc\\"));
         QVERIFY(!action(form, "AfindBib")->isEnabled());

@@ -60,7 +60,10 @@ private slots:
 
         form.show();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        QVERIFY(qAbs(form.geometry().center().x() - screen.center().x()) <= 1);
+        // Centred, or where it is wider than the screen, at its left edge.
+        const int left = form.width() <= screen.width() ? screen.center().x() - form.width() / 2
+                                                        : screen.left();
+        QVERIFY(qAbs(form.geometry().left() - left) <= 1);
 
         // The trees: drives and the private block, the first folder in the file pane.
         QCOMPARE(form.dirbox()->topLevelItem(0)->text(), QStringLiteral("anna"));
@@ -70,6 +73,34 @@ private slots:
         QVERIFY(TextFile::read(kSettings, lines));
         QCOMPARE(lines.size(), MainOptions::LineCount);
         QCOMPARE(lines.first(), QStringLiteral("Sky"));
+    }
+
+    // A start tidies only its own leftovers: the user's copies beside the settings and data
+    // files stay, and a temporary of a save still running in another process too.
+    void theUsersOwnCopiesSurviveAStart() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        const QString user = kRoot + QStringLiteral("\\anna\\");
+        const QStringList own = {QStringLiteral("Egenskaber\\reopen.txt.backup"),
+                                 QStringLiteral("Egenskaber\\favoritmapper.txt.gammel"),
+                                 QStringLiteral("Egenskaber\\mainform.txt.kopi01"),
+                                 QStringLiteral("Egenskaber\\typeliste.txt.a1B2c3"),
+                                 QStringLiteral("Kalender\\kalender.txt.orig"),
+                                 QStringLiteral("Notater\\.noter.txt.12-ab.tmp"),
+                                 QStringLiteral("Egenskaber\\.ravnsti-%1-1-ab.tmp")
+                                     .arg(QCoreApplication::applicationPid())};
+        for (const QString& name : own)
+            env.writeFile(user + name, "mit");
+        env.writeFile(user + QStringLiteral("Egenskaber\\.ravnsti-999999999-2-cd.tmp"), "halv");
+        {
+            Tmainform form;
+            form.show();
+            form.close();
+        }
+        for (const QString& name : own)
+            QVERIFY2(env.readFile(user + name) == "mit", qPrintable(name));
+        QVERIFY(!Platform::files().exists(
+            user + QStringLiteral("Egenskaber\\.ravnsti-999999999-2-cd.tmp")));
     }
 
     void everyButtonFitsAtTheDefaultSize() {
@@ -124,11 +155,11 @@ private slots:
         saved.exeProgram = QStringLiteral("C:\\Program Files\\x.exe");
         saved.panelDirboxWidth = 300;
         writeSettings(env, saved.lines());
-        // What a save killed after QSaveFile linked its temporary leaves behind.
+        // A name of the user's choosing beside the file is the user's, whatever it looks like.
         env.writeFile(kSettings + QStringLiteral(".Xq3Zk9"), "");
         {
             Tmainform form;
-            QVERIFY(!QFileInfo::exists(env.host(kSettings + QStringLiteral(".Xq3Zk9"))));
+            QVERIFY(QFileInfo::exists(env.host(kSettings + QStringLiteral(".Xq3Zk9"))));
             QCOMPARE(form.styles().current(), QStringLiteral("Luna"));
             QVERIFY(!form.opt().AskDelete);
             QVERIFY(!form.opt().centred);
@@ -224,16 +255,31 @@ private slots:
         QCOMPARE(lines.at(9), QStringLiteral("0"));
     }
 
+    // Bounds off every screen, and numbers at the ends of int, give a window on the screen.
+    void boundsOffEveryScreenAreClamped_data() {
+        QTest::addColumn<QStringList>("bounds"); // top, left, width, height
+        QTest::newRow("off the screen") << QStringList({"-3000", "5000", "790", "700"});
+        QTest::newRow("int's ends")
+            << QStringList({"-2147483648", "2147483647", "2147483647", "-2147483648"});
+        QTest::newRow("past int") << QStringList(
+            {"99999999999999999999", "-99999999999", "1", "1"});
+    }
     void boundsOffEveryScreenAreClamped() {
+        QFETCH(QStringList, bounds);
         TestEnvironment env;
         NamedUser::useDataRoot(env);
         MainOptions saved;
-        saved.formLeft = 5000;
-        saved.formTop = -3000;
-        writeSettings(env, saved.lines());
+        saved.centred = false;
+        QStringList lines = saved.lines();
+        for (int i = 0; i < 4; ++i)
+            lines[1 + i] = bounds.at(i);
+        writeSettings(env, lines);
         Tmainform form;
         form.show();
-        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(form.geometry()));
+        // The window is never smaller than its minimum, which may be more than the screen.
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(screen.contains(form.geometry().topLeft()));
+        QVERIFY(form.width() <= qMax(screen.width(), form.minimumWidth()));
     }
 
     void unusableDataRootIsReportedOnce() {

@@ -4,6 +4,7 @@
 #include "calendar/kalender.h"
 #include "calendar/kalenderform.h"
 #include "engine/handlinger.h"
+#include "harness/filesizelimit.h"
 #include "harness/findchild.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
@@ -13,11 +14,13 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -171,6 +174,19 @@ private slots:
 
         v.click("visNotatmappe");
         QCOMPARE(v.host.funk().Grundmappe(), kNotater.chopped(1));
+
+        // A full drive is told in Danish with the note's path; the note stays unsaved.
+        memo->setFocus();
+        QTest::keyClicks(memo, QString(64, QLatin1Char('x')));
+        {
+            FileSizeLimit full(16);
+            env.prompter().expectMessage(QStringLiteral("Notatet kunne ikke gemmes.\n") + kNotater +
+                                         QStringLiteral("29-02-2016.txt\nDer er ikke plads nok "
+                                                        "på drevet."));
+            v.click("gemNotatKnap");
+        }
+        QCOMPARE(v.noteLines(QStringLiteral("29-02-2016.txt")), QStringList({"Husk"}));
+        QVERIFY(gem->isEnabled());
     }
 
     void typedDatesAndStepping() {
@@ -473,6 +489,10 @@ private slots:
         const QString fil = host.folders.optDir + QStringLiteral("kalender.txt");
         env.writeFile(fil, "ikke et tal\r\n");
         Tkalenderform damaged(host, aktive);
+        // Numbers at the ends of int still give a window on the screen.
+        env.writeFile(fil, "2147483647\r\n-2147483648\r\n");
+        Tkalenderform kant(host, aktive);
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(kant.pos()));
         env.writeFile(fil, "45\r\n123\r\n");
         Tkalenderform form(host, aktive);
         QCOMPARE(form.pos(), QPoint(123, 45));

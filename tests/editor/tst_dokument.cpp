@@ -113,6 +113,28 @@ private slots:
         QCOMPARE(env.readFile(kFil), tilfoejet);
     }
 
+    // A file marked as UTF-8 that also holds bytes that are not UTF-8 keeps every byte the
+    // user did not change, wherever the edit is.
+    void utf8MedMaerkeBevarerFremmedeBytes() {
+        TestEnvironment env;
+        const QByteArray gammel("\xEF\xBB\xBF"
+                                "a\xFF\xC3(b\n\xED\xA0\x80\xF0\x9F\x98\x80\xC3");
+        env.writeFile(kFil, gammel);
+        TDokument d;
+        QVERIFY(d.hent(kFil).hentet);
+        QCOMPARE(d.tegnsaet(), Tegnsaet::Utf8Bom);
+        QVERIFY(d.tekst()->toPlainText().contains(QStringLiteral("\U0001F600")));
+        QCOMPARE(d.gem(), TDokument::Gemning::Gemt);
+        QCOMPARE(env.readFile(kFil), gammel);
+        QTextCursor c(d.tekst());
+        c.insertText(QStringLiteral("ø"));
+        tilfoej(d, QStringLiteral("€"));
+        QCOMPARE(d.gem(), TDokument::Gemning::Gemt);
+        QCOMPARE(env.readFile(kFil), QByteArray("\xEF\xBB\xBF\xC3\xB8"
+                                                "a\xFF\xC3(b\n\xED\xA0\x80\xF0\x9F\x98\x80\xC3"
+                                                "\xE2\x82\xAC"));
+    }
+
     // Mixed line ends are written as the first of them.
     void blandedeLinjeskift() {
         TestEnvironment env;

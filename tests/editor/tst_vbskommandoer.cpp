@@ -20,12 +20,26 @@ private slots:
     void stavning_data();
     void stavning();
     void stavningErEtFortrydTrinOgFlytterIkkeMarkoeren();
+    void stavningUdenScriptemne();
 };
 
 namespace {
 
+// The script topic's tree as the viewer reads it: a root, a group and the words, one of them
+// twice (the first spelling counts) and one that is no word at all.
+const char kVbsTrae[] = "VBScript og WScript\r\n"
+                        "\tAlle ord\r\n"
+                        "\t\tIf\r\n\t\tThen\r\n\t\tEnd\r\n\t\tNext\r\n\t\tDim\r\n"
+                        "\t\tMsgBox\r\n\t\tMSGBOX\r\n\t\tWScript\r\n\t\tEcho\r\n"
+                        "\t\tResponse\r\n\t\tWrite\r\n\t\tEnd If\r\n";
+
 struct Script {
-    Script() { host.taginf().setEditor(&editor); }
+    explicit Script(bool medEmne = true) {
+        if (medEmne)
+            env.writeFile(host.mapper().strukturDir + QStringLiteral("\\VBS\\struktur.txt"),
+                          kVbsTrae);
+        host.taginf().setEditor(&editor);
+    }
     // Text with "|" for the caret.
     void saet(const QString& tekst) { CaretMarkering::saet(editor, tekst); }
     QString vist() const { return CaretMarkering::vis(editor); }
@@ -178,6 +192,16 @@ void TestVbsKommandoer::stavningErEtFortrydTrinOgFlytterIkkeMarkoeren() {
     QCOMPARE(s.vist(), QStringLiteral("Dim a\nIf a Th|en\nEnd If"));
     s.editor.undo();
     QCOMPARE(s.editor.toPlainText(), QStringLiteral("dim a\nif a then\nend if"));
+}
+
+void TestVbsKommandoer::stavningUdenScriptemne() {
+    Script s(false);
+    s.saet(QStringLiteral("if a then msgbox 1|"));
+    s.kommandoer.tsVbAbc(QStringLiteral(".vbs"));
+    QCOMPARE(s.vist(), QStringLiteral("if a then msgbox 1|"));
+    QCOMPARE(s.host.info.size(), 1);
+    QVERIFY(s.host.info.first().contains(QStringLiteral("\"VBS.txt\" mangler")));
+    QVERIFY(s.env.prompter().shown().isEmpty());
 }
 
 RAVNSTI_TEST_MAIN(TestVbsKommandoer)

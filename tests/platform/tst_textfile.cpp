@@ -1,35 +1,13 @@
+#include "harness/filesizelimit.h"
 #include "harness/testenvironment.h"
 #include "platform/textfile.h"
 
 #include <QDir>
 
 #include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
-
-namespace {
-
-// Makes writes beyond `bytes` fail with EFBIG for as long as it lives; works as root too.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
-} // namespace
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestTextFile : public QObject {
     Q_OBJECT
@@ -170,26 +148,56 @@ private slots:
         }
     }
 
-    // Temporaries of saves that were cut off go; a save still running and files that only
-    // look alike stay.
+    // Only temporaries of our own making whose process has gone are removed; the user's own
+    // A save killed at any moment leaves the old file or the new one, and at most a
+    // temporary of its own that the next save into the folder takes away.
+    void aKilledSaveLeavesNothingBehind() {
+        TestEnvironment env;
+        env.writeFile(QStringLiteral("C:\\Doks\\stor.txt"), "gammel");
+        const QString host = env.host(QStringLiteral("C:\\Doks\\stor.txt"));
+        const QByteArray big(8 << 20, 'x');
+        for (int round = 1; round <= 6; ++round) {
+            const pid_t child = ::fork();
+            QVERIFY(child >= 0);
+            if (child == 0) {
+                for (;;)
+                    (void)TextFile::writeHostFileAtomically(host, big);
+            }
+            ::usleep(useconds_t(round) * 7000);
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+        }
+        const QByteArray left = env.readFile(QStringLiteral("C:\\Doks\\stor.txt"));
+        QVERIFY(left == "gammel" || left == big);
+        QVERIFY(TextFile::write(QStringLiteral("C:\\Doks\\lille.txt"), {QStringLiteral("x")}));
+        QCOMPARE(QDir(env.host(QStringLiteral("C:\\Doks"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({QStringLiteral("lille.txt"), QStringLiteral("stor.txt")}));
+    }
+
+    // copies beside the settings and data files stay, whatever their names.
     void staleTemporariesAreRemoved() {
         TestEnvironment env;
         const QString folder = QStringLiteral("C:\\Egenskaber\\");
         const QString running =
-            QStringLiteral(".typeliste.txt.%1-k2.tmp").arg(QCoreApplication::applicationPid());
-        for (const QString& name :
-             {QStringLiteral("mainform.txt"), QStringLiteral("mainform.txt.a1B2c3"),
-              QStringLiteral(".mainform.txt.999999999-3f.tmp"), running,
-              QStringLiteral("noter.txt.backup"), QStringLiteral("mainform.txt.ab"),
-              QStringLiteral("mainform.txt.a1B2c3d")})
+            QStringLiteral(".ravnsti-%1-3-k2.tmp").arg(QCoreApplication::applicationPid());
+        const QStringList usersOwn = {QStringLiteral("favoritmapper.txt.gammel"),
+                                      QStringLiteral("mainform.txt"),
+                                      QStringLiteral("mainform.txt.a1B2c3"),
+                                      QStringLiteral("mainform.txt.kopi01"),
+                                      QStringLiteral(".mainform.txt.999999999-3f.tmp"),
+                                      QStringLiteral("reopen.txt.backup")};
+        for (const QString& name : usersOwn)
             env.writeFile(folder + name, "x");
-        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber"), true), 2);
-        QCOMPARE(
-            QDir(env.host(QStringLiteral("C:\\Egenskaber")))
-                .entryList(QDir::Files | QDir::Hidden, QDir::Name),
-            QStringList({running, QStringLiteral("mainform.txt"),
-                         QStringLiteral("mainform.txt.a1B2c3d"), QStringLiteral("mainform.txt.ab"),
-                         QStringLiteral("noter.txt.backup")}));
+        env.writeFile(folder + running, "x");
+        env.writeFile(folder + QStringLiteral(".ravnsti-999999999-1-3f.tmp"), "x");
+        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber")), 1);
+        QStringList left = usersOwn;
+        left << running;
+        left.sort();
+        QStringList found =
+            QDir(env.host(QStringLiteral("C:\\Egenskaber"))).entryList(QDir::Files | QDir::Hidden);
+        found.sort();
+        QCOMPARE(found, left);
 
         // A save leaves no temporary, keeps the file's permissions and writes through a link.
         const QString settings = env.host(folder + QStringLiteral("mainform.txt"));
@@ -199,17 +207,17 @@ private slots:
         QCOMPARE(env.readFile(folder + QStringLiteral("mainform.txt")), QByteArray("ny\r\n"));
         QVERIFY(QFileInfo(env.host(QStringLiteral("C:\\genvej.txt"))).isSymLink());
         QVERIFY(!(QFile::permissions(settings) & (QFile::ReadGroup | QFile::ReadOther)));
-        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Egenskaber"), true), 0);
-
-        // Outside the settings folder a user's own file of that shape stays.
-        env.writeFile(QStringLiteral("C:\\Notater\\noter.txt"), "x");
-        env.writeFile(QStringLiteral("C:\\Notater\\noter.txt.backup"), "x");
-        QCOMPARE(TextFile::removeStaleTemporaries(QStringLiteral("C:\\Notater"), false), 0);
-        QVERIFY(QFileInfo::exists(env.host(QStringLiteral("C:\\Notater\\noter.txt.backup"))));
         QCOMPARE(QDir(env.host(QStringLiteral("C:\\Egenskaber")))
                      .entryList(QDir::Files | QDir::Hidden)
                      .size(),
-                 5);
+                 left.size());
+
+        // The first save into a document's folder takes away what a killed save of ours left.
+        env.writeFile(QStringLiteral("C:\\Web\\.ravnsti-999999998-7-zz.tmp"), "halv");
+        env.writeFile(QStringLiteral("C:\\Web\\side.html.kopi"), "x");
+        QVERIFY(TextFile::write(QStringLiteral("C:\\Web\\side.html"), {QStringLiteral("ny")}));
+        QCOMPARE(QDir(env.host(QStringLiteral("C:\\Web"))).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({QStringLiteral("side.html"), QStringLiteral("side.html.kopi")}));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "engine/handlinger.h"
+#include "harness/filesizelimit.h"
 #include "harness/findchild.h"
 #include "harness/testenvironment.h"
 #include "harness/testhost.h"
@@ -97,6 +98,19 @@ private slots:
                            "indeholde tegnene : * ? \" < > | eller styretegn."));
         l.gem(QStringLiteral("Pop?"));
         QCOMPARE(l.files(), QStringList({"Jazz.txt", "Rock.txt"}));
+
+        // A full drive is told in Danish, with the list's path, and the old list stays.
+        {
+            FileSizeLimit full(8);
+            env.prompter().answer(true);
+            env.prompter().expectMessage(
+                QStringLiteral(
+                    "Musiklisten Jazz.txt kunne ikke gemmes.\n%1Jazz.txt\nDer er ikke plads nok på "
+                    "drevet.")
+                    .arg(kListeDir));
+            l.gem(QStringLiteral("Jazz"));
+        }
+        QCOMPARE(env.readFile(kListeDir + "Jazz.txt"), QByteArray("C:\\M\\c.mp3\r\n"));
 
         // An empty queue cannot be saved.
         l.h.funk().clearMusikliste();
