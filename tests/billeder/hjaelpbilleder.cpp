@@ -4,6 +4,8 @@
 // them, opens one window after another as the user would, and saves each as a PNG with at
 // most 256 colours into the folder given as its argument. With "--sider" it shows the help
 // pages in a plain page view instead and saves a picture of each, for the writer to read.
+// With "--butik" it saves only the main window and the document window, in full colour and
+// at their own size: the screenshots of the program's store metadata.
 
 #include "app/commandtable.h"
 #include "app/fusionstyle.h"
@@ -39,6 +41,7 @@
 namespace {
 
 QString g_out;
+bool g_butik = false; // only the store's screenshots
 
 // Messages go to the terminal: a box would hold the run up, and none is expected.
 class TerminalPrompter : public Prompter {
@@ -101,10 +104,14 @@ void save(QWidget* widget, const char* name, int width = 720) {
         std::fprintf(stderr, "intet vindue til %s\n", name);
         return;
     }
+    const bool store = qstrcmp(name, "hovedvindue") == 0 || qstrcmp(name, "dokumentvindue") == 0;
+    if (g_butik && !store)
+        return;
     QImage picture = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (picture.width() > width)
+    if (picture.width() > width && !g_butik)
         picture = picture.scaledToWidth(width, Qt::SmoothTransformation);
-    const QImage small = picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    const QImage small =
+        g_butik ? picture : picture.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     const QString path = g_out + QLatin1Char('/') + QLatin1String(name) + ".png";
     if (!small.save(path))
         std::fprintf(stderr, "kunne ikke gemme %s\n", qPrintable(path));
@@ -186,10 +193,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QStringList arguments = QApplication::arguments().mid(1);
     const bool pages = arguments.value(0) == QLatin1String("--sider");
-    if (pages)
+    g_butik = arguments.value(0) == QLatin1String("--butik");
+    if (pages || g_butik)
         arguments.removeFirst();
     if (arguments.isEmpty()) {
-        std::fputs("Brug: hjaelpbilleder MAPPE\n       hjaelpbilleder --sider MAPPE [SIDE ...]\n",
+        std::fputs("Brug: hjaelpbilleder MAPPE\n       hjaelpbilleder --sider MAPPE [SIDE ...]\n"
+                   "       hjaelpbilleder --butik MAPPE\n",
                    stderr);
         return 2;
     }
