@@ -145,6 +145,7 @@ Tfindform::Tfindform(MainHost& host, StrukturVisning* filbox)
     m_model = new TekstFundModel(this);
     m_findis = new QTableView(this);
     m_findis->setObjectName(QStringLiteral("findis"));
+    m_findis->setAccessibleName(QStringLiteral("Fundne steder"));
     m_findis->setModel(m_model);
     m_findis->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_findis->setSelectionMode(QAbstractItemView::SingleSelection);

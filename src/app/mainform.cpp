@@ -28,6 +28,7 @@
 #include "shared/spmform.h"
 #include "shared/statustekster.h"
 #include "shared/strukturtree.h"
+#include "shared/tilgaengelighed.h"
 #include "shared/treedragdrop.h"
 #include "specialfoldercommands.h"
 #include "tastnavne.h"
@@ -88,6 +89,7 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
           [this](const QString& text) { Info(text); }) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("mainform"));
+    Tilgaengelighed::installer();
     QCoreApplication::installTranslator(new Tastnavne(this));
     hentBrugernavn();
     setWindowTitle(QStringLiteral("Ravnsti: ") + m_brugernavn);
@@ -327,6 +329,7 @@ void Tmainform::buildLayout() {
     left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(0);
     StrukturTree* dirbox = makeTree(m_panelDirbox, QStringLiteral("dirbox"));
+    dirbox->setAccessibleName(QStringLiteral("Mappetræ"));
     m_dirbox = dirbox;
     m_dirbox->setIndentation(12);
     m_dirbox->setImages(ImageLists::dirliste());
@@ -342,6 +345,7 @@ void Tmainform::buildLayout() {
     right->setContentsMargins(0, 0, 0, 0);
     right->setSpacing(0);
     StrukturTree* filbox = makeTree(m_panelRight, QStringLiteral("filbox"));
+    filbox->setAccessibleName(QStringLiteral("Filrude"));
     m_filbox = filbox;
     m_filbox->setIndentation(5);
     m_filbox->setRootIsDecorated(false);
@@ -374,9 +378,11 @@ void Tmainform::buildLayout() {
     panelSti->setFixedHeight(30);
     auto* sti = new QHBoxLayout(panelSti);
     sti->setContentsMargins(4, 2, 4, 2);
-    sti->addWidget(new QLabel(QStringLiteral("Aktuelle sti"), panelSti));
+    auto* stiLabel = new QLabel(QStringLiteral("Aktuelle sti"), panelSti);
+    sti->addWidget(stiLabel);
     m_editSti = new QLineEdit(panelSti);
     m_editSti->setObjectName(QStringLiteral("EditSti"));
+    stiLabel->setBuddy(m_editSti);
     m_editSti->setReadOnly(true);
     sti->addWidget(m_editSti, 1);
     sti->addWidget(m_toolbars->stiButtons());
