@@ -78,7 +78,8 @@ Tinfoform::Tinfoform(MainHost& host, QWidget* parent)
       optFilnavn(host.mapper().optDir + QStringLiteral("information.txt")),
       m_splitter(new QSplitter(Qt::Horizontal, this)), m_sEdit(new QLineEdit),
       m_struktur(new TStruktur), m_edit(new QLineEdit), m_web(new InfoBrowser),
-      m_infobar(new HintLinje(this)), m_urlform(new Turlform(urlIndex, host.mapper().optDir, this)) {
+      m_infobar(new HintLinje(this)),
+      m_urlform(new Turlform(urlIndex, host.mapper().optDir, this)) {
     setObjectName(QStringLiteral("infoform"));
     setWindowTitle(QStringLiteral("Strukturer"));
     setMinimumSize(760, 500);
@@ -89,8 +90,9 @@ Tinfoform::Tinfoform(MainHost& host, QWidget* parent)
     venstre->setMinimumWidth(200);
     m_sEdit->setObjectName(QStringLiteral("sEdit"));
     m_sEdit->setClearButtonEnabled(true);
-    m_aSearch = handling("aSearch", QStringLiteral("search"),
-                         QStringLiteral("Søg i aktuelle struktur: Ctrl+S eller skriv og tryk Enter"));
+    m_aSearch =
+        handling("aSearch", QStringLiteral("search"),
+                 QStringLiteral("Søg i aktuelle struktur: Ctrl+S eller skriv og tryk Enter"));
     m_aSearch->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(m_aSearch, &QAction::triggered, this, &Tinfoform::SearchNode);
     connect(m_sEdit, &QLineEdit::returnPressed, this, [this] {
@@ -152,9 +154,8 @@ Tinfoform::Tinfoform(MainHost& host, QWidget* parent)
             [this] { gaaTilIndeks(std::max(urlIndex - 1, 0)); });
     m_aforward = handling("Aforward", QStringLiteral("info-frem"), QStringLiteral("Frem"));
     m_aforward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    connect(m_aforward, &QAction::triggered, this, [this] {
-        gaaTilIndeks(std::min(urlIndex + 1, m_urlform->urlListe()->count() - 1));
-    });
+    connect(m_aforward, &QAction::triggered, this,
+            [this] { gaaTilIndeks(std::min(urlIndex + 1, m_urlform->urlListe()->count() - 1)); });
     m_alast = handling("Alast", QStringLiteral("info-sidste"), QStringLiteral("Gå til sidste"));
     connect(m_alast, &QAction::triggered, this,
             [this] { gaaTilIndeks(m_urlform->urlListe()->count() - 1); });
@@ -464,8 +465,7 @@ void Tinfoform::linkKlikket(const QUrl& url) {
         m_infobar->besked(QStringLiteral("Linket fører uden for emnets mappe og åbnes ikke."));
         break;
     case InfoBrowser::Side::Mangler:
-        m_infobar->besked(
-            QStringLiteral("Siden \"%1\" findes ikke.").arg(m_web->sidenavn(*sti)));
+        m_infobar->besked(QStringLiteral("Siden \"%1\" findes ikke.").arg(m_web->sidenavn(*sti)));
         break;
     }
 }
@@ -517,7 +517,8 @@ void Tinfoform::Ago() {
         break;
     case InfoBrowser::Side::Mangler: {
         QUrl soegning(kSoegeside);
-        soegning.setQuery(QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(tekst)),
+        soegning.setQuery(QStringLiteral("q=") +
+                              QString::fromLatin1(QUrl::toPercentEncoding(tekst)),
                           QUrl::StrictMode);
         aabnIBrowser(soegning);
         break;

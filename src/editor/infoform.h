@@ -58,10 +58,10 @@ public:
     // The text of the status bar.
     QString status() const;
 
-    QString strukturnavn; // the topic file loaded
-    QString newNavn;      // the topic the last opener asked for
-    QString strukturdir;  // the structures folder
-    int urlIndex = -1;    // the current entry of the pages visited, -1 for none
+    QString strukturnavn;     // the topic file loaded
+    QString newNavn;          // the topic the last opener asked for
+    QString strukturdir;      // the structures folder
+    int urlIndex = -1;        // the current entry of the pages visited, -1 for none
     bool naviKlikket = false; // the next page shown was chosen in the list of pages visited
 
 protected:
@@ -81,8 +81,8 @@ private:
     void visVindue();
     void flytTil(QWidget* ejer);
     void vaelgNode(QTreeWidgetItem* node);
-    // Shows a page of the info folder; `fra` tells the user what was asked for when the page
-    // cannot be shown.
+    // Shows a page of the info folder, found by InfoBrowser; false, saying so, when it cannot
+    // be read.
     bool naviger(const QString& sti, const QString& anker = {});
     // What follows a page shown: the list of pages visited and the address box.
     void sideVist(const QString& sti);
@@ -99,7 +99,7 @@ private:
     QString hjemmeside; // the page last opened from the tree
     QString globalUrl;  // the address of the link under the mouse
     QString optFilnavn;
-    QRect m_gemt;       // the place and size the geometry file holds, null without one
+    QRect m_gemt; // the place and size the geometry file holds, null without one
     bool opstart = true;
 
     QSplitter* m_splitter;

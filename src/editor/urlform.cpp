@@ -85,9 +85,9 @@ void Turlform::visAktuelle() {
 }
 
 void Turlform::rensDobbelt() {
-    const QString aktuelle =
-        m_urlIndex >= 0 && m_urlIndex < m_urlListe->count() ? m_urlListe->item(m_urlIndex)->text()
-                                                           : QString();
+    const QString aktuelle = m_urlIndex >= 0 && m_urlIndex < m_urlListe->count()
+                                 ? m_urlListe->item(m_urlIndex)->text()
+                                 : QString();
     QSet<QString> set;
     int slettet = 0;
     for (int i = 0; i < m_urlListe->count();) {
@@ -107,10 +107,10 @@ void Turlform::rensDobbelt() {
             break;
         }
     visAktuelle();
-    m_infoBar->besked(slettet == 0   ? QStringLiteral("Der var ingen dobbeltgængere")
-                      : slettet == 1 ? QStringLiteral("Der blev slettet 1 dobbeltgænger")
-                                     : QStringLiteral("Der blev slettet %1 dobbeltgængere")
-                                           .arg(slettet));
+    m_infoBar->besked(slettet == 0 ? QStringLiteral("Der var ingen dobbeltgængere")
+                      : slettet == 1
+                          ? QStringLiteral("Der blev slettet 1 dobbeltgænger")
+                          : QStringLiteral("Der blev slettet %1 dobbeltgængere").arg(slettet));
 }
 
 void Turlform::sletAlle() {

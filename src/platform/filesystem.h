@@ -66,8 +66,7 @@ public:
     // `folder` leads to or below it: a link inside the folder that points out of it does not
     // count. Without links to follow, the logical paths decide.
     virtual bool leadsInside(const QString& path, const QString& folder) const {
-        return exists(path) &&
-               LogicalPath::isSameOrBelow(LogicalPath::withoutDots(path), folder);
+        return exists(path) && LogicalPath::isSameOrBelow(LogicalPath::withoutDots(path), folder);
     }
 
     // The bytes of a regular file (or a link to one), at most `maxBytes` of them; a larger

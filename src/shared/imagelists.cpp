@@ -81,8 +81,8 @@ QList<QIcon> ImageLists::filliste() {
 
 QList<QIcon> ImageLists::strukturImage() {
     static const QList<QIcon> list =
-        iconList({"emne-bog", "emne-bog-aaben", "emne-side", "emne-tekst", "folder",
-                  "emne-vindue", "file-picture", "emne-spoergsmaal", "emne-tastatur", "emne-punkt"});
+        iconList({"emne-bog", "emne-bog-aaben", "emne-side", "emne-tekst", "folder", "emne-vindue",
+                  "file-picture", "emne-spoergsmaal", "emne-tastatur", "emne-punkt"});
     return list;
 }
 
@@ -94,8 +94,8 @@ QList<QIcon> ImageLists::htmlListe() {
 }
 
 QList<QIcon> ImageLists::scriptListe() {
-    static const QList<QIcon> list =
-        iconList({"emne-bog", "emne-bog-aaben", "emne-objekt", "emne-metode", "folder",
-                  "emne-egenskab", "emne-funktion", "emne-eksempel", "emne-saetning", "emne-punkt"});
+    static const QList<QIcon> list = iconList(
+        {"emne-bog", "emne-bog-aaben", "emne-objekt", "emne-metode", "folder", "emne-egenskab",
+         "emne-funktion", "emne-eksempel", "emne-saetning", "emne-punkt"});
     return list;
 }

@@ -60,11 +60,11 @@ QByteArray side(const QString& titel, const QString& krop = {}) {
 
 // A small program help: Ravnsti with the chapters Kopier (child Kopier til) and Søg, and the
 // pages a, b, c, d (the node texts A, B, C, D) below Søg.
-const QStringList kTrae = {QStringLiteral("Ravnsti"),       QStringLiteral("\tKopier"),
+const QStringList kTrae = {QStringLiteral("Ravnsti"),        QStringLiteral("\tKopier"),
                            QStringLiteral("\t\tKopier til"), QStringLiteral("\tSøg"),
                            QStringLiteral("\t\tA"),          QStringLiteral("\t\tB"),
                            QStringLiteral("\t\tC"),          QStringLiteral("\t\tD")};
-const QStringList kData = {QStringLiteral("0forside"), QStringLiteral("1kopier"),
+const QStringList kData = {QStringLiteral("0forside"),   QStringLiteral("1kopier"),
                            QStringLiteral("3kopiertil"), QStringLiteral("1soeg"),
                            QStringLiteral("3a"),         QStringLiteral("3b"),
                            QStringLiteral("3c"),         QStringLiteral("3d")};
@@ -106,8 +106,8 @@ struct Viewer {
         QVERIFY(TextFile::write(mappe + QStringLiteral("\\data.txt"), data));
     }
     void sideFil(const QString& emne, const QString& navn, const QByteArray& html) {
-        env.writeFile(kStruktur + QLatin1Char('\\') + emne + QStringLiteral("\\tekstfiler\\") + navn,
-                      html);
+        env.writeFile(
+            kStruktur + QLatin1Char('\\') + emne + QStringLiteral("\\tekstfiler\\") + navn, html);
     }
     QString sti(const QString& navn) const {
         return kStruktur + QStringLiteral("\\Ravnsti\\tekstfiler\\") + navn;
@@ -261,7 +261,8 @@ void TestInfoform::udenProgramhjaelp() {
     // Without the program help at all the viewer opens empty, with the same sentence.
     Viewer tom(false);
     QCOMPARE(tom.form->Struktur()->topLevelItemCount(), 0);
-    QVERIFY(tom.form->status().startsWith(QStringLiteral("Emnet \"Ravnsti\" er ikke installeret.")));
+    QVERIFY(
+        tom.form->status().startsWith(QStringLiteral("Emnet \"Ravnsti\" er ikke installeret.")));
     QVERIFY(!tom.form->goToInfo(QString()));
 }
 
@@ -454,13 +455,13 @@ void TestInfoform::adresseboksen() {
     QCOMPARE(v.liste(), (QStringList{"a.html", "b.html", "c.html"}));
 
     // Names that leave the info folder are refused, whatever the file they name.
-    for (const QString& ud :
-         {QStringLiteral("../../x"), QStringLiteral("..\\..\\Ravnsti.txt"),
-          QStringLiteral("C:\\Ravnsti\\Program\\Struktur\\Ravnsti.txt"),
-          QStringLiteral("/etc/passwd")}) {
+    for (const QString& ud : {QStringLiteral("../../x"), QStringLiteral("..\\..\\Ravnsti.txt"),
+                              QStringLiteral("C:\\Ravnsti\\Program\\Struktur\\Ravnsti.txt"),
+                              QStringLiteral("/etc/passwd")}) {
         v.adresse(ud);
         QCOMPARE(v.vist(), QStringLiteral("c.html"));
-        QVERIFY2(v.form->status().contains(QStringLiteral("uden for emnets mappe")), qPrintable(ud));
+        QVERIFY2(v.form->status().contains(QStringLiteral("uden for emnets mappe")),
+                 qPrintable(ud));
     }
     v.adresse(QStringLiteral("file:///etc/passwd"));
     QCOMPARE(v.vist(), QStringLiteral("c.html"));
@@ -470,8 +471,9 @@ void TestInfoform::adresseboksen() {
     // A web address opens in the browser; any other text is searched for there.
     v.adresse(QStringLiteral("https://example.org/side"));
     v.adresse(QStringLiteral("farver & tal+1 #2"));
-    QCOMPARE(v.browser, (QStringList{"https://example.org/side",
-                                     "https://www.google.com/search?q=farver%20%26%20tal%2B1%20%232"}));
+    QCOMPARE(v.browser,
+             (QStringList{"https://example.org/side",
+                          "https://www.google.com/search?q=farver%20%26%20tal%2B1%20%232"}));
     QCOMPARE(v.vist(), QStringLiteral("c.html"));
     QCOMPARE(v.liste().size(), 3);
 
@@ -509,7 +511,8 @@ void TestInfoform::links() {
 
     QTest::mouseClick(flade, Qt::LeftButton, {}, v.punkt(QStringLiteral("Kodeord")));
     QCOMPARE(v.vist(), QStringLiteral("a.html"));
-    QVERIFY(v.form->status().startsWith(QStringLiteral("Linket \"file:///etc/passwd\" åbnes ikke")));
+    QVERIFY(
+        v.form->status().startsWith(QStringLiteral("Linket \"file:///etc/passwd\" åbnes ikke")));
     QTest::mouseClick(flade, Qt::LeftButton, {}, v.punkt(QStringLiteral("Emnefil")));
     QCOMPARE(v.vist(), QStringLiteral("a.html"));
     QCOMPARE(v.form->status(), QStringLiteral("Linket fører uden for emnets mappe og åbnes ikke."));
@@ -542,11 +545,11 @@ void TestInfoform::menuOgRediger() {
             tekster << a->text();
             a->trigger();
         }
-    QCOMPARE(tekster, (QStringList{"Html information", "Html eksempler", "Css information",
-                                   "JavaScript information", "Script information",
-                                   "Program information"}));
-    QCOMPARE(v.host.opslag, (QStringList{"HtmlInfo|", "HtmlEksemplerInfo|", "CssInfo|", "JsInfo|",
-                                         "VbsInfo|"}));
+    QCOMPARE(tekster,
+             (QStringList{"Html information", "Html eksempler", "Css information",
+                          "JavaScript information", "Script information", "Program information"}));
+    QCOMPARE(v.host.opslag,
+             (QStringList{"HtmlInfo|", "HtmlEksemplerInfo|", "CssInfo|", "JsInfo|", "VbsInfo|"}));
     QCOMPARE(v.host.help, QStringList{QString()});
 
     // "Rediger" opens the page last opened from the tree in a document window.
@@ -592,9 +595,8 @@ void TestInfoform::pladsOgStoerrelse() {
     QCOMPARE(linjer.size(), 5);
 
     // A new viewer takes the place, the size and the tree's width.
-    QVERIFY(TextFile::write(fil, {QStringLiteral("30"), QStringLiteral("15"),
-                                  QStringLiteral("790"), QStringLiteral("510"),
-                                  QStringLiteral("250")}));
+    QVERIFY(TextFile::write(fil, {QStringLiteral("30"), QStringLiteral("15"), QStringLiteral("790"),
+                                  QStringLiteral("510"), QStringLiteral("250")}));
     Tinfoform andet(v.host, &v.host.window);
     andet.show();
     QCOMPARE(andet.pos(), QPoint(15, 30));
