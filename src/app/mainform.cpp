@@ -34,6 +34,8 @@
 #include "tastnavne.h"
 
 #include "dialogs/folderdialog.h"
+#include "editor/infobrowser.h"
+#include "editor/infoform.h"
 #include "engine/grundmetoder.h"
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
@@ -137,6 +139,7 @@ void Tmainform::createWindows() {
         return form;
     });
     m_extForm.setMaker([this] { return new TextForm(this); });
+    m_infoform.setMaker([this] { return new Tinfoform(*this, this); });
     m_findformen.setMaker([this] {
         auto* form = new Tfindformen(*this);
         form->setSearchAction((*m_commands)(QStringLiteral("aSearch")));
@@ -505,10 +508,32 @@ void Tmainform::InfoProg(const QString& text) {
     panel->setText(text);
 }
 
-void Tmainform::HelpInfo(const QString& topic, bool) {
-    // The information viewer is not part of this build yet.
-    Info(QStringLiteral("Informationen om \"%1\" findes ikke i denne udgave af programmet.")
-             .arg(topic));
+void Tmainform::HelpInfo(const QString& topic, bool lukFoerst) {
+    Tinfoform* form = m_infoform.get();
+    if (lukFoerst && form->isVisible())
+        form->startForfra();
+    form->aabn(InfoEmne::Program, topic);
+    form->Web()->setFocus();
+}
+
+void Tmainform::HtmlInfo(const QString& topic) {
+    m_infoform->aabn(InfoEmne::Html, topic);
+}
+
+void Tmainform::HtmlEksemplerInfo(const QString& topic) {
+    m_infoform->aabn(InfoEmne::HtmlEksempler, topic);
+}
+
+void Tmainform::CssInfo(const QString& topic) {
+    m_infoform->aabn(InfoEmne::Css, topic);
+}
+
+void Tmainform::JsInfo(const QString& topic) {
+    m_infoform->aabn(InfoEmne::Js, topic);
+}
+
+void Tmainform::VbsInfo(const QString& topic) {
+    m_infoform->aabn(InfoEmne::Vbs, topic);
 }
 
 bool Tmainform::event(QEvent* event) {

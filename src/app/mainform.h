@@ -47,6 +47,7 @@ class TreeDragDrop;
 class Tfilinfoform;
 class Tfindform;
 class Tfindformen;
+class Tinfoform;
 class Tbilledform;
 class TextForm;
 class TfileExistsForm;
@@ -90,6 +91,11 @@ public:
     void Info(const QString& text) override;
     void InfoProg(const QString& text) override;
     void HelpInfo(const QString& topic, bool lukFoerst) override;
+    void HtmlInfo(const QString& topic) override;
+    void HtmlEksemplerInfo(const QString& topic) override;
+    void CssInfo(const QString& topic) override;
+    void JsInfo(const QString& topic) override;
+    void VbsInfo(const QString& topic) override;
     void updateStrukturer() override;
     std::optional<QString> vaelgMappe(const QString& caption, const QString& start) override;
     std::optional<QString> vaelgDokumentnavn(const QString& forslag) override;
@@ -122,6 +128,8 @@ public:
     Tfilinfoform* filinfoform() { return m_filinfoform.get(); }
     Tfindform* findform() { return m_findform.get(); }
     Tfindformen* findformen() { return m_findformen.get(); }
+    // The information viewer, which the help and information commands open.
+    Tinfoform* infoform() { return m_infoform.get(); }
     // The find window when it has been made, else null: its enabling rules need not make it.
     Tfindformen* findformenIfMade() const { return m_findformen.made(); }
     StyleLibrary& styles() { return m_styles; }
@@ -223,6 +231,7 @@ private:
     LazyWindow<Tfilinfoform> m_filinfoform;
     LazyWindow<Tfindform> m_findform;
     LazyWindow<Tfindformen> m_findformen;
+    LazyWindow<Tinfoform> m_infoform;
     std::unique_ptr<MainOperationWindows> m_operationWindows;
     std::unique_ptr<FilInfoOpslag> m_filinfoOpslag;
     std::unique_ptr<THandlinger> m_funk;

@@ -286,6 +286,21 @@ void Twinform::forbindHandlinger() {
     connect(h("aSlutkode"), &QAction::triggered, m_menuer, &HtmlMenuer::Slutkode);
     connect(h("aScriptSlutkoder"), &QAction::triggered, m_vbs, &VbsKommandoer::CompleteScriptBlock);
     connect(h("tsVbAbc"), &QAction::triggered, this, [this] { m_vbs->tsVbAbc(DocExt); });
+    // The information commands look up what lies at this window's caret, whatever the kind
+    // of document: the checker is bound to the editor only for the look-up.
+    connect(h("aHTMLinfo"), &QAction::triggered, this, [this] {
+        host.HtmlInfo(vedMarkoer([](Tinfotag& t) {
+            const QString tag = t.GetTag();
+            const TPosData& pos = t.PosData();
+            return pos.CurPos == cpBetween || pos.Attribut.isEmpty() ? tag : pos.Attribut;
+        }));
+    });
+    connect(h("aCssInfo"), &QAction::triggered, this,
+            [this] { host.CssInfo(vedMarkoer([](Tinfotag& t) { return t.FindOrdCSS(); })); });
+    connect(h("aJsInfo"), &QAction::triggered, this,
+            [this] { host.JsInfo(vedMarkoer([](Tinfotag& t) { return t.FindOrdJs(); })); });
+    connect(h("aVbInfo"), &QAction::triggered, this,
+            [this] { host.VbsInfo(vedMarkoer([](Tinfotag& t) { return t.FindOrd(); })); });
     connect(m_menuer, &HtmlMenuer::kodeSkrevet, this, &Twinform::XYinfo);
     connect(m_vbs, &VbsKommandoer::kodeSkrevet, this, &Twinform::XYinfo);
     for (const char* name : {"aGoDokument", "aOpenFraSkriv"})
@@ -354,6 +369,17 @@ void Twinform::forbindRigTekst() {
     connect(m_panelSkrivTop, &TSkrivPanel::farveValgt, this, &Twinform::farve);
     connect(m_panelSkrivTop, &TSkrivPanel::hjaelp, this,
             [this] { this->host.HelpInfo(QStringLiteral("Tekstdokumenter"), false); });
+}
+
+QString Twinform::vedMarkoer(const std::function<QString(Tinfotag&)>& analyse) const {
+    if (!m_plain)
+        return {};
+    Tinfotag& taginf = host.taginf();
+    QPlainTextEdit* bundet = taginf.editor();
+    taginf.setEditor(m_plain);
+    const QString ord = analyse(taginf);
+    taginf.setEditor(bundet);
+    return ord;
 }
 
 void Twinform::opdaterIndsaet() {

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QWidget>
+#include <functional>
 
 class DokumentHandlinger;
 class HtmlMenuer;
@@ -20,6 +21,7 @@ class QTextEdit;
 class QToolBar;
 class QToolButton;
 class TDokument;
+class Tinfotag;
 class TSkrivPanel;
 class Tprintform;
 class VbsKommandoer;
@@ -143,6 +145,8 @@ private:
     void margin();
     void prik();
     void opdaterIndsaet();
+    // What the caret analysis finds at this window's caret; empty in rich text.
+    QString vedMarkoer(const std::function<QString(Tinfotag&)>& analyse) const;
     bool gemSom(const QString& filnavn);
 
     MainHost& host;

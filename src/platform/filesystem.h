@@ -62,6 +62,12 @@ public:
     virtual bool isSameOrInside(const QString& path, const QString& folder) const {
         return LogicalPath::isSameOrBelow(path, folder);
     }
+    // True when the existing `path`, with every link on its way followed, leads to the place
+    // `folder` leads to or below it: a link inside the folder that points out of it does not
+    // count. Without links to follow, the logical paths decide.
+    virtual bool leadsInside(const QString& path, const QString& folder) const {
+        return exists(path) && LogicalPath::isSameOrBelow(LogicalPath::withoutDots(path), folder);
+    }
 
     // The bytes of a regular file (or a link to one), at most `maxBytes` of them; a larger
     // file is InvalidData. FIFOs and devices are refused without being opened for reading.

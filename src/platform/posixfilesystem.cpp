@@ -344,15 +344,16 @@ bool PosixFileSystem::exists(const QString& path) const {
 }
 
 bool PosixFileSystem::isSameOrInside(const QString& path, const QString& folder) const {
-    if (LogicalPath::isSameOrBelow(path, folder))
-        return true;
+    return LogicalPath::isSameOrBelow(path, folder) || leadsInside(path, folder);
+}
+
+bool PosixFileSystem::leadsInside(const QString& path, const QString& folder) const {
     const auto p = hostBytes(path);
     const auto f = hostBytes(folder);
-    if (!p || !f)
-        return false;
     char resolvedPath[PATH_MAX];
     char resolvedFolder[PATH_MAX];
-    if (!::realpath(p->constData(), resolvedPath) || !::realpath(f->constData(), resolvedFolder))
+    if (!p || !f || !::realpath(p->constData(), resolvedPath) ||
+        !::realpath(f->constData(), resolvedFolder))
         return false;
     const QByteArray inner(resolvedPath);
     const QByteArray outer(resolvedFolder);

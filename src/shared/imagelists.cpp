@@ -78,3 +78,24 @@ QList<QIcon> ImageLists::filliste() {
     });
     return list;
 }
+
+QList<QIcon> ImageLists::strukturImage() {
+    static const QList<QIcon> list =
+        iconList({"emne-bog", "emne-bog-aaben", "emne-side", "emne-tekst", "folder", "emne-vindue",
+                  "file-picture", "emne-spoergsmaal", "emne-tastatur", "emne-punkt"});
+    return list;
+}
+
+QList<QIcon> ImageLists::htmlListe() {
+    static const QList<QIcon> list =
+        iconList({"emne-bog", "emne-bog-aaben", "emne-tag", "emne-attribut", "folder", "emne-css",
+                  "file-picture", "emne-eksempel", "emne-event", "emne-punkt"});
+    return list;
+}
+
+QList<QIcon> ImageLists::scriptListe() {
+    static const QList<QIcon> list = iconList(
+        {"emne-bog", "emne-bog-aaben", "emne-objekt", "emne-metode", "folder", "emne-egenskab",
+         "emne-funktion", "emne-eksempel", "emne-saetning", "emne-punkt"});
+    return list;
+}

@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QList>
 
-// The two icon lists the trees share. Positions are fixed (IkonPlads): the engine stores a slot
+// The icon lists the trees share. Positions are fixed (IkonPlads): the engine stores a slot
 // number in each node and other windows look the icon up by that number. Empty slots hold a null
 // icon; the unused slot 4 of the folder tree repeats the folder and the unused slot 19 of
 // the file pane the plain file, so a stray number still shows something sensible. Both
@@ -18,4 +18,15 @@ public:
     // file, 16 search hit folder, 17 search root, 18 .pas, 20 .rtf, 21 .vbs/.wsf, 22 .js,
     // 23 web page, 24 .css, 25 .bat, 26 .ps1.
     static QList<QIcon> filliste();
+
+    // The information viewer's trees, one list per kind of topic; a data line's first digit
+    // picks the image. The slots mean the same in all three where they can: 0 chapter (closed
+    // book), 1 open chapter (open book), 4 folder, 6 picture, 9 bullet.
+    // Program help: 2 page, 3 page of text, 5 window, 7 question, 8 keys.
+    static QList<QIcon> strukturImage();
+    // HTML, CSS and JavaScript reference and the examples: 2 tag, 3 attribute, 5 style sheet,
+    // 7 example, 8 event.
+    static QList<QIcon> htmlListe();
+    // Script reference: 2 object, 3 method, 5 property, 6 function, 7 example, 8 statement.
+    static QList<QIcon> scriptListe();
 };

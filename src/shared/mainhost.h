@@ -56,6 +56,13 @@ public:
     // Opens the information viewer on a topic (the program help when empty); with
     // `lukFoerst` a viewer that is open starts afresh.
     virtual void HelpInfo(const QString& topic, bool lukFoerst) = 0;
+    // The viewer on the reference topics, at the node of that text (the first node when
+    // empty): HTML, the HTML examples, CSS, JavaScript and the scripts.
+    virtual void HtmlInfo(const QString& topic) = 0;
+    virtual void HtmlEksemplerInfo(const QString& topic) = 0;
+    virtual void CssInfo(const QString& topic) = 0;
+    virtual void JsInfo(const QString& topic) = 0;
+    virtual void VbsInfo(const QString& topic) = 0;
     // Rebuilds both trees in place after elements changed outside the engine.
     virtual void updateStrukturer() = 0;
     // The folder dialog: the chosen folder as a logical path, nullopt when cancelled.

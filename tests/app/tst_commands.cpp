@@ -3,6 +3,7 @@
 #include "app/mainform.h"
 #include "app/mainmenus.h"
 #include "app/maintoolbars.h"
+#include "editor/infoform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
@@ -382,7 +383,12 @@ private slots:
         w("aInformation")->trigger();
         w.form->commands()(QStringLiteral("tbFaneinfo"))->trigger();
         QCOMPARE(topics, (QStringList{"Sæt ind", "Fanelinjen"}));
-        QVERIFY(w.form->infoText(3).contains(QStringLiteral("\"Fanelinjen\"")));
+        // The viewer opens on the program help with the topic in its search box.
+        Tinfoform* viewer = w.form->infoform();
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->strukturnavn, QStringLiteral("Ravnsti.txt"));
+        QCOMPARE(viewer->sEdit()->text(), QStringLiteral("Fanelinjen"));
+        QCOMPARE(viewer->parent(), w.form.get());
     }
 
     void deleteKeysNeverHarmAnEdit() {

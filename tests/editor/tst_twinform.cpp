@@ -2,6 +2,7 @@
 #include "editor/printform.h"
 #include "editor/twinform.h"
 #include "editor/udskrivning.h"
+#include "harness/caretmarkering.h"
 #include "harness/findchild.h"
 #include "harness/htmllister.h"
 #include "harness/testenvironment.h"
@@ -288,6 +289,38 @@ private slots:
         tast(*script, Qt::Key_K, Qt::ControlModifier | Qt::AltModifier);
         QVERIFY2(tekst(*script).contains(QStringLiteral("End If")), qPrintable(tekst(*script)));
         QVERIFY(!script->tsVbSlutkoder()->menu()->isEmpty());
+    }
+
+    // The four information keys pass the viewer what stands at the caret: the tag between
+    // tags, else the attribute whose value holds the caret, else the tag; the CSS and script
+    // words. The checker stays bound as it was.
+    void informationVedMarkoeren() {
+        TestEnvironment env;
+        TestHost host;
+        laesHtmlLister(env, host.taginf());
+        const auto side = nyt(host, QStringLiteral(".html"));
+        const auto saet = [&](const QString& tekst) {
+            CaretMarkering::saet(*side->plainTekst(), tekst);
+            tast(*side, Qt::Key_H, Qt::ControlModifier | Qt::AltModifier);
+        };
+        saet(QStringLiteral("<html><body><p class=\"x\">te|kst</p></body></html>"));
+        saet(QStringLiteral("<html><body><p class=\"x|\">tekst</p></body></html>"));
+        saet(QStringLiteral("<html><body><p cl|ass=\"x\">tekst</p></body></html>"));
+        CaretMarkering::saet(*side->plainTekst(),
+                             QStringLiteral("<style>p { background-co|lor: red }</style>"));
+        tast(*side, Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+        CaretMarkering::saet(*side->plainTekst(), QStringLiteral("<script>document.getEle|ment"));
+        tast(*side, Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(host.opslag, (QStringList{"HtmlInfo|p", "HtmlInfo|class", "HtmlInfo|p",
+                                           "CssInfo|background-color", "JsInfo|getElement"}));
+        QCOMPARE(host.taginf().editor(), side->plainTekst());
+
+        // A plain text file has no checker bound, and still finds its word.
+        const auto tekstfil = nyt(host, QStringLiteral(".txt"));
+        CaretMarkering::saet(*tekstfil->plainTekst(), QStringLiteral("Msg|Box \"hej\""));
+        tast(*tekstfil, Qt::Key_V, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(host.opslag.last(), QStringLiteral("VbsInfo|MsgBox"));
+        QCOMPARE(host.taginf().editor(), nullptr);
     }
 
     // Ctrl+W inserts the clipboard's text without formatting and leaves the clipboard as

@@ -36,6 +36,10 @@ bool FaultyFileSystem::isSameOrInside(const QString& path, const QString& folder
     return m_inner->isSameOrInside(path, folder);
 }
 
+bool FaultyFileSystem::leadsInside(const QString& path, const QString& folder) const {
+    return m_inner->leadsInside(path, folder);
+}
+
 FileResult FaultyFileSystem::readFile(const QString& path, QByteArray& bytes,
                                       qint64 maxBytes) const {
     if (FileResult fault = m_faults.check(FaultOp::Read, {path}); !fault)

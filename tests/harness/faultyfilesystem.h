@@ -19,6 +19,7 @@ public:
     bool isFolder(const QString& path) const override;
     bool exists(const QString& path) const override;
     bool isSameOrInside(const QString& path, const QString& folder) const override;
+    bool leadsInside(const QString& path, const QString& folder) const override;
     FileResult readFile(const QString& path, QByteArray& bytes, qint64 maxBytes) const override;
     std::unique_ptr<QIODevice> openForReading(const QString& path,
                                               FileResult& result) const override;

@@ -36,6 +36,14 @@ public:
     void Info(const QString& text) override { info << text; }
     void InfoProg(const QString& text) override { infoProg << text; }
     void HelpInfo(const QString& topic, bool) override { help << topic; }
+    // The reference openers, each as "<opener>|<topic>" in `opslag`.
+    void HtmlInfo(const QString& topic) override { opslag << "HtmlInfo|" + topic; }
+    void HtmlEksemplerInfo(const QString& topic) override {
+        opslag << "HtmlEksemplerInfo|" + topic;
+    }
+    void CssInfo(const QString& topic) override { opslag << "CssInfo|" + topic; }
+    void JsInfo(const QString& topic) override { opslag << "JsInfo|" + topic; }
+    void VbsInfo(const QString& topic) override { opslag << "VbsInfo|" + topic; }
     void updateStrukturer() override { ++strukturOpdateringer; }
     // Answers with `valgtMappe`, recording the caption.
     std::optional<QString> vaelgMappe(const QString& caption, const QString&) override;
@@ -57,7 +65,7 @@ public:
     Typeliste types;
     PersonligeMapper personlige;
     QList<std::pair<QString, QString>> kendte;
-    QStringList info, infoProg, help, mappeTitler;
+    QStringList info, infoProg, help, opslag, mappeTitler;
     QStringList dokumenter; // "caption|file" of every document asked for
     QList<TekstFund> visteFund;
     int strukturOpdateringer = 0;
