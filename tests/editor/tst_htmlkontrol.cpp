@@ -73,14 +73,16 @@ void TestHtmlKontrol::traeerOgFund_data() {
     QTest::addColumn<int>("forMange");  // end tags too many
     QTest::addColumn<int>("ukendte");   // unknown tags
 
-    QTest::newRow("manglende p") << "<html><body><p>tekst</body></html>"
-                                 << "Hjemmeside{html{body{p Mangler slutkode /body}} /html}" << 1
-                                 << 0 << 0;
+    QTest::newRow("manglende div") << "<html><body><div>tekst</body></html>"
+                                   << "Hjemmeside{html{body{div Mangler slutkode /body}} /html}"
+                                   << 1 << 0 << 0;
+    QTest::newRow("p lukkes af sin foraelders slutkode")
+        << "<html><body><p>tekst</body></html>"
+        << "Hjemmeside{html{body{p /body}} /html}" << 0 << 0 << 0;
     QTest::newRow("store og smaa bogstaver") << "<P>x</p>"
                                              << "Hjemmeside{P /p}" << 0 << 0 << 0;
-    QTest::newRow("kommentar springes over men ikke koden i den")
-        << "<!-- <p> -->"
-        << "Hjemmeside{p Mangler slutkode}" << 1 << 0 << 0;
+    QTest::newRow("kommentar er ingen koder") << "<!-- <div> --><!--><b></b><!-- a -- b --!><i>"
+                                              << "Hjemmeside{b{i Ukendt kode} /b}" << 0 << 0 << 1;
     QTest::newRow("script med mindre end") << "<script>if (a<b) { x(); }</script><p></p>"
                                            << "Hjemmeside{script{p /p} /script}" << 0 << 0 << 0;
     QTest::newRow("br med skraastreg") << "<body><br/><p>x</p></body>"
@@ -88,9 +90,12 @@ void TestHtmlKontrol::traeerOgFund_data() {
     QTest::newRow("navn slutter ved linjeskift")
         << "<table\nborder=\"1\"><td></td></table>"
         << "Hjemmeside{table{td /td} /table}" << 0 << 0 << 2;
-    QTest::newRow("selvlukket div") << "<div/><p>a</p>"
-                                    << "Hjemmeside{div p /p}" << 0 << 0 << 0;
-    QTest::newRow("udelukket navn") << "<svg><p></p></svg>"
+    QTest::newRow("selvlukket div er aaben") << "<div/><p>a</p>"
+                                             << "Hjemmeside{div Mangler slutkode{p /p}}" << 1
+                                             << 0 << 0;
+    QTest::newRow("selvlukket svg-element") << "<svg><path/><g></g></svg>"
+                                            << "Hjemmeside{svg{path g /g} /svg}" << 0 << 0 << 0;
+    QTest::newRow("udelukket navn") << "<font><p></p></font>"
                                     << "Hjemmeside{p /p}" << 0 << 0 << 0;
     QTest::newRow("ukendt slutkode") << "<html></foo></html>"
                                      << "Hjemmeside{html{/foo} /html}" << 0 << 1 << 1;
@@ -98,9 +103,14 @@ void TestHtmlKontrol::traeerOgFund_data() {
                               << "Hjemmeside" << 0 << 0 << 0;
     QTest::newRow("ingen koder") << "bare tekst > og mere"
                                  << "Hjemmeside" << 0 << 0 << 0;
-    QTest::newRow("skaeve koder") << "<div><span><p></span></div>"
-                                  << "Hjemmeside{div{span{p Mangler slutkode /span}} /div}" << 1
-                                  << 0 << 0;
+    QTest::newRow("slutkode naar ikke forbi et afsnit")
+        << "<div><span><p></span></div>"
+        << "Hjemmeside{div{span Mangler slutkode{p{/span} /div}}}" << 1 << 1 << 0;
+    QTest::newRow("implicit lukket li") << "<ul><li>a<li>b</ul>"
+                                        << "Hjemmeside{ul{li li /ul}}" << 0 << 0 << 0;
+    QTest::newRow("tekst i script og title") << "<title><b></title><script>a=\"</div>\"</script>"
+                                             << "Hjemmeside{title{script /script} /title}" << 0
+                                             << 0 << 0;
 }
 
 void TestHtmlKontrol::traeerOgFund() {
@@ -149,8 +159,8 @@ void TestHtmlKontrol::attributter() {
 
 void TestHtmlKontrol::attributfilLaesesKunForRigtigeTagord() {
     // A file that a tag word leading out of the folder would name.
-    Side s(QStringLiteral("<../a.txt href=\"x\"><../../Html/MedSlutkode href>"));
-    s.env.writeFile(QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\...txt"), "href\r\n");
+    Side s(QStringLiteral("<x.. href=\"x\"><x..\\..\\Html\\MedSlutkode href>"));
+    s.env.writeFile(QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\x...txt"), "href\r\n");
     s.taginf.ReadStructure();
     QCOMPARE(s.taginf.AttributeKontrol(QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\")),
              2);
@@ -160,7 +170,7 @@ void TestHtmlKontrol::attributfilLaesesKunForRigtigeTagord() {
 }
 
 void TestHtmlKontrol::kontrollerGiverSammeFundIAlleRaekkefoelger() {
-    Side s(QStringLiteral("<html><body class=\"x\"><p>a<div id=\"d\" foo><P>b</p></div>"
+    Side s(QStringLiteral("<html><body class=\"x\"><b>a<div id=\"d\" foo><P>b</p></div>"
                           "</span><blink></blink><br></body></html></html>"));
     s.taginf.ReadStructure();
     const QString dir = QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\");
@@ -194,7 +204,7 @@ void TestHtmlKontrol::kontrollerGiverSammeFundIAlleRaekkefoelger() {
 }
 
 void TestHtmlKontrol::utenLaesningEllerEditorIngenStruktur() {
-    Side s(QStringLiteral("<p>"));
+    Side s(QStringLiteral("<div>"));
     QCOMPARE(s.taginf.EndtagsKontrol(), -1);
     s.taginf.ReadStructure();
     QCOMPARE(s.taginf.EndtagsKontrol(), 1);
@@ -336,10 +346,10 @@ void TestHtmlKontrol::daarligSideGiverResultat_data() {
     QTest::newRow("uafsluttede div") << QStringLiteral("<div>x").repeated(100000) << 100001;
     QTest::newRow("uafsluttede p i div")
         << QStringLiteral("<body>") + QStringLiteral("<div><p>x</div>").repeated(30000) << 90001;
-    QTest::newRow("uafsluttet kommentar") << QStringLiteral("<p><!-- <b>") << 3;
+    QTest::newRow("uafsluttet kommentar") << QStringLiteral("<p><!-- <b>") << 2;
     QTest::newRow("uafsluttet citat")
         << QStringLiteral("<a href=\"x><p>") + QStringLiteral("<b title=\"y\">").repeated(50000)
-        << 50002;
+        << 50000;
     QTest::newRow("ensomt mindre-end til sidst") << QStringLiteral("<p>x<") << 2;
     QTest::newRow("uden mindre-end") << QStringLiteral("bare tekst ").repeated(10000) << 1;
     QString binaer;
@@ -383,6 +393,12 @@ void TestHtmlKontrol::mangleListefilGiverBesked() {
     env.prompter().expectMessage(
         QStringLiteral("Kodelisten C:\\Ravnsti\\Program\\Dir\\Html\\Ekskluderet.txt kunne ikke "
                        "læses.\nHtml kontrollen arbejder uden den."));
+    for (const char* fil : {"ValgfriSlutkode.txt", "Raatekst.txt", "Saerlige.txt", "Omfang.txt",
+                            "Gennemsigtige.txt", "Fremmede.txt", "Svg.txt", "MathML.txt",
+                            "Integration.txt"})
+        env.prompter().expectMessage(
+            QStringLiteral("Kodelisten C:\\Ravnsti\\Program\\Dir\\Html\\") + QLatin1String(fil) +
+            QStringLiteral(" kunne ikke læses.\nHtml kontrollen arbejder uden den."));
     taginf.LoadLister(QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Html\\"),
                       QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\"));
     QCOMPARE(env.prompter().pending(), 0);
