@@ -26,6 +26,7 @@
 //   Saerlige.txt      the "special" elements: an end tag of another name that is no special
 //                     element itself never closes past one of them
 //   Omfang.txt        the elements an end tag of a special element does not close past
+//   Omfang/<tag>.txt  the same for the special elements whose end tag has a scope of its own
 //   Gennemsigtige.txt special elements that a start tag's implied closing looks past
 //   Fremmede.txt      the start tags that begin SVG (a name of Svg.txt) or MathML
 //   Svg.txt, MathML.txt  the element names inside <svg> and <math> (svg-tag-names,
@@ -196,6 +197,19 @@ const SPECIAL = [
   'wbr', 'xmp'
 ]
 const SCOPE = ['applet', 'caption', 'html', 'table', 'td', 'th', 'marquee', 'object', 'template']
+// The end tags that look in a scope of their own: list item scope (li), button scope (p) and
+// table scope (the end tags of a table's parts, which close an open cell or row on their way,
+// 13.2.6.4.13 "in row" and 13.2.6.4.14 "in cell").
+const TABLE_SCOPE = ['html', 'table', 'template']
+const SCOPE_OF = {
+  li: [...SCOPE, 'ol', 'ul'],
+  p: [...SCOPE, 'button'],
+  table: TABLE_SCOPE,
+  tbody: TABLE_SCOPE,
+  thead: TABLE_SCOPE,
+  tfoot: TABLE_SCOPE,
+  tr: TABLE_SCOPE
+}
 // 13.2.6.4.7 "in body", the start tags li, dd and dt: the special elements the search for an
 // open element to close looks past.
 const LOOKED_PAST = ['address', 'div', 'p']
@@ -254,12 +268,14 @@ const everyTag = [...htmlElementAttributes['*'], ...aria, ...otherEvents, ...HTM
 const everyForeign = [...aria, ...htmlEventAttributes, ...FOREIGN_NAMESPACED]
 
 for (const tag of [...Object.keys(CLOSED_BY), ...CLOSES_ITS_OWN, ...RAW_TEXT, ...SPECIAL,
-  ...SCOPE, ...LOOKED_PAST, ...FOREIGN_ROOTS])
+  ...SCOPE, ...LOOKED_PAST, ...FOREIGN_ROOTS,
+  ...Object.keys(SCOPE_OF)])
   if (!htmlElements.includes(tag)) throw new Error(`"${tag}" is no HTML element`)
 
 rmSync(htmlDir, {recursive: true, force: true})
 rmSync(attributeDir, {recursive: true, force: true})
 mkdirSync(htmlDir + 'Lukkes/', {recursive: true})
+mkdirSync(htmlDir + 'Omfang/', {recursive: true})
 mkdirSync(attributeDir + 'svg/', {recursive: true})
 mkdirSync(attributeDir + 'math/', {recursive: true})
 
@@ -274,6 +290,7 @@ for (const tag of CLOSES_ITS_OWN) writeList(htmlDir + 'Lukkes/', tag + '.txt', [
 writeList(htmlDir, 'Raatekst.txt', RAW_TEXT)
 writeList(htmlDir, 'Saerlige.txt', SPECIAL)
 writeList(htmlDir, 'Omfang.txt', SCOPE)
+for (const [tag, scope] of Object.entries(SCOPE_OF)) writeList(htmlDir + 'Omfang/', tag + '.txt', scope)
 writeList(htmlDir, 'Gennemsigtige.txt', LOOKED_PAST)
 writeList(htmlDir, 'Fremmede.txt', FOREIGN_ROOTS)
 writeList(htmlDir, 'Svg.txt', svgTagNames)

@@ -218,7 +218,7 @@ void Kodelaeser::slutkode(qsizetype tagPos, QStringView navn) {
     const Koderegler& regler = m_lister.regler;
     // A special element's end tag reaches to the scope's bounds, any other to the nearest
     // special element.
-    const Kodeliste& graense = regler.saerlige().harSmaa(noegle) ? regler.omfang()
+    const Kodeliste& graense = regler.saerlige().harSmaa(noegle) ? regler.omfang(noegle)
                                                                  : regler.saerlige();
     qsizetype plads = m_antal.value(noegle) > 0 ? m_aabne.size() - 1 : -1;
     for (; plads >= 0; --plads) {
@@ -244,12 +244,19 @@ void Kodelaeser::slutkode(qsizetype tagPos, QStringView navn) {
 
 void Kodelaeser::lukImplicit(const QString& noegle) {
     // The open elements above the nearest one that stops the search, and that one itself.
-    const qsizetype graense = m_graenser.isEmpty() ? 0 : m_graenser.last();
-    for (qsizetype k = m_lukbare.size() - 1; k >= 0 && m_lukbare[k] >= graense; --k) {
-        const qsizetype plads = m_lukbare[k];
-        if (m_lister.regler.lukkes(m_aabne[plads].noegle).harSmaa(noegle)) {
-            lukFra(plads);
-            return;
+    // Closing one may leave another that the tag closes as well (a <tbody> closes an open
+    // cell, then its row, then the table head).
+    bool lukket = true;
+    while (lukket) {
+        lukket = false;
+        const qsizetype graense = m_graenser.isEmpty() ? 0 : m_graenser.last();
+        for (qsizetype k = m_lukbare.size() - 1; k >= 0 && m_lukbare[k] >= graense; --k) {
+            const qsizetype plads = m_lukbare[k];
+            if (m_lister.regler.lukkes(m_aabne[plads].noegle).harSmaa(noegle)) {
+                lukFra(plads);
+                lukket = true;
+                break;
+            }
         }
     }
 }

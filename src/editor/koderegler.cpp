@@ -3,6 +3,7 @@
 QStringList Koderegler::hent(const QString& htmllistedir) {
     m_mappe = htmllistedir;
     m_lukkes.clear();
+    m_omfangFor.clear();
     const std::pair<Kodeliste*, const char*> lister[] = {
         {&m_valgfri, "ValgfriSlutkode.txt"}, {&m_raatekst, "Raatekst.txt"},
         {&m_saerlige, "Saerlige.txt"},       {&m_omfang, "Omfang.txt"},
@@ -20,13 +21,26 @@ QStringList Koderegler::hent(const QString& htmllistedir) {
 }
 
 const Kodeliste& Koderegler::lukkes(const QString& noegle) const {
-    auto fundet = m_lukkes.find(noegle);
-    if (fundet == m_lukkes.end()) {
-        Kodeliste liste;
-        if (Kodeliste::erFilnavn(noegle))
-            (void)liste.hent(m_mappe + QStringLiteral("Lukkes\\") + noegle +
-                             QStringLiteral(".txt"));
-        fundet = m_lukkes.insert(noegle, liste);
+    const Kodeliste* liste = fraMappe(m_lukkes, QStringLiteral("Lukkes\\"), noegle);
+    return liste ? *liste : m_ingen;
+}
+
+const Kodeliste& Koderegler::omfang(const QString& noegle) const {
+    const Kodeliste* liste = fraMappe(m_omfangFor, QStringLiteral("Omfang\\"), noegle);
+    return liste ? *liste : m_omfang;
+}
+
+const Kodeliste* Koderegler::fraMappe(QHash<QString, std::optional<Kodeliste>>& lister,
+                                      const QString& mappe, const QString& noegle) const {
+    auto fundet = lister.find(noegle);
+    if (fundet == lister.end()) {
+        std::optional<Kodeliste> liste;
+        if (Kodeliste::erFilnavn(noegle)) {
+            liste.emplace();
+            if (!liste->hent(m_mappe + mappe + noegle + QStringLiteral(".txt")))
+                liste.reset();
+        }
+        fundet = lister.insert(noegle, liste);
     }
-    return *fundet;
+    return fundet->has_value() ? &**fundet : nullptr;
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // How a page's tags nest, as HTML reads them: which end tags a page may leave out and which
 // start tags close an open element, which elements hold text instead of tags, how far an end
@@ -22,8 +23,9 @@ public:
     const Kodeliste& raatekst() const { return m_raatekst; }
     // End tags of other names stop at these elements...
     const Kodeliste& saerlige() const { return m_saerlige; }
-    // ...and end tags of these elements stop at these ones.
-    const Kodeliste& omfang() const { return m_omfang; }
+    // ...and the end tag of a special element `noegle` (in lower case) at these ones: those of
+    // its own file when it has one, else the common ones.
+    const Kodeliste& omfang(const QString& noegle) const;
     // The elements of saerlige() that a start tag's implied closing looks past.
     const Kodeliste& gennemsigtige() const { return m_gennemsigtige; }
     // The names that begin the SVG or MathML namespace in HTML; a name of svg() begins SVG.
@@ -40,5 +42,10 @@ private:
     QString m_mappe;
     Kodeliste m_valgfri, m_raatekst, m_saerlige, m_omfang, m_gennemsigtige, m_fremmede, m_svg, m_mathml,
         m_integration;
-    mutable QHash<QString, Kodeliste> m_lukkes;
+    // The lists of the files of one name in a subfolder, read when first asked for; null for
+    // a name without a file.
+    const Kodeliste* fraMappe(QHash<QString, std::optional<Kodeliste>>& lister,
+                              const QString& mappe, const QString& noegle) const;
+    mutable QHash<QString, std::optional<Kodeliste>> m_lukkes, m_omfangFor;
+    Kodeliste m_ingen;
 };

@@ -15,6 +15,8 @@ class TestHtmlKontrol : public QObject {
 private slots:
     void traeerOgFund_data();
     void traeerOgFund();
+    void html5SiderMedProgrammetsLister_data();
+    void html5SiderMedProgrammetsLister();
     void forMangeSlutkoderVaelgerToTegn();
     void attributter();
     void attributfilLaesesKunForRigtigeTagord();
@@ -125,6 +127,79 @@ void TestHtmlKontrol::traeerOgFund() {
     QCOMPARE(tegning(s.taginf.trae()), trae);
     QCOMPARE(s.taginf.ForMangeEndtag(), forMange);
     QCOMPARE(s.taginf.KodeKontrol(), ukendte);
+}
+
+void TestHtmlKontrol::html5SiderMedProgrammetsLister_data() {
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<QStringList>("fund"); // every node text a check annotated, sorted
+
+    QTest::newRow("udeladte slutkoder")
+        << "<!DOCTYPE html><html lang=\"da\"><head><meta charset=\"utf-8\"><title>t</title>"
+           "<body><ul><li>a<li>b</ul><dl><dt>a<dd>b<dt>c</dl><p>x<p>y<div>z</div>"
+           "<table><caption>c<thead><tr><th>1<tbody><tr><td>2<td>3<tr><td>4</table>"
+           "<select><optgroup label=\"g\"><option>a<option>b</select><p>slut"
+        << QStringList();
+    QTest::newRow("script og style") << "<script>var s=\"</span>\"; if (a<b) x();</script>"
+                                        "<style>p>a:after{content:\"<i>\"}</style>"
+                                     << QStringList();
+    QTest::newRow("textarea og title") << "<title>a <b> c</title><textarea><div></textarea>"
+                                       << QStringList();
+    QTest::newRow("kommentarer") << "<!-- skriv til <a@b.c> --><!--[if gte mso 9]><xml><o:p>"
+                                    "</xml><![endif]--><p>x</p>"
+                                 << QStringList();
+    QTest::newRow("kode i en attributvaerdi") << "<a title=\"<b>\" href='<i>'>x</a>"
+                                              << QStringList();
+    QTest::newRow("en overskydende slutkode")
+        << "<ul><li>a</ul><ul><li>b</li></li></ul>" << QStringList{"/li Slutkode?"};
+    QTest::newRow("attributter") << "<div data-nr=\"1\" aria-label=\"a\" role=\"note\" "
+                                    "xmlns=\"http://www.w3.org/1999/xhtml\">x</div>"
+                                 << QStringList();
+    QTest::newRow("svg") << "<svg width=\"10\" height=\"10\" viewBox=\"0 0 10 10\" "
+                            "xmlns=\"http://www.w3.org/2000/svg\"><g fill=\"red\"><path d=\"M0 0\"/>"
+                            "<circle cx=\"1\" cy=\"1\" r=\"1\"/></g><foreignObject><p>x</p>"
+                            "</foreignObject><linearGradient gradientUnits=\"x\"/></svg>"
+                         << QStringList();
+    QTest::newRow("mathml") << "<math display=\"block\"><mfrac linethickness=\"0\"><mi>a</mi>"
+                               "<mn>2</mn></mfrac></math>"
+                            << QStringList();
+    QTest::newRow("blok i afsnit") << "<p>tekst<div>x</div></p>" << QStringList{"/p Slutkode?"};
+    QTest::newRow("a i a") << "<a href=\"1\">x<a href=\"2\">y</a></a>"
+                           << QStringList{"/a Slutkode?", "a Mangler slutkode"};
+    QTest::newRow("mathml uden math") << "<p><mfrac>x</mfrac>"
+                                      << QStringList{"/mfrac Ukendt slutkode", "mfrac Ukendt kode"};
+    QTest::newRow("svg uden svg") << "<circle r=\"1\"></circle>"
+                                  << QStringList{"/circle Ukendt slutkode", "circle Ukendt",
+                                                 "circle Ukendt kode"};
+    QTest::newRow("ukendt svg-attribut") << "<svg><rect foo=\"1\" width=\"2\"/></svg>"
+                                         << QStringList{"rect Ukendt: foo"};
+    QTest::newRow("span mangler slutkode") << "<div><span>x</div>"
+                                           << QStringList{"span Mangler slutkode"};
+}
+
+void TestHtmlKontrol::html5SiderMedProgrammetsLister() {
+    QFETCH(QString, side);
+    QFETCH(QStringList, fund);
+    TestEnvironment env;
+    Tinfotag taginf;
+    laesProgrammetsHtmlLister(env, taginf);
+    QPlainTextEdit editor(side);
+    taginf.setEditor(&editor);
+    taginf.ReadStructure();
+    const Kodetrae& trae = taginf.trae();
+    QStringList fundet;
+    const QString attributter = QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\");
+    const QList<std::function<int()>> kontroller = {
+        [&] { return taginf.EndtagsKontrol(); }, [&] { return taginf.ForMangeEndtag(); },
+        [&] { return taginf.KodeKontrol(); }, [&] { return taginf.AttributeKontrol(attributter); }};
+    for (const auto& kontrol : kontroller) {
+        QVERIFY(kontrol() >= 0);
+        trae.forHverKnude([&](int knude) {
+            if (trae.tekst(knude) != trae.ord(knude))
+                fundet << trae.tekst(knude);
+        });
+    }
+    fundet.sort();
+    QCOMPARE(fundet.join(QLatin1String(" | ")), fund.join(QLatin1String(" | ")));
 }
 
 void TestHtmlKontrol::forMangeSlutkoderVaelgerToTegn() {
