@@ -19,8 +19,10 @@
 //   Ekskluderet.txt   names the reading skips: none today (the SVG and MathML elements are
 //                     read as such inside <svg> and <math>), kept for the program's own use
 //   ValgfriSlutkode.txt  elements whose end tag a page may leave out
+//   ValgfriStartkode.txt elements whose start tag a page may leave out
 //   Lukkes/<tag>.txt  for each element that a start tag closes when it is open: those start
-//                     tags (an <li> closes an open li, a <div> an open p, ...)
+//                     tags (an <li> closes an open li, a <div> an open p, ...); "#text"
+//                     stands for text that is not white space
 //   Raatekst.txt      elements whose content is text up to their own end tag: the raw text
 //                     and escapable raw text elements and the legacy ones parsed alike
 //   Saerlige.txt      the "special" elements: an end tag of another name that is no special
@@ -149,7 +151,8 @@ const CELL_ENDS = ['td', 'th', 'tr', 'tbody', 'thead', 'tfoot']
 const htmlElements = nameList([...htmlTagNames, ...htmlVoidElements])
 const CLOSED_BY = {
   html: [],
-  head: without(htmlElements, [...HEAD_CONTENT, 'head', 'html']),
+  // "#text" stands for text that is not white space, which ends the head too.
+  head: [...without(htmlElements, [...HEAD_CONTENT, 'head', 'html']), '#text'],
   body: [],
   li: ['li'],
   dt: ['dt', 'dd'],
@@ -171,6 +174,9 @@ const CLOSED_BY = {
   td: CELL_ENDS,
   th: CELL_ENDS
 }
+// 13.1.2.4 Optional tags: the elements whose start tag may be omitted; an end tag of one of
+// them closes the element the parser made in its place.
+const START_OPTIONAL = ['html', 'head', 'body', 'colgroup', 'tbody']
 // 13.2.6.4.7 "in body": start tags that close an open element of their own name although
 // its end tag is required (an <a> inside an <a>, a <button> inside a <button>); the element
 // closed so lacks its end tag.
@@ -267,7 +273,7 @@ const MATHML_ATTRIBUTES = {
 const everyTag = [...htmlElementAttributes['*'], ...aria, ...otherEvents, ...HTML_NAMESPACED]
 const everyForeign = [...aria, ...htmlEventAttributes, ...FOREIGN_NAMESPACED]
 
-for (const tag of [...Object.keys(CLOSED_BY), ...CLOSES_ITS_OWN, ...RAW_TEXT, ...SPECIAL,
+for (const tag of [...Object.keys(CLOSED_BY), ...START_OPTIONAL, ...CLOSES_ITS_OWN, ...RAW_TEXT, ...SPECIAL,
   ...SCOPE, ...LOOKED_PAST, ...FOREIGN_ROOTS,
   ...Object.keys(SCOPE_OF)])
   if (!htmlElements.includes(tag)) throw new Error(`"${tag}" is no HTML element`)
@@ -284,6 +290,7 @@ writeList(htmlDir, 'MedSlutkode.txt', without(htmlTagNames, htmlVoidElements))
 writeList(htmlDir, 'AlleKoder.txt', htmlElements)
 writeList(htmlDir, 'Ekskluderet.txt', [])
 writeList(htmlDir, 'ValgfriSlutkode.txt', Object.keys(CLOSED_BY))
+writeList(htmlDir, 'ValgfriStartkode.txt', START_OPTIONAL)
 const closedBy = Object.entries(CLOSED_BY).filter(([, closers]) => closers.length)
 for (const [tag, closers] of closedBy) writeList(htmlDir + 'Lukkes/', tag + '.txt', closers)
 for (const tag of CLOSES_ITS_OWN) writeList(htmlDir + 'Lukkes/', tag + '.txt', [tag])

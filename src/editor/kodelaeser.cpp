@@ -76,30 +76,39 @@ void Kodelaeser::laes(QStringView tekst, const std::function<void(int)>& fremskr
             slutkode(tagPos, navn);
         else if (starttag(tagPos, navn, attr))
             i = raatekstSlut(i, m_aabne.last().noegle);
+        tekstEfter(i);
     }
     lukFra(0);
 }
 
 Kodelaeser::Attributter Kodelaeser::attributter(qsizetype fra) const {
-    // The names of the attributes up to the tag's ">": values, quoted or not, are left out.
+    // The names of the attributes up to the tag's ">", each followed by a space: values,
+    // quoted or not, are left out. A name begins after white space, a "/" or a quoted value.
     Attributter a;
-    bool iOrd = false;         // inside an attribute name
+    bool iOrd = false;         // where a name may be or is
+    bool ordTegn = false;      // the name has characters
     bool venterVaerdi = false; // after "=", before the value
     bool iVaerdi = false;      // inside an unquoted value
     bool skraa = false;        // the last sign was a "/" outside a value
+    bool afventer = false;     // a name ended at a "/": its space comes before the next one
+    auto nytOrd = [&] {
+        if ((iOrd && ordTegn) || afventer)
+            a.liste += QLatin1Char(' ');
+        afventer = false;
+        iOrd = true;
+        ordTegn = venterVaerdi = iVaerdi = skraa = false;
+    };
     const qsizetype n = m_tekst.size();
     a.slut = n;
     for (qsizetype j = fra; j < n; ++j) {
         const QChar c = m_tekst[j];
         // A quote begins a value only right after "="; elsewhere it is part of a name.
-        const bool citat = (c == QLatin1Char('"') || c == QLatin1Char('\'')) && venterVaerdi &&
-                           !iVaerdi;
-        if (citat) {
+        if ((c == QLatin1Char('"') || c == QLatin1Char('\'')) && venterVaerdi && !iVaerdi) {
             const qsizetype sidste = c == QLatin1Char('"') ? m_sidsteCitat : m_sidsteApostrof;
             if (j >= sidste)
                 break; // a quote that never ends
             j = m_tekst.indexOf(c, j + 1);
-            iOrd = venterVaerdi = iVaerdi = skraa = false;
+            nytOrd();
             continue;
         }
         if (c == QLatin1Char('>')) {
@@ -114,31 +123,33 @@ Kodelaeser::Attributter Kodelaeser::attributter(qsizetype fra) const {
             break;
         }
         if (c.isSpace()) {
-            if (venterVaerdi && !iVaerdi)
-                continue;
-            if (iOrd)
-                a.liste += QLatin1Char(' ');
-            iOrd = true;
-            venterVaerdi = iVaerdi = skraa = false;
+            if (!venterVaerdi || iVaerdi)
+                nytOrd();
             continue;
         }
-        if (c == QLatin1Char('=')) {
-            iOrd = false;
+        if (c == QLatin1Char('=') && !iVaerdi) {
+            iOrd = ordTegn = skraa = afventer = false;
             a.liste += QLatin1Char(' ');
             venterVaerdi = true;
-            skraa = false;
             continue;
         }
         if (c == QLatin1Char('/') && !iVaerdi) {
-            iOrd = false;
+            afventer = afventer || (iOrd && ordTegn);
+            iOrd = true;
+            ordTegn = venterVaerdi = false;
             skraa = true;
             continue;
         }
         skraa = false;
-        if (venterVaerdi)
+        if (venterVaerdi) {
             iVaerdi = true;
-        else if (iOrd)
+        } else if (iOrd) {
+            if (afventer)
+                a.liste += QLatin1Char(' ');
+            afventer = false;
             a.liste += c;
+            ordTegn = true;
+        }
     }
     return a;
 }
@@ -232,7 +243,11 @@ void Kodelaeser::slutkode(qsizetype tagPos, QStringView navn) {
     }
     const QString tekst = QLatin1Char('/') + navn.toString();
     if (plads < 0) {
-        tilfoej(m_aktuel, tekst, tagPos, 3, QString(), m_trae.rum(m_aktuel));
+        // The end tag of an element the page implied, as it never wrote its start tag (a
+        // table's body, the page's body), is in its place; any other is one too many.
+        const bool implicit =
+            !m_antal.contains(noegle) && regler.valgfriStartkode().harSmaa(noegle);
+        tilfoej(m_aktuel, tekst, tagPos, implicit ? 1 : 3, QString(), m_trae.rum(m_aktuel));
         return;
     }
     const int gammel = m_aktuel;
@@ -240,6 +255,20 @@ void Kodelaeser::slutkode(qsizetype tagPos, QStringView navn) {
     m_trae.setTagEnd(lukkes.knude, 1);
     lukFra(plads);
     tilfoej(m_trae.foraelder(gammel), tekst, tagPos, 1, QString(), lukkes.rum);
+}
+
+void Kodelaeser::tekstEfter(qsizetype fra) {
+    // Only an open element that a start tag may close can be closed by text.
+    if (m_lukbare.isEmpty() || m_lukbare.last() != m_aabne.size() - 1)
+        return;
+    static const QString kTekst = QStringLiteral("#text");
+    if (!m_lister.regler.lukkes(m_aabne.last().noegle).harSmaa(kTekst))
+        return;
+    for (qsizetype k = fra; k < m_tekst.size() && m_tekst[k] != QLatin1Char('<'); ++k)
+        if (!m_tekst[k].isSpace()) {
+            lukImplicit(kTekst);
+            return;
+        }
 }
 
 void Kodelaeser::lukImplicit(const QString& noegle) {

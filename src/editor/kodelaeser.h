@@ -59,6 +59,8 @@ private:
     bool starttag(qsizetype tagPos, QStringView navn, const Attributter& attr);
     void slutkode(qsizetype tagPos, QStringView navn);
     void lukImplicit(const QString& noegle);
+    // Text up to the next tag closes the open elements whose closing list names "#text".
+    void tekstEfter(qsizetype fra);
     // Closes the open element at `plads` in the stack and every one above it.
     void lukFra(qsizetype plads);
     void aabn(int knude, const QString& noegle, Navnerum rum);
@@ -78,6 +80,7 @@ private:
     // stop a start tag's implied closing; so a start tag looks at few open elements however
     // deep the page nests.
     QList<qsizetype> m_lukbare, m_graenser;
-    // How many open elements have each name, so that a stray end tag looks at none.
+    // How many open elements have each name, so that a stray end tag looks at none; a name
+    // is here once an element of it was opened.
     QHash<QString, int> m_antal;
 };

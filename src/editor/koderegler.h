@@ -19,6 +19,9 @@ public:
 
     // Elements whose end tag a page may leave out where the next tag implies it.
     const Kodeliste& valgfriSlutkode() const { return m_valgfri; }
+    // Elements whose start tag a page may leave out: an end tag of one closes the element
+    // the page implied.
+    const Kodeliste& valgfriStartkode() const { return m_valgfriStart; }
     // Elements whose content is text up to their own end tag.
     const Kodeliste& raatekst() const { return m_raatekst; }
     // End tags of other names stop at these elements...
@@ -40,7 +43,7 @@ public:
 
 private:
     QString m_mappe;
-    Kodeliste m_valgfri, m_raatekst, m_saerlige, m_omfang, m_gennemsigtige, m_fremmede, m_svg, m_mathml,
+    Kodeliste m_valgfri, m_valgfriStart, m_raatekst, m_saerlige, m_omfang, m_gennemsigtige, m_fremmede, m_svg, m_mathml,
         m_integration;
     // The lists of the files of one name in a subfolder, read when first asked for; null for
     // a name without a file.

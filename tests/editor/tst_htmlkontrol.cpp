@@ -172,6 +172,8 @@ void TestHtmlKontrol::html5SiderMedProgrammetsLister_data() {
                                                  "circle Ukendt kode"};
     QTest::newRow("ukendt svg-attribut") << "<svg><rect foo=\"1\" width=\"2\"/></svg>"
                                          << QStringList{"rect Ukendt: foo"};
+    QTest::newRow("slutkoder for underforstaaede elementer")
+        << "<table><tr><td>1</td></tr></tbody></table><p>x</body></html>" << QStringList();
     QTest::newRow("span mangler slutkode") << "<div><span>x</div>"
                                            << QStringList{"span Mangler slutkode"};
 }
@@ -468,7 +470,7 @@ void TestHtmlKontrol::mangleListefilGiverBesked() {
     env.prompter().expectMessage(
         QStringLiteral("Kodelisten C:\\Ravnsti\\Program\\Dir\\Html\\Ekskluderet.txt kunne ikke "
                        "læses.\nHtml kontrollen arbejder uden den."));
-    for (const char* fil : {"ValgfriSlutkode.txt", "Raatekst.txt", "Saerlige.txt", "Omfang.txt",
+    for (const char* fil : {"ValgfriSlutkode.txt", "ValgfriStartkode.txt", "Raatekst.txt", "Saerlige.txt", "Omfang.txt",
                             "Gennemsigtige.txt", "Fremmede.txt", "Svg.txt", "MathML.txt",
                             "Integration.txt"})
         env.prompter().expectMessage(

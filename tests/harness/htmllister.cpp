@@ -24,6 +24,7 @@ void laesHtmlLister(TestEnvironment& env, Tinfotag& taginf) {
     env.writeFile(kHtml + "AlleKoder.txt", medSlut + udenSlut);
     env.writeFile(kHtml + "Ekskluderet.txt", "font\r\n");
     env.writeFile(kHtml + "ValgfriSlutkode.txt", "html\r\nhead\r\nbody\r\np\r\nli\r\n");
+    env.writeFile(kHtml + "ValgfriStartkode.txt", "html\r\nhead\r\nbody\r\n");
     env.writeFile(kHtml + "Lukkes\\li.txt", "li\r\n");
     env.writeFile(kHtml + "Lukkes\\p.txt", "div\r\np\r\nul\r\ntable\r\n");
     env.writeFile(kHtml + "Lukkes\\head.txt", "body\r\np\r\ndiv\r\n");
