@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
         if (!f.open(QIODevice::ReadOnly))
             return 1;
         // Lines end in LF alone, as the editor and the HTML parser count them.
-        const QString tekst = TextFile::fromUtf8(f.readAll()).replace(QStringLiteral("\r\n"),
-                                                                      QStringLiteral("\n"));
+        const QString tekst =
+            TextFile::fromUtf8(f.readAll()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         editor.setPlainText(tekst);
         const QString laest = editor.document()->toPlainText();
         QJsonArray fund;

@@ -220,8 +220,7 @@ int Tinfotag::AttributeKontrol(const QString& attributeDir) {
         // SVG's and MathML's elements have folders of their own.
         static const QString undermapper[] = {QString(), QStringLiteral("svg\\"),
                                               QStringLiteral("math\\")};
-        const QString noegle =
-            undermapper[int(m_trae.rum(knude))] + m_trae.ord(knude).toLower();
+        const QString noegle = undermapper[int(m_trae.rum(knude))] + m_trae.ord(knude).toLower();
         auto fil = filer.find(noegle);
         if (fil == filer.end()) {
             std::optional<Kodeliste> attributter;

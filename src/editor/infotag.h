@@ -1,7 +1,7 @@
 #pragma once
 
-#include "koderegler.h"
 #include "kodeliste.h"
+#include "koderegler.h"
 #include "kodetrae.h"
 
 #include <QObject>

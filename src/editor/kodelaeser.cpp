@@ -1,7 +1,7 @@
 #include "kodelaeser.h"
 
-#include "koderegler.h"
 #include "kodeliste.h"
+#include "koderegler.h"
 #include "kodetrae.h"
 
 namespace {
@@ -229,8 +229,8 @@ void Kodelaeser::slutkode(qsizetype tagPos, QStringView navn) {
     const Koderegler& regler = m_lister.regler;
     // A special element's end tag reaches to the scope's bounds, any other to the nearest
     // special element.
-    const Kodeliste& graense = regler.saerlige().harSmaa(noegle) ? regler.omfang(noegle)
-                                                                 : regler.saerlige();
+    const Kodeliste& graense =
+        regler.saerlige().harSmaa(noegle) ? regler.omfang(noegle) : regler.saerlige();
     qsizetype plads = m_antal.value(noegle) > 0 ? m_aabne.size() - 1 : -1;
     for (; plads >= 0; --plads) {
         const Aaben& e = m_aabne[plads];

@@ -6,10 +6,9 @@ QStringList Koderegler::hent(const QString& htmllistedir) {
     m_omfangFor.clear();
     const std::pair<Kodeliste*, const char*> lister[] = {
         {&m_valgfri, "ValgfriSlutkode.txt"}, {&m_valgfriStart, "ValgfriStartkode.txt"},
-        {&m_raatekst, "Raatekst.txt"},
-        {&m_saerlige, "Saerlige.txt"},       {&m_omfang, "Omfang.txt"},
-        {&m_gennemsigtige, "Gennemsigtige.txt"}, {&m_fremmede, "Fremmede.txt"},
-        {&m_svg, "Svg.txt"},
+        {&m_raatekst, "Raatekst.txt"},       {&m_saerlige, "Saerlige.txt"},
+        {&m_omfang, "Omfang.txt"},           {&m_gennemsigtige, "Gennemsigtige.txt"},
+        {&m_fremmede, "Fremmede.txt"},       {&m_svg, "Svg.txt"},
         {&m_mathml, "MathML.txt"},           {&m_integration, "Integration.txt"},
     };
     QStringList mangler;

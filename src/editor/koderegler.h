@@ -43,8 +43,8 @@ public:
 
 private:
     QString m_mappe;
-    Kodeliste m_valgfri, m_valgfriStart, m_raatekst, m_saerlige, m_omfang, m_gennemsigtige, m_fremmede, m_svg, m_mathml,
-        m_integration;
+    Kodeliste m_valgfri, m_valgfriStart, m_raatekst, m_saerlige, m_omfang, m_gennemsigtige,
+        m_fremmede, m_svg, m_mathml, m_integration;
     // The lists of the files of one name in a subfolder, read when first asked for; null for
     // a name without a file.
     const Kodeliste* fraMappe(QHash<QString, std::optional<Kodeliste>>& lister,

@@ -75,9 +75,9 @@ void TestHtmlKontrol::traeerOgFund_data() {
     QTest::addColumn<int>("forMange");  // end tags too many
     QTest::addColumn<int>("ukendte");   // unknown tags
 
-    QTest::newRow("manglende div") << "<html><body><div>tekst</body></html>"
-                                   << "Hjemmeside{html{body{div Mangler slutkode /body}} /html}"
-                                   << 1 << 0 << 0;
+    QTest::newRow("manglende div")
+        << "<html><body><div>tekst</body></html>"
+        << "Hjemmeside{html{body{div Mangler slutkode /body}} /html}" << 1 << 0 << 0;
     QTest::newRow("p lukkes af sin foraelders slutkode")
         << "<html><body><p>tekst</body></html>"
         << "Hjemmeside{html{body{p /body}} /html}" << 0 << 0 << 0;
@@ -92,9 +92,9 @@ void TestHtmlKontrol::traeerOgFund_data() {
     QTest::newRow("navn slutter ved linjeskift")
         << "<table\nborder=\"1\"><td></td></table>"
         << "Hjemmeside{table{td /td} /table}" << 0 << 0 << 2;
-    QTest::newRow("selvlukket div er aaben") << "<div/><p>a</p>"
-                                             << "Hjemmeside{div Mangler slutkode{p /p}}" << 1
-                                             << 0 << 0;
+    QTest::newRow("selvlukket div er aaben")
+        << "<div/><p>a</p>"
+        << "Hjemmeside{div Mangler slutkode{p /p}}" << 1 << 0 << 0;
     QTest::newRow("selvlukket svg-element") << "<svg><path/><g></g></svg>"
                                             << "Hjemmeside{svg{path g /g} /svg}" << 0 << 0 << 0;
     QTest::newRow("udelukket navn") << "<font><p></p></font>"
@@ -110,9 +110,9 @@ void TestHtmlKontrol::traeerOgFund_data() {
         << "Hjemmeside{div{span Mangler slutkode{p{/span} /div}}}" << 1 << 1 << 0;
     QTest::newRow("implicit lukket li") << "<ul><li>a<li>b</ul>"
                                         << "Hjemmeside{ul{li li /ul}}" << 0 << 0 << 0;
-    QTest::newRow("tekst i script og title") << "<title><b></title><script>a=\"</div>\"</script>"
-                                             << "Hjemmeside{title{script /script} /title}" << 0
-                                             << 0 << 0;
+    QTest::newRow("tekst i script og title")
+        << "<title><b></title><script>a=\"</div>\"</script>"
+        << "Hjemmeside{title{script /script} /title}" << 0 << 0 << 0;
 }
 
 void TestHtmlKontrol::traeerOgFund() {
@@ -142,40 +142,41 @@ void TestHtmlKontrol::html5SiderMedProgrammetsLister_data() {
     QTest::newRow("script og style") << "<script>var s=\"</span>\"; if (a<b) x();</script>"
                                         "<style>p>a:after{content:\"<i>\"}</style>"
                                      << QStringList();
-    QTest::newRow("textarea og title") << "<title>a <b> c</title><textarea><div></textarea>"
-                                       << QStringList();
+    QTest::newRow("textarea og title")
+        << "<title>a <b> c</title><textarea><div></textarea>" << QStringList();
     QTest::newRow("kommentarer") << "<!-- skriv til <a@b.c> --><!--[if gte mso 9]><xml><o:p>"
                                     "</xml><![endif]--><p>x</p>"
                                  << QStringList();
-    QTest::newRow("kode i en attributvaerdi") << "<a title=\"<b>\" href='<i>'>x</a>"
-                                              << QStringList();
+    QTest::newRow("kode i en attributvaerdi")
+        << "<a title=\"<b>\" href='<i>'>x</a>" << QStringList();
     QTest::newRow("en overskydende slutkode")
         << "<ul><li>a</ul><ul><li>b</li></li></ul>" << QStringList{"/li Slutkode?"};
     QTest::newRow("attributter") << "<div data-nr=\"1\" aria-label=\"a\" role=\"note\" "
                                     "xmlns=\"http://www.w3.org/1999/xhtml\">x</div>"
                                  << QStringList();
-    QTest::newRow("svg") << "<svg width=\"10\" height=\"10\" viewBox=\"0 0 10 10\" "
-                            "xmlns=\"http://www.w3.org/2000/svg\"><g fill=\"red\"><path d=\"M0 0\"/>"
-                            "<circle cx=\"1\" cy=\"1\" r=\"1\"/></g><foreignObject><p>x</p>"
-                            "</foreignObject><linearGradient gradientUnits=\"x\"/></svg>"
-                         << QStringList();
+    QTest::newRow("svg")
+        << "<svg width=\"10\" height=\"10\" viewBox=\"0 0 10 10\" "
+           "xmlns=\"http://www.w3.org/2000/svg\"><g fill=\"red\"><path d=\"M0 0\"/>"
+           "<circle cx=\"1\" cy=\"1\" r=\"1\"/></g><foreignObject><p>x</p>"
+           "</foreignObject><linearGradient gradientUnits=\"x\"/></svg>"
+        << QStringList();
     QTest::newRow("mathml") << "<math display=\"block\"><mfrac linethickness=\"0\"><mi>a</mi>"
                                "<mn>2</mn></mfrac></math>"
                             << QStringList();
     QTest::newRow("blok i afsnit") << "<p>tekst<div>x</div></p>" << QStringList{"/p Slutkode?"};
     QTest::newRow("a i a") << "<a href=\"1\">x<a href=\"2\">y</a></a>"
                            << QStringList{"/a Slutkode?", "a Mangler slutkode"};
-    QTest::newRow("mathml uden math") << "<p><mfrac>x</mfrac>"
-                                      << QStringList{"/mfrac Ukendt slutkode", "mfrac Ukendt kode"};
+    QTest::newRow("mathml uden math")
+        << "<p><mfrac>x</mfrac>" << QStringList{"/mfrac Ukendt slutkode", "mfrac Ukendt kode"};
     QTest::newRow("svg uden svg") << "<circle r=\"1\"></circle>"
                                   << QStringList{"/circle Ukendt slutkode", "circle Ukendt",
                                                  "circle Ukendt kode"};
-    QTest::newRow("ukendt svg-attribut") << "<svg><rect foo=\"1\" width=\"2\"/></svg>"
-                                         << QStringList{"rect Ukendt: foo"};
+    QTest::newRow("ukendt svg-attribut")
+        << "<svg><rect foo=\"1\" width=\"2\"/></svg>" << QStringList{"rect Ukendt: foo"};
     QTest::newRow("slutkoder for underforstaaede elementer")
         << "<table><tr><td>1</td></tr></tbody></table><p>x</body></html>" << QStringList();
-    QTest::newRow("span mangler slutkode") << "<div><span>x</div>"
-                                           << QStringList{"span Mangler slutkode"};
+    QTest::newRow("span mangler slutkode")
+        << "<div><span>x</div>" << QStringList{"span Mangler slutkode"};
 }
 
 void TestHtmlKontrol::html5SiderMedProgrammetsLister() {
@@ -470,9 +471,9 @@ void TestHtmlKontrol::mangleListefilGiverBesked() {
     env.prompter().expectMessage(
         QStringLiteral("Kodelisten C:\\Ravnsti\\Program\\Dir\\Html\\Ekskluderet.txt kunne ikke "
                        "læses.\nHtml kontrollen arbejder uden den."));
-    for (const char* fil : {"ValgfriSlutkode.txt", "ValgfriStartkode.txt", "Raatekst.txt", "Saerlige.txt", "Omfang.txt",
-                            "Gennemsigtige.txt", "Fremmede.txt", "Svg.txt", "MathML.txt",
-                            "Integration.txt"})
+    for (const char* fil : {"ValgfriSlutkode.txt", "ValgfriStartkode.txt", "Raatekst.txt",
+                            "Saerlige.txt", "Omfang.txt", "Gennemsigtige.txt", "Fremmede.txt",
+                            "Svg.txt", "MathML.txt", "Integration.txt"})
         env.prompter().expectMessage(
             QStringLiteral("Kodelisten C:\\Ravnsti\\Program\\Dir\\Html\\") + QLatin1String(fil) +
             QStringLiteral(" kunne ikke læses.\nHtml kontrollen arbejder uden den."));
