@@ -50,15 +50,6 @@ QString ordEfter(const QString& tekst, qsizetype fra) {
     return tekst.mid(fra, slut - fra);
 }
 
-bool erGyldigtTagOrd(const QString& ord) {
-    if (ord.isEmpty())
-        return false;
-    for (const QChar c : ord)
-        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-'))
-            return false;
-    return true;
-}
-
 bool iOrdJs(QChar c) {
     return (c.unicode() < 128 && c.isLetterOrNumber()) || c == QLatin1Char('_');
 }
@@ -107,12 +98,16 @@ void Tinfotag::LoadLister(const QString& htmllistedir, const QString& attributed
         {&Tinfotag::LoadUAttributliste, attributedir + QStringLiteral("_undtagelser.txt")},
         {&Tinfotag::LoadExcludeliste, htmllistedir + QStringLiteral("Ekskluderet.txt")},
     };
+    QStringList mangler;
     for (const auto& [hent, fil] : lister)
         if (!(this->*hent)(fil))
-            Platform::prompter().message(QStringLiteral("Kodelisten ") + fil +
-                                             QStringLiteral(" kunne ikke læses.\nHtml kontrollen "
-                                                            "arbejder uden den."),
-                                         MessageKind::Error);
+            mangler << fil;
+    mangler << m_regler.hent(htmllistedir);
+    for (const QString& fil : mangler)
+        Platform::prompter().message(QStringLiteral("Kodelisten ") + fil +
+                                         QStringLiteral(" kunne ikke læses.\nHtml kontrollen "
+                                                        "arbejder uden den."),
+                                     MessageKind::Error);
 }
 
 void Tinfotag::ReadStructure() {
@@ -125,7 +120,7 @@ void Tinfotag::ReadStructure() {
     const QString tekst = m_editor->document()->toPlainText();
     m_trae.begynd();
     m_trae.ryd(true);
-    Kodelaeser laeser({m_nosluttag, m_tag, m_exclude}, m_trae);
+    Kodelaeser laeser({m_nosluttag, m_tag, m_exclude, m_regler}, m_trae);
     laeser.laes(tekst, [this](int procent) { emit OnProgress(procent); });
     m_trae.afslut();
     emit OnProgress(100);
@@ -157,13 +152,25 @@ int Tinfotag::EndtagsKontrol() {
             m_trae.setNote(knude, QString());
             return 0;
         }
-        if (m_tag.contains(m_trae.ord(knude))) {
+        if (kendt(knude, m_trae.ord(knude), m_tag)) {
             m_trae.setNote(knude, QStringLiteral(" Mangler slutkode"));
             return 1;
         }
         m_trae.setNote(knude, QStringLiteral(" Ukendt kode"));
         return 0;
     });
+}
+
+bool Tinfotag::kendt(int knude, QStringView navn, const Kodeliste& html) const {
+    switch (m_trae.rum(knude)) {
+    case Navnerum::Svg:
+        return m_regler.svg().contains(navn);
+    case Navnerum::MathML:
+        return m_regler.mathml().contains(navn);
+    case Navnerum::Html:
+        break;
+    }
+    return html.contains(navn);
 }
 
 int Tinfotag::ForMangeEndtag() {
@@ -178,9 +185,8 @@ int Tinfotag::KodeKontrol() {
     return kontrol([this](int knude) {
         const QString& ord = m_trae.ord(knude);
         const bool slutkode = ord.startsWith(QLatin1Char('/'));
-        const bool kendt =
-            slutkode ? m_tag.contains(QStringView(ord).sliced(1)) : m_alle.contains(ord);
-        if (kendt) {
+        if (slutkode ? kendt(knude, QStringView(ord).sliced(1), m_tag)
+                     : kendt(knude, ord, m_alle)) {
             m_trae.setNote(knude, QString());
             return 0;
         }
@@ -195,18 +201,31 @@ int Tinfotag::AttributeKontrol(const QString& attributeDir) {
     Kodeliste events;
     (void)events.tilfoej(attributeDir + QStringLiteral("_formEvents.txt"));
     (void)events.tilfoej(attributeDir + QStringLiteral("_mediaEvents.txt"));
+    // Names that begin so are known on every tag.
+    Kodeliste forstavelser;
+    (void)forstavelser.tilfoej(attributeDir + QStringLiteral("_forstavelser.txt"));
+    const QStringList begyndelser = forstavelser.navne();
+    auto harForstavelse = [&](QStringView navn) {
+        for (const QString& b : begyndelser)
+            if (navn.startsWith(b, Qt::CaseInsensitive))
+                return true;
+        return false;
+    };
     QHash<QString, std::optional<Kodeliste>> filer;
     return kontrol([&](int knude) {
         m_trae.setNote(knude, QString());
         const QString& liste = m_trae.data(knude).AttrListe;
         if (liste.isEmpty())
             return 0;
-        const QString noegle = m_trae.ord(knude).toLower();
+        // SVG's and MathML's elements have folders of their own.
+        static const QString undermapper[] = {QString(), QStringLiteral("svg\\"),
+                                              QStringLiteral("math\\")};
+        const QString noegle = undermapper[int(m_trae.rum(knude))] + m_trae.ord(knude).toLower();
         auto fil = filer.find(noegle);
         if (fil == filer.end()) {
             std::optional<Kodeliste> attributter;
             // Only a plain tag word names a file: nothing outside the folder is read.
-            if (erGyldigtTagOrd(noegle)) {
+            if (Kodeliste::erFilnavn(m_trae.ord(knude))) {
                 attributter.emplace();
                 if (!attributter->hent(attributeDir + noegle + QStringLiteral(".txt")))
                     attributter.reset();
@@ -221,7 +240,7 @@ int Tinfotag::AttributeKontrol(const QString& attributeDir) {
         int ukendte = 0;
         for (const QStringView navn :
              QStringView(liste).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if ((*fil)->contains(navn) || events.contains(navn))
+            if ((*fil)->contains(navn) || events.contains(navn) || harForstavelse(navn))
                 continue;
             note += QStringLiteral(" Ukendt: ") + navn.toString();
             ++ukendte;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kodeliste.h"
+#include "koderegler.h"
 #include "kodetrae.h"
 
 #include <QObject>
@@ -46,8 +47,8 @@ public:
     bool LoadUAttributliste(const QString& filnavn);
     bool LoadExcludeliste(const QString& filnavn);
     // Loads the five lists from the program's folders of tag lists and attribute files in
-    // their order; a file that cannot be read gets a message naming it, and its list stays
-    // empty.
+    // their order, then the rules of how tags nest; a file that cannot be read gets a message
+    // naming it, and its list stays empty.
     void LoadLister(const QString& htmllistedir, const QString& attributedir);
     const Kodeliste& Nosluttagliste() const { return m_nosluttag; }
     const Kodeliste& Tagliste() const { return m_tag; }
@@ -136,11 +137,15 @@ private:
     // The caret the write operations work from: the one the open step will give the editor.
     QTextCursor caret() const;
     int kontrol(const std::function<int(int)>& knudeKontrol);
+    // Whether a node's name is known: in `html` for an HTML element, else in the names of its
+    // namespace.
+    bool kendt(int knude, QStringView navn, const Kodeliste& html) const;
     QString ordVedMarkoer(bool (*iOrd)(QChar)) const;
     void skrevet();
 
     QPointer<QPlainTextEdit> m_editor;
     Kodeliste m_nosluttag, m_tag, m_alle, m_uattribut, m_exclude;
+    Koderegler m_regler;
     Kodetrae m_trae;
     int m_kontrolMode = 0;
     TPosData m_posData;

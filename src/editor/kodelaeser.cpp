@@ -1,12 +1,13 @@
 #include "kodelaeser.h"
 
 #include "kodeliste.h"
+#include "koderegler.h"
 #include "kodetrae.h"
 
 namespace {
 
-bool erScriptEllerStyle(const QString& noegle) {
-    return noegle == QLatin1String("script") || noegle == QLatin1String("style");
+bool erBogstav(QChar c) {
+    return c.unicode() < 128 && c.isLetter();
 }
 
 } // namespace
@@ -18,17 +19,12 @@ void Kodelaeser::laes(QStringView tekst, const std::function<void(int)>& fremskr
     m_sidsteCitat = tekst.lastIndexOf(QLatin1Char('"'));
     m_sidsteApostrof = tekst.lastIndexOf(QLatin1Char('\''));
     m_aktuel = 0;
-    m_iScript = false;
-    m_noegle = QList<QString>(m_trae.antal());
-    m_forrige = QList<int>(m_trae.antal(), -1);
-    m_naeste = QList<int>(m_trae.antal(), -1);
-    m_foersteAaben = m_sidsteAaben = -1;
+    m_aabne.clear();
+    m_lukbare.clear();
+    m_graenser.clear();
+    m_antal.clear();
     // At most one node a "<".
-    const qsizetype vinkler = tekst.count(QLatin1Char('<')) + m_trae.antal();
-    m_trae.reserver(vinkler);
-    m_noegle.reserve(vinkler);
-    m_forrige.reserve(vinkler);
-    m_naeste.reserve(vinkler);
+    m_trae.reserver(tekst.count(QLatin1Char('<')) + m_trae.antal());
 
     const qsizetype n = tekst.size();
     int procent = 0;
@@ -39,12 +35,25 @@ void Kodelaeser::laes(QStringView tekst, const std::function<void(int)>& fremskr
             fremskridt(procent);
         }
         const QChar efter = tekst[i + 1];
-        const bool slutkode = efter == QLatin1Char('/');
-        if (!slutkode && (efter.isSpace() || QStringView(u"!%-<>?").contains(efter))) {
-            ++i; // a comment, declaration, server code or stray sign: no tag
+        if (efter == QLatin1Char('!') || efter == QLatin1Char('?')) {
+            i = efterErklaering(i);
             continue;
         }
-        const qsizetype start = i + (slutkode ? 2 : 1);
+        const bool slut = efter == QLatin1Char('/');
+        const qsizetype start = i + (slut ? 2 : 1);
+        if (start == n)
+            break;
+        if (!erBogstav(tekst[start])) {
+            // "<" before anything but a letter is text; "</>" is dropped, and "</" before
+            // anything else but a letter is a comment up to the next ">".
+            if (slut) {
+                const qsizetype vinkel = tekst.indexOf(QLatin1Char('>'), start);
+                i = vinkel < 0 ? n : vinkel + 1;
+            } else {
+                ++i;
+            }
+            continue;
+        }
         qsizetype j = start;
         while (j < n) {
             const QChar c = tekst[j];
@@ -53,166 +62,283 @@ void Kodelaeser::laes(QStringView tekst, const std::function<void(int)>& fremskr
                 break;
             ++j;
         }
-        if (j == n || tekst[j] == QLatin1Char('<')) {
-            i = j; // the name never ended: no tag
+        if (j == n)
+            break; // the name never ended: no tag
+        if (tekst[j] == QLatin1Char('<')) {
+            i = j;
             continue;
         }
-        tagFundet(i, tekst.sliced(start, j - start), slutkode, j);
-        i = j + 1;
+        const QStringView navn = tekst.sliced(start, j - start);
+        const Attributter attr = attributter(j);
+        const qsizetype tagPos = i;
+        i = attr.slut;
+        if (slut)
+            slutkode(tagPos, navn);
+        else if (starttag(tagPos, navn, attr))
+            i = raatekstSlut(i, m_aabne.last().noegle);
+        tekstEfter(i);
     }
-}
-
-void Kodelaeser::tagFundet(qsizetype tagPos, QStringView navn, bool slutkode, qsizetype navneSlut) {
-    const QString noegle = navn.toString().toLower();
-    if (m_lister.exclude.harSmaa(noegle))
-        return;
-    if (m_lister.nosluttag.harSmaa(noegle)) {
-        tilfoej(m_aktuel, navn, noegle, tagPos, 1, attributter(navneSlut).liste);
-        return;
-    }
-    const bool kendt = m_lister.tag.harSmaa(noegle);
-    if (!kendt && m_iScript)
-        return; // script text that looks like a tag
-    if (slutkode) {
-        luk(tagPos, navn, noegle);
-        if (kendt && erScriptEllerStyle(noegle))
-            m_iScript = false;
-        return;
-    }
-    const Attributter attr = attributter(navneSlut);
-    if (attr.selvlukket) {
-        tilfoej(m_aktuel, navn, noegle, tagPos, 1, attr.liste);
-        return;
-    }
-    const int knude = tilfoej(m_aktuel, navn, noegle, tagPos, 0, attr.liste);
-    indsaetAaben(knude);
-    m_aktuel = knude;
-    if (kendt && erScriptEllerStyle(noegle))
-        m_iScript = true;
+    lukFra(0);
 }
 
 Kodelaeser::Attributter Kodelaeser::attributter(qsizetype fra) const {
-    // The names of the attributes up to the tag's ">": values, quoted or not, are left out.
+    // The names of the attributes up to the tag's ">", each followed by a space: values,
+    // quoted or not, are left out. A name begins after white space, a "/" or a quoted value.
     Attributter a;
-    bool iOrd = false;         // inside an attribute name
+    bool iOrd = false;         // where a name may be or is
+    bool ordTegn = false;      // the name has characters
     bool venterVaerdi = false; // after "=", before the value
     bool iVaerdi = false;      // inside an unquoted value
     bool skraa = false;        // the last sign was a "/" outside a value
+    bool afventer = false;     // a name ended at a "/": its space comes before the next one
+    auto nytOrd = [&] {
+        if ((iOrd && ordTegn) || afventer)
+            a.liste += QLatin1Char(' ');
+        afventer = false;
+        iOrd = true;
+        ordTegn = venterVaerdi = iVaerdi = skraa = false;
+    };
     const qsizetype n = m_tekst.size();
+    a.slut = n;
     for (qsizetype j = fra; j < n; ++j) {
         const QChar c = m_tekst[j];
-        const bool citat = c == QLatin1Char('"') || (c == QLatin1Char('\'') && venterVaerdi);
-        if (citat) {
+        // A quote begins a value only right after "="; elsewhere it is part of a name.
+        if ((c == QLatin1Char('"') || c == QLatin1Char('\'')) && venterVaerdi && !iVaerdi) {
             const qsizetype sidste = c == QLatin1Char('"') ? m_sidsteCitat : m_sidsteApostrof;
             if (j >= sidste)
                 break; // a quote that never ends
             j = m_tekst.indexOf(c, j + 1);
-            iOrd = venterVaerdi = iVaerdi = skraa = false;
+            nytOrd();
             continue;
         }
         if (c == QLatin1Char('>')) {
             if (!a.liste.isEmpty())
                 a.liste += QLatin1Char(' ');
             a.selvlukket = skraa;
+            a.slut = j + 1;
             break;
         }
-        if (c == QLatin1Char('<'))
-            break; // the tag was never closed
+        if (c == QLatin1Char('<')) {
+            a.slut = j; // the tag was never closed
+            break;
+        }
         if (c.isSpace()) {
-            if (venterVaerdi && !iVaerdi)
-                continue;
-            if (iOrd)
-                a.liste += QLatin1Char(' ');
-            iOrd = true;
-            venterVaerdi = iVaerdi = skraa = false;
+            if (!venterVaerdi || iVaerdi)
+                nytOrd();
             continue;
         }
-        if (c == QLatin1Char('=')) {
-            iOrd = false;
+        if (c == QLatin1Char('=') && !iVaerdi) {
+            iOrd = ordTegn = skraa = afventer = false;
             a.liste += QLatin1Char(' ');
             venterVaerdi = true;
-            skraa = false;
             continue;
         }
         if (c == QLatin1Char('/') && !iVaerdi) {
-            iOrd = false;
+            afventer = afventer || (iOrd && ordTegn);
+            iOrd = true;
+            ordTegn = venterVaerdi = false;
             skraa = true;
             continue;
         }
         skraa = false;
-        if (venterVaerdi)
+        if (venterVaerdi) {
             iVaerdi = true;
-        else if (iOrd)
+        } else if (iOrd) {
+            if (afventer)
+                a.liste += QLatin1Char(' ');
+            afventer = false;
             a.liste += c;
+            ordTegn = true;
+        }
     }
     return a;
 }
 
-void Kodelaeser::luk(qsizetype tagPos, QStringView navn, const QString& noegle) {
-    const QString tekst = QLatin1Char('/') + navn.toString();
-    const int gammel = m_aktuel;
-    const int lukkes = m_trae.data(gammel).TagEnd == 0 ? aabenFoer(gammel, noegle) : -1;
-    if (lukkes < 0) {
-        tilfoej(gammel, tekst, QString(), tagPos, 3, QString());
+qsizetype Kodelaeser::efterErklaering(qsizetype i) const {
+    const qsizetype n = m_tekst.size();
+    const QStringView fra = m_tekst.sliced(i);
+    if (fra.startsWith(u"<!--")) {
+        // A comment ends at "-->" or "--!>"; "<!-->" and "<!--->" are empty ones.
+        const qsizetype k = i + 4;
+        if (k < n && m_tekst[k] == QLatin1Char('>'))
+            return k + 1;
+        if (m_tekst.sliced(k).startsWith(u"->"))
+            return k + 2;
+        for (qsizetype e = m_tekst.indexOf(u"--", k); e >= 0; e = m_tekst.indexOf(u"--", e + 1)) {
+            const QStringView rest = m_tekst.sliced(e + 2);
+            if (rest.startsWith(QLatin1Char('>')))
+                return e + 3;
+            if (rest.startsWith(u"!>"))
+                return e + 4;
+        }
+        return n;
+    }
+    if (!m_aabne.isEmpty() && m_aabne.last().rum != Navnerum::Html &&
+        fra.startsWith(u"<![CDATA[")) {
+        const qsizetype e = m_tekst.indexOf(u"]]>", i + 9);
+        return e < 0 ? n : e + 3;
+    }
+    // A declaration, a processing instruction or the like: up to the next ">".
+    const qsizetype e = m_tekst.indexOf(QLatin1Char('>'), i + 2);
+    return e < 0 ? n : e + 1;
+}
+
+qsizetype Kodelaeser::raatekstSlut(qsizetype fra, const QString& noegle) const {
+    const qsizetype n = m_tekst.size();
+    const qsizetype l = noegle.size();
+    for (qsizetype k = m_tekst.indexOf(u"</", fra); k >= 0; k = m_tekst.indexOf(u"</", k + 2)) {
+        const qsizetype e = k + 2 + l;
+        if (e > n || m_tekst.sliced(k + 2, l).compare(noegle, Qt::CaseInsensitive) != 0)
+            continue;
+        if (e == n || m_tekst[e].isSpace() || m_tekst[e] == QLatin1Char('/') ||
+            m_tekst[e] == QLatin1Char('>'))
+            return k;
+    }
+    return n;
+}
+
+bool Kodelaeser::starttag(qsizetype tagPos, QStringView navn, const Attributter& attr) {
+    const QString noegle = navn.toString().toLower();
+    if (m_lister.exclude.harSmaa(noegle))
+        return false;
+    const Navnerum rum = rumForNyt(noegle);
+    if (rum == Navnerum::Html) {
+        if (m_lister.nosluttag.harSmaa(noegle)) {
+            tilfoej(m_aktuel, navn, tagPos, 1, attr.liste, rum);
+            return false;
+        }
+        lukImplicit(noegle);
+    }
+    // "/>" closes an SVG or MathML element; HTML reads it as a plain ">".
+    const bool lukket = attr.selvlukket && rum != Navnerum::Html;
+    const int knude = tilfoej(m_aktuel, navn, tagPos, lukket ? 1 : 0, attr.liste, rum);
+    if (lukket)
+        return false;
+    aabn(knude, noegle, rum);
+    return rum == Navnerum::Html && m_lister.regler.raatekst().harSmaa(noegle);
+}
+
+void Kodelaeser::slutkode(qsizetype tagPos, QStringView navn) {
+    const QString noegle = navn.toString().toLower();
+    if (m_lister.exclude.harSmaa(noegle))
+        return;
+    if (m_lister.nosluttag.harSmaa(noegle)) {
+        tilfoej(m_aktuel, navn, tagPos, 1, QString(), m_trae.rum(m_aktuel));
         return;
     }
-    m_trae.setTagEnd(lukkes, 1);
-    // The nearest open node before the old current one, once the closed one is no longer open.
-    int foer = m_forrige[gammel];
-    if (foer == lukkes)
-        foer = m_forrige[lukkes];
-    fjernAaben(lukkes);
-    tilfoej(m_trae.foraelder(gammel), tekst, QString(), tagPos, 1, QString());
-    if (foer >= 0)
-        m_aktuel = foer;
-}
-
-int Kodelaeser::aabenFoer(int knude, const QString& noegle) const {
-    for (int k = knude; k >= 0; k = m_forrige[k])
-        if (m_noegle[k] == noegle)
-            return k;
-    return -1;
-}
-
-bool Kodelaeser::erEfterkommer(int knude, int forfader) const {
-    const int dybde = m_trae.dybde(forfader);
-    while (m_trae.dybde(knude) > dybde)
-        knude = m_trae.foraelder(knude);
-    return knude == forfader;
-}
-
-void Kodelaeser::indsaetAaben(int knude) {
-    // A new node is the last child of the current one: in display order it follows the open
-    // nodes below the current one, which follow the current one itself when it is open.
-    const int aktuel = m_trae.foraelder(knude);
-    int efter = m_trae.data(aktuel).TagEnd == 0 ? aktuel : -1;
-    int k = efter >= 0 ? m_naeste[efter] : m_foersteAaben;
-    while (k >= 0 && erEfterkommer(k, aktuel)) {
-        efter = k;
-        k = m_naeste[k];
+    const Koderegler& regler = m_lister.regler;
+    // A special element's end tag reaches to the scope's bounds, any other to the nearest
+    // special element.
+    const Kodeliste& graense =
+        regler.saerlige().harSmaa(noegle) ? regler.omfang(noegle) : regler.saerlige();
+    qsizetype plads = m_antal.value(noegle) > 0 ? m_aabne.size() - 1 : -1;
+    for (; plads >= 0; --plads) {
+        const Aaben& e = m_aabne[plads];
+        if (e.noegle == noegle)
+            break;
+        if (e.rum == Navnerum::Html && graense.harSmaa(e.noegle)) {
+            plads = -1;
+            break;
+        }
     }
-    m_forrige[knude] = efter;
-    m_naeste[knude] = k;
-    (efter >= 0 ? m_naeste[efter] : m_foersteAaben) = knude;
-    (k >= 0 ? m_forrige[k] : m_sidsteAaben) = knude;
+    const QString tekst = QLatin1Char('/') + navn.toString();
+    if (plads < 0) {
+        // The end tag of an element the page implied, as it never wrote its start tag (a
+        // table's body, the page's body), is in its place; any other is one too many.
+        const bool implicit =
+            !m_antal.contains(noegle) && regler.valgfriStartkode().harSmaa(noegle);
+        tilfoej(m_aktuel, tekst, tagPos, implicit ? 1 : 3, QString(), m_trae.rum(m_aktuel));
+        return;
+    }
+    const int gammel = m_aktuel;
+    const Aaben lukkes = m_aabne[plads];
+    m_trae.setTagEnd(lukkes.knude, 1);
+    lukFra(plads);
+    tilfoej(m_trae.foraelder(gammel), tekst, tagPos, 1, QString(), lukkes.rum);
 }
 
-void Kodelaeser::fjernAaben(int knude) {
-    const int foer = m_forrige[knude], efter = m_naeste[knude];
-    (foer >= 0 ? m_naeste[foer] : m_foersteAaben) = efter;
-    (efter >= 0 ? m_forrige[efter] : m_sidsteAaben) = foer;
-    m_forrige[knude] = m_naeste[knude] = -1;
+void Kodelaeser::tekstEfter(qsizetype fra) {
+    // Only an open element that a start tag may close can be closed by text.
+    if (m_lukbare.isEmpty() || m_lukbare.last() != m_aabne.size() - 1)
+        return;
+    static const QString kTekst = QStringLiteral("#text");
+    if (!m_lister.regler.lukkes(m_aabne.last().noegle).harSmaa(kTekst))
+        return;
+    for (qsizetype k = fra; k < m_tekst.size() && m_tekst[k] != QLatin1Char('<'); ++k)
+        if (!m_tekst[k].isSpace()) {
+            lukImplicit(kTekst);
+            return;
+        }
 }
 
-int Kodelaeser::tilfoej(int foraelder, QStringView navn, const QString& noegle, qsizetype tagPos,
-                        quint8 tagEnd, const QString& attrListe) {
+void Kodelaeser::lukImplicit(const QString& noegle) {
+    // The open elements above the nearest one that stops the search, and that one itself.
+    // Closing one may leave another that the tag closes as well (a <tbody> closes an open
+    // cell, then its row, then the table head).
+    bool lukket = true;
+    while (lukket) {
+        lukket = false;
+        const qsizetype graense = m_graenser.isEmpty() ? 0 : m_graenser.last();
+        for (qsizetype k = m_lukbare.size() - 1; k >= 0 && m_lukbare[k] >= graense; --k) {
+            const qsizetype plads = m_lukbare[k];
+            if (m_lister.regler.lukkes(m_aabne[plads].noegle).harSmaa(noegle)) {
+                lukFra(plads);
+                lukket = true;
+                break;
+            }
+        }
+    }
+}
+
+void Kodelaeser::aabn(int knude, const QString& noegle, Navnerum rum) {
+    const Koderegler& regler = m_lister.regler;
+    const qsizetype plads = m_aabne.size();
+    m_aabne.append({knude, noegle, rum});
+    ++m_antal[noegle];
+    if (rum != Navnerum::Html ||
+        (regler.saerlige().harSmaa(noegle) && !regler.gennemsigtige().harSmaa(noegle)))
+        m_graenser.append(plads);
+    if (rum == Navnerum::Html && regler.lukkes(noegle).count() > 0)
+        m_lukbare.append(plads);
+    m_aktuel = knude;
+}
+
+void Kodelaeser::lukFra(qsizetype plads) {
+    const Kodeliste& valgfri = m_lister.regler.valgfriSlutkode();
+    for (qsizetype k = plads; k < m_aabne.size(); ++k) {
+        const Aaben& e = m_aabne[k];
+        if (e.rum == Navnerum::Html && valgfri.harSmaa(e.noegle))
+            m_trae.setTagEnd(e.knude, 1);
+        --m_antal[e.noegle];
+    }
+    m_aabne.resize(plads);
+    while (!m_lukbare.isEmpty() && m_lukbare.last() >= plads)
+        m_lukbare.removeLast();
+    while (!m_graenser.isEmpty() && m_graenser.last() >= plads)
+        m_graenser.removeLast();
+    // With nothing open the current node stays where it is.
+    if (!m_aabne.isEmpty())
+        m_aktuel = m_aabne.last().knude;
+}
+
+Navnerum Kodelaeser::rumForNyt(const QString& noegle) const {
+    const Koderegler& regler = m_lister.regler;
+    Navnerum rum = Navnerum::Html;
+    if (!m_aabne.isEmpty()) {
+        const Aaben& top = m_aabne.last();
+        if (!regler.integration().harSmaa(top.noegle))
+            rum = top.rum;
+    }
+    if (rum == Navnerum::Html && regler.fremmede().harSmaa(noegle))
+        return regler.svg().harSmaa(noegle) ? Navnerum::Svg : Navnerum::MathML;
+    return rum;
+}
+
+int Kodelaeser::tilfoej(int foraelder, QStringView navn, qsizetype tagPos, quint8 tagEnd,
+                        const QString& attrListe, Navnerum rum) {
     TData data;
     data.Index = int(tagPos);
     data.TagEnd = tagEnd;
     data.AttrListe = attrListe;
-    const int knude = m_trae.tilfoej(foraelder, navn.toString(), data);
-    m_noegle.append(tagEnd == 0 ? noegle : QString());
-    m_forrige.append(-1);
-    m_naeste.append(-1);
-    return knude;
+    return m_trae.tilfoej(foraelder, navn.toString(), data, rum);
 }

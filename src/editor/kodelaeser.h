@@ -1,26 +1,36 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <functional>
 
 class Kodeliste;
+class Koderegler;
 class Kodetrae;
+enum class Navnerum : quint8;
 
-// Reads a page's text into the structure tree. Tags are what lies between "<" and the end of
-// a name; comments, declarations and server code ("<!", "<%", "<?" and the like) are not. A
-// name ends at white space, "/" or ">"; a start tag that ends in "/>" has no end tag. An end
-// tag closes the nearest open start tag of its name (ignoring case) found walking back from
-// the current open node in display order; new tags go under the current open node.
+// Reads a page's text into the structure tree as HTML reads it. A tag begins with "<" and a
+// letter (or "</" and a letter) and ends at the first ">" outside a quoted value; comments,
+// declarations and processing instructions are skipped whole, and so is the content of the
+// elements that hold text (script, style, textarea, title and the like) up to their own end
+// tag. A name ends at white space, "/" or ">".
 //
-// The open nodes are kept in display order in a list of their own, so closing a tag walks
-// over open nodes only and reading stays linear in the text for real pages.
+// The open elements form a stack, each one inside the one below it. A start tag first closes
+// the open elements that the rules say it closes (an <li> an open li, a <div> an open p); an
+// end tag closes the nearest open element of its name (ignoring case) within its reach, and
+// with it every open element above it. An element so closed whose end tag may be left out is
+// closed (TagEnd 1); any other keeps TagEnd 0, a missing end tag. An end tag that finds no
+// open element of its name stands where it was met with TagEnd 3. New tags go under the
+// current open node. Inside <svg> and <math> the names are SVG's and MathML's, and a start
+// tag ending in "/>" has no end tag.
 class Kodelaeser {
 public:
     struct Lister {
         const Kodeliste& nosluttag; // tags without an end tag
         const Kodeliste& tag;       // tags with an end tag
         const Kodeliste& exclude;   // names reading ignores
+        const Koderegler& regler;
     };
 
     Kodelaeser(const Lister& lister, Kodetrae& trae);
@@ -32,26 +42,45 @@ private:
     struct Attributter {
         QString liste;
         bool selvlukket = false;
+        qsizetype slut = 0; // where reading goes on: after the tag's ">"
+    };
+    struct Aaben {
+        int knude;
+        QString noegle; // the name in lower case
+        Navnerum rum;
     };
     Attributter attributter(qsizetype fra) const;
-    void tagFundet(qsizetype tagPos, QStringView navn, bool slutkode, qsizetype navneSlut);
-    void luk(qsizetype tagPos, QStringView navn, const QString& noegle);
-    // The node of the nearest open node at or before `knude` whose key is `noegle`, or -1.
-    int aabenFoer(int knude, const QString& noegle) const;
-    bool erEfterkommer(int knude, int forfader) const;
-    void indsaetAaben(int knude);
-    void fjernAaben(int knude);
-    int tilfoej(int foraelder, QStringView navn, const QString& noegle, qsizetype tagPos,
-                quint8 tagEnd, const QString& attrListe);
+    // Where reading goes on after a "<!" or "<?" at `i`.
+    qsizetype efterErklaering(qsizetype i) const;
+    // Where the end tag of the text element `noegle` begins from `fra` on; the text's end when
+    // it has none.
+    qsizetype raatekstSlut(qsizetype fra, const QString& noegle) const;
+    // A start tag; true when its content is text.
+    bool starttag(qsizetype tagPos, QStringView navn, const Attributter& attr);
+    void slutkode(qsizetype tagPos, QStringView navn);
+    void lukImplicit(const QString& noegle);
+    // Text up to the next tag closes the open elements whose closing list names "#text".
+    void tekstEfter(qsizetype fra);
+    // Closes the open element at `plads` in the stack and every one above it.
+    void lukFra(qsizetype plads);
+    void aabn(int knude, const QString& noegle, Navnerum rum);
+    // The namespace of a new element: that of the open one it goes in, unless the name begins
+    // the SVG or MathML namespace or the open element holds HTML.
+    Navnerum rumForNyt(const QString& noegle) const;
+    int tilfoej(int foraelder, QStringView navn, qsizetype tagPos, quint8 tagEnd,
+                const QString& attrListe, Navnerum rum);
 
     Lister m_lister;
     Kodetrae& m_trae;
     QStringView m_tekst;
     qsizetype m_sidsteCitat = -1, m_sidsteApostrof = -1;
     int m_aktuel = 0;
-    bool m_iScript = false;
-    // Per node: its name in lower case, and its neighbours in the list of open nodes.
-    QList<QString> m_noegle;
-    QList<int> m_forrige, m_naeste;
-    int m_foersteAaben = -1, m_sidsteAaben = -1;
+    QList<Aaben> m_aabne;
+    // Places in m_aabne: of the open elements that a start tag may close, and of those that
+    // stop a start tag's implied closing; so a start tag looks at few open elements however
+    // deep the page nests.
+    QList<qsizetype> m_lukbare, m_graenser;
+    // How many open elements have each name, so that a stray end tag looks at none; a name
+    // is here once an element of it was opened.
+    QHash<QString, int> m_antal;
 };

@@ -32,3 +32,12 @@ QStringList Kodeliste::navne() const {
     alle.sort();
     return alle;
 }
+
+bool Kodeliste::erFilnavn(const QString& navn) {
+    if (navn.isEmpty())
+        return false;
+    for (const QChar c : navn)
+        if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('-'))
+            return false;
+    return true;
+}

@@ -20,6 +20,9 @@ public:
     int count() const { return int(m_navne.size()); }
     // The names in lower case, sorted.
     QStringList navne() const;
+    // Whether a name may name a list file of its own: letters, digits and "-" only, so that
+    // nothing outside the folder is read.
+    static bool erFilnavn(const QString& navn);
 
 private:
     QSet<QString> m_navne;

@@ -20,8 +20,9 @@ void Kodetrae::ryd(bool medRod) {
     }
 }
 
-int Kodetrae::tilfoej(int foraelder, const QString& ord, const TData& data) {
+int Kodetrae::tilfoej(int foraelder, const QString& ord, const TData& data, Navnerum rum) {
     Knude knude;
+    knude.rum = rum;
     knude.ord = ord;
     knude.data = data;
     knude.foraelder = foraelder;

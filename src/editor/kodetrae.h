@@ -13,6 +13,9 @@ struct TData {
     QString AttrListe; // the start tag's attribute names, each followed by a space
 };
 
+// The namespace an element of a page lies in: HTML, or SVG inside <svg>, MathML inside <math>.
+enum class Navnerum : quint8 { Html, Svg, MathML };
+
 // The structure tree of a page: the root "Hjemmeside" and one node per tag read. A node shows
 // its tag word ("p", "/p") followed by what the last check said of it. The nodes lie in one
 // flat list, so a page of deeply nested elements costs no recursion to build or free.
@@ -29,7 +32,8 @@ public:
     // Room for this many nodes, so that a big page is not copied as its tree grows.
     void reserver(qsizetype antal) { m_knuder.reserve(antal); }
     // Adds a node as the last child of `foraelder`; its number.
-    int tilfoej(int foraelder, const QString& ord, const TData& data);
+    int tilfoej(int foraelder, const QString& ord, const TData& data,
+                Navnerum rum = Navnerum::Html);
 
     // Nodes are numbered in the order they were added; the root is 0.
     int antal() const { return int(m_knuder.size()); }
@@ -37,6 +41,7 @@ public:
     QString tekst(int knude) const;
     const TData& data(int knude) const { return m_knuder[knude].data; }
     void setTagEnd(int knude, quint8 tagEnd) { m_knuder[knude].data.TagEnd = tagEnd; }
+    Navnerum rum(int knude) const { return m_knuder[knude].rum; }
     int foraelder(int knude) const { return m_knuder[knude].foraelder; }
     int dybde(int knude) const { return m_knuder[knude].dybde; }
     const QList<int>& boern(int knude) const { return m_knuder[knude].boern; }
@@ -64,6 +69,7 @@ private:
         int foraelder = -1;
         int raekke = 0;
         int dybde = 0;
+        Navnerum rum = Navnerum::Html;
         QList<int> boern;
     };
     QList<Knude> m_knuder;

@@ -15,6 +15,8 @@ class TestHtmlKontrol : public QObject {
 private slots:
     void traeerOgFund_data();
     void traeerOgFund();
+    void html5SiderMedProgrammetsLister_data();
+    void html5SiderMedProgrammetsLister();
     void forMangeSlutkoderVaelgerToTegn();
     void attributter();
     void attributfilLaesesKunForRigtigeTagord();
@@ -73,14 +75,16 @@ void TestHtmlKontrol::traeerOgFund_data() {
     QTest::addColumn<int>("forMange");  // end tags too many
     QTest::addColumn<int>("ukendte");   // unknown tags
 
-    QTest::newRow("manglende p") << "<html><body><p>tekst</body></html>"
-                                 << "Hjemmeside{html{body{p Mangler slutkode /body}} /html}" << 1
-                                 << 0 << 0;
+    QTest::newRow("manglende div")
+        << "<html><body><div>tekst</body></html>"
+        << "Hjemmeside{html{body{div Mangler slutkode /body}} /html}" << 1 << 0 << 0;
+    QTest::newRow("p lukkes af sin foraelders slutkode")
+        << "<html><body><p>tekst</body></html>"
+        << "Hjemmeside{html{body{p /body}} /html}" << 0 << 0 << 0;
     QTest::newRow("store og smaa bogstaver") << "<P>x</p>"
                                              << "Hjemmeside{P /p}" << 0 << 0 << 0;
-    QTest::newRow("kommentar springes over men ikke koden i den")
-        << "<!-- <p> -->"
-        << "Hjemmeside{p Mangler slutkode}" << 1 << 0 << 0;
+    QTest::newRow("kommentar er ingen koder") << "<!-- <div> --><!--><b></b><!-- a -- b --!><i>"
+                                              << "Hjemmeside{b{i Ukendt kode} /b}" << 0 << 0 << 1;
     QTest::newRow("script med mindre end") << "<script>if (a<b) { x(); }</script><p></p>"
                                            << "Hjemmeside{script{p /p} /script}" << 0 << 0 << 0;
     QTest::newRow("br med skraastreg") << "<body><br/><p>x</p></body>"
@@ -88,9 +92,12 @@ void TestHtmlKontrol::traeerOgFund_data() {
     QTest::newRow("navn slutter ved linjeskift")
         << "<table\nborder=\"1\"><td></td></table>"
         << "Hjemmeside{table{td /td} /table}" << 0 << 0 << 2;
-    QTest::newRow("selvlukket div") << "<div/><p>a</p>"
-                                    << "Hjemmeside{div p /p}" << 0 << 0 << 0;
-    QTest::newRow("udelukket navn") << "<svg><p></p></svg>"
+    QTest::newRow("selvlukket div er aaben")
+        << "<div/><p>a</p>"
+        << "Hjemmeside{div Mangler slutkode{p /p}}" << 1 << 0 << 0;
+    QTest::newRow("selvlukket svg-element") << "<svg><path/><g></g></svg>"
+                                            << "Hjemmeside{svg{path g /g} /svg}" << 0 << 0 << 0;
+    QTest::newRow("udelukket navn") << "<font><p></p></font>"
                                     << "Hjemmeside{p /p}" << 0 << 0 << 0;
     QTest::newRow("ukendt slutkode") << "<html></foo></html>"
                                      << "Hjemmeside{html{/foo} /html}" << 0 << 1 << 1;
@@ -98,9 +105,14 @@ void TestHtmlKontrol::traeerOgFund_data() {
                               << "Hjemmeside" << 0 << 0 << 0;
     QTest::newRow("ingen koder") << "bare tekst > og mere"
                                  << "Hjemmeside" << 0 << 0 << 0;
-    QTest::newRow("skaeve koder") << "<div><span><p></span></div>"
-                                  << "Hjemmeside{div{span{p Mangler slutkode /span}} /div}" << 1
-                                  << 0 << 0;
+    QTest::newRow("slutkode naar ikke forbi et afsnit")
+        << "<div><span><p></span></div>"
+        << "Hjemmeside{div{span Mangler slutkode{p{/span} /div}}}" << 1 << 1 << 0;
+    QTest::newRow("implicit lukket li") << "<ul><li>a<li>b</ul>"
+                                        << "Hjemmeside{ul{li li /ul}}" << 0 << 0 << 0;
+    QTest::newRow("tekst i script og title")
+        << "<title><b></title><script>a=\"</div>\"</script>"
+        << "Hjemmeside{title{script /script} /title}" << 0 << 0 << 0;
 }
 
 void TestHtmlKontrol::traeerOgFund() {
@@ -115,6 +127,82 @@ void TestHtmlKontrol::traeerOgFund() {
     QCOMPARE(tegning(s.taginf.trae()), trae);
     QCOMPARE(s.taginf.ForMangeEndtag(), forMange);
     QCOMPARE(s.taginf.KodeKontrol(), ukendte);
+}
+
+void TestHtmlKontrol::html5SiderMedProgrammetsLister_data() {
+    QTest::addColumn<QString>("side");
+    QTest::addColumn<QStringList>("fund"); // every node text a check annotated, sorted
+
+    QTest::newRow("udeladte slutkoder")
+        << "<!DOCTYPE html><html lang=\"da\"><head><meta charset=\"utf-8\"><title>t</title>"
+           "<body><ul><li>a<li>b</ul><dl><dt>a<dd>b<dt>c</dl><p>x<p>y<div>z</div>"
+           "<table><caption>c<thead><tr><th>1<tbody><tr><td>2<td>3<tr><td>4</table>"
+           "<select><optgroup label=\"g\"><option>a<option>b</select><p>slut"
+        << QStringList();
+    QTest::newRow("script og style") << "<script>var s=\"</span>\"; if (a<b) x();</script>"
+                                        "<style>p>a:after{content:\"<i>\"}</style>"
+                                     << QStringList();
+    QTest::newRow("textarea og title")
+        << "<title>a <b> c</title><textarea><div></textarea>" << QStringList();
+    QTest::newRow("kommentarer") << "<!-- skriv til <a@b.c> --><!--[if gte mso 9]><xml><o:p>"
+                                    "</xml><![endif]--><p>x</p>"
+                                 << QStringList();
+    QTest::newRow("kode i en attributvaerdi")
+        << "<a title=\"<b>\" href='<i>'>x</a>" << QStringList();
+    QTest::newRow("en overskydende slutkode")
+        << "<ul><li>a</ul><ul><li>b</li></li></ul>" << QStringList{"/li Slutkode?"};
+    QTest::newRow("attributter") << "<div data-nr=\"1\" aria-label=\"a\" role=\"note\" "
+                                    "xmlns=\"http://www.w3.org/1999/xhtml\">x</div>"
+                                 << QStringList();
+    QTest::newRow("svg")
+        << "<svg width=\"10\" height=\"10\" viewBox=\"0 0 10 10\" "
+           "xmlns=\"http://www.w3.org/2000/svg\"><g fill=\"red\"><path d=\"M0 0\"/>"
+           "<circle cx=\"1\" cy=\"1\" r=\"1\"/></g><foreignObject><p>x</p>"
+           "</foreignObject><linearGradient gradientUnits=\"x\"/></svg>"
+        << QStringList();
+    QTest::newRow("mathml") << "<math display=\"block\"><mfrac linethickness=\"0\"><mi>a</mi>"
+                               "<mn>2</mn></mfrac></math>"
+                            << QStringList();
+    QTest::newRow("blok i afsnit") << "<p>tekst<div>x</div></p>" << QStringList{"/p Slutkode?"};
+    QTest::newRow("a i a") << "<a href=\"1\">x<a href=\"2\">y</a></a>"
+                           << QStringList{"/a Slutkode?", "a Mangler slutkode"};
+    QTest::newRow("mathml uden math")
+        << "<p><mfrac>x</mfrac>" << QStringList{"/mfrac Ukendt slutkode", "mfrac Ukendt kode"};
+    QTest::newRow("svg uden svg") << "<circle r=\"1\"></circle>"
+                                  << QStringList{"/circle Ukendt slutkode", "circle Ukendt",
+                                                 "circle Ukendt kode"};
+    QTest::newRow("ukendt svg-attribut")
+        << "<svg><rect foo=\"1\" width=\"2\"/></svg>" << QStringList{"rect Ukendt: foo"};
+    QTest::newRow("slutkoder for underforstaaede elementer")
+        << "<table><tr><td>1</td></tr></tbody></table><p>x</body></html>" << QStringList();
+    QTest::newRow("span mangler slutkode")
+        << "<div><span>x</div>" << QStringList{"span Mangler slutkode"};
+}
+
+void TestHtmlKontrol::html5SiderMedProgrammetsLister() {
+    QFETCH(QString, side);
+    QFETCH(QStringList, fund);
+    TestEnvironment env;
+    Tinfotag taginf;
+    laesProgrammetsHtmlLister(env, taginf);
+    QPlainTextEdit editor(side);
+    taginf.setEditor(&editor);
+    taginf.ReadStructure();
+    const Kodetrae& trae = taginf.trae();
+    QStringList fundet;
+    const QString attributter = QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\");
+    const QList<std::function<int()>> kontroller = {
+        [&] { return taginf.EndtagsKontrol(); }, [&] { return taginf.ForMangeEndtag(); },
+        [&] { return taginf.KodeKontrol(); }, [&] { return taginf.AttributeKontrol(attributter); }};
+    for (const auto& kontrol : kontroller) {
+        QVERIFY(kontrol() >= 0);
+        trae.forHverKnude([&](int knude) {
+            if (trae.tekst(knude) != trae.ord(knude))
+                fundet << trae.tekst(knude);
+        });
+    }
+    fundet.sort();
+    QCOMPARE(fundet.join(QLatin1String(" | ")), fund.join(QLatin1String(" | ")));
 }
 
 void TestHtmlKontrol::forMangeSlutkoderVaelgerToTegn() {
@@ -149,8 +237,8 @@ void TestHtmlKontrol::attributter() {
 
 void TestHtmlKontrol::attributfilLaesesKunForRigtigeTagord() {
     // A file that a tag word leading out of the folder would name.
-    Side s(QStringLiteral("<../a.txt href=\"x\"><../../Html/MedSlutkode href>"));
-    s.env.writeFile(QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\...txt"), "href\r\n");
+    Side s(QStringLiteral("<x.. href=\"x\"><x..\\..\\Html\\MedSlutkode href>"));
+    s.env.writeFile(QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\x...txt"), "href\r\n");
     s.taginf.ReadStructure();
     QCOMPARE(s.taginf.AttributeKontrol(QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\")),
              2);
@@ -160,7 +248,7 @@ void TestHtmlKontrol::attributfilLaesesKunForRigtigeTagord() {
 }
 
 void TestHtmlKontrol::kontrollerGiverSammeFundIAlleRaekkefoelger() {
-    Side s(QStringLiteral("<html><body class=\"x\"><p>a<div id=\"d\" foo><P>b</p></div>"
+    Side s(QStringLiteral("<html><body class=\"x\"><b>a<div id=\"d\" foo><P>b</p></div>"
                           "</span><blink></blink><br></body></html></html>"));
     s.taginf.ReadStructure();
     const QString dir = QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\");
@@ -194,7 +282,7 @@ void TestHtmlKontrol::kontrollerGiverSammeFundIAlleRaekkefoelger() {
 }
 
 void TestHtmlKontrol::utenLaesningEllerEditorIngenStruktur() {
-    Side s(QStringLiteral("<p>"));
+    Side s(QStringLiteral("<div>"));
     QCOMPARE(s.taginf.EndtagsKontrol(), -1);
     s.taginf.ReadStructure();
     QCOMPARE(s.taginf.EndtagsKontrol(), 1);
@@ -336,10 +424,10 @@ void TestHtmlKontrol::daarligSideGiverResultat_data() {
     QTest::newRow("uafsluttede div") << QStringLiteral("<div>x").repeated(100000) << 100001;
     QTest::newRow("uafsluttede p i div")
         << QStringLiteral("<body>") + QStringLiteral("<div><p>x</div>").repeated(30000) << 90001;
-    QTest::newRow("uafsluttet kommentar") << QStringLiteral("<p><!-- <b>") << 3;
+    QTest::newRow("uafsluttet kommentar") << QStringLiteral("<p><!-- <b>") << 2;
     QTest::newRow("uafsluttet citat")
         << QStringLiteral("<a href=\"x><p>") + QStringLiteral("<b title=\"y\">").repeated(50000)
-        << 50002;
+        << 50000;
     QTest::newRow("ensomt mindre-end til sidst") << QStringLiteral("<p>x<") << 2;
     QTest::newRow("uden mindre-end") << QStringLiteral("bare tekst ").repeated(10000) << 1;
     QString binaer;
@@ -383,6 +471,12 @@ void TestHtmlKontrol::mangleListefilGiverBesked() {
     env.prompter().expectMessage(
         QStringLiteral("Kodelisten C:\\Ravnsti\\Program\\Dir\\Html\\Ekskluderet.txt kunne ikke "
                        "læses.\nHtml kontrollen arbejder uden den."));
+    for (const char* fil : {"ValgfriSlutkode.txt", "ValgfriStartkode.txt", "Raatekst.txt",
+                            "Saerlige.txt", "Omfang.txt", "Gennemsigtige.txt", "Fremmede.txt",
+                            "Svg.txt", "MathML.txt", "Integration.txt"})
+        env.prompter().expectMessage(
+            QStringLiteral("Kodelisten C:\\Ravnsti\\Program\\Dir\\Html\\") + QLatin1String(fil) +
+            QStringLiteral(" kunne ikke læses.\nHtml kontrollen arbejder uden den."));
     taginf.LoadLister(QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Html\\"),
                       QStringLiteral("C:\\Ravnsti\\Program\\Dir\\Attributes\\"));
     QCOMPARE(env.prompter().pending(), 0);
