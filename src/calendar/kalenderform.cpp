@@ -567,8 +567,8 @@ void Tkalenderform::opdaterAlarmListe() {
 void Tkalenderform::visListe(const QList<TAlarmRecord>& alarms) {
     // The selected alarm stays selected when it is still listed.
     const int valgt = m_alarmBox->selectionModel()->hasSelection() ? m_alarmBox->currentRow() : -1;
-    const QString valgtNavn = valgt >= 0 && valgt < m_alarmX.size() ? m_alarmX.at(valgt).navn
-                                                                    : QString();
+    const QString valgtNavn =
+        valgt >= 0 && valgt < m_alarmX.size() ? m_alarmX.at(valgt).navn : QString();
     m_alarmX = alarms;
     m_alarmBox->clearContents();
     m_alarmBox->setRowCount(int(alarms.size()));

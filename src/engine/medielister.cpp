@@ -137,8 +137,9 @@ MediaPlayer& TMedielister::musikPlayer() {
         FPlayer->setVolume(FVolume);
         connect(FPlayer.get(), &MediaPlayer::failed, this, &TMedielister::afspilFejl);
         connect(FPlayer.get(), &MediaPlayer::lengthChanged, this, &TMedielister::musikLaengde);
-        connect(FPlayer.get(), &MediaPlayer::stateChanged, this, [this](MediaPlayer::State state) {
-            if (state == MediaPlayer::State::Playing)
+        // Time passing in a piece shows a device is there again.
+        connect(FPlayer.get(), &MediaPlayer::positionChanged, this, [this](qint64 ms) {
+            if (ms > 0)
                 FEnhedMeldt = false;
         });
     }

@@ -1,7 +1,8 @@
 #include "app/commandtable.h"
-#include "app/mainform.h"
 #include "app/dokumentomraade.h"
+#include "app/mainform.h"
 #include "app/maintoolbars.h"
+#include "editor/twinform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
@@ -17,7 +18,6 @@
 #include "shared/progressform.h"
 #include "shared/spmform.h"
 #include "tools/filinfoform.h"
-#include "editor/twinform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,9 +25,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -68,8 +68,8 @@ private slots:
         form.show();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // Centred, or where it is wider than the screen, at its left edge.
-        const int left = form.width() <= screen.width() ? screen.center().x() - form.width() / 2
-                                                        : screen.left();
+        const int left =
+            form.width() <= screen.width() ? screen.center().x() - form.width() / 2 : screen.left();
         QVERIFY(qAbs(form.geometry().left() - left) <= 1);
 
         // The trees: drives and the private block, the first folder in the file pane.
@@ -439,7 +439,8 @@ private slots:
         QCOMPARE(pane->currentItem()->text(), QStringLiteral("c.mp3"));
         kommando("sbCopyPathWithFilename")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("D:\\Blandet\\c.mp3"));
-        QCOMPARE(form.infoText(3), QStringLiteral("Stien og filnavnet blev kopieret til klipbordet"));
+        QCOMPARE(form.infoText(3),
+                 QStringLiteral("Stien og filnavnet blev kopieret til klipbordet"));
         QTest::keyClick(pane, Qt::Key_Home);
         kommando("sbCopyPathWithFilename")->trigger();
         QCOMPARE(form.infoText(3), QStringLiteral("Der er ikke valgt en fil."));
@@ -461,8 +462,7 @@ private slots:
         QVERIFY(kommando("aRedigerHtml")->isEnabled());
         QTest::keySequence(pane, QKeySequence(Qt::CTRL | Qt::Key_H));
         QCOMPARE(form.documentCount(), 1);
-        QCOMPARE(form.dokumenter().aktivt()->dokumentFilnavn,
-                 QStringLiteral("D:\\Blandet\\a.txt"));
+        QCOMPARE(form.dokumenter().aktivt()->dokumentFilnavn, QStringLiteral("D:\\Blandet\\a.txt"));
         form.close();
     }
 

@@ -486,7 +486,8 @@ private slots:
         Vindue v(env, at(2026, 5, 4, 9, 0));
         const DataFolders& f = v.host.folders;
         skriv(f, QStringLiteral("2026"), 5, 4, 9, 1, 1, QStringLiteral("Første"));
-        const QString anden = skriv(f, QStringLiteral("2026"), 5, 4, 9, 2, 1, QStringLiteral("Anden"));
+        const QString anden =
+            skriv(f, QStringLiteral("2026"), 5, 4, 9, 2, 1, QStringLiteral("Anden"));
         skriv(f, QStringLiteral("0000"), 0, 0, 10, 0, 0, QStringLiteral("Daglig"));
         v.aktive.hentAlarmer();
         v.form->visSide(Tkalenderform::SideAlarmer);
