@@ -13,6 +13,7 @@
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 #include "shared/imagelists.h"
+#include "shared/rubrik.h"
 
 #include <QAction>
 #include <QApplication>
@@ -179,13 +180,14 @@ void Dokumentomraade::openwin(const QString& aCap, const QString& aFilename,
 
 void Dokumentomraade::InsertTab(const Twinform* vindue) {
     const QSignalBlocker quiet(m_tc);
-    m_tc->addTab(vindue->CapNavn);
+    // The tab keeps the caption as its data; its text is the caption shown as written.
+    m_tc->setTabData(m_tc->addTab(Rubrik::somTekst(vindue->CapNavn)), vindue->CapNavn);
 }
 
 void Dokumentomraade::SetTCindex(const Twinform* vindue) {
     const QSignalBlocker quiet(m_tc);
     for (int i = 0; i < qMin(m_tc->count(), antal()); ++i)
-        if (m_tc->tabText(i) == vindue->CapNavn) {
+        if (m_tc->tabData(i).toString() == vindue->CapNavn) {
             m_tc->setCurrentIndex(i);
             return;
         }
@@ -193,8 +195,9 @@ void Dokumentomraade::SetTCindex(const Twinform* vindue) {
 
 void Dokumentomraade::RenameTab(const QString& oldCapNavn, const QString& newCapNavn) {
     for (int i = 0; i < qMin(m_tc->count(), antal()); ++i)
-        if (m_tc->tabText(i) == oldCapNavn) {
-            m_tc->setTabText(i, newCapNavn);
+        if (m_tc->tabData(i).toString() == oldCapNavn) {
+            m_tc->setTabText(i, Rubrik::somTekst(newCapNavn));
+            m_tc->setTabData(i, newCapNavn);
             return;
         }
 }
@@ -202,7 +205,7 @@ void Dokumentomraade::RenameTab(const QString& oldCapNavn, const QString& newCap
 void Dokumentomraade::CloseTab(const QString& aCapNavn) {
     const QSignalBlocker quiet(m_tc);
     for (int i = 0; i < m_tc->count(); ++i)
-        if (m_tc->tabText(i) == aCapNavn) {
+        if (m_tc->tabData(i).toString() == aCapNavn) {
             m_tc->removeTab(i);
             return;
         }
@@ -222,7 +225,7 @@ void Dokumentomraade::lukKontrol() {
 }
 
 void Dokumentomraade::tcChange(int index) {
-    Twinform* vindue = index >= 0 ? vindueMedFane(m_tc->tabText(index)) : nullptr;
+    Twinform* vindue = index >= 0 ? vindueMedFane(m_tc->tabData(index).toString()) : nullptr;
     if (!vindue)
         return;
     m_mdi->setActiveSubWindow(ramme(vindue));

@@ -96,7 +96,7 @@ void MainCommands::fileRules() {
         c.setEffect(QString::fromLatin1(name), [this, markering = chosen] {
             w.funk().setAktiveStruktur(2);
             w.funk().SelectMapperFiler(markering);
-            w.refreshMay();
+            w.filboxClick(nullptr);
         });
     // The trash of the drive selected in the folder tree, which need not be the drive of the
     // folder the file pane shows.
@@ -121,11 +121,14 @@ void MainCommands::remove(bool toRecycleBin) {
 void MainCommands::runningCommands() {
     for (const char* name : {"aRun", "aRedigerFil"})
         c.setRule(QString::fromLatin1(name), [this] { return !noFile() && fileContext(); });
-    for (const char* name :
-         {"aRedigerHtml", "aVisValgteBillede", "AInsertInSenesteFiler", "aAnvend", "aAnvendStraks"})
+    for (const char* name : {"aRedigerHtml", "aVisValgteBillede", "AInsertInSenesteFiler"})
         c.setRule(QString::fromLatin1(name), [this] { return !noFile(); });
+    // These take every selected file, so a selection whose current node is a folder counts.
+    for (const char* name : {"aAnvend", "aAnvendStraks"})
+        c.setRule(QString::fromLatin1(name), [this] { return !noFile() || w.mayFiler; });
     for (const char* name : {"aHTMLfilmliste", "aHTMLmusikliste", "aHTMLbilledliste"})
-        c.setRule(QString::fromLatin1(name), [this] { return !noFile() && fileAreaShown(); });
+        c.setRule(QString::fromLatin1(name),
+                  [this] { return (!noFile() || w.mayFiler) && fileAreaShown(); });
     c.setRule(QStringLiteral("aOpen"), [this] { return !w.opt().exeProgram.isEmpty(); });
     c.setRule(QStringLiteral("aOpenAktuelleMappe"),
               [this] { return !w.funk().Grundmappe().isEmpty(); });

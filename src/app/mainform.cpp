@@ -24,6 +24,7 @@
 #include "shared/kopieringsform.h"
 #include "shared/mainoperationwindows.h"
 #include "shared/progressform.h"
+#include "shared/rubrik.h"
 #include "shared/skaermplads.h"
 #include "shared/spmform.h"
 #include "shared/statustekster.h"
@@ -398,6 +399,8 @@ void Tmainform::buildLayout() {
     for (int i = 0; i < 3; ++i) {
         auto* panel = new QLabel(m_infobar);
         panel->setObjectName(QStringLiteral("infobarPanel%1").arg(i + 1));
+        // Names and paths are shown as they are, never read as markup.
+        panel->setTextFormat(Qt::PlainText);
         m_panels.append(panel);
     }
     m_panels.at(0)->setMinimumWidth(200);
@@ -419,6 +422,11 @@ void Tmainform::buildLayout() {
             [this](StrukturItem* item) { filboxClick(item); });
     connect(m_filbox, &StrukturVisning::itemDoubleClicked, this,
             [this](StrukturItem* item) { filboxDblClick(item); });
+    // A move with the keys selects as a click does.
+    connect(m_dirbox, &StrukturVisning::keySelectionChanged, this,
+            [this](StrukturItem* item) { dirboxClick(item); });
+    connect(m_filbox, &StrukturVisning::keySelectionChanged, this,
+            [this](StrukturItem* item) { filboxClick(item); });
     connect(m_toolbars->stibox(), &QTabBar::currentChanged, this, &Tmainform::stiboxChange);
     connect(m_editSti, &QLineEdit::textChanged, this, [this] { favChanged = true; });
     for (StrukturVisning* tree : {m_dirbox, m_filbox}) {
@@ -617,6 +625,7 @@ QString Tmainform::infoText(int panel) const {
 
 void Tmainform::mappeChange(const QString&, const QString& fileDir, const QString& grundDir,
                             const QString& filnavnet) {
+    mayFiler = m_funk->harValgtFil();
     udskrivSti();
     if (Tfindformen* form = m_findformen.made(); form && !opstart)
         form->setSoegemappe(getSlutDir(fileDir));
@@ -636,7 +645,7 @@ void Tmainform::udskrivSti() {
     // A path never holds empty components here, so tab n stands for the first n + 1 parts.
     stiArray = m_funk->Grundmappe().split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     for (const QString& component : std::as_const(stiArray))
-        tabs->addTab(component);
+        tabs->addTab(Rubrik::somTekst(component));
     tabs->setCurrentIndex(stiArray.size() - 1);
 }
 

@@ -150,6 +150,7 @@ public:
     // Window state the enabling rules read.
     bool mayCopy = false;           // the engine's canCopy, taken after clicks in the trees
     bool mayDoIt = false;           // the engine's canDoIt, taken at the same moments
+    bool mayFiler = false;          // the file pane's selection holds a file, taken at changes
     bool klipAfterCopy = false;     // the last copy was a cut: the next paste moves
     bool favChanged = false;        // the path box changed since the last favourite insertion
     bool listeForandret = false;    // the favourites were reordered and not saved

@@ -26,6 +26,7 @@ void AktiveAlarmer::hentAlarmer() {
     byg(nu.date(), QTime(nu.time().hour(), nu.time().minute()));
     m_alarmTimer.start();
     setCaption(antalCaption());
+    emit listeAendret();
 }
 
 void AktiveAlarmer::byg(QDate dato, QTime fra) {
@@ -50,6 +51,7 @@ void AktiveAlarmer::alarmTimerTimer() {
         byg(nu.date(), frem ? QTime(0, 0) : QTime(nu.time().hour(), nu.time().minute()));
         setCaption(antalCaption());
         emit nyDag(nu.date());
+        emit listeAendret();
         affyrForfaldne(nu);
     }
 }
@@ -69,6 +71,7 @@ void AktiveAlarmer::affyrForfaldne(const QDateTime& nu) {
     setCaption(m_alarm.isEmpty() ? QStringLiteral("Ingen alarmer") : antalCaption());
     for (const TAlarmRecord& alarm : std::as_const(forfaldne))
         affyr(alarm);
+    emit listeAendret();
 }
 
 void AktiveAlarmer::affyr(const TAlarmRecord& alarm) {

@@ -51,6 +51,8 @@ public:
 
 signals:
     void captionChanged(const QString& caption);
+    // The list changed: loaded, an alarm fired or a new day began.
+    void listeAendret();
     // The clock passed midnight (or was set to another day) and the list was rebuilt.
     void nyDag(QDate dato);
 

@@ -4,6 +4,7 @@
 #include "platform/textfile.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
+#include "shared/rubrik.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -56,7 +57,7 @@ void Talarmform::vis(const QString& caption, const QStringList& lines) {
     m_alarmMemo->setFont(
         QFont(m_host.opt().fontNameDocument, qMax(1, m_host.opt().fontSizeDocument)));
     m_alarmMemo->setPlainText(lines.join(QLatin1Char('\n')));
-    setWindowTitle(caption);
+    setWindowTitle(Rubrik::somTitel(caption));
     m_viser = true;
     m_buttonLuk->setText(m_venter.isEmpty() ? QStringLiteral("Luk")
                                             : QStringLiteral("Næste (%1)").arg(m_venter.size()));

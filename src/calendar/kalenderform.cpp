@@ -79,13 +79,9 @@ Tkalenderform::Tkalenderform(MainHost& host, AktiveAlarmer& aktive)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(&m_aktive, &AktiveAlarmer::nyDag, this, [this] { opdaterIdag(); });
-    // A saved alarm shows in the list of the mode shown.
-    connect(m_nyAlarm, &TNyAlarmSide::gemt, this, [this] {
-        if (m_alleMode)
-            visAlle();
-        else
-            loadDagensAlarmer();
-    });
+    // The list of the mode shown follows the alarms as they are saved, fire and go.
+    connect(m_nyAlarm, &TNyAlarmSide::gemt, this, &Tkalenderform::opdaterAlarmListe);
+    connect(&m_aktive, &AktiveAlarmer::listeAendret, this, &Tkalenderform::opdaterAlarmListe);
 
     optFilnavnKalender = m_host.mapper().optDir + QStringLiteral("kalender.txt");
     QStringList lines;
@@ -561,7 +557,18 @@ void Tkalenderform::beregn() {
 
 // ---- page "Alarmer" ----
 
+void Tkalenderform::opdaterAlarmListe() {
+    if (m_alleMode)
+        visAlle();
+    else
+        loadDagensAlarmer();
+}
+
 void Tkalenderform::visListe(const QList<TAlarmRecord>& alarms) {
+    // The selected alarm stays selected when it is still listed.
+    const int valgt = m_alarmBox->selectionModel()->hasSelection() ? m_alarmBox->currentRow() : -1;
+    const QString valgtNavn =
+        valgt >= 0 && valgt < m_alarmX.size() ? m_alarmX.at(valgt).navn : QString();
     m_alarmX = alarms;
     m_alarmBox->clearContents();
     m_alarmBox->setRowCount(int(alarms.size()));
@@ -572,6 +579,8 @@ void Tkalenderform::visListe(const QList<TAlarmRecord>& alarms) {
         m_alarmBox->setItem(row, 1, new QTableWidgetItem(a.datoTekst()));
         m_alarmBox->setItem(row, 2, new QTableWidgetItem(a.klokkenTekst()));
         m_alarmBox->setItem(row, 3, new QTableWidgetItem(a.overskrift));
+        if (!valgtNavn.isEmpty() && a.navn == valgtNavn)
+            m_alarmBox->selectRow(row);
     }
     m_visAktive->setEnabled(m_alleMode);
     m_visAlle->setEnabled(!m_alleMode);

@@ -82,6 +82,8 @@ private:
     void visNotatmappeClick();
     void beregn();
 
+    // The list of the mode shown, read again.
+    void opdaterAlarmListe();
     void visListe(const QList<TAlarmRecord>& alarms);
     std::optional<TAlarmRecord> valgtAlarm(const QString& handling) const;
     void redigerAlarm();

@@ -77,6 +77,8 @@ TNyAlarmSide::TNyAlarmSide(MainHost& host, AktiveAlarmer& aktive, QWidget* paren
     pile->addWidget(m_editGentagelse);
     pile->addWidget(op);
     pile->addWidget(ned);
+    // The row may be wider than the three: the arrows stay beside their box.
+    pile->addStretch(1);
     QGroupBox* lydBox = gruppe(QStringLiteral("Alarmlyd"),
                                {{QStringLiteral("Lydfil"), m_cbLydfiler},
                                 {QString(), spil},

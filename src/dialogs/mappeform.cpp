@@ -75,11 +75,17 @@ Tmappeform::Tmappeform(MainHost& host)
         {"Delt musikmappe", "Action5", &TMapper::GetCommonMusic},
         {"Delt videomappe", "Action6", &TMapper::GetCommonVideo},
     };
-    auto* bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("mappebar"));
-    bar->setIconSize(QSize(16, 16));
+    // Two rows, the user's own and the shared, so the narrow window shows every button.
+    QToolBar* bar = nullptr;
     int nummer = 0;
     for (const auto& knap : knapper) {
+        if (nummer == 0 || nummer == 5) {
+            bar = new QToolBar(this);
+            bar->setObjectName(nummer == 0 ? QStringLiteral("mappebar")
+                                           : QStringLiteral("deltMappebar"));
+            bar->setIconSize(QSize(16, 16));
+            column->addWidget(bar);
+        }
         QAction* action = bar->addAction(programIcon(QStringLiteral("cmd-") + knap.icon),
                                          QString::fromUtf8(knap.hint));
         action->setObjectName(QStringLiteral("mappeKnap%1").arg(++nummer));
@@ -88,10 +94,7 @@ Tmappeform::Tmappeform(MainHost& host)
             if (const std::optional<QString> folder = (m_host.funk().*opslag)(true))
                 visMappe(*folder);
         });
-        if (nummer == 5)
-            bar->addSeparator();
     }
-    column->addWidget(bar);
 
     auto* knapRaekke = new QHBoxLayout;
     auto* info = new QPushButton(QStringLiteral("Information"), this);
@@ -117,6 +120,11 @@ Tmappeform::Tmappeform(MainHost& host)
     connect(m_drevBox, &QComboBox::activated, this, &Tmappeform::tilDrev);
     connect(m_dirBox, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { visMappe(item->data(PathRole).toString()); });
+    // The highlighted folder is the destination, however the highlight moved.
+    connect(m_dirBox, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item)
+            vaelg(item->data(PathRole).toString());
+    });
     setFirstFocus(m_dirBox);
 
     resize(246, 419);
@@ -160,9 +168,7 @@ void Tmappeform::visMappe(const QString& folder) {
     const QString mappe = LogicalPath::normalized(folder);
     if (!Platform::files().isFolder(mappe))
         return;
-    m_mappe = mappe;
-    m_editDest->setText(LogicalPath::isDriveRoot(mappe) ? mappe + QLatin1Char('\\') : mappe);
-    m_drevBox->setCurrentIndex(m_drevBox->findData(mappe.left(2).toUpper()));
+    vaelg(mappe);
 
     // The folders from the drive down to this one, opened, then its subfolders.
     m_dirBox->clear();
@@ -184,6 +190,12 @@ void Tmappeform::visMappe(const QString& folder) {
             new QListWidgetItem(mappeIkon, QString(niveau * 3, QLatin1Char(' ')) + name, m_dirBox);
         item->setData(PathRole, LogicalPath::join(mappe, name));
     }
+}
+
+void Tmappeform::vaelg(const QString& mappe) {
+    m_mappe = mappe;
+    m_editDest->setText(LogicalPath::isDriveRoot(mappe) ? mappe + QLatin1Char('\\') : mappe);
+    m_drevBox->setCurrentIndex(m_drevBox->findData(mappe.left(2).toUpper()));
 }
 
 void Tmappeform::done(int result) {

@@ -20,7 +20,7 @@ public:
     // True for "Kopier til", false for "Flyt til": chooses the help topic.
     bool kopierTil = true;
     void setKilde(const QString& folder);
-    // The folder the list shows.
+    // The folder highlighted in the list.
     const QString& destination() const { return m_mappe; }
     // Makes the folder list show a folder (one that is not there changes nothing).
     void visMappe(const QString& folder);
@@ -30,6 +30,8 @@ public:
 private:
     void fyldDrev();
     void tilDrev(int index);
+    // The destination, in the box and the drive list.
+    void vaelg(const QString& mappe);
 
     MainHost& m_host;
     QString m_optFilnavn;

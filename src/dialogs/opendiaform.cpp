@@ -70,10 +70,11 @@ Topendiaform::Topendiaform(MainHost& host)
         if (const QString sti = m_stiboxen->sti(index); !sti.isEmpty())
             m_host.funk().makeStruktur2(sti, false);
     });
-    connect(m_openbox, &StrukturVisning::itemClicked, this, [this] {
-        m_host.funk().setAktiveStruktur(2);
-        m_host.funk().infoStruktur2();
-    });
+    for (auto signal : {&StrukturVisning::itemClicked, &StrukturVisning::keySelectionChanged})
+        connect(m_openbox, signal, this, [this] {
+            m_host.funk().setAktiveStruktur(2);
+            m_host.funk().infoStruktur2();
+        });
     connect(m_openbox, &StrukturVisning::itemDoubleClicked, this, &Topendiaform::aabnValgte);
     connect(alle, &QPushButton::clicked, this, [this] { m_host.funk().makeStrukturFil({}); });
     connect(exe, &QPushButton::clicked, this,

@@ -88,6 +88,7 @@ Topenfilform::Topenfilform(MainHost& host, Handlinger handling)
             m_host.funk().makeStruktur2(sti, false);
     });
     connect(m_openbox, &StrukturVisning::itemClicked, this, &Topenfilform::taegeValg);
+    connect(m_openbox, &StrukturVisning::keySelectionChanged, this, &Topenfilform::taegeValg);
     connect(m_openbox, &StrukturVisning::itemDoubleClicked, this, &Topenfilform::aabnValgte);
     connect(m_openbox, &QWidget::customContextMenuRequested, this, &Topenfilform::visMenu);
     connect(m_aRedigerDokument, &QAction::triggered, this, &Topenfilform::RedigerClick);

@@ -78,11 +78,12 @@ Topenmappeform::Topenmappeform(MainHost& host)
     fod->addWidget(luk, 2, 1);
     column->addLayout(fod);
 
-    connect(m_mappebox, &StrukturVisning::itemClicked, this, [this] {
-        m_host.funk().setAktiveStruktur(1);
-        m_host.funk().getDirectory();
-        opdaterBokse();
-    });
+    for (auto signal : {&StrukturVisning::itemClicked, &StrukturVisning::keySelectionChanged})
+        connect(m_mappebox, signal, this, [this] {
+            m_host.funk().setAktiveStruktur(1);
+            m_host.funk().getDirectory();
+            opdaterBokse();
+        });
     connect(m_mappebox, &StrukturVisning::itemDoubleClicked, this, &Topenmappeform::aabnValgte);
     connect(medSti, &QPushButton::clicked, this, [this] { visKendte(true); });
     connect(udenSti, &QPushButton::clicked, this, [this] { visKendte(false); });

@@ -1,5 +1,7 @@
 #include "stifaner.h"
 
+#include "shared/rubrik.h"
+
 Stifaner::Stifaner(QWidget* parent) : QTabBar(parent) {
     setObjectName(QStringLiteral("stiboxen"));
     setExpanding(false);
@@ -11,7 +13,7 @@ void Stifaner::byg(const QString& mappe) {
         removeTab(0);
     m_stiArray = mappe.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
     for (const QString& component : std::as_const(m_stiArray))
-        addTab(component);
+        addTab(Rubrik::somTekst(component));
     setCurrentIndex(int(m_stiArray.size()) - 1);
 }
 

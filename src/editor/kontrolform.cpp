@@ -92,6 +92,7 @@ Tkontrolform::Tkontrolform(Kodekontrol& kontrol, Tinfotag& taginf, const QString
     m_kontrolinfo->setObjectName(QStringLiteral("kontrolinfo"));
     m_kontrolinfo->setSizeGripEnabled(false);
     m_statusTekst = new QLabel(m_kontrolinfo);
+    m_statusTekst->setTextFormat(Qt::PlainText);
     m_kontrolinfo->addWidget(m_statusTekst, 1);
 
     auto* layout = new QVBoxLayout(this);

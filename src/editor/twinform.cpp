@@ -19,6 +19,7 @@
 #include "shared/launcher.h"
 #include "shared/mainhost.h"
 #include "shared/mainoptions.h"
+#include "shared/rubrik.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -187,6 +188,7 @@ void Twinform::byggStatus() {
     for (int i = 0; i < faste.size(); ++i) {
         auto* panel = new QLabel(faste.at(i), m_infoX);
         panel->setObjectName(QStringLiteral("InfoX%1").arg(i));
+        panel->setTextFormat(Qt::PlainText);
         // Fixed widths: the numbers change at every key and must not move the bar about.
         if (i < 7)
             panel->setFixedWidth(i % 2 == 0 ? panel->sizeHint().width() + 8 : 70);
@@ -396,7 +398,7 @@ void Twinform::InfoCap(int nummer, const QString& aCapNavn, const QString& docFn
     hjemmeside = erHjemmeside();
     winNo = nummer;
     CapNavn = QString::number(winNo) + QStringLiteral(": ") + aCapNavn;
-    setWindowTitle(aCapNavn);
+    setWindowTitle(Rubrik::somTitel(aCapNavn));
     if (!docFname.isEmpty()) {
         if (!m_dok->hent(docFname).hentet) {
             // The document said why; the window stays, empty, until it is closed.
@@ -633,7 +635,7 @@ void Twinform::UpdateCaption() {
     const QString ny = QString::number(winNo) + QStringLiteral(": ") + navn;
     const QString gammel = CapNavn;
     CapNavn = ny;
-    setWindowTitle(navn);
+    setWindowTitle(Rubrik::somTitel(navn));
     emit omdoebt(gammel, ny);
     DocExt = TDokument::extAf(dokumentFilnavn);
     // The face first: a plain editor made in place of the rich one takes the checker too.

@@ -185,6 +185,22 @@ bool THandlinger::canDoIt() const {
     return canCopy();
 }
 
+bool THandlinger::harValgtFil() const {
+    const StrukturVisning* tree = Struktur2();
+    if (!tree)
+        return false;
+    // Row by row through the ranges, so a selection of a whole large folder stops at the
+    // first file instead of listing every node.
+    for (const QItemSelectionRange& range : tree->selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row) {
+            const StrukturItem* node =
+                tree->itemFromIndex(range.model()->index(row, 0, range.parent()));
+            if (node && !node->rec.filnavn.isEmpty())
+                return true;
+        }
+    return false;
+}
+
 // ---------------------------------------------------------------------------------------
 // Paste
 

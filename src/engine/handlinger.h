@@ -37,6 +37,8 @@ public:
     bool RegisterElements(const QString& aElement);
     bool canCopy() const;
     bool canDoIt() const;
+    // Whether the file pane's selection holds a file, wherever its current node stands.
+    bool harValgtFil() const;
     // Pastes the clipboard into the destination, moving with `sletAfterCopy`;
     // `sourceStruktur` is the tree a drag came from (0 without a drag). The number of
     // elements pasted, 0 when nothing was done, -1 after a failure the user was told of.

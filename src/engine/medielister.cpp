@@ -8,6 +8,8 @@
 
 #include <QUrl>
 
+#include <utility>
+
 namespace {
 
 struct ValgtFil {
@@ -135,6 +137,11 @@ MediaPlayer& TMedielister::musikPlayer() {
         FPlayer->setVolume(FVolume);
         connect(FPlayer.get(), &MediaPlayer::failed, this, &TMedielister::afspilFejl);
         connect(FPlayer.get(), &MediaPlayer::lengthChanged, this, &TMedielister::musikLaengde);
+        // Time passing in a piece shows a device is there again.
+        connect(FPlayer.get(), &MediaPlayer::positionChanged, this, [this](qint64 ms) {
+            if (ms > 0)
+                FEnhedMeldt = false;
+        });
     }
     return *FPlayer;
 }
@@ -149,9 +156,15 @@ void TMedielister::setMusikVolume(double volume) {
         FPlayer->setVolume(volume);
 }
 
-void TMedielister::afspilFejl(const QString& message) {
+void TMedielister::afspilFejl(const QString& message, MediaPlayer::Failure failure) {
     // The queue stays as it is; the user may choose another piece or try again.
     emit playTimerAendret(false);
+    if (failure == MediaPlayer::Failure::NoDevice) {
+        // No piece is to blame, and one word of it is enough until something has played.
+        if (!std::exchange(FEnhedMeldt, true))
+            Platform::prompter().message(message, MessageKind::Error);
+        return;
+    }
     Platform::prompter().message(
         message + QStringLiteral("\nForsøg ikke at spille dette nummer igen."), MessageKind::Error);
 }

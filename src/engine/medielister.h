@@ -2,9 +2,9 @@
 
 #include "filmappeinfo.h"
 
-#include <memory>
+#include "platform/mediaplayer.h"
 
-class MediaPlayer;
+#include <memory>
 
 // The pages that play or show the files selected in the file pane, new documents from
 // their templates, and the music player's play queue.
@@ -74,10 +74,12 @@ private:
     int gyldigtNummer(int listeNo);
     // Gives the player the entry's file.
     void aabn(int listeNo);
-    void afspilFejl(const QString& message);
+    void afspilFejl(const QString& message, MediaPlayer::Failure failure);
 
     QStringList musik; // full paths, in play order
     int FmNummer = -1;
     double FVolume = 1.0;
     std::unique_ptr<MediaPlayer> FPlayer;
+    // The missing audio device was told of, and no piece has played since.
+    bool FEnhedMeldt = false;
 };

@@ -34,6 +34,17 @@ StrukturVisning::StrukturVisning(QWidget* parent)
             [this](const QModelIndex& index) { emit itemClicked(itemFromIndex(index)); });
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit itemDoubleClicked(itemFromIndex(index)); });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { m_valgSkiftet = true; });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { m_valgSkiftet = true; });
+}
+
+void StrukturVisning::keyPressEvent(QKeyEvent* event) {
+    m_valgSkiftet = false;
+    QTreeView::keyPressEvent(event);
+    if (m_valgSkiftet)
+        emit keySelectionChanged(currentItem());
 }
 
 void StrukturVisning::setImages(const QList<QIcon>& images) {

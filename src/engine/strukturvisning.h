@@ -55,7 +55,15 @@ public:
 signals:
     void itemClicked(StrukturItem* node);
     void itemDoubleClicked(StrukturItem* node);
+    // A key (an arrow, Page Down, a typed name) moved the current node or changed the
+    // selection: what itemClicked tells of the mouse.
+    void keySelectionChanged(StrukturItem* current);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     StrukturModel* m_model;
+    // Set by every change of the current node or the selection while a key is handled.
+    bool m_valgSkiftet = false;
 };

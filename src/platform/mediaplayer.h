@@ -12,6 +12,9 @@ class MediaPlayer : public QObject {
     Q_OBJECT
 public:
     enum class State { Stopped, Playing, Paused };
+    // What failed: the file (unreadable, no decoder) or the machine, which has no audio device.
+    enum class Failure { File, NoDevice };
+    Q_ENUM(Failure)
 
     using QObject::QObject;
 
@@ -42,5 +45,5 @@ signals:
     void stateChanged(MediaPlayer::State state);
     // Played through to the end of the last loop.
     void finished();
-    void failed(const QString& message);
+    void failed(const QString& message, MediaPlayer::Failure failure = Failure::File);
 };

@@ -39,6 +39,9 @@ private:
     void stateChanged() override { emit MediaPlayer::stateChanged(state()); }
     void finished() override { emit MediaPlayer::finished(); }
     void failed(const QString& message) override { emit MediaPlayer::failed(message); }
+    void noDevice(const QString& message) override {
+        emit MediaPlayer::failed(message, Failure::NoDevice);
+    }
 
     std::unique_ptr<SoundBackend> m_backend;
     QString m_path;

@@ -21,6 +21,8 @@ public:
         virtual void finished() = 0;
         // A Danish sentence naming the file as open() was told to show it.
         virtual void failed(const QString& message) = 0;
+        // play() found no audio device; whatever is opened can wait for one.
+        virtual void noDevice(const QString& message) = 0;
 
     protected:
         ~Listener() = default;
@@ -30,7 +32,7 @@ public:
 
     // The host file to play, or empty for none; `shown` names it in messages.
     virtual void open(const QString& hostFile, const QString& shown) = 0;
-    // Tells failed() when there is no sound device; nothing opened plays nothing.
+    // Tells noDevice() when there is no sound device; nothing opened plays nothing.
     virtual void play() = 0;
     virtual void pause() = 0;
     virtual void stop() = 0;

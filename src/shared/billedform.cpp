@@ -22,6 +22,7 @@ Tbilledform::Tbilledform(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (const QString& label : {QStringLiteral("Bredde"), QString(), QStringLiteral("Højde"),
                                  QString(), QStringLiteral("Navn"), QString()}) {
         auto* panel = new QLabel(label, bar);
+        panel->setTextFormat(Qt::PlainText);
         bar->addWidget(panel, label.isEmpty() ? 1 : 0);
         m_panels.append(panel);
     }

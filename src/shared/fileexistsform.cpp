@@ -16,6 +16,7 @@ TfileExistsForm::TfileExistsForm(QWidget* parent) : CentredDialog(parent) {
 
     m_filinfoLabel = new QLabel(this);
     m_filinfoLabel->setObjectName(QStringLiteral("filinfoLabel"));
+    m_filinfoLabel->setTextFormat(Qt::PlainText);
     m_fileBox = new QListWidget(this);
     m_fileBox->setObjectName(QStringLiteral("fileBox"));
 

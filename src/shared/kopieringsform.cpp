@@ -52,6 +52,7 @@ Tkopieringsform::Tkopieringsform(QWidget* parent)
     questionPicture->setPixmap(programIcon(QStringLiteral("question")).pixmap(32, 36));
     m_question = new QLabel(this);
     m_question->setObjectName(QStringLiteral("LabelSpm"));
+    m_question->setTextFormat(Qt::PlainText);
     m_question->setWordWrap(true);
 
     auto* question = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "shared/mainhost.h"
+#include "shared/rubrik.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -28,8 +29,10 @@ template <class T> T* field(QWidget* parent, const char* name) {
     widget->setObjectName(QLatin1String(name));
     if constexpr (std::is_same_v<T, QLineEdit>)
         widget->setReadOnly(true);
-    if constexpr (std::is_same_v<T, QLabel>)
+    if constexpr (std::is_same_v<T, QLabel>) {
         widget->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        widget->setTextFormat(Qt::PlainText);
+    }
     return widget;
 }
 
@@ -183,7 +186,7 @@ void Tfilinfoform::setBredde(int width) {
 
 void Tfilinfoform::showPage(int side, const QString& caption) {
     SideNummer = side;
-    setWindowTitle(caption);
+    setWindowTitle(Rubrik::somTitel(caption));
     m_bog->setCurrentIndex(side);
     show();
     raise();

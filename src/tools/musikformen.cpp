@@ -191,8 +191,12 @@ Tmusikformen::Tmusikformen(MainHost& host)
 
 void Tmusikformen::visKommandoer(const QList<QAction*>& kommandoer) {
     m_toolBar->addSeparator();
-    for (QAction* kommando : kommandoer)
+    for (QAction* kommando : kommandoer) {
+        // A tool button shows the icon text, which Qt makes from the caption without its
+        // "..." and trailing blanks; the buttons show the captions whole.
+        kommando->setIconText(kommando->text());
         m_toolBar->addAction(kommando);
+    }
     m_toolBar->addSeparator();
 }
 

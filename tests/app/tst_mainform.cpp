@@ -1,10 +1,13 @@
 #include "app/commandtable.h"
+#include "app/dokumentomraade.h"
 #include "app/mainform.h"
 #include "app/maintoolbars.h"
+#include "editor/twinform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
+#include "harness/treeclicks.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
 #include "shared/aboutbox.h"
@@ -18,9 +21,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStatusBar>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -61,8 +68,8 @@ private slots:
         form.show();
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         // Centred, or where it is wider than the screen, at its left edge.
-        const int left = form.width() <= screen.width() ? screen.center().x() - form.width() / 2
-                                                        : screen.left();
+        const int left =
+            form.width() <= screen.width() ? screen.center().x() - form.width() / 2 : screen.left();
         QVERIFY(qAbs(form.geometry().left() - left) <= 1);
 
         // The trees: drives and the private block, the first folder in the file pane.
@@ -380,6 +387,105 @@ private slots:
         form.commands().evaluate();
         QTest::keySequence(form.filbox(), QKeySequence(Qt::CTRL | Qt::Key_C));
         QCOMPARE(form.infoText(3), QStringLiteral("Der blev kopieret 1 element."));
+        form.close();
+    }
+
+    // What the keys reach in either tree is what every command takes, as after a click.
+    void theKeysSelectAsTheMouseDoes() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        env.makeFolder(QStringLiteral("D:\\Blandet\\Mappe"));
+        env.makeFolder(QStringLiteral("D:\\Tom"));
+        env.writeFile(QStringLiteral("D:\\Blandet\\a.txt"), "a");
+        env.writeFile(QStringLiteral("D:\\Blandet\\b.gif"),
+                      QByteArray::fromHex("47494638396101000100800000ff000000000021f90401000000"
+                                          "002c00000000010001000002024401003b"));
+        env.writeFile(QStringLiteral("D:\\Blandet\\c.mp3"), "mp3");
+        Tmainform form;
+        form.opt().visBillede = false;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        auto kommando = [&form](const char* name) {
+            form.commands().evaluate();
+            return form.commands()(QString::fromLatin1(name));
+        };
+
+        // The folder tree: a move with the arrows lists the folder reached.
+        StrukturVisning* tree = form.dirbox();
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral(" (D:)")));
+        QTest::keyClick(tree, Qt::Key_Return);
+        TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("Blandet")));
+        QTest::keyClick(tree, Qt::Key_Down);
+        QCOMPARE(form.funk().Grundmappe(), QStringLiteral("D:\\Tom"));
+        QCOMPARE(form.EditSti()->text(), QStringLiteral("D:\\Tom"));
+        QTest::keyClick(tree, Qt::Key_Up);
+        QCOMPARE(form.funk().Grundmappe(), QStringLiteral("D:\\Blandet"));
+
+        // The file pane: Down from a clicked file, a typed name, Home onto a folder.
+        StrukturVisning* pane = form.filbox();
+        TreeClicks::click(pane, TreeClicks::node(pane, QStringLiteral("a.txt")));
+        QTest::keyClick(pane, Qt::Key_Down);
+        QCOMPARE(form.funk().Filnavn(), QStringLiteral("D:\\Blandet\\b.gif"));
+        QCOMPARE(form.infoText(3), QStringLiteral("D:\\Blandet\\b.gif"));
+        QVERIFY(!form.billedform()->isVisible());
+        QVERIFY(kommando("aVisValgteBillede")->isEnabled());
+        QTest::keySequence(pane, QKeySequence(Qt::CTRL | Qt::Key_B));
+        QVERIFY(form.billedform()->isVisible());
+        QCOMPARE(form.billedform()->panelText(5), QStringLiteral("b.gif"));
+        form.billedform()->close();
+        QApplication::setActiveWindow(&form);
+
+        QTest::keyClicks(pane, QStringLiteral("c"));
+        QCOMPARE(pane->currentItem()->text(), QStringLiteral("c.mp3"));
+        kommando("sbCopyPathWithFilename")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("D:\\Blandet\\c.mp3"));
+        QCOMPARE(form.infoText(3),
+                 QStringLiteral("Stien og filnavnet blev kopieret til klipbordet"));
+        QTest::keyClick(pane, Qt::Key_Home);
+        kommando("sbCopyPathWithFilename")->trigger();
+        QCOMPARE(form.infoText(3), QStringLiteral("Der er ikke valgt en fil."));
+
+        // Ctrl+I then Ctrl+A with the folder current: the commands of the selected files.
+        const char* filkommandoer[] = {"aAnvend", "aAnvendStraks", "aHTMLfilmliste",
+                                       "aHTMLmusikliste", "aHTMLbilledliste"};
+        QTest::keySequence(pane, QKeySequence(Qt::CTRL | Qt::Key_I));
+        for (const char* name : filkommandoer)
+            QVERIFY2(!kommando(name)->isEnabled(), name);
+        QTest::keySequence(pane, QKeySequence(Qt::CTRL | Qt::Key_A));
+        QCOMPARE(pane->selectedItems().size(), 4);
+        for (const char* name : filkommandoer)
+            QVERIFY2(kommando(name)->isEnabled(), name);
+
+        // Ctrl+H opens the file the keys reached, not the one clicked before.
+        QTest::keyClick(pane, Qt::Key_Down);
+        QCOMPARE(pane->selectedItems().size(), 1);
+        QVERIFY(kommando("aRedigerHtml")->isEnabled());
+        QTest::keySequence(pane, QKeySequence(Qt::CTRL | Qt::Key_H));
+        QCOMPARE(form.documentCount(), 1);
+        QCOMPARE(form.dokumenter().aktivt()->dokumentFilnavn, QStringLiteral("D:\\Blandet\\a.txt"));
+        form.close();
+    }
+
+    // Names are shown as written: never as markup in the status bar, nor with "&" taken
+    // for a key in the path tabs.
+    void namesShowAsWritten() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        const QString mappe = QStringLiteral("D:\\Film\\A&B \"q\" <i>x#y?z");
+        env.writeFile(mappe + QStringLiteral("\\klip #1.mp4"), "film");
+        Tmainform form;
+        form.show();
+        QApplication::setActiveWindow(&form);
+        form.funk().makeStruktur2(mappe, true);
+        StrukturVisning* pane = form.filbox();
+        TreeClicks::click(pane, TreeClicks::node(pane, QStringLiteral("klip #1.mp4")));
+        QCOMPARE(form.infoText(3), mappe + QStringLiteral("\\klip #1.mp4"));
+        for (const QLabel* panel : form.statusBar()->findChildren<QLabel*>())
+            QCOMPARE(panel->textFormat(), Qt::PlainText);
+        const QTabBar* tabs = form.toolbars().stibox();
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Film"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("A&&B \"q\" <i>x#y?z"));
         form.close();
     }
 };

@@ -98,6 +98,43 @@ private slots:
         QVERIFY(EngineState(*v.form) == before);
     }
 
+    // The keys move the selection as a click does: what Ins and "Vælg" take and what the
+    // two boxes show is the folder the keys reached.
+    void theKeysChooseTheFoldersInserted() {
+        TestEnvironment env;
+        Vindue v(env);
+        v.aabn();
+        QTimer::singleShot(0, v.w(), [&] {
+            Topenmappeform& dia = *v.form->mappestruktur().openmappeform();
+            const auto lukAltid = qScopeGuard([&] {
+                if (dia.isVisible())
+                    dia.reject();
+            });
+            QApplication::setActiveWindow(&dia);
+            StrukturVisning* tree = dia.mappebox();
+            auto* sti = child<QLineEdit>(dia, "editpath");
+            auto* mappe = child<QLineEdit>(dia, "editmappe");
+            TreeClicks::doubleClick(tree, TreeClicks::node(tree, QStringLiteral("Foto")));
+            TreeClicks::click(tree, TreeClicks::node(tree, QStringLiteral("2020")));
+            QTest::keyClick(tree, Qt::Key_Insert);
+            QTest::keyClick(tree, Qt::Key_Down);
+            QCOMPARE(sti->text(), QStringLiteral("D:\\Foto\\2021"));
+            QCOMPARE(mappe->text(), QStringLiteral("2021"));
+            QTest::keyClick(tree, Qt::Key_Insert);
+            QTest::keyClick(tree, Qt::Key_Down);
+            QCOMPARE(sti->text(), QStringLiteral("D:\\Musik"));
+            QCOMPARE(mappe->text(), QStringLiteral("Musik"));
+            QTest::mouseClick(child<QPushButton>(dia, "openKnap"), Qt::LeftButton);
+        });
+        v.klik("insertMappeKnap");
+        QCOMPARE(v.liste("strukturListeMapper")->tekster(),
+                 (QStringList{"D:\\Foto\\2020", "D:\\Foto\\2021", "D:\\Musik"}));
+        QTest::keyClicks(v.editGem(), QStringLiteral("Tre"));
+        QTest::keyClick(v.editGem(), Qt::Key_Return);
+        QCOMPARE(env.readFile(v.strukturfil(QStringLiteral("Tre.txt"))),
+                 QByteArray("D:\\Foto\\2020\r\nD:\\Foto\\2021\r\nD:\\Musik\r\n"));
+    }
+
     void composeSaveEditAndShow() {
         TestEnvironment env;
         Vindue v(env);

@@ -2,6 +2,7 @@
 #include "app/mainform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
+#include "harness/findchild.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
@@ -13,6 +14,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -108,6 +111,15 @@ private slots:
         QVERIFY(w.enabled("aMusikafspiller"));
         w.run("aMusikafspiller");
         QVERIFY(w.player()->isVisible());
+        // The player's buttons show their commands' captions whole.
+        const QToolBar* bar = child<QToolBar>(*w.player(), "ToolBar1");
+        for (const char* name : {"aHentMusikliste", "aGemMusikliste"}) {
+            QAction* kommando = w.form->commands()(QString::fromLatin1(name));
+            const auto* knap = qobject_cast<QToolButton*>(bar->widgetForAction(kommando));
+            QVERIFY2(knap, name);
+            QCOMPARE(knap->text(), kommando->text());
+            QVERIFY(knap->text().endsWith(QStringLiteral("...")));
+        }
         QVERIFY(!w.enabled("aMusikafspiller"));
         QVERIFY(!w.enabled("aFjern"));
         QVERIFY(!w.enabled("aGemMusikliste"));

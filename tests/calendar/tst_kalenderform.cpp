@@ -480,6 +480,63 @@ private slots:
         QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, row);
     }
 
+    // The list shown follows the alarms as they fire, in either mode, keeping the selection.
+    void firedAlarmsLeaveTheList() {
+        TestEnvironment env;
+        Vindue v(env, at(2026, 5, 4, 9, 0));
+        const DataFolders& f = v.host.folders;
+        skriv(f, QStringLiteral("2026"), 5, 4, 9, 1, 1, QStringLiteral("Første"));
+        const QString anden =
+            skriv(f, QStringLiteral("2026"), 5, 4, 9, 2, 1, QStringLiteral("Anden"));
+        skriv(f, QStringLiteral("0000"), 0, 0, 10, 0, 0, QStringLiteral("Daglig"));
+        v.aktive.hentAlarmer();
+        v.form->visSide(Tkalenderform::SideAlarmer);
+        auto* box = v.w<QTableWidget>("alarmBox");
+        QCOMPARE(box->rowCount(), 3);
+
+        env.clock().set(at(2026, 5, 4, 9, 1));
+        v.aktive.alarmTimerTimer();
+        v.alarmform.close();
+        QCOMPARE(box->rowCount(), 2);
+        QCOMPARE(box->item(0, 3)->text(), QStringLiteral("Anden"));
+        QCOMPARE(v.aktive.caption(), QStringLiteral("2 aktive alarmer"));
+
+        v.click("sbUdskrivAlle");
+        QCOMPARE(box->rowCount(), 2);
+        QCOMPARE(box->item(0, 3)->text(), QStringLiteral("Daglig"));
+        v.klikRaekke(0);
+        env.clock().set(at(2026, 5, 4, 9, 2));
+        v.aktive.alarmTimerTimer();
+        v.alarmform.close();
+        QVERIFY(!Platform::files().exists(f.alarmDir + anden));
+        QCOMPARE(box->rowCount(), 1);
+        QCOMPARE(box->item(0, 3)->text(), QStringLiteral("Daglig"));
+        v.click("sbRedigerValgte");
+        QCOMPARE(v.w<QTabWidget>("Bog")->currentIndex(), int(Tkalenderform::SideNyAlarm));
+        QCOMPARE(v.w<QLineEdit>("EditTime")->text(), QStringLiteral("10"));
+
+        v.form->visSide(Tkalenderform::SideAlarmer);
+        v.click("sbUdskrivAktive");
+        env.clock().set(at(2026, 5, 4, 10, 0));
+        v.aktive.alarmTimerTimer();
+        v.alarmform.close();
+        QCOMPARE(box->rowCount(), 0);
+        QCOMPARE(v.aktive.caption(), QStringLiteral("Ingen alarmer"));
+    }
+
+    void theRepetitionArrowsSitBesideTheirBox() {
+        TestEnvironment env;
+        Vindue v(env, at(2026, 5, 4, 9, 0));
+        v.form->visSide(Tkalenderform::SideNyAlarm);
+        QCoreApplication::processEvents();
+        const QWidget* boks = v.w("EditGentagelse");
+        const QWidget* op = v.w("UpDownOp");
+        const QWidget* ned = v.w("UpDownNed");
+        QVERIFY(op->x() > boks->geometry().right());
+        QVERIFY(op->x() - boks->geometry().right() <= 4);
+        QVERIFY(ned->x() - op->geometry().right() <= 4);
+    }
+
     void rememberedPlace() {
         TestEnvironment env;
         TestHost host;

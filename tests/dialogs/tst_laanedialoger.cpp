@@ -163,6 +163,32 @@ private slots:
         dia.reject();
         QCOMPARE(dia.Filnavn, QStringLiteral("D:\\Fotos\\billede.jpg"));
     }
+
+    // A file reached with the keys is chosen as a clicked one is.
+    void theKeysChooseTheFile() {
+        TestEnvironment env;
+        TestHost h;
+        iGang(env, h);
+        Topendiaform dia(h);
+        dia.initDirectory(QStringLiteral("D:\\Fotos"), false);
+        auto* editSti = child<QLineEdit>(dia, "EditSti");
+        QTimer::singleShot(0, &dia, [&] {
+            const auto lukAltid = qScopeGuard([&] {
+                if (dia.isVisible())
+                    dia.reject();
+            });
+            StrukturVisning* box = dia.openbox();
+            TreeClicks::click(box, TreeClicks::node(box, QStringLiteral("2020")));
+            QTest::keyClick(box, Qt::Key_End);
+            QCOMPARE(editSti->text(), QStringLiteral("billede.jpg"));
+            QTest::keyClick(box, Qt::Key_Up);
+            QCOMPARE(editSti->text(), QString());
+            QTest::keyClick(box, Qt::Key_Down);
+            QTest::mouseClick(child<QPushButton>(dia, "openKnap"), Qt::LeftButton);
+        });
+        QCOMPARE(dia.exec(), int(QDialog::Accepted));
+        QCOMPARE(dia.Filnavn, QStringLiteral("D:\\Fotos\\billede.jpg"));
+    }
 };
 
 RAVNSTI_TEST_MAIN(TestLaanedialoger)

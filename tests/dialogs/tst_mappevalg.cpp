@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -109,6 +110,44 @@ private slots:
         Tmappeform igen(h);
         QCOMPARE(igen.size(), QSize(246, 419));
         QCOMPARE(env.prompter().shown().size(), 1);
+    }
+
+    // At its designed size every tool button shows, and the highlight the keys move is the
+    // destination.
+    void destinationWindowShowsEveryButtonAndFollowsTheKeys() {
+        TestEnvironment env;
+        env.makeFolder(QStringLiteral("D:\\Arkiv"));
+        env.makeFolder(QStringLiteral("D:\\Breve"));
+        TestHost h;
+        env.makeFolder(h.mapper().optDir);
+        Tmappeform form(h);
+        form.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(form.size(), QSize(246, 419));
+        const QList<QToolBar*> bars = form.findChildren<QToolBar*>();
+        int knapper = 0;
+        for (const QToolBar* bar : bars) {
+            QVERIFY(!child<QToolButton>(*bar, "qt_toolbar_ext_button")->isVisible());
+            for (QAction* action : bar->actions()) {
+                const QWidget* knap = bar->widgetForAction(action);
+                QVERIFY2(knap && knap->isVisible(), qPrintable(action->objectName()));
+                QVERIFY(form.rect().contains(QRect(knap->mapTo(&form, QPoint()), knap->size())));
+                ++knapper;
+            }
+        }
+        QCOMPARE(knapper, 9);
+
+        form.visMappe(QStringLiteral("D:"));
+        auto* list = child<QListWidget>(form, "DirBox");
+        auto* dest = child<QLineEdit>(form, "EditDest");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(dest->text(), QStringLiteral("D:\\Arkiv"));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(form.destination(), QStringLiteral("D:\\Breve"));
+        QTest::keyClick(list, Qt::Key_Home);
+        QCOMPARE(dest->text(), QStringLiteral("D:\\"));
+        form.reject();
     }
 
     void personalFoldersKeepOnlyExistingFolders() {

@@ -50,9 +50,9 @@ void FakeMediaPlayer::reachEnd() {
     emit finished();
 }
 
-void FakeMediaPlayer::failWith(const QString& message) {
+void FakeMediaPlayer::failWith(const QString& message, Failure failure) {
     setState(State::Stopped);
-    emit failed(message);
+    emit failed(message, failure);
 }
 
 void FakeMediaPlayer::setState(State state) {

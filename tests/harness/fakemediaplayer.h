@@ -26,7 +26,7 @@ public:
     // What the platform would announce later.
     void announceLength(qint64 ms);
     void reachEnd();
-    void failWith(const QString& message);
+    void failWith(const QString& message, Failure failure = Failure::File);
 
     QStringList opened() const { return m_opened; }
     int plays() const { return m_plays; }

@@ -83,6 +83,8 @@ private slots:
             player.play();
             QCOMPARE(failed.last().first().toString(),
                      QStringLiteral("Der er ingen lydenhed, så lyden kan ikke afspilles."));
+            QCOMPARE(failed.last().at(1).value<MediaPlayer::Failure>(),
+                     MediaPlayer::Failure::NoDevice);
             QCOMPARE(player.state(), MediaPlayer::State::Stopped);
         }
         player.close();

@@ -177,6 +177,35 @@ private slots:
         QVERIFY(p.form->isVisible());
     }
 
+    // No audio device blames no piece and is said once, until something has played.
+    void withoutADeviceItIsSaidOnce() {
+        TestEnvironment env;
+        Player p(env, {"a.mp3", "b.mp3", "c.mp3"});
+        QTest::mouseClick(p.box()->viewport(), Qt::LeftButton, {}, p.row(1));
+        FakeMediaPlayer* player = p.player();
+        const QString ingen = QStringLiteral("Der er ingen lydenhed, så lyden kan ikke afspilles.");
+        env.prompter().expectMessage(ingen);
+        p.click("PlayButton");
+        player->failWith(ingen, MediaPlayer::Failure::NoDevice);
+        QCOMPARE(env.prompter().pending(), 0);
+        QVERIFY(!p.timer()->isActive());
+        for (int i = 0; i < 2; ++i) {
+            p.click("PlayButton");
+            player->failWith(ingen, MediaPlayer::Failure::NoDevice);
+        }
+        QCOMPARE(env.prompter().shown(), QStringList{ingen});
+        QCOMPARE(p.box()->count(), 3);
+        QCOMPARE(p.box()->currentRow(), 1);
+        QCOMPARE(player->path(), QStringLiteral("C:\\Musik\\b.mp3"));
+        // Once a piece has played, a lost device is told of again.
+        p.click("PlayButton");
+        player->announceLength(1000);
+        player->setPosition(500);
+        env.prompter().expectMessage(ingen);
+        player->failWith(ingen, MediaPlayer::Failure::NoDevice);
+        QCOMPARE(env.prompter().shown().size(), 2);
+    }
+
     void volumeSizeAndPlace() {
         TestEnvironment env;
         {

@@ -109,7 +109,7 @@ void QtSoundBackend::play() {
     if (m_source.isEmpty())
         return;
     if (!ensurePlayer()) {
-        fail(QStringLiteral("Der er ingen lydenhed, så lyden kan ikke afspilles."));
+        m_listener.noDevice(QStringLiteral("Der er ingen lydenhed, så lyden kan ikke afspilles."));
         return;
     }
     m_player->play();
