@@ -14,6 +14,8 @@
 #include "mappedialogcommands.h"
 #include "mappestrukturcommands.h"
 #include "musikcommands.h"
+#include "programcommands.h"
+#include "programpanel.h"
 #include "renamedelegate.h"
 #include "reopencommands.h"
 #include "shared/aboutbox.h"
@@ -30,8 +32,11 @@
 #include "shared/treedragdrop.h"
 #include "specialfoldercommands.h"
 #include "tastnavne.h"
+#include "vaerktoejcommands.h"
 
 #include "dialogs/folderdialog.h"
+#include "dialogs/opendiaform.h"
+#include "dialogs/openmappeform.h"
 #include "engine/grundmetoder.h"
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
@@ -82,7 +87,7 @@ StrukturTree* makeTree(QWidget* parent, const QString& name) {
 Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), m_arguments(arguments),
       m_launcher(
-          m_opt, [this] { return m_mapper.appdir; },
+          m_opt,
           [this](const QString& path) { OpenFilIEditor(path); },
           [this](const QString& text) { Info(text); }) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -109,6 +114,9 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     m_mappestruktur = std::make_unique<MappestrukturCommands>(*this);
     m_favoritPanel = new FavoritPanel(*this, *m_commands, m_reopenCommands->FavDir());
     m_filRaekke->addWidget(m_favoritPanel);
+    m_programCommands = std::make_unique<ProgramCommands>(*this, *m_commands, *m_favoritPanel);
+    m_filRaekke->addWidget(m_programCommands->panel());
+    m_vaerktoej = std::make_unique<VaerktoejCommands>(*this, *m_commands);
     m_commands->evaluate();
     // The style sheet is set once the widgets of the first show exist. Set before, it styles
     // a widget again each time the widget, or a parent of it, is placed in another.
@@ -134,6 +142,7 @@ void Tmainform::createWindows() {
         return form;
     });
     m_extForm.setMaker([this] { return new TextForm(this); });
+    m_opendiaform.setMaker([this] { return new Topendiaform(*this); });
     m_findformen.setMaker([this] {
         auto* form = new Tfindformen(*this);
         form->setSearchAction((*m_commands)(QStringLiteral("aSearch")));
@@ -158,6 +167,21 @@ std::optional<QString> Tmainform::vaelgMappe(const QString& caption, const QStri
     if (!mappeDia.Execute())
         return std::nullopt;
     return mappeDia.Directory;
+}
+
+std::optional<QString> Tmainform::vaelgFil(const QString& start, bool medMappebar) {
+    m_opendiaform->initDirectory(start, medMappebar);
+    if (m_opendiaform->exec() != QDialog::Accepted || m_opendiaform->Filnavn.isEmpty())
+        return std::nullopt;
+    return m_opendiaform->Filnavn;
+}
+
+std::optional<QString> Tmainform::vaelgStrukturMappe(const QString& start) {
+    Topenmappeform& dialog = *m_mappestruktur->openmappeform();
+    dialog.initDirectory(start, {});
+    if (dialog.exec() != QDialog::Accepted || dialog.Mappenavn.isEmpty())
+        return std::nullopt;
+    return dialog.Mappenavn;
 }
 
 void Tmainform::openwin(const QString& aCap, const QString& aFilename) {
@@ -646,6 +670,7 @@ void Tmainform::FormShow() {
     placeWindow();
     m_alarmCommands->firstShow();
     m_reopenCommands->firstShow();
+    m_programCommands->firstShow();
     aabnArgumenter();
 }
 

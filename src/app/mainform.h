@@ -29,7 +29,9 @@ class MainCommands;
 class MappeDialogCommands;
 class MappestrukturCommands;
 class MusikCommands;
+class ProgramCommands;
 class ReopenCommands;
+class VaerktoejCommands;
 class SpecialFolderCommands;
 class MainMenus;
 class MainOperationWindows;
@@ -50,6 +52,7 @@ class Tfindformen;
 class Tbilledform;
 class TextForm;
 class TfileExistsForm;
+class Topendiaform;
 class Tkopieringsform;
 class Tprogressform;
 class TspmForm;
@@ -92,6 +95,8 @@ public:
     void HelpInfo(const QString& topic, bool lukFoerst) override;
     void updateStrukturer() override;
     std::optional<QString> vaelgMappe(const QString& caption, const QString& start) override;
+    std::optional<QString> vaelgFil(const QString& start, bool medMappebar) override;
+    std::optional<QString> vaelgStrukturMappe(const QString& start) override;
     std::optional<QString> vaelgDokumentnavn(const QString& forslag) override;
     void openwin(const QString& aCap, const QString& aFilename) override;
     void OpenFilIEditor(const QString& path) override;
@@ -138,6 +143,8 @@ public:
     int documentCount() const;
     MappestrukturCommands& mappestruktur() const { return *m_mappestruktur; }
     FavoritPanel* favoritPanel() const { return m_favoritPanel; }
+    ProgramCommands& programmer() const { return *m_programCommands; }
+    VaerktoejCommands& vaerktoej() const { return *m_vaerktoej; }
 
     // Window state the enabling rules read.
     bool mayCopy = false;           // the engine's canCopy, taken after clicks in the trees
@@ -223,6 +230,7 @@ private:
     LazyWindow<Tfilinfoform> m_filinfoform;
     LazyWindow<Tfindform> m_findform;
     LazyWindow<Tfindformen> m_findformen;
+    LazyWindow<Topendiaform> m_opendiaform;
     std::unique_ptr<MainOperationWindows> m_operationWindows;
     std::unique_ptr<FilInfoOpslag> m_filinfoOpslag;
     std::unique_ptr<THandlinger> m_funk;
@@ -242,6 +250,8 @@ private:
     std::unique_ptr<DokumentDialogCommands> m_dokumentDialogs;
     std::unique_ptr<MappestrukturCommands> m_mappestruktur;
     FavoritPanel* m_favoritPanel = nullptr;
+    std::unique_ptr<ProgramCommands> m_programCommands;
+    std::unique_ptr<VaerktoejCommands> m_vaerktoej;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 

@@ -139,3 +139,7 @@ void Topenform::showEvent(QShowEvent* event) {
     if (top && left)
         move(x, y);
 }
+
+QString Topenform::filnavn() const {
+    return m_editFil->text();
+}

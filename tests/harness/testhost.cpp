@@ -3,7 +3,7 @@
 TestHost::TestHost()
     : folders(DataFolders::of(QStringLiteral("C:\\Ravnsti"), QStringLiteral("anna"))),
       m_launcher(
-          options, [this] { return folders.appdir; },
+          options,
           [this](const QString& path) { OpenFilIEditor(path); },
           [this](const QString& text) { Info(text); }) {}
 
