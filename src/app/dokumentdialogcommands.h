@@ -10,8 +10,8 @@ class Topenfilform;
 class Topenform;
 
 // The main window's document commands that ask in dialogs of their own: "Nyt dokument" and
-// "Ny tekstfil" through the new-document dialog, "Åben dokument" through the text-document dialog, and
-// the name a document is saved under through the same dialog in save mode.
+// "Ny tekstfil" through the new-document dialog, "Åben dokument" through the text-document dialog,
+// and the name a document is saved under through the same dialog in save mode.
 class DokumentDialogCommands {
 public:
     explicit DokumentDialogCommands(Tmainform& window);

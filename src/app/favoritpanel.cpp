@@ -18,7 +18,8 @@
 FavoritPanel::FavoritPanel(Tmainform& window, CommandTable& commands, TReopenFilerX& favDir)
     : SidePanel(window, commands, 1, {Smallest, Widest, 210}, window.opt().panelBg1Width,
                 window.opt().panelBg1Visible),
-      m_favDir(favDir), m_info(knap(QStringLiteral("sbBg1Info"), "Information", "cmd-aInformation")),
+      m_favDir(favDir),
+      m_info(knap(QStringLiteral("sbBg1Info"), "Information", "cmd-aInformation")),
       m_struktur(knap(QStringLiteral("ttMakeStruktur"), "Konstruer som punktstruktur",
                       "cmd-specialPunktStruktur")) {
     connect(m_info, &QAction::triggered, this,
@@ -41,8 +42,7 @@ void FavoritPanel::bygIndhold() {
     if (m_favoritliste)
         return;
     m_favoritliste = new MarkoerListe(MarkoerListe::Form::Firkant, QColor(192, 220, 192), this);
-    QVBoxLayout* column =
-        bygTop(QStringLiteral("Favoritmapper"), panelBar("PanelBg1Top", this));
+    QVBoxLayout* column = bygTop(QStringLiteral("Favoritmapper"), panelBar("PanelBg1Top", this));
 
     m_favoritliste->setObjectName(QStringLiteral("favoritliste"));
     m_favoritliste->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -87,8 +87,7 @@ StrukturTree* makeTree(QWidget* parent, const QString& name) {
 Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), m_arguments(arguments),
       m_launcher(
-          m_opt,
-          [this](const QString& path) { OpenFilIEditor(path); },
+          m_opt, [this](const QString& path) { OpenFilIEditor(path); },
           [this](const QString& text) { Info(text); }) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("mainform"));

@@ -10,8 +10,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-SidePanel::SidePanel(Tmainform& window, CommandTable& commands, int nr, Limits limits,
-                     int& bredde, bool& synlig)
+SidePanel::SidePanel(Tmainform& window, CommandTable& commands, int nr, Limits limits, int& bredde,
+                     bool& synlig)
     : QWidget(window.PanelRight()), w(window), c(commands), m_limits(limits), m_bredde(bredde),
       m_synlig(synlig),
       m_skift(knap(QStringLiteral("sbBg%1Skift").arg(nr),
@@ -55,6 +55,9 @@ QVBoxLayout* SidePanel::bygTop(const QString& titel, QToolBar* top) {
     QFont fed = label->font();
     fed.setBold(true);
     label->setFont(fed);
+    // A narrow panel shortens its title rather than hide its buttons.
+    label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label->setMinimumWidth(0);
     row->addWidget(label, 1);
     top->addActions({m_skift, m_smallere, m_bredere, m_luk});
     row->addWidget(top);

@@ -8,8 +8,6 @@
 #include <QObject>
 #include <QPointer>
 
-
-
 // The user's program list ("ProgItem.txt"): the programs in menu order, each with its icon,
 // and the submenu that shows them. Every item and every row stands for its program by its
 // place in the list, so the program chosen is the program started.

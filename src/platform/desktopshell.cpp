@@ -94,7 +94,8 @@ int DesktopShell::open(const QString& path, ShellVerb verb, const QStringList& a
         return ShellResult::NoAssociation; // devices, FIFOs and sockets open in no program
     if (verb == ShellVerb::Open && DesktopEntry::isEntryName(host))
         return startEntry(host, arguments, workingFolder);
-    if (verb == ShellVerb::Open && ProgramFile::isExecutableFile(info) && ProgramFile::holdsProgram(host))
+    if (verb == ShellVerb::Open && ProgramFile::isExecutableFile(info) &&
+        ProgramFile::holdsProgram(host))
         return start(host, arguments, workingFolder);
     // The desktop knows one association per type and no separate edit verb, so editing a
     // document opens it with its default program just as opening does. Documents take
@@ -107,7 +108,8 @@ int DesktopShell::startEntry(const QString& hostEntry, const QStringList& argume
     QFile file(hostEntry);
     if (!file.open(QIODevice::ReadOnly))
         return ShellResult::AccessDenied;
-    const std::optional<DesktopEntry> entry = DesktopEntry::parse(file.read(DesktopEntry::kLargest));
+    const std::optional<DesktopEntry> entry =
+        DesktopEntry::parse(file.read(DesktopEntry::kLargest));
     if (!entry)
         return ShellResult::BadFormat;
     // Links and folders open as the desktop opens the entry itself.
@@ -117,11 +119,11 @@ int DesktopShell::startEntry(const QString& hostEntry, const QStringList& argume
     if (!command)
         return ShellResult::BadFormat;
     if (entry->terminal)
-        *command = QStringList{QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")} + *command;
+        *command =
+            QStringList{QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")} + *command;
     const QString program = command->takeFirst();
-    const QString host = program.contains(QLatin1Char('/'))
-                             ? program
-                             : QStandardPaths::findExecutable(program);
+    const QString host =
+        program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
     if (host.isEmpty() || !QFileInfo(host).isFile())
         return ShellResult::FileNotFound;
     QString folder = entry->path;

@@ -42,10 +42,9 @@ QString DesktopShortcuts::shortcutFile(const QString& target, const QString& fol
     if (kind == Kind::None || !validName(name))
         return {};
     QString file = name;
-    const QString suffix = kind == Kind::Launcher ? QStringLiteral(".desktop")
-                           : Platform::files().isFolder(target)
-                               ? QString()
-                               : LogicalPath::extension(target);
+    const QString suffix = kind == Kind::Launcher               ? QStringLiteral(".desktop")
+                           : Platform::files().isFolder(target) ? QString()
+                                                                : LogicalPath::extension(target);
     if (!file.endsWith(suffix, Qt::CaseInsensitive))
         file += suffix;
     return LogicalPath::join(folder, file);
@@ -72,8 +71,8 @@ FileResult DesktopShortcuts::make(const QString& target, const QString& folder,
         return {};
     }
     const QString program = QFileInfo(*hostTarget).completeBaseName();
-    const QString icon = QIcon::hasThemeIcon(program) ? program
-                                                      : QStringLiteral("application-x-executable");
+    const QString icon =
+        QIcon::hasThemeIcon(program) ? program : QStringLiteral("application-x-executable");
     const QByteArray text =
         DesktopEntry::application(name, DesktopEntry::quoted(*hostTarget), icon);
     QFile out(*hostFile);

@@ -24,8 +24,8 @@ bool ProgramFile::isProgram(const QString& logical) {
     if (!host)
         return false;
     const QFileInfo info(*host);
-    return info.isFile() && (DesktopEntry::isEntryName(*host) ||
-                             (isExecutableFile(info) && holdsProgram(*host)));
+    return info.isFile() &&
+           (DesktopEntry::isEntryName(*host) || (isExecutableFile(info) && holdsProgram(*host)));
 }
 
 QIcon ProgramFile::themeIcon(const QString& logical) {

@@ -108,8 +108,7 @@ const QList<Applet>& applets() {
           {Mate, "mate-appearance-properties"},
           {Any, "font-manager"},
           {Any, "gnome-font-viewer"}}},
-        {"game_controllers.vbs",
-         {{Kde, "systemsettings kcm_gamecontroller"}, {Any, "jstest-gtk"}}},
+        {"game_controllers.vbs", {{Kde, "systemsettings kcm_gamecontroller"}, {Any, "jstest-gtk"}}},
     };
     return table;
 }
@@ -122,12 +121,13 @@ QList<Desktop> desktopsOf(const QString& value) {
         const Desktop d = name == QLatin1String("GNOME") || name == QLatin1String("UNITY") ||
                                   name == QLatin1String("UBUNTU")
                               ? Gnome
-                          : name == QLatin1String("KDE")                                ? Kde
-                          : name == QLatin1String("XFCE")                               ? Xfce
-                          : name == QLatin1String("X-CINNAMON") || name == QLatin1String("CINNAMON")   ? Cinnamon
-                          : name == QLatin1String("MATE")                               ? Mate
-                          : name == QLatin1String("LXQT")                               ? Lxqt
-                                                                                        : Any;
+                          : name == QLatin1String("KDE")  ? Kde
+                          : name == QLatin1String("XFCE") ? Xfce
+                          : name == QLatin1String("X-CINNAMON") || name == QLatin1String("CINNAMON")
+                              ? Cinnamon
+                          : name == QLatin1String("MATE") ? Mate
+                          : name == QLatin1String("LXQT") ? Lxqt
+                                                          : Any;
         if (d != Any && !found.contains(d))
             found.append(d);
     }
@@ -166,7 +166,8 @@ QList<QStringList> SettingsPrograms::candidates(const QString& applet, const QSt
 
 int SettingsPrograms::start(const QString& applet) {
     const QList<QStringList> all = candidates(
-        applet, QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_CURRENT_DESKTOP")));
+        applet,
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_CURRENT_DESKTOP")));
     if (all.isEmpty())
         return NoEquivalent;
     for (QStringList command : all) {

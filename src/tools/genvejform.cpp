@@ -29,12 +29,14 @@ Tgenvejform::Tgenvejform(MainHost& host)
     m_editName->setObjectName(QStringLiteral("EditName"));
 
     auto* rows = new QGridLayout;
-    rows->addWidget(
-        new QLabel(QStringLiteral("Hvis genvejen skal være genvej til mappe, så vælg mappe."), this),
-        0, 0, 1, 3);
-    QPushButton* mappeKnap = dialogKnap("openKnapMappe", QStringLiteral("Vælg mappe"),
-                                        QStringLiteral("Vælg den mappe der skal oprettes genvej til"),
-                                        this);
+    auto* vejledning = new QLabel(
+        QStringLiteral("Hvis genvejen skal være genvej til mappe, så vælg mappe."), this);
+    // At the narrow width the text wraps and the buttons keep their room.
+    vejledning->setWordWrap(true);
+    rows->addWidget(vejledning, 0, 0, 1, 3);
+    QPushButton* mappeKnap =
+        dialogKnap("openKnapMappe", QStringLiteral("Vælg mappe"),
+                   QStringLiteral("Vælg den mappe der skal oprettes genvej til"), this);
     rows->addWidget(mappeKnap, 0, 3);
     rows->addWidget(new QLabel(QStringLiteral("Genvej til:"), this), 1, 0);
     rows->addWidget(m_editTarget, 1, 1, 1, 2);
@@ -58,15 +60,13 @@ Tgenvejform::Tgenvejform(MainHost& host)
     rows->setColumnStretch(1, 1);
 
     auto* bund = new QHBoxLayout;
-    QPushButton* info =
-        dialogKnap("ButtonInfo", QStringLiteral("Information   "),
-                   QStringLiteral("Information om oprettelse af genveje"), this);
+    QPushButton* info = dialogKnap("ButtonInfo", QStringLiteral("Information   "),
+                                   QStringLiteral("Information om oprettelse af genveje"), this);
     bund->addWidget(info);
     m_bredde = new BreddeKnapper(*this, bund, kBredde, kBredde);
     bund->addStretch();
-    QPushButton* annuller =
-        dialogKnap("ButtonAnnuller", QStringLiteral("Annuller"), QStringLiteral("Annuller og luk"),
-                   this);
+    QPushButton* annuller = dialogKnap("ButtonAnnuller", QStringLiteral("Annuller"),
+                                       QStringLiteral("Annuller og luk"), this);
     bund->addWidget(annuller);
 
     auto* column = new QVBoxLayout(this);

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
@@ -38,10 +39,13 @@ void inform(const QString& text) {
 }
 
 // The "i" button of a page: what to do there, in the main window's status line.
-QPushButton* infoKnap(MainHost& host, const char* name, const char* text, QWidget* parent) {
-    QPushButton* knap = dialogKnap(name, QStringLiteral("?"), QString::fromUtf8(text), parent);
-    knap->setFixedWidth(28);
-    QObject::connect(knap, &QPushButton::clicked, parent,
+QToolButton* infoKnap(MainHost& host, const char* name, const char* text, QWidget* parent) {
+    auto* knap = new QToolButton(parent);
+    knap->setObjectName(QLatin1String(name));
+    knap->setIcon(CentredDialog::programIcon(QStringLiteral("cmd-aInformation")));
+    knap->setToolTip(QString::fromUtf8(text));
+    knap->setStatusTip(knap->toolTip());
+    QObject::connect(knap, &QToolButton::clicked, parent,
                      [&host, text] { host.Info(QString::fromUtf8(text)); });
     return knap;
 }
@@ -49,8 +53,8 @@ QPushButton* infoKnap(MainHost& host, const char* name, const char* text, QWidge
 } // namespace
 
 TProgform::TProgform(MainHost& host, TMenuExeFiler& menuExe)
-    : CentredDialog(host.hovedvindue(), Qt::WindowStaysOnTopHint), m_host(host),
-      m_menuExe(menuExe), m_bog(new QTabWidget(this)) {
+    : CentredDialog(host.hovedvindue(), Qt::WindowStaysOnTopHint), m_host(host), m_menuExe(menuExe),
+      m_bog(new QTabWidget(this)) {
     setObjectName(QStringLiteral("progform"));
     setWindowTitle(QStringLiteral("Programmer"));
     m_bog->setObjectName(QStringLiteral("Bog"));
@@ -162,8 +166,8 @@ QWidget* TProgform::fjernSide() {
     row->addLayout(hoejre, 1);
 
     connect(m_programListe, &QTreeWidget::currentItemChanged, this, [this] {
-        m_fileText->setText(m_menuExe.GetCaption(m_programListe->indexOfTopLevelItem(
-            m_programListe->currentItem())));
+        m_fileText->setText(m_menuExe.GetCaption(
+            m_programListe->indexOfTopLevelItem(m_programListe->currentItem())));
         opdaterKnapper();
     });
     connect(m_programListe, &QTreeWidget::itemSelectionChanged, this, &TProgform::opdaterKnapper);
@@ -186,14 +190,13 @@ QWidget* TProgform::raekkefoelgeSide() {
     hoejre->addWidget(m_op);
     hoejre->addWidget(m_ned);
     hoejre->addStretch();
-    hoejre->addWidget(infoKnap(m_host, "ButtonInfoFlyt", "Vælg program, der skal flyttes", side),
-                      0, Qt::AlignRight);
+    hoejre->addWidget(infoKnap(m_host, "ButtonInfoFlyt", "Vælg program, der skal flyttes", side), 0,
+                      Qt::AlignRight);
     auto* row = new QHBoxLayout(side);
     row->addWidget(m_programliste2, 1);
     row->addLayout(hoejre);
 
-    connect(m_programliste2, &QTreeWidget::itemSelectionChanged, this,
-            &TProgform::opdaterKnapper);
+    connect(m_programliste2, &QTreeWidget::itemSelectionChanged, this, &TProgform::opdaterKnapper);
     connect(m_gem, &QPushButton::clicked, this, &TProgform::gemRaekkefoelge);
     connect(m_op, &QPushButton::clicked, this, [this] { flyt(-1); });
     connect(m_ned, &QPushButton::clicked, this, [this] { flyt(1); });
@@ -290,8 +293,8 @@ void TProgform::fjernValgt() {
     const int valgt = valgtRaekke(m_programListe);
     if (valgt < 0)
         return;
-    m_spmLabel->setText(QStringLiteral("Vil du fjerne programmet\n") +
-                        m_menuExe.GetCaption(valgt) + QLatin1Char('?'));
+    m_spmLabel->setText(QStringLiteral("Vil du fjerne programmet\n") + m_menuExe.GetCaption(valgt) +
+                        QLatin1Char('?'));
     m_spm->show();
     m_programListe->setEnabled(false);
     m_fjern->setEnabled(false);

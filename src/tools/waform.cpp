@@ -36,8 +36,8 @@ constexpr Applet applets[] = {
     {1, "Skærmopløsning",
      "Fører til Kontrolpanel/Udseende og personlige indstillinger/Skærm/Skærmopløsning",
      "vis_egenskaber.vbs", "video-display"},
-    {1, "Strømstyring", "Fører til Kontrolpanel/Hardware og lyd/Strømstyring",
-     "power_options.vbs", "battery"},
+    {1, "Strømstyring", "Fører til Kontrolpanel/Hardware og lyd/Strømstyring", "power_options.vbs",
+     "battery"},
     {1, "Internet indstillinger", "Åbner en dialogboks med indstillinger for internettet",
      "internet_egenskaber.vbs", "web-browser"},
     {1, "Enhedshåndtering", "Viser en liste over enheder i computeren eller forbundet hermed",
@@ -49,8 +49,7 @@ constexpr Applet applets[] = {
     {1, "ODBC", "Åbner ODBC datakildeadministrator boksen", "ODBC.vbs", "drive-harddisk"},
     {2, "Dato og klokken", "Åbner boks med mulighed for at indstille dato og klokkeslet",
      "dato_tid.vbs", "preferences-system-time"},
-    {2, "Område",
-     "Åbner en boks med mulighed for at bestemme sprog, dato og klokkesletsformater",
+    {2, "Område", "Åbner en boks med mulighed for at bestemme sprog, dato og klokkesletsformater",
      "region_sprog-info.vbs", "preferences-desktop-locale"},
     {2, "Lyd", "Åbner en boks angående afspilning, optagelse, lyde samt kommunikation", "lyd.vbs",
      "audio-volume-high"},
@@ -59,14 +58,12 @@ constexpr Applet applets[] = {
     {2, "Telefon og modem", "Åbner boksen Telefon og modem", "telefon_modem.vbs", "modem"},
     {2, "Skrifttyper", "Fører til Kontrolpanel/Udseende og personlige indstillinger/Skrifttyper",
      "fonts.vbs", "preferences-desktop-font"},
-    {2, "Spilleenheder", "Fører til boksen Spilleenheder", "game_controllers.vbs",
-     "input-gaming"},
+    {2, "Spilleenheder", "Fører til boksen Spilleenheder", "game_controllers.vbs", "input-gaming"},
 };
 
 } // namespace
 
-TwaForm::TwaForm(MainHost& host)
-    : CentredDialog(host.hovedvindue(), Qt::WindowStaysOnTopHint) {
+TwaForm::TwaForm(MainHost& host) : CentredDialog(host.hovedvindue(), Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("waForm"));
     setWindowTitle(QStringLiteral("Window applets"));
     setModal(false);
@@ -84,6 +81,10 @@ TwaForm::TwaForm(MainHost& host)
         column->addLayout(row);
     }
     const QIcon reserve = programIcon(QStringLiteral("cmd-aWindowApplets"));
+    // Every button as wide as the longest caption, so that none is cut short.
+    int bredde = 0;
+    for (const Applet& applet : applets)
+        bredde = qMax(bredde, fontMetrics().horizontalAdvance(QString::fromUtf8(applet.caption)));
     for (const Applet& applet : applets) {
         auto* button = new QToolButton(this);
         button->setObjectName(QLatin1String(applet.script));
@@ -93,7 +94,7 @@ TwaForm::TwaForm(MainHost& host)
         button->setIcon(QIcon::fromTheme(QLatin1String(applet.icon), reserve));
         button->setIconSize(QSize(32, 32));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setFixedSize(110, 74);
+        button->setFixedSize(bredde + 16, 74);
         button->setAutoRaise(true);
         const QString script = QString::fromUtf8(applet.script);
         connect(button, &QToolButton::clicked, this,

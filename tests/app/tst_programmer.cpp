@@ -10,6 +10,7 @@
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
 #include "harness/findchild.h"
+#include "harness/idialogen.h"
 #include "harness/nameduser.h"
 #include "harness/standin.h"
 #include "harness/testenvironment.h"
@@ -29,19 +30,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-// Runs `steps` in the dialog of that class once it has been shown.
-template <class Dialog> void iDialogen(QWidget& parent, std::function<void(Dialog&)> steps) {
-    QTimer::singleShot(0, &parent, [&parent, steps = std::move(steps)] {
-        auto* dialog = parent.findChild<Dialog*>();
-        QVERIFY(dialog && dialog->isVisible());
-        const auto lukAltid = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        steps(*dialog);
-    });
-}
 
 QStringList menuTekster(Tmainform& form) {
     QStringList out;
@@ -215,9 +203,12 @@ private slots:
         const QList<Trin> trin = {
             {"", "x", "Der mangler en destignation."},
             {"D:\\Data\\brev.txt", "", "Der mangler et navn på genvejen."},
-            {"D:\\Data\\brev.txt", "..\\ud", "Navnet på genvejen må ikke indeholde \"\\\", \"/\" eller \"..\"."},
-            {"D:\\Væk", "Væk", "Genvejen kan ikke oprettes:\nD:\\Væk\nfindes hverken som fil eller som mappe."},
-            {"D:\\Data\\brev.txt", "Gammel", "Der findes allerede en fil med navnet:\nGammel.txt\nVælg et andet navn."},
+            {"D:\\Data\\brev.txt", "..\\ud",
+             "Navnet på genvejen må ikke indeholde \"\\\", \"/\" eller \"..\"."},
+            {"D:\\Væk", "Væk",
+             "Genvejen kan ikke oprettes:\nD:\\Væk\nfindes hverken som fil eller som mappe."},
+            {"D:\\Data\\brev.txt", "Gammel",
+             "Der findes allerede en fil med navnet:\nGammel.txt\nVælg et andet navn."},
             {"D:\\Data\\brev.txt", "Brev", nullptr},
         };
         std::function<void(int)> udfyld = [&](int i) {

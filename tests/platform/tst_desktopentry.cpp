@@ -49,8 +49,9 @@ private slots:
         entry.exec = exec;
         entry.name = QStringLiteral("Vis");
         entry.icon = QStringLiteral("v");
-        const auto arguments = entry.arguments(
-            {QStringLiteral("/d/a b.txt"), QStringLiteral("/d/-n"), QStringLiteral("/d/\"c\".txt")});
+        const auto arguments =
+            entry.arguments({QStringLiteral("/d/a b.txt"), QStringLiteral("/d/-n"),
+                             QStringLiteral("/d/\"c\".txt")});
         QVERIFY(arguments);
         QCOMPARE(*arguments, expected);
     }
@@ -83,21 +84,22 @@ private slots:
         const QStringList files = {env.host(QStringLiteral("D:\\a b.txt")),
                                    env.host(QStringLiteral("D:\\-x.txt")),
                                    env.host(QStringLiteral("D:\\'c'.txt"))};
-        QVERIFY(ShellResult::succeeded(
-            Platform::shell().open(QStringLiteral("D:\\Redig.desktop"), ShellVerb::Open, files, {})));
+        QVERIFY(ShellResult::succeeded(Platform::shell().open(QStringLiteral("D:\\Redig.desktop"),
+                                                              ShellVerb::Open, files, {})));
         const QList<QStringList> calls = StandIn::waitForCalls(program, 1);
         QCOMPARE(calls.size(), 1);
         QCOMPARE(calls.first(), QStringList{QStringLiteral("--ny")} + files);
 
         env.writeFile(QStringLiteral("D:\\Mangler.desktop"),
                       "[Desktop Entry]\nType=Application\nExec=findes-ikke %F\n");
-        QCOMPARE(Platform::shell().open(QStringLiteral("D:\\Mangler.desktop"), ShellVerb::Open, {},
-                                        {}),
-                 ShellResult::FileNotFound);
+        QCOMPARE(
+            Platform::shell().open(QStringLiteral("D:\\Mangler.desktop"), ShellVerb::Open, {}, {}),
+            ShellResult::FileNotFound);
         env.writeFile(QStringLiteral("D:\\Skaev.desktop"),
                       "[Desktop Entry]\nType=Application\nExec=\"redig\n");
-        QCOMPARE(Platform::shell().open(QStringLiteral("D:\\Skaev.desktop"), ShellVerb::Open, {}, {}),
-                 ShellResult::BadFormat);
+        QCOMPARE(
+            Platform::shell().open(QStringLiteral("D:\\Skaev.desktop"), ShellVerb::Open, {}, {}),
+            ShellResult::BadFormat);
     }
 
     void shortcutsLinkDocumentsAndFoldersAndLaunchPrograms() {
@@ -115,8 +117,8 @@ private slots:
         QVERIFY(noter.isSymLink());
         QCOMPARE(noter.symLinkTarget(), env.host(QStringLiteral("D:\\Data\\noter.txt")));
 
-        QVERIFY(DesktopShortcuts::make(QStringLiteral("D:\\Fotos\\2020"), QStringLiteral("D:\\Work"),
-                                       QStringLiteral("2020")));
+        QVERIFY(DesktopShortcuts::make(QStringLiteral("D:\\Fotos\\2020"),
+                                       QStringLiteral("D:\\Work"), QStringLiteral("2020")));
         QVERIFY(QFileInfo(env.host(QStringLiteral("D:\\Work\\2020"))).isSymLink());
         QVERIFY(QFileInfo(env.host(QStringLiteral("D:\\Work\\2020"))).isDir());
 

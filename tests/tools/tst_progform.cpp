@@ -32,7 +32,9 @@ struct Fixture {
         QTest::mouseClick(faner, Qt::LeftButton, {}, faner->tabRect(nr).center());
         return child<QTreeWidget>(form, liste);
     }
-    void klik(const char* knap) { QTest::mouseClick(child<QPushButton>(form, knap), Qt::LeftButton); }
+    void klik(const char* knap) {
+        QTest::mouseClick(child<QPushButton>(form, knap), Qt::LeftButton);
+    }
 
     TestHost host;
     TMenuExeFiler liste;
