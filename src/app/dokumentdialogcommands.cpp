@@ -5,6 +5,9 @@
 #include "dialogs/openfilform.h"
 #include "dialogs/openform.h"
 #include "engine/handlinger.h"
+#include "engine/medieside.h"
+#include "platform/logicalpath.h"
+#include "platform/platform.h"
 #include "shared/strukturtree.h"
 
 #include <QAction>
@@ -24,6 +27,7 @@ DokumentDialogCommands::DokumentDialogCommands(Tmainform& window)
       }) {
     w.commands().setEffect(QStringLiteral("aNytDokument"), [this] { aNytDokumentExecute(); });
     w.commands().setEffect(QStringLiteral("aOpenDokument"), [this] { aOpenDokumentExecute(); });
+    w.commands().setEffect(QStringLiteral("aNyTekstfil"), [this] { aNyTekstfilExecute(); });
 }
 
 DokumentDialogCommands::~DokumentDialogCommands() = default;
@@ -37,6 +41,30 @@ void DokumentDialogCommands::aNytDokumentExecute() {
         return;
     w.m_dokumentExt = ext;
     w.openwin(QStringLiteral("Uden navn (") + ext + QLatin1Char(')'), QString());
+}
+
+void DokumentDialogCommands::aNyTekstfilExecute() {
+    m_openform->LoadFilliste();
+    if (m_openform->exec() != QDialog::Accepted)
+        return;
+    const QString name = m_openform->filnavn();
+    const QString ext = LogicalPath::extension(name);
+    if (name.isEmpty()) {
+        Platform::prompter().message(QStringLiteral("Der mangler et filnavn."),
+                                     MessageKind::Information);
+        return;
+    }
+    // A name ending in a dot has only the dot.
+    if (ext.size() <= 1) {
+        Platform::prompter().message(QStringLiteral("Der mangler et filefternavn."),
+                                     MessageKind::Information);
+        return;
+    }
+    THandlinger& funk = w.funk();
+    if (!funk.SkrivTekstfil(name, MedieSide::NytDokument))
+        return;
+    funk.setAktiveStruktur(2);
+    funk.editSelected();
 }
 
 void DokumentDialogCommands::aOpenDokumentExecute() {

@@ -9,9 +9,9 @@ class Tmainform;
 class Topenfilform;
 class Topenform;
 
-// The main window's document commands that ask in dialogs of their own: "Nyt dokument"
-// through the new-document dialog, "Åben dokument" through the text-document dialog, and
-// the name a document is saved under through the same dialog in save mode.
+// The main window's document commands that ask in dialogs of their own: "Nyt dokument" and
+// "Ny tekstfil" through the new-document dialog, "Åben dokument" through the text-document dialog,
+// and the name a document is saved under through the same dialog in save mode.
 class DokumentDialogCommands {
 public:
     explicit DokumentDialogCommands(Tmainform& window);
@@ -27,6 +27,9 @@ public:
 private:
     void aNytDokumentExecute();
     void aOpenDokumentExecute();
+    // "Ny tekstfil": a new empty file of the type chosen, in the folder the file pane shows,
+    // its name open for editing.
+    void aNyTekstfilExecute();
     // Shows the text-document dialog in the mode given; afterwards the file pane shows the
     // folder the dialog ended in (OK) or the folder it showed before (cancel), both without
     // a history entry. True on OK.

@@ -6,86 +6,43 @@
 #include "engine/handlinger.h"
 #include "lists/reopenfilerx.h"
 #include "platform/platform.h"
-#include "shared/lazyiconengine.h"
 #include "shared/markoerliste.h"
 
 #include <QAction>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-namespace {
-
-QToolBar* panelBar(const char* name, QWidget* parent) {
-    auto* bar = new QToolBar(parent);
-    bar->setObjectName(QString::fromLatin1(name));
-    bar->setIconSize(QSize(16, 16));
-    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    return bar;
-}
-
-} // namespace
-
 FavoritPanel::FavoritPanel(Tmainform& window, CommandTable& commands, TReopenFilerX& favDir)
-    : QWidget(window.PanelRight()), w(window), c(commands), m_favDir(favDir),
-      m_smallere(knap("sbBg1Smallere", "Gør programpanelet smallere", "panel-smallere")),
-      m_bredere(knap("sbBg1Breddere", "Gør programpanelet breddere", "panel-breddere")),
-      m_luk(knap("sbBg1Close", "Luk program panelet", "panel-luk")),
-      m_info(knap("sbBg1Info", "Information", "cmd-aInformation")),
-      m_struktur(
-          knap("ttMakeStruktur", "Konstruer som punktstruktur", "cmd-specialPunktStruktur")) {
-    setObjectName(QStringLiteral("PanelBg1"));
-    connect(m_smallere, &QAction::triggered, this, &FavoritPanel::smallere);
-    connect(m_bredere, &QAction::triggered, this, &FavoritPanel::breddere);
-    connect(m_luk, &QAction::triggered, this, [this] { vis(false); });
+    : SidePanel(window, commands, 1, {Smallest, Widest, 210}, window.opt().panelBg1Width,
+                window.opt().panelBg1Visible),
+      m_favDir(favDir),
+      m_info(knap(QStringLiteral("sbBg1Info"), "Information", "cmd-aInformation")),
+      m_struktur(knap(QStringLiteral("ttMakeStruktur"), "Konstruer som punktstruktur",
+                      "cmd-specialPunktStruktur")) {
     connect(m_info, &QAction::triggered, this,
             [this] { w.HelpInfo(QStringLiteral("Favoritmapper"), false); });
     for (QAction* item : {m_struktur, c(QStringLiteral("mKonstruerFavoritstruktur")),
                           c(QStringLiteral("mFavoritstruktur"))})
         connect(item, &QAction::triggered, this, &FavoritPanel::favoritstruktur);
 
-    // A width from an edited settings file is kept unless no panel could show it.
-    const int bredde = w.opt().panelBg1Width;
-    setBredde(bredde > 0 && bredde <= 1000 ? bredde : 210);
     setVisible(w.opt().panelBg1Visible);
     wireCommands();
 }
 
 MarkoerListe* FavoritPanel::favoritliste() {
-    bygIndhold();
-    return m_favoritliste;
-}
-
-void FavoritPanel::setVisible(bool visible) {
-    if (visible)
+    if (!m_favoritliste)
         bygIndhold();
-    QWidget::setVisible(visible);
+    return m_favoritliste;
 }
 
 void FavoritPanel::bygIndhold() {
     if (m_favoritliste)
         return;
     m_favoritliste = new MarkoerListe(MarkoerListe::Form::Firkant, QColor(192, 220, 192), this);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-
-    auto* top = new QHBoxLayout;
-    top->setContentsMargins(6, 0, 0, 0);
-    auto* titel = new QLabel(QStringLiteral("Favoritmapper"), this);
-    titel->setObjectName(QStringLiteral("favoritTitel"));
-    QFont fed = titel->font();
-    fed.setBold(true);
-    titel->setFont(fed);
-    top->addWidget(titel, 1);
-    QToolBar* topBar = panelBar("PanelBg1Top", this);
-    topBar->addActions({m_smallere, m_bredere, m_luk});
-    top->addWidget(topBar);
-    column->addLayout(top);
+    QVBoxLayout* column = bygTop(QStringLiteral("Favoritmapper"), panelBar("PanelBg1Top", this));
 
     m_favoritliste->setObjectName(QStringLiteral("favoritliste"));
     m_favoritliste->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -108,17 +65,6 @@ void FavoritPanel::bygIndhold() {
                     ->popup(m_favoritliste->viewport()->mapToGlobal(position));
             });
     m_favDir.setListeBoks(m_favoritliste);
-}
-
-QAction* FavoritPanel::knap(const char* name, const char* hint, const char* icon) {
-    auto* action = new QAction(QString::fromUtf8(hint), this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setToolTip(action->text());
-    action->setStatusTip(action->text());
-    action->setIcon(
-        LazyIconEngine::icon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(icon))));
-    c.addNamed(action);
-    return action;
 }
 
 void FavoritPanel::wireCommands() {
@@ -159,30 +105,6 @@ void FavoritPanel::wireCommands() {
         if (m_favDir.Antal() == 0)
             w.listeForandret = false;
     });
-}
-
-void FavoritPanel::vis(bool synlig) {
-    setVisible(synlig);
-    w.opt().panelBg1Visible = synlig;
-}
-
-void FavoritPanel::setBredde(int bredde) {
-    setFixedWidth(bredde);
-    w.opt().panelBg1Width = bredde;
-}
-
-void FavoritPanel::breddere() {
-    if (width() == Widest)
-        w.Info(QStringLiteral("Panelet kan ikke blive større."));
-    else if (width() < Widest)
-        setBredde(width() + Step);
-}
-
-void FavoritPanel::smallere() {
-    if (width() == Smallest)
-        w.Info(QStringLiteral("Panelet kan ikke blive mindre."));
-    else if (width() > Smallest)
-        setBredde(width() - Step);
 }
 
 void FavoritPanel::insertFavoritmappe() {

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <chrono>
@@ -73,6 +74,10 @@ int main(int argc, char** argv) {
     // Lets the desktop match the windows with the installed ravnsti.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("ravnsti"));
     QApplication::setWindowIcon(CentredDialog::windowIcon());
+    // A session without a desktop names no icon theme; programs and settings then take their
+    // pictures from the common one where it is installed.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     Tmainform mainform(arguments);

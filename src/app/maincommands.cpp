@@ -233,7 +233,6 @@ void MainCommands::refreshingCommands() {
 
 void MainCommands::viewCommands() {
     c.setEffect(QStringLiteral("aRedskabslinjen"), [this] { toggleMainBar(); });
-    c.setRule(QStringLiteral("aProgramspalte"), [this] { return fileAreaShown(); });
     const char* sets[] = {"Action19", "Action20", "Action21", "Action23"};
     for (int number = 0; number < 4; ++number) {
         const QString name = QString::fromLatin1(sets[number]);

@@ -14,6 +14,8 @@
 #include "mappedialogcommands.h"
 #include "mappestrukturcommands.h"
 #include "musikcommands.h"
+#include "programcommands.h"
+#include "programpanel.h"
 #include "renamedelegate.h"
 #include "reopencommands.h"
 #include "shared/aboutbox.h"
@@ -33,10 +35,13 @@
 #include "shared/treedragdrop.h"
 #include "specialfoldercommands.h"
 #include "tastnavne.h"
+#include "vaerktoejcommands.h"
 
 #include "dialogs/folderdialog.h"
 #include "editor/infobrowser.h"
 #include "editor/infoform.h"
+#include "dialogs/opendiaform.h"
+#include "dialogs/openmappeform.h"
 #include "engine/grundmetoder.h"
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
@@ -87,8 +92,7 @@ StrukturTree* makeTree(QWidget* parent, const QString& name) {
 Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), m_arguments(arguments),
       m_launcher(
-          m_opt, [this] { return m_mapper.appdir; },
-          [this](const QString& path) { OpenFilIEditor(path); },
+          m_opt, [this](const QString& path) { OpenFilIEditor(path); },
           [this](const QString& text) { Info(text); }) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setObjectName(QStringLiteral("mainform"));
@@ -115,6 +119,9 @@ Tmainform::Tmainform(const QStringList& arguments, QWidget* parent)
     m_mappestruktur = std::make_unique<MappestrukturCommands>(*this);
     m_favoritPanel = new FavoritPanel(*this, *m_commands, m_reopenCommands->FavDir());
     m_filRaekke->addWidget(m_favoritPanel);
+    m_programCommands = std::make_unique<ProgramCommands>(*this, *m_commands, *m_favoritPanel);
+    m_filRaekke->addWidget(m_programCommands->panel());
+    m_vaerktoej = std::make_unique<VaerktoejCommands>(*this, *m_commands);
     m_commands->evaluate();
     // The style sheet is set once the widgets of the first show exist. Set before, it styles
     // a widget again each time the widget, or a parent of it, is placed in another.
@@ -141,6 +148,7 @@ void Tmainform::createWindows() {
     });
     m_extForm.setMaker([this] { return new TextForm(this); });
     m_infoform.setMaker([this] { return new Tinfoform(*this, this); });
+    m_opendiaform.setMaker([this] { return new Topendiaform(*this); });
     m_findformen.setMaker([this] {
         auto* form = new Tfindformen(*this);
         form->setSearchAction((*m_commands)(QStringLiteral("aSearch")));
@@ -165,6 +173,21 @@ std::optional<QString> Tmainform::vaelgMappe(const QString& caption, const QStri
     if (!mappeDia.Execute())
         return std::nullopt;
     return mappeDia.Directory;
+}
+
+std::optional<QString> Tmainform::vaelgFil(const QString& start, bool medMappebar) {
+    m_opendiaform->initDirectory(start, medMappebar);
+    if (m_opendiaform->exec() != QDialog::Accepted || m_opendiaform->Filnavn.isEmpty())
+        return std::nullopt;
+    return m_opendiaform->Filnavn;
+}
+
+std::optional<QString> Tmainform::vaelgStrukturMappe(const QString& start) {
+    Topenmappeform& dialog = *m_mappestruktur->openmappeform();
+    dialog.initDirectory(start, {});
+    if (dialog.exec() != QDialog::Accepted || dialog.Mappenavn.isEmpty())
+        return std::nullopt;
+    return dialog.Mappenavn;
 }
 
 void Tmainform::openwin(const QString& aCap, const QString& aFilename) {
@@ -686,6 +709,7 @@ void Tmainform::FormShow() {
     placeWindow();
     m_alarmCommands->firstShow();
     m_reopenCommands->firstShow();
+    m_programCommands->firstShow();
     aabnArgumenter();
 }
 

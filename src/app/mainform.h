@@ -29,7 +29,9 @@ class MainCommands;
 class MappeDialogCommands;
 class MappestrukturCommands;
 class MusikCommands;
+class ProgramCommands;
 class ReopenCommands;
+class VaerktoejCommands;
 class SpecialFolderCommands;
 class MainMenus;
 class MainOperationWindows;
@@ -51,6 +53,7 @@ class Tinfoform;
 class Tbilledform;
 class TextForm;
 class TfileExistsForm;
+class Topendiaform;
 class Tkopieringsform;
 class Tprogressform;
 class TspmForm;
@@ -98,6 +101,8 @@ public:
     void VbsInfo(const QString& topic) override;
     void updateStrukturer() override;
     std::optional<QString> vaelgMappe(const QString& caption, const QString& start) override;
+    std::optional<QString> vaelgFil(const QString& start, bool medMappebar) override;
+    std::optional<QString> vaelgStrukturMappe(const QString& start) override;
     std::optional<QString> vaelgDokumentnavn(const QString& forslag) override;
     void openwin(const QString& aCap, const QString& aFilename) override;
     void OpenFilIEditor(const QString& path) override;
@@ -146,6 +151,8 @@ public:
     int documentCount() const;
     MappestrukturCommands& mappestruktur() const { return *m_mappestruktur; }
     FavoritPanel* favoritPanel() const { return m_favoritPanel; }
+    ProgramCommands& programmer() const { return *m_programCommands; }
+    VaerktoejCommands& vaerktoej() const { return *m_vaerktoej; }
 
     // Window state the enabling rules read.
     bool mayCopy = false;           // the engine's canCopy, taken after clicks in the trees
@@ -233,6 +240,7 @@ private:
     LazyWindow<Tfindform> m_findform;
     LazyWindow<Tfindformen> m_findformen;
     LazyWindow<Tinfoform> m_infoform;
+    LazyWindow<Topendiaform> m_opendiaform;
     std::unique_ptr<MainOperationWindows> m_operationWindows;
     std::unique_ptr<FilInfoOpslag> m_filinfoOpslag;
     std::unique_ptr<THandlinger> m_funk;
@@ -252,6 +260,8 @@ private:
     std::unique_ptr<DokumentDialogCommands> m_dokumentDialogs;
     std::unique_ptr<MappestrukturCommands> m_mappestruktur;
     FavoritPanel* m_favoritPanel = nullptr;
+    std::unique_ptr<ProgramCommands> m_programCommands;
+    std::unique_ptr<VaerktoejCommands> m_vaerktoej;
     QString m_lastMessage;
     QStringList stiArray; // Grundmappe split at its backslashes, as the path tabs show it
 

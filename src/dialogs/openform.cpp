@@ -140,3 +140,7 @@ void Topenform::showEvent(QShowEvent* event) {
     if (x && y)
         move(Skaermplads::inden(QRect(QPoint(*x, *y), size())).topLeft());
 }
+
+QString Topenform::filnavn() const {
+    return m_editFil->text();
+}

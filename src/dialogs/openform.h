@@ -20,6 +20,8 @@ public:
     void LoadFilliste();
     // The extension of the row chosen, with its dot; empty when no row is selected.
     QString valgtExt() const;
+    // The name box: the chosen type's description followed by its extension.
+    QString filnavn() const;
     // "Bestem filer": shows the user's type list where it is kept.
     std::function<void()> bestemFiler;
 

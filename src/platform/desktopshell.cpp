@@ -1,5 +1,7 @@
 #include "desktopshell.h"
+#include "desktopentry.h"
 #include "logicalpath.h"
+#include "programfile.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -37,23 +39,6 @@ int hostFolder(const DriveTable& drives, const QString& logical, QString& host) 
     return ShellResult::Success;
 }
 
-bool isExecutableFile(const QFileInfo& info) {
-    return info.isFile() && (info.permissions() & (QFileDevice::ExeOwner | QFileDevice::ExeGroup |
-                                                   QFileDevice::ExeOther));
-}
-
-// Whether the file holds a program the kernel runs: an ELF image or a "#!" script. Files on
-// FAT and NTFS volumes usually all carry x bits, so the bits alone do not make a document a
-// program.
-bool holdsProgram(const QString& host) {
-    QFile file(host);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(4);
-    return head.startsWith("#!") || head == "\x7f"
-                                            "ELF";
-}
-
 // QProcess reports a failed exec only as text ending in the system's message for the errno
 // value, so the cause is recognised by that message. The program itself was found and is
 // executable by then, so ENOENT means its interpreter ("#!" line or loader) is missing.
@@ -80,11 +65,16 @@ DesktopShell::DesktopShell(const DriveTable& drives) : m_drives(drives) {}
 
 int DesktopShell::start(const QString& hostProgram, const QStringList& arguments,
                         const QString& workingFolder) const {
-    if (!isExecutableFile(QFileInfo(hostProgram)))
-        return ShellResult::AccessDenied;
     QString folder;
     if (const int r = hostFolder(m_drives, workingFolder, folder); r != ShellResult::Success)
         return r;
+    return startIn(hostProgram, arguments, folder);
+}
+
+int DesktopShell::startIn(const QString& hostProgram, const QStringList& arguments,
+                          const QString& folder) {
+    if (!ProgramFile::isExecutableFile(QFileInfo(hostProgram)))
+        return ShellResult::AccessDenied;
     QProcess process;
     process.setProgram(hostProgram);
     process.setArguments(arguments);
@@ -102,12 +92,48 @@ int DesktopShell::open(const QString& path, ShellVerb verb, const QStringList& a
         return openWithDesktop(host);
     if (!info.isFile())
         return ShellResult::NoAssociation; // devices, FIFOs and sockets open in no program
-    if (verb == ShellVerb::Open && isExecutableFile(info) && holdsProgram(host))
+    if (verb == ShellVerb::Open && DesktopEntry::isEntryName(host))
+        return startEntry(host, arguments, workingFolder);
+    if (verb == ShellVerb::Open && ProgramFile::isExecutableFile(info) &&
+        ProgramFile::holdsProgram(host))
         return start(host, arguments, workingFolder);
     // The desktop knows one association per type and no separate edit verb, so editing a
     // document opens it with its default program just as opening does. Documents take
     // neither arguments nor a working folder there.
     return openWithDesktop(host);
+}
+
+int DesktopShell::startEntry(const QString& hostEntry, const QStringList& arguments,
+                             const QString& workingFolder) const {
+    QFile file(hostEntry);
+    if (!file.open(QIODevice::ReadOnly))
+        return ShellResult::AccessDenied;
+    const std::optional<DesktopEntry> entry =
+        DesktopEntry::parse(file.read(DesktopEntry::kLargest));
+    if (!entry)
+        return ShellResult::BadFormat;
+    // Links and folders open as the desktop opens the entry itself.
+    if (entry->type != QLatin1String("Application"))
+        return openWithDesktop(hostEntry);
+    std::optional<QStringList> command = entry->arguments(arguments, hostEntry);
+    if (!command)
+        return ShellResult::BadFormat;
+    if (entry->terminal)
+        *command =
+            QStringList{QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")} + *command;
+    const QString program = command->takeFirst();
+    const QString host =
+        program.contains(QLatin1Char('/')) ? program : QStandardPaths::findExecutable(program);
+    if (host.isEmpty() || !QFileInfo(host).isFile())
+        return ShellResult::FileNotFound;
+    QString folder = entry->path;
+    if (folder.isEmpty()) {
+        if (const int r = hostFolder(m_drives, workingFolder, folder); r != ShellResult::Success)
+            return r;
+    } else if (!QFileInfo(folder).isDir()) {
+        return ShellResult::PathNotFound;
+    }
+    return startIn(host, *command, folder);
 }
 
 int DesktopShell::startProgram(const QString& program, const QStringList& arguments,

@@ -4,7 +4,8 @@
 #include "shell.h"
 
 // Documents and folders open through the desktop's associations; programs start with
-// QProcess and an argument list.
+// QProcess and an argument list. A desktop entry that is opened starts its program, with the
+// arguments in the places its command line gives them.
 class DesktopShell : public Shell {
 public:
     // `drives` must outlive the shell.
@@ -22,6 +23,12 @@ private:
     // Starts an executable regular file given by host path, detached from this process.
     int start(const QString& hostProgram, const QStringList& arguments,
               const QString& workingFolder) const;
+    // The same in a host folder (empty: ours).
+    static int startIn(const QString& hostProgram, const QStringList& arguments,
+                       const QString& folder);
+    // Starts the program of a desktop entry with the files (host paths) in its command line.
+    int startEntry(const QString& hostEntry, const QStringList& arguments,
+                   const QString& workingFolder) const;
 
     const DriveTable& m_drives;
 };

@@ -3,14 +3,13 @@
 #include "mainoptions.h"
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
+#include "platform/settingsprograms.h"
 #include "statustekster.h"
 
 #include <utility>
 
-Launcher::Launcher(const MainOptions& opt, std::function<QString()> appdir,
-                   TextHandler openFilIEditor, TextHandler info)
-    : m_opt(opt), m_appdir(std::move(appdir)), m_openFilIEditor(std::move(openFilIEditor)),
-      m_info(std::move(info)) {}
+Launcher::Launcher(const MainOptions& opt, TextHandler openFilIEditor, TextHandler info)
+    : m_opt(opt), m_openFilIEditor(std::move(openFilIEditor)), m_info(std::move(info)) {}
 
 void Launcher::ErrorInfo(int Nr) const {
     Platform::prompter().message(StatusTekster::ErrorTekst(Nr), MessageKind::Information);
@@ -100,7 +99,14 @@ void Launcher::runScript(const QString& script, const QStringList& parameters) c
 }
 
 void Launcher::runApplets(const QString& aFilename) const {
-    runScript(m_appdir() + aFilename, {});
+    const int result = SettingsPrograms::start(aFilename);
+    if (result == SettingsPrograms::NoEquivalent)
+        Platform::prompter().message(
+            QStringLiteral("Der findes ikke noget tilsvarende til denne indstilling på dette "
+                           "system."),
+            MessageKind::Information);
+    else
+        report(result);
 }
 
 void Launcher::CopyPath(const QString& pathBoxText) const {

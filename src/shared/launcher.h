@@ -13,10 +13,8 @@ class Launcher {
 public:
     using TextHandler = std::function<void(const QString&)>;
 
-    // `appdir` gives the applet folder (with its trailing backslash), `openFilIEditor` opens
-    // a file in a document window, `info` writes the status panel.
-    Launcher(const MainOptions& opt, std::function<QString()> appdir, TextHandler openFilIEditor,
-             TextHandler info);
+    // `openFilIEditor` opens a file in a document window, `info` writes the status panel.
+    Launcher(const MainOptions& opt, TextHandler openFilIEditor, TextHandler info);
 
     void ErrorInfo(int Nr) const;
     // Starts the file, or edits it when `forRedigering`.
@@ -27,7 +25,8 @@ public:
     // Runs a script by logical path. A ".vbs" script runs as the POSIX script of the same
     // base name with ".sh", by /bin/sh; each parameter is one argument.
     void runScript(const QString& script, const QStringList& parameters) const;
-    // `aFilename` is a script of the applet folder.
+    // Opens the settings page of an applet, named by its script ("lyd.vbs"), in the
+    // desktop's own settings program; no such program installed is a file not found.
     void runApplets(const QString& aFilename) const;
     // "Kopier sti": the path box's text to the clipboard.
     void CopyPath(const QString& pathBoxText) const;
@@ -45,7 +44,6 @@ private:
     void report(int result) const;
 
     const MainOptions& m_opt;
-    std::function<QString()> m_appdir;
     TextHandler m_openFilIEditor;
     TextHandler m_info;
 };

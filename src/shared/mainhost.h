@@ -67,6 +67,12 @@ public:
     virtual void updateStrukturer() = 0;
     // The folder dialog: the chosen folder as a logical path, nullopt when cancelled.
     virtual std::optional<QString> vaelgMappe(const QString& caption, const QString& start) = 0;
+    // The file choice dialog "Vælg fil" at a folder (empty: where it was left), with the bar
+    // of special folders when asked: the chosen file, nullopt when none was chosen.
+    virtual std::optional<QString> vaelgFil(const QString& start, bool medMappebar) = 0;
+    // The folder choice dialog "Vælg mappe" in the tree of all drives, opened down to
+    // `start`: the chosen folder, nullopt when cancelled.
+    virtual std::optional<QString> vaelgStrukturMappe(const QString& start) = 0;
     // The text-document dialog in save mode, proposing the name `forslag`: the chosen folder,
     // "\\" and the typed name, nullopt when cancelled.
     virtual std::optional<QString> vaelgDokumentnavn(const QString& forslag) = 0;

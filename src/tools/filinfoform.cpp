@@ -1,4 +1,5 @@
 #include "filinfoform.h"
+#include "breddeknapper.h"
 
 #include "platform/platform.h"
 #include "shared/mainhost.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kStartBredde = 490;
 constexpr int kMindsteBredde = 350;
-constexpr int kBreddeSkridt = 140;
 
 template <class T> T* field(QWidget* parent, const char* name) {
     auto* widget = new T(parent);
@@ -136,21 +136,12 @@ Tfilinfoform::Tfilinfoform(MainHost& host)
         button(QStringLiteral("Information"),
                QStringLiteral("Information om drev, fil og mappe egenskaber"), this);
     information->setObjectName(QStringLiteral("ButtonInfo"));
-    m_stoerre = new QToolButton(this);
-    m_stoerre->setObjectName(QStringLiteral("ButtonStoerre"));
-    m_stoerre->setArrowType(Qt::RightArrow);
-    m_stoerre->setToolTip(QStringLiteral("Gør boksen større"));
-    m_mindre = new QToolButton(this);
-    m_mindre->setObjectName(QStringLiteral("ButtonMindre"));
-    m_mindre->setArrowType(Qt::LeftArrow);
-    m_mindre->setToolTip(QStringLiteral("Gør boksen mindre"));
     QPushButton* lukKnap =
         button(QStringLiteral("Luk"), QStringLiteral("Luk egenskabsboksen"), this);
     lukKnap->setObjectName(QStringLiteral("ButtonLuk"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(information);
-    bottom->addWidget(m_stoerre);
-    bottom->addWidget(m_mindre);
+    new BreddeKnapper(*this, bottom, kMindsteBredde, kStartBredde);
     bottom->addStretch();
     bottom->addWidget(lukKnap);
 
@@ -170,18 +161,9 @@ Tfilinfoform::Tfilinfoform(MainHost& host)
         static const char* const topics[] = {"Fil", "Drev", "Mappe"};
         m_host.HelpInfo(QLatin1String(topics[qBound(0, SideNummer, 2)]), false);
     });
-    connect(m_stoerre, &QToolButton::clicked, this, [this] { setBredde(width() + kBreddeSkridt); });
-    connect(m_mindre, &QToolButton::clicked, this, [this] { setBredde(kMindsteBredde); });
     connect(lukKnap, &QPushButton::clicked, this, &QDialog::close);
 
     setFixedHeight(sizeHint().height());
-    setBredde(kStartBredde);
-}
-
-void Tfilinfoform::setBredde(int width) {
-    setFixedWidth(width);
-    m_stoerre->setEnabled(width <= 1920);
-    m_mindre->setEnabled(width > 360);
 }
 
 void Tfilinfoform::showPage(int side, const QString& caption) {

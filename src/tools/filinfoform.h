@@ -41,7 +41,6 @@ protected:
 
 private:
     void showPage(int page, const QString& caption);
-    void setBredde(int width);
     void aAnvendExecute();
 
     MainHost& m_host;
@@ -69,6 +68,4 @@ private:
     QLabel* m_labelMappeSize = nullptr;
     QLabel* m_labelMappeIndhold = nullptr;
     QLabel* m_labeloprettelsesDato = nullptr;
-    QToolButton* m_stoerre = nullptr;
-    QToolButton* m_mindre = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
 #include "harness/findchild.h"
+#include "harness/idialogen.h"
 #include "harness/nameduser.h"
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
@@ -22,19 +23,6 @@
 #include <QToolBar>
 
 namespace {
-
-// Runs `steps` in the dialog of that class once the command has shown it.
-template <class Dialog> void iDialogen(Tmainform& form, std::function<void(Dialog&)> steps) {
-    QTimer::singleShot(0, &form, [&form, steps = std::move(steps)] {
-        auto* dialog = form.findChild<Dialog*>();
-        QVERIFY(dialog && dialog->isVisible());
-        const auto lukAltid = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        steps(*dialog);
-    });
-}
 
 StrukturItem* node(Topenfilform& dia, const char* text) {
     return TreeClicks::node(dia.openbox(), QString::fromUtf8(text));

@@ -3,8 +3,7 @@
 TestHost::TestHost()
     : folders(DataFolders::of(QStringLiteral("C:\\Ravnsti"), QStringLiteral("anna"))),
       m_launcher(
-          options, [this] { return folders.appdir; },
-          [this](const QString& path) { OpenFilIEditor(path); },
+          options, [this](const QString& path) { OpenFilIEditor(path); },
           [this](const QString& text) { Info(text); }) {}
 
 std::optional<QString> TestHost::vaelgMappe(const QString& caption, const QString&) {

@@ -47,6 +47,15 @@ public:
     void updateStrukturer() override { ++strukturOpdateringer; }
     // Answers with `valgtMappe`, recording the caption.
     std::optional<QString> vaelgMappe(const QString& caption, const QString&) override;
+    // Answer with `valgtFil` and `valgtStrukturMappe`, recording the start folders.
+    std::optional<QString> vaelgFil(const QString& start, bool) override {
+        filStarter << start;
+        return valgtFil;
+    }
+    std::optional<QString> vaelgStrukturMappe(const QString& start) override {
+        mappeStarter << start;
+        return valgtStrukturMappe;
+    }
     // Answers with `dokumentnavn`, recording the proposal in `navneforslag`.
     std::optional<QString> vaelgDokumentnavn(const QString& forslag) override {
         navneforslag << forslag;
@@ -71,6 +80,8 @@ public:
     int strukturOpdateringer = 0;
     std::optional<QString> valgtMappe;
     std::optional<QString> dokumentnavn;
+    std::optional<QString> valgtFil, valgtStrukturMappe;
+    QStringList filStarter, mappeStarter;
     QStringList navneforslag;
     QList<AabentDokument> aabne;
     bool dokumentFindes = true;

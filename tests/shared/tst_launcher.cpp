@@ -4,6 +4,7 @@
 #include "shared/launcher.h"
 #include "shared/mainoptions.h"
 #include "shared/statustekster.h"
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -56,8 +57,6 @@ private:
     QString& m_text;
 };
 
-const QString kAppdir = QStringLiteral("D:\\Program\\Window applets\\");
-
 // A launcher on fake services, with what it reports to the main window collected.
 struct Fixture {
     Fixture() {
@@ -70,8 +69,7 @@ struct Fixture {
     QString clipboard = QStringLiteral("før");
     QStringList edited;
     QStringList info;
-    Launcher launcher{opt, [] { return kAppdir; },
-                      [this](const QString& path) { edited.append(path); },
+    Launcher launcher{opt, [this](const QString& path) { edited.append(path); },
                       [this](const QString& text) { info.append(text); }};
 };
 
@@ -261,7 +259,7 @@ private slots:
                               QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         env.writeFile(QStringLiteral("D:\\Scripts\\datediff.sh"), writer);
         MainOptions opt;
-        Launcher launcher(opt, [] { return QStringLiteral("D:\\Scripts\\"); }, {}, {});
+        Launcher launcher(opt, {}, {});
         auto argumentsOf = [&env](const QString& logical) {
             QFile file(env.host(logical));
             return file.open(QIODevice::ReadOnly)
@@ -277,26 +275,45 @@ private slots:
         QTRY_COMPARE(argumentsOf(QStringLiteral("D:\\Scripts\\datediff.sh.args")), hosts);
         QVERIFY(!QFileInfo::exists(env.host(QStringLiteral("D:\\bin\\hacket"))));
         QVERIFY(!QFileInfo::exists(env.host(QStringLiteral("D:\\Scripts\\hacket"))));
-
-        // A missing script gets the launch error text, and nothing starts.
-        env.prompter().expectMessage(StatusTekster::ErrorTekst(2));
-        launcher.runApplets(QStringLiteral("mangler.vbs"));
-        QCOMPARE(env.prompter().pending(), 0);
     }
 
+    // An applet starts the first of its settings programs that is on the path, with the
+    // arguments for its page; none installed is a file not found, never a success.
     void applets() {
         TestEnvironment env;
         Fixture f;
+        const QString bin = env.base() + QStringLiteral("/bin");
+        QDir().mkpath(bin);
+        qputenv("PATH", bin.toLocal8Bit());
+        qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
         env.prompter().expectMessage(QStringLiteral("Den specificerede fil blev ikke fundet."));
-        f.launcher.runApplets(QStringLiteral("mangler.vbs"));
+        f.launcher.runApplets(QStringLiteral("lyd.vbs"));
         QCOMPARE(env.prompter().pending(), 0);
         QVERIFY(f.calls.isEmpty());
 
-        env.writeFile(kAppdir + QStringLiteral("lyd.sh"), "#!/bin/sh\n");
+        for (const char* name : {"pavucontrol", "gnome-control-center"}) {
+            QFile program(bin + QLatin1Char('/') + QLatin1String(name));
+            QVERIFY(program.open(QIODevice::WriteOnly));
+            program.write("#!/bin/sh\n");
+            program.setPermissions(program.permissions() | QFileDevice::ExeOwner);
+        }
         f.launcher.runApplets(QStringLiteral("lyd.vbs"));
         QCOMPARE(f.calls.size(), 1);
-        QCOMPARE(f.calls[0].path, kAppdir + QStringLiteral("lyd.sh"));
-        QCOMPARE(f.calls[0].workingFolder, QStringLiteral("D:\\Program\\Window applets"));
+        QVERIFY(f.calls[0].program);
+        QCOMPARE(f.calls[0].path, QStringLiteral("gnome-control-center"));
+        QCOMPARE(f.calls[0].arguments, QStringList{QStringLiteral("sound")});
+        // Elsewhere than GNOME the desktop-neutral mixer stands in.
+        qputenv("XDG_CURRENT_DESKTOP", "XFCE");
+        f.launcher.runApplets(QStringLiteral("lyd.vbs"));
+        QCOMPARE(f.calls.size(), 2);
+        QCOMPARE(f.calls[1].path, QStringLiteral("pavucontrol"));
+        QVERIFY(f.calls[1].arguments.isEmpty());
+
+        env.prompter().expectMessage(QStringLiteral(
+            "Der findes ikke noget tilsvarende til denne indstilling på dette system."));
+        f.launcher.runApplets(QStringLiteral("ODBC.vbs"));
+        QCOMPARE(env.prompter().pending(), 0);
+        QCOMPARE(f.calls.size(), 2);
     }
 
     void copyCommands() {
