@@ -6,6 +6,7 @@
 #include "dialogs/openform.h"
 #include "engine/handlinger.h"
 #include "shared/strukturtree.h"
+#include "tools/egenskabsform.h"
 
 #include <QAction>
 
@@ -19,7 +20,7 @@ DokumentDialogCommands::DokumentDialogCommands(Tmainform& window)
       }),
       m_openform([this] {
           auto* dialog = new Topenform(w);
-          dialog->bestemFiler = [this] { w.commands()(QStringLiteral("aEgenskaber"))->trigger(); };
+          dialog->bestemFiler = [this] { w.egenskabsform()->visFiltyper(); };
           return dialog;
       }) {
     w.commands().setEffect(QStringLiteral("aNytDokument"), [this] { aNytDokumentExecute(); });

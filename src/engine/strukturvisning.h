@@ -49,6 +49,10 @@ public:
     void scrollToItem(const StrukturItem* node);
     void editItem(StrukturItem* node);
 
+    // Dotted lines from each node to its parent and its siblings.
+    void setLinjer(bool linjer);
+    bool linjer() const { return m_linjer; }
+
     StrukturItem* itemFromIndex(const QModelIndex& index) const;
     QModelIndex indexFromItem(const StrukturItem* node) const;
 
@@ -56,6 +60,11 @@ signals:
     void itemClicked(StrukturItem* node);
     void itemDoubleClicked(StrukturItem* node);
 
+protected:
+    void drawBranches(QPainter* painter, const QRect& rect,
+                      const QModelIndex& index) const override;
+
 private:
     StrukturModel* m_model;
+    bool m_linjer = false;
 };

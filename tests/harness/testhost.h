@@ -49,6 +49,20 @@ public:
     // Records the hit and answers `dokumentFindes`.
     bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) override;
     QList<AabentDokument> aabneDokumenter() override { return aabne; }
+    void anvendVisning() override { ++visningAnvendt; }
+    void anvendPrivatmapper() override;
+    int favoritter() const override { return favoritAntal; }
+    // Records the capacity and keeps the first favourites only.
+    void setFavoritKapacitet(int kapacitet) override;
+    void visPersonligeMapper() override { ++personligeVist; }
+    // Answers with `valgtFil`, recording folder and preselection as "folder|file".
+    std::optional<QString> vaelgFil(const QString& mappe, const QString& forvalgt) override;
+    // Both store the list in `types` and answer `typelisteGemmes`.
+    bool makeTypeliste() override;
+    bool GemTypeliste(const QList<Typeliste::Type>& typer) override;
+    QStringList designNavne() const override { return designs; }
+    // Takes the style unless `aabneVinduer` keeps it; records every name asked for.
+    bool newDesign(const QString& navn) override;
 
     QWidget window;
     TestEngine engine;
@@ -66,6 +80,19 @@ public:
     QStringList navneforslag;
     QList<AabentDokument> aabne;
     bool dokumentFindes = true;
+    // What the properties window made happen.
+    int visningAnvendt = 0;
+    int privatOmbygget = 0;
+    int favoritAntal = 0;
+    QList<int> kapaciteter;
+    int personligeVist = 0;
+    std::optional<QString> valgtFil;
+    QStringList filValg;
+    bool typelisteGemmes = true;
+    int typelisteGemt = 0;
+    QStringList designs;
+    QStringList designOensker;
+    bool aabneVinduer = false;
 
 private:
     QString m_brugernavn = QStringLiteral("anna");
