@@ -12,12 +12,16 @@
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
 #include "shared/strukturtree.h"
+#include "app/findform.h"
+#include "tools/egenskabsform.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QComboBox>
 #include <QTableWidget>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 
@@ -133,6 +137,61 @@ private slots:
         QCOMPARE(form.dokumenter().aktivt()->CapNavn, QStringLiteral("1: Uden navn (.html)"));
         QVERIFY(form.dokumenter().aktivt()->dokument().erAendret());
         QVERIFY(form.m_dokumentExt.isEmpty());
+    }
+
+    // "Bestem filer" shows the type list over the dialog; its "Gem" refills the dialog's
+    // list at once, and the saved list comes back in its order at the next start, in the
+    // dialog and in the text search's filter box alike.
+    void theTypesChosenInThePropertiesWindow() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        {
+            Tmainform form;
+            form.show();
+            iDialogen<Topenform>(form, [&](Topenform& dia) {
+                auto* liste = child<QTableWidget>(dia, "filliste");
+                QCOMPARE(liste->rowCount(), 11); // the standard list of a first start
+                QTest::mouseClick(child<QPushButton>(dia, "bestemKnap"), Qt::LeftButton);
+                Tegenskabsform* egenskaber = form.egenskabsform();
+                QVERIFY(egenskaber->isVisible() && egenskaber->isModal());
+                QCOMPARE(egenskaber->egenskabsBog()->currentIndex(), 2);
+                auto* typeliste = child<QTableWidget>(*egenskaber, "typeliste");
+                // The last type, "Tekstfil", moved to the top, and a new type after it all.
+                typeliste->selectRow(11);
+                for (int i = 0; i < 11; ++i)
+                    QTest::mouseClick(child<QPushButton>(*egenskaber, "Aop"), Qt::LeftButton);
+                auto* tekst = child<QLineEdit>(*egenskaber, "tekstedit");
+                tekst->setText(QStringLiteral("Noter"));
+                auto* type = child<QLineEdit>(*egenskaber, "typeedit");
+                type->setText(QStringLiteral("md"));
+                QTest::keyClick(type, Qt::Key_Return);
+                QTest::mouseClick(child<QPushButton>(*egenskaber, "saveknap"), Qt::LeftButton);
+                QCOMPARE(liste->rowCount(), 12);
+                QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Tekstfil"));
+                QCOMPARE(liste->item(11, 1)->text(), QStringLiteral(".md"));
+                QTest::mouseClick(child<QPushButton>(*egenskaber, "LukButton"), Qt::LeftButton);
+                QVERIFY(!egenskaber->isModal());
+                QVERIFY(dia.isVisible());
+            });
+            form.commands()(QStringLiteral("aNytDokument"))->trigger();
+            form.close();
+        }
+        Tmainform again;
+        again.show();
+        iDialogen<Topenform>(again, [&](Topenform& dia) {
+            auto* liste = child<QTableWidget>(dia, "filliste");
+            QCOMPARE(liste->rowCount(), 12);
+            QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Tekstfil"));
+            QCOMPARE(liste->item(1, 0)->text(), QStringLiteral("Hjemmeside"));
+            QCOMPARE(liste->item(11, 0)->text(), QStringLiteral("Noter"));
+        });
+        again.commands()(QStringLiteral("aNytDokument"))->trigger();
+        again.findform()->show();
+        auto* filter = child<QComboBox>(*again.findform(), "filterBoks");
+        QCOMPARE(filter->count(), 12);
+        QCOMPARE(filter->itemText(0), QStringLiteral("Tekstfil (*.txt)"));
+        QCOMPARE(filter->itemText(11), QStringLiteral("Noter (*.md)"));
+        again.findform()->hide();
     }
 };
 
