@@ -194,8 +194,7 @@ void StrukturVisning::drawBranches(QPainter* painter, const QRect& rect,
         painter->drawLine(x, rect.top(), x, midY - fri);
     if (naeste)
         painter->drawLine(x, midY + fri, x, rect.bottom());
-    for (QModelIndex forfader = index.parent(); forfader.isValid();
-         forfader = forfader.parent()) {
+    for (QModelIndex forfader = index.parent(); forfader.isValid(); forfader = forfader.parent()) {
         x -= indent;
         if (forfader.sibling(forfader.row() + 1, 0).isValid())
             painter->drawLine(x, rect.top(), x, rect.bottom());

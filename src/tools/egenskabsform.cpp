@@ -31,8 +31,8 @@ Tegenskabsform::Tegenskabsform(MainHost& host)
 
     QPushButton* info = dialogKnap("ButtonInfo", QStringLiteral("Information"),
                                    QStringLiteral("Information om programmets egenskaber"), this);
-    QPushButton* luk = dialogKnap("LukButton", QStringLiteral("Luk"),
-                                  QStringLiteral("Luk egenskabsboksen"), this);
+    QPushButton* luk =
+        dialogKnap("LukButton", QStringLiteral("Luk"), QStringLiteral("Luk egenskabsboksen"), this);
     auto* bund = new QHBoxLayout;
     bund->addWidget(info);
     bund->addStretch(1);

@@ -13,12 +13,17 @@
 
 EgenskabsSide::EgenskabsSide(MainHost& host, QWidget* parent)
     : QWidget(parent), m_host(host),
-      m_askDelete(checkBox("CheckBoxAskDelete", QStringLiteral("Spørg altid før sletning af elementer"))),
-      m_askInsert(checkBox("CheckBoxAskInsert", QStringLiteral("Spørg altid før indsættelse af elementer"))),
-      m_askMove(checkBox("CheckBoxAskMove", QStringLiteral("Spørg altid før flytning af elementer"))),
-      m_papirkurv(checkBox("CheckBoxPapirkurv", QStringLiteral("Slet til papirkurv ved flytning af elementer"))),
+      m_askDelete(
+          checkBox("CheckBoxAskDelete", QStringLiteral("Spørg altid før sletning af elementer"))),
+      m_askInsert(checkBox("CheckBoxAskInsert",
+                           QStringLiteral("Spørg altid før indsættelse af elementer"))),
+      m_askMove(
+          checkBox("CheckBoxAskMove", QStringLiteral("Spørg altid før flytning af elementer"))),
+      m_papirkurv(checkBox("CheckBoxPapirkurv",
+                           QStringLiteral("Slet til papirkurv ved flytning af elementer"))),
       m_toolbar(checkBox("CheckBoxToolbar", QStringLiteral("Vis redskabslinie"))),
-      m_strukturlinier(checkBox("CheckBoxStrukturlinier", QStringLiteral("Vis strukturlinier i struktur 1"))),
+      m_strukturlinier(
+          checkBox("CheckBoxStrukturlinier", QStringLiteral("Vis strukturlinier i struktur 1"))),
       m_billed(checkBox("CheckBoxBilled", QStringLiteral("Vis billede: Ctrl+Ins"))),
       m_medPrivat(checkBox("CheckBoxMedPrivat", QStringLiteral("Medtag privatmapper"))),
       m_privatOnTop(checkBox("CheckBoxPrivatOnTop", QStringLiteral("Placer privatmapper øverst"))),

@@ -24,12 +24,14 @@ const QString kUlovligeTegn = QStringLiteral("*?\\/:\"<>| ");
 FiltypeSide::FiltypeSide(MainHost& host, QWidget* parent)
     : QWidget(parent), m_host(host), m_typeliste(new QTableWidget(0, 2, this)),
       m_tekst(new QLineEdit(this)), m_type(new QLineEdit(this)),
-      m_op(knap("Aop", QStringLiteral("Flyt op"), QStringLiteral("Flyt valgte filtype op i listen"))),
+      m_op(knap("Aop", QStringLiteral("Flyt op"),
+                QStringLiteral("Flyt valgte filtype op i listen"))),
       m_ned(knap("Aned", QStringLiteral("Flyt ned"),
                  QStringLiteral("Flyt valgte filtype ned i listen"))),
       m_gem(knap("saveknap", QStringLiteral("Gem"), QStringLiteral("Gem listen og luk"))) {
     setObjectName(QStringLiteral("side3"));
-    QPushButton* info = knap("filtypeInfo", QStringLiteral("Filtyper"), QStringLiteral("Information"));
+    QPushButton* info =
+        knap("filtypeInfo", QStringLiteral("Filtyper"), QStringLiteral("Information"));
     QPushButton* sletKnap =
         knap("deleteknap", QStringLiteral("Slet"), QStringLiteral("Slet valgte punkt fra listen"));
     QPushButton* standardKnap = knap("standardKnap", QStringLiteral("Standard"),
@@ -171,9 +173,8 @@ void FiltypeSide::indsaet() {
     if (type != QLatin1String("*.*")) {
         // "txt", ".txt", "*.txt" and "tar.gz" name the extension after the last dot.
         const QString efternavn = type.mid(type.lastIndexOf(QLatin1Char('.')) + 1);
-        const bool ulovlig = std::any_of(efternavn.cbegin(), efternavn.cend(), [](QChar c) {
-            return kUlovligeTegn.contains(c);
-        });
+        const bool ulovlig = std::any_of(efternavn.cbegin(), efternavn.cend(),
+                                         [](QChar c) { return kUlovligeTegn.contains(c); });
         if (efternavn.isEmpty() || ulovlig) {
             Platform::prompter().message(
                 QStringLiteral("\"%1\" er ikke et filtype efternavn.\nSkriv bogstaverne efter "

@@ -27,8 +27,8 @@ MappeSide::MappeSide(MainHost& host, QWidget* parent)
     : QWidget(parent), m_host(host), m_favorit(edit("EditFavorit")),
       m_kameraBilled(edit("EditKameraBilled")), m_kameraFilm(edit("EditKameraFilm")),
       m_htmlProgram(edit("EditHtmlProgram")),
-      m_tekstfiler(new QCheckBox(QStringLiteral("Åben tekstfiler i intern editor for redigering"),
-                                 this)),
+      m_tekstfiler(
+          new QCheckBox(QStringLiteral("Åben tekstfiler i intern editor for redigering"), this)),
       m_gem(dialogKnap("side2Gem", QStringLiteral("Gem"), QString(), this)) {
     setObjectName(QStringLiteral("side2"));
     m_favorit->setValidator(
@@ -94,7 +94,7 @@ QLineEdit* MappeSide::edit(const char* name) {
 QPushButton* MappeSide::vaelgKnap(const char* name, QLineEdit* edit) {
     QPushButton* knap = dialogKnap(name, QString(), QStringLiteral("Vælg mappe"), this);
     knap->setIcon(CentredDialog::programIcon(QStringLiteral("folder")));
-    knap->setFixedHeight(edit->sizeHint().height());
+    knap->setFixedSize(edit->sizeHint().height() + 8, edit->sizeHint().height());
     return knap;
 }
 
@@ -167,8 +167,8 @@ bool MappeSide::gem() {
 void MappeSide::vaelgKameraMappe(QLineEdit* edit, const QString& gemt, bool billeder) {
     QString start = gemt;
     if (!start.isEmpty() && !Platform::files().isFolder(start)) {
-        Platform::prompter().message(
-            QStringLiteral("Mappen findes ikke længere:\n%1").arg(start), MessageKind::Information);
+        Platform::prompter().message(QStringLiteral("Mappen findes ikke længere:\n%1").arg(start),
+                                     MessageKind::Information);
         start.clear();
     }
     if (start.isEmpty()) {

@@ -1,5 +1,6 @@
 #include "app/commandtable.h"
 #include "app/dokumentomraade.h"
+#include "app/findform.h"
 #include "app/mainform.h"
 #include "dialogs/openfilform.h"
 #include "dialogs/openform.h"
@@ -12,16 +13,15 @@
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
 #include "shared/strukturtree.h"
-#include "app/findform.h"
 #include "tools/egenskabsform.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QComboBox>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 

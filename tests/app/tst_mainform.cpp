@@ -1,6 +1,8 @@
 #include "app/commandtable.h"
+#include "app/dokumentomraade.h"
 #include "app/mainform.h"
 #include "app/maintoolbars.h"
+#include "editor/twinform.h"
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
 #include "harness/nameduser.h"
@@ -14,18 +16,16 @@
 #include "shared/kopieringsform.h"
 #include "shared/progressform.h"
 #include "shared/spmform.h"
-#include "app/dokumentomraade.h"
-#include "editor/twinform.h"
 #include "tools/egenskabsform.h"
 #include "tools/filinfoform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
-#include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
