@@ -9,6 +9,7 @@
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 #include "shared/strukturtree.h"
+#include "tools/egenskabsform.h"
 
 #include <QAction>
 
@@ -22,7 +23,7 @@ DokumentDialogCommands::DokumentDialogCommands(Tmainform& window)
       }),
       m_openform([this] {
           auto* dialog = new Topenform(w);
-          dialog->bestemFiler = [this] { w.commands()(QStringLiteral("aEgenskaber"))->trigger(); };
+          dialog->bestemFiler = [this] { w.egenskabsform()->visFiltyper(); };
           return dialog;
       }) {
     w.commands().setEffect(QStringLiteral("aNytDokument"), [this] { aNytDokumentExecute(); });

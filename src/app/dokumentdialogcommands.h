@@ -23,6 +23,8 @@ public:
 
     Topenfilform* openfilform() { return m_openfilform.get(); }
     Topenform* openform() { return m_openform.get(); }
+    // The new-document dialog when it has been made, else null.
+    Topenform* openformIfMade() const { return m_openform.made(); }
 
 private:
     void aNytDokumentExecute();

@@ -7,6 +7,7 @@
 #include "maintoolbars.h"
 #include "shared/aboutbox.h"
 #include "shared/extform.h"
+#include "tools/egenskabsform.h"
 
 #include "engine/handlinger.h"
 #include "engine/strukturvisning.h"
@@ -233,6 +234,7 @@ void MainCommands::refreshingCommands() {
 
 void MainCommands::viewCommands() {
     c.setEffect(QStringLiteral("aRedskabslinjen"), [this] { toggleMainBar(); });
+    c.setEffect(QStringLiteral("aEgenskaber"), [this] { w.egenskabsform()->vis(); });
     const char* sets[] = {"Action19", "Action20", "Action21", "Action23"};
     for (int number = 0; number < 4; ++number) {
         const QString name = QString::fromLatin1(sets[number]);
@@ -277,25 +279,13 @@ void MainCommands::itemEffects() {
     for (QAction* item : {c(QStringLiteral("mPrivatmapper")), c(QStringLiteral("tbPrivatmapper"))})
         on(item, [this] {
             w.opt().medPrivat = !w.opt().medPrivat;
-            w.funk().setMedtagPrivat(w.opt().medPrivat);
-            w.funk().makeStruktur1();
+            w.anvendPrivatmapper();
         });
 }
 
 void MainCommands::toggleMainBar() {
-    QToolBar* bar = w.toolbars().mainBar();
-    QAction* action = c(QStringLiteral("aRedskabslinjen"));
     // Only the window changes: the saved option decides the next start.
-    if (bar->isHidden()) {
-        bar->show();
-        action->setText(QStringLiteral("Skjul Redskabslinjen"));
-        action->setStatusTip(QString());
-    } else {
-        bar->hide();
-        action->setText(QStringLiteral("Vis Redskabslinjen"));
-        action->setStatusTip(QStringLiteral("Vis Redskabslinjen med fil og mappe funktioner"));
-    }
-    action->setToolTip(action->text());
+    w.visRedskabslinje(w.toolbars().mainBar()->isHidden());
 }
 
 void MainCommands::renameExt() {

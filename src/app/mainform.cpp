@@ -8,6 +8,7 @@
 #include "findform.h"
 #include "findformen.h"
 #include "keyguard.h"
+#include "lists/reopenfilerx.h"
 #include "maincommands.h"
 #include "mainmenus.h"
 #include "maintoolbars.h"
@@ -38,10 +39,11 @@
 #include "vaerktoejcommands.h"
 
 #include "dialogs/folderdialog.h"
+#include "dialogs/opendiaform.h"
+#include "dialogs/openform.h"
+#include "dialogs/openmappeform.h"
 #include "editor/infobrowser.h"
 #include "editor/infoform.h"
-#include "dialogs/opendiaform.h"
-#include "dialogs/openmappeform.h"
 #include "engine/grundmetoder.h"
 #include "engine/handlinger.h"
 #include "engine/strukturitem.h"
@@ -50,6 +52,7 @@
 #include "platform/logicalpath.h"
 #include "platform/platform.h"
 #include "platform/textfile.h"
+#include "tools/egenskabsform.h"
 #include "tools/filinfoform.h"
 
 #include <QApplication>
@@ -148,6 +151,7 @@ void Tmainform::createWindows() {
     });
     m_extForm.setMaker([this] { return new TextForm(this); });
     m_infoform.setMaker([this] { return new Tinfoform(*this, this); });
+    m_egenskabsform.setMaker([this] { return new Tegenskabsform(*this); });
     m_opendiaform.setMaker([this] { return new Topendiaform(*this); });
     m_findformen.setMaker([this] {
         auto* form = new Tfindformen(*this);
@@ -175,7 +179,9 @@ std::optional<QString> Tmainform::vaelgMappe(const QString& caption, const QStri
     return mappeDia.Directory;
 }
 
-std::optional<QString> Tmainform::vaelgFil(const QString& start, bool medMappebar) {
+std::optional<QString> Tmainform::vaelgFil(const QString& start, bool medMappebar,
+                                           const QString& forvalgt) {
+    m_opendiaform->Filnavn = forvalgt;
     m_opendiaform->initDirectory(start, medMappebar);
     if (m_opendiaform->exec() != QDialog::Accepted || m_opendiaform->Filnavn.isEmpty())
         return std::nullopt;
@@ -253,6 +259,7 @@ bool Tmainform::makeDataFolders() {
         return false;
     }
     m_mapper = DataFolders::of(*root, m_brugernavn);
+    m_nyeIndstillinger = !Platform::files().isFolder(LogicalPath::normalized(m_mapper.optDir));
     if (!Installation::linkProgramFolder(hostRoot))
         Platform::prompter().message(
             QStringLiteral("Programmappen kunne ikke findes.\nIkoner, lyde og lister mangler."),
@@ -282,11 +289,8 @@ void Tmainform::anvendDesign() {
 }
 
 void Tmainform::anvendOpt() {
-    if (m_opt.mainBarVisible)
-        m_toolbars->mainBar()->show();
-    (*m_commands)(QStringLiteral("aRedskabslinjen"))
-        ->setText(m_opt.mainBarVisible ? QStringLiteral("Skjul Redskabslinjen")
-                                       : QStringLiteral("Redskabslinjen"));
+    visRedskabslinje(m_opt.mainBarVisible);
+    m_dirbox->setLinjer(m_opt.treeLines);
     m_toolbars->setAMfunktioner(m_opt.AMfunktionsNumber);
     m_panelDirbox->resize(m_opt.panelDirboxWidth, m_panelDirbox->height());
     m_splitter->setSizes({m_opt.panelDirboxWidth, qMax(1, width() - m_opt.panelDirboxWidth)});
@@ -314,18 +318,97 @@ bool Tmainform::gemOpt() {
 }
 
 void Tmainform::hentTypelisteFil() {
-    // A missing or unreadable list leaves it empty, as a first start has it.
-    if (m_dataRootUsable)
+    if (!m_dataRootUsable)
+        return;
+    // A new user starts with the standard types, so that a document can be made at once; a
+    // list file the user left, even an empty one, stays as it is. An unreadable one leaves
+    // the list empty.
+    if (m_nyeIndstillinger && !Platform::files().exists(m_mapper.typelisteNavn))
+        makeTypeliste();
+    else
         (void)m_typeliste.load(m_mapper.typelisteNavn);
 }
 
-void Tmainform::makeTypeliste() {
+bool Tmainform::makeTypeliste() {
     m_typeliste.makeStandard();
-    if (m_dataRootUsable && !m_typeliste.save(m_mapper.typelisteNavn))
-        Platform::prompter().message(QStringLiteral("Typelisten kunne ikke gemmes."),
-                                     MessageKind::Error);
+    return typelisteAendret();
+}
+
+bool Tmainform::GemTypeliste(const QList<Typeliste::Type>& typer) {
+    m_typeliste.setTypes(typer);
+    return typelisteAendret();
+}
+
+bool Tmainform::typelisteAendret() {
+    const bool gemt = m_dataRootUsable && m_typeliste.save(m_mapper.typelisteNavn);
+    if (!gemt)
+        Platform::prompter().message(
+            QStringLiteral("Typelisten kunne ikke gemmes.\nDen gamle fil er bevaret."),
+            MessageKind::Error);
+    if (m_dokumentDialogs)
+        if (Topenform* dialog = m_dokumentDialogs->openformIfMade())
+            dialog->LoadFilliste();
     if (Tfindform* form = m_findform.made())
         form->setFilterEntries(m_typeliste.filterEntries());
+    return gemt;
+}
+
+void Tmainform::visRedskabslinje(bool vis) {
+    m_toolbars->mainBar()->setVisible(vis);
+    QAction* action = (*m_commands)(QStringLiteral("aRedskabslinjen"));
+    action->setText(vis ? QStringLiteral("Skjul Redskabslinjen")
+                        : QStringLiteral("Vis Redskabslinjen"));
+    action->setStatusTip(vis ? QString()
+                             : QStringLiteral("Vis Redskabslinjen med fil og mappe funktioner"));
+}
+
+void Tmainform::anvendVisning() {
+    visRedskabslinje(m_opt.mainBarVisible);
+    m_dirbox->setLinjer(m_opt.treeLines);
+}
+
+void Tmainform::anvendPrivatmapper() {
+    m_funk->setMedtagPrivat(m_opt.medPrivat);
+    m_funk->setPrivatTop(m_opt.privatOnTop);
+    m_funk->makeStruktur1();
+}
+
+int Tmainform::favoritter() const {
+    return m_reopenCommands->FavDir().Antal();
+}
+
+void Tmainform::setFavoritKapacitet(int kapacitet) {
+    m_opt.favoritAntal = kapacitet;
+    TReopenFilerX& favDir = m_reopenCommands->FavDir();
+    favDir.setFilantal(kapacitet);
+    favDir.HentReopenFiler();
+}
+
+void Tmainform::visPersonligeMapper() {
+    m_mappeDialogs->visStiform();
+}
+
+QStringList Tmainform::designNavne() const {
+    return m_styles.names();
+}
+
+bool Tmainform::newDesign(const QString& navn) {
+    if (navn.isEmpty() || navn.compare(m_opt.designName, Qt::CaseInsensitive) == 0)
+        return true;
+    // The documents are asked to close first, and any of them may stay open.
+    if (!m_dokumenter->lukAlle() || m_dokumenter->antal() > 0) {
+        Platform::prompter().message(QStringLiteral("Luk alle dokumenter og prøv igen!"),
+                                     MessageKind::Information);
+        return false;
+    }
+    if (!m_styles.apply(navn)) {
+        Platform::prompter().message(
+            QStringLiteral("Stilen %1 kunne ikke læses.\nProgrammet beholder sin stil.").arg(navn),
+            MessageKind::Information);
+        return false;
+    }
+    m_opt.designName = navn;
+    return true;
 }
 
 void Tmainform::buildLayout() {

@@ -46,7 +46,9 @@ class StrukturItem;
 class THandlinger;
 class TAboutBox;
 class TreeDragDrop;
+class Tegenskabsform;
 class Tfilinfoform;
+class Topendiaform;
 class Tfindform;
 class Tfindformen;
 class Tinfoform;
@@ -101,20 +103,30 @@ public:
     void VbsInfo(const QString& topic) override;
     void updateStrukturer() override;
     std::optional<QString> vaelgMappe(const QString& caption, const QString& start) override;
-    std::optional<QString> vaelgFil(const QString& start, bool medMappebar) override;
+    std::optional<QString> vaelgFil(const QString& start, bool medMappebar,
+                                    const QString& forvalgt = {}) override;
     std::optional<QString> vaelgStrukturMappe(const QString& start) override;
     std::optional<QString> vaelgDokumentnavn(const QString& forslag) override;
     void openwin(const QString& aCap, const QString& aFilename) override;
     void OpenFilIEditor(const QString& path) override;
     bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) override;
     QList<AabentDokument> aabneDokumenter() override;
+    void anvendVisning() override;
+    void anvendPrivatmapper() override;
+    int favoritter() const override;
+    void setFavoritKapacitet(int kapacitet) override;
+    void visPersonligeMapper() override;
+    bool makeTypeliste() override;
+    bool GemTypeliste(const QList<Typeliste::Type>& typer) override;
+    QStringList designNavne() const override;
+    bool newDesign(const QString& navn) override;
 
     // The counted result sentence of an operation.
     void HandlingsInfo(StatusTekster::Handling hNumber, int aAntal);
     QString infoText(int panel) const;
 
-    // Type list distribution to the windows that show it.
-    void makeTypeliste();
+    // Shows or hides the tool bar, with the caption and hint of the command that does it.
+    void visRedskabslinje(bool vis);
 
     StrukturVisning* dirbox() const { return m_dirbox; }
     StrukturVisning* filbox() const { return m_filbox; }
@@ -131,6 +143,7 @@ public:
     Tbilledform* billedform() { return m_billedform.get(); }
     TextForm* extForm() { return m_extForm.get(); }
     Tfilinfoform* filinfoform() { return m_filinfoform.get(); }
+    Tegenskabsform* egenskabsform() { return m_egenskabsform.get(); }
     Tfindform* findform() { return m_findform.get(); }
     Tfindformen* findformen() { return m_findformen.get(); }
     // The information viewer, which the help and information commands open.
@@ -196,6 +209,8 @@ private:
     void anvendDesign();
     bool gemOpt();
     void hentTypelisteFil();
+    // Saves the type list and refills the new-document list and the filter box from it.
+    bool typelisteAendret();
     void buildLayout();
     void createWindows();
     void startEngine();
@@ -220,6 +235,7 @@ private:
     QStringList m_arguments;
     bool opstart = true;
     bool m_dataRootUsable = false;
+    bool m_nyeIndstillinger = false; // the settings folder was made by this start
     QString m_brugernavn;
     DataFolders m_mapper;
     MainOptions m_opt;
@@ -240,6 +256,7 @@ private:
     LazyWindow<Tfindform> m_findform;
     LazyWindow<Tfindformen> m_findformen;
     LazyWindow<Tinfoform> m_infoform;
+    LazyWindow<Tegenskabsform> m_egenskabsform;
     LazyWindow<Topendiaform> m_opendiaform;
     std::unique_ptr<MainOperationWindows> m_operationWindows;
     std::unique_ptr<FilInfoOpslag> m_filinfoOpslag;

@@ -10,13 +10,15 @@ MappeDialogCommands::MappeDialogCommands(Tmainform& window)
     : w(window), m_mappeform([this] { return new Tmappeform(w); }),
       m_stiform([this] { return new Tstiform(w); }) {
     Tstiform::hent(w);
-    w.commands().setEffect(QStringLiteral("Action18"), [this] {
-        m_stiform->show();
-        m_stiform->raise();
-        m_stiform->activateWindow();
-    });
+    w.commands().setEffect(QStringLiteral("Action18"), [this] { visStiform(); });
     w.commands().setEffect(QStringLiteral("aKopier32"), [this] { kopierTil(true); });
     w.commands().setEffect(QStringLiteral("aMove32"), [this] { kopierTil(false); });
+}
+
+void MappeDialogCommands::visStiform() {
+    m_stiform->show();
+    m_stiform->raise();
+    m_stiform->activateWindow();
 }
 
 void MappeDialogCommands::kopierTil(bool kopier) {

@@ -15,6 +15,8 @@ public:
 
     Tmappeform* mappeform() { return m_mappeform.get(); }
     Tstiform* stiform() { return m_stiform.get(); }
+    // Shows the personal folders window without blocking, in front.
+    void visStiform();
 
 private:
     // Copies (or, with `kopier` false, moves) the selection into a chosen folder.

@@ -2,6 +2,8 @@
 #include "strukturvisning.h"
 #include "strukturmodel.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 namespace {
@@ -171,4 +173,42 @@ StrukturItem* StrukturVisning::itemFromIndex(const QModelIndex& index) const {
 
 QModelIndex StrukturVisning::indexFromItem(const StrukturItem* node) const {
     return m_model->indexFromItem(node);
+}
+
+void StrukturVisning::setLinjer(bool linjer) {
+    if (linjer == m_linjer)
+        return;
+    m_linjer = linjer;
+    viewport()->update();
+}
+
+void StrukturVisning::drawBranches(QPainter* painter, const QRect& rect,
+                                   const QModelIndex& index) const {
+    QTreeView::drawBranches(painter, rect, index);
+    if (!m_linjer)
+        return;
+    const int indent = indentation();
+    if (indent <= 0)
+        return;
+    painter->save();
+    QPen pen(palette().color(QPalette::Mid));
+    pen.setStyle(Qt::DotLine);
+    painter->setPen(pen);
+    const int midY = rect.center().y();
+    // The node's own column is the last one of the branch area, its parent's the one before.
+    int x = rect.right() + 1 - indent + indent / 2;
+    const bool naeste = index.sibling(index.row() + 1, 0).isValid();
+    // The arrow of a node with children stays clear of its lines.
+    const int fri = model()->hasChildren(index) ? qMin(5, indent / 2) : 0;
+    painter->drawLine(x + fri, midY, rect.right(), midY);
+    if (index.row() > 0 || index.parent().isValid())
+        painter->drawLine(x, rect.top(), x, midY - fri);
+    if (naeste)
+        painter->drawLine(x, midY + fri, x, rect.bottom());
+    for (QModelIndex forfader = index.parent(); forfader.isValid(); forfader = forfader.parent()) {
+        x -= indent;
+        if (forfader.sibling(forfader.row() + 1, 0).isValid())
+            painter->drawLine(x, rect.top(), x, rect.bottom());
+    }
+    painter->restore();
 }

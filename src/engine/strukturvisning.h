@@ -49,6 +49,10 @@ public:
     void scrollToItem(const StrukturItem* node);
     void editItem(StrukturItem* node);
 
+    // Dotted lines from each node to its parent and its siblings.
+    void setLinjer(bool linjer);
+    bool linjer() const { return m_linjer; }
+
     StrukturItem* itemFromIndex(const QModelIndex& index) const;
     QModelIndex indexFromItem(const StrukturItem* node) const;
 
@@ -62,8 +66,13 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
+protected:
+    void drawBranches(QPainter* painter, const QRect& rect,
+                      const QModelIndex& index) const override;
+
 private:
     StrukturModel* m_model;
     // Set by every change of the current node or the selection while a key is handled.
     bool m_valgSkiftet = false;
+    bool m_linjer = false;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "typeliste.h"
+
 #include <QString>
 #include <optional>
 
@@ -12,7 +14,6 @@ class THandlinger;
 class TDokument;
 class Kodekontrol;
 class Tinfotag;
-class Typeliste;
 struct TekstFund;
 
 // An open document window's document, with the name a text search hit in it carries: the
@@ -68,8 +69,10 @@ public:
     // The folder dialog: the chosen folder as a logical path, nullopt when cancelled.
     virtual std::optional<QString> vaelgMappe(const QString& caption, const QString& start) = 0;
     // The file choice dialog "Vælg fil" at a folder (empty: where it was left), with the bar
-    // of special folders when asked: the chosen file, nullopt when none was chosen.
-    virtual std::optional<QString> vaelgFil(const QString& start, bool medMappebar) = 0;
+    // of special folders when asked and `forvalgt` chosen: the chosen file, nullopt when none
+    // was chosen.
+    virtual std::optional<QString> vaelgFil(const QString& start, bool medMappebar,
+                                            const QString& forvalgt = {}) = 0;
     // The folder choice dialog "Vælg mappe" in the tree of all drives, opened down to
     // `start`: the chosen folder, nullopt when cancelled.
     virtual std::optional<QString> vaelgStrukturMappe(const QString& start) = 0;
@@ -88,4 +91,25 @@ public:
     virtual bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) = 0;
     // The documents of the open document windows, in window order.
     virtual QList<AabentDokument> aabneDokumenter() = 0;
+
+    // What the properties window makes the main window do.
+    // Shows the tool bar and the folder tree's lines as the options say.
+    virtual void anvendVisning() = 0;
+    // Hands the options' private block to the engine and rebuilds the folder tree.
+    virtual void anvendPrivatmapper() = 0;
+    // The number of favourite folders, and a new capacity for them: the list is read again
+    // and keeps its first entries only.
+    virtual int favoritter() const = 0;
+    virtual void setFavoritKapacitet(int kapacitet) = 0;
+    // Shows the personal folders window without blocking.
+    virtual void visPersonligeMapper() = 0;
+    // Replaces the type list by the standard list, or by `typer`, saves it and refills the
+    // new-document list and the text search's filter box; false, after a message, when the
+    // file could not be written (the list in use is the new one all the same).
+    virtual bool makeTypeliste() = 0;
+    virtual bool GemTypeliste(const QList<Typeliste::Type>& typer) = 0;
+    // The names of the styles installed, and the change to another one: false, after a
+    // message, while a document window stays open.
+    virtual QStringList designNavne() const = 0;
+    virtual bool newDesign(const QString& navn) = 0;
 };

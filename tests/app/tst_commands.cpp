@@ -328,7 +328,7 @@ private slots:
         }
         Window again(env);
         QVERIFY(again.form->toolbars().mainBar()->isHidden());
-        QCOMPARE(again("aRedskabslinjen")->text(), QStringLiteral("Redskabslinjen"));
+        QCOMPARE(again("aRedskabslinjen")->text(), QStringLiteral("Vis Redskabslinjen"));
     }
 
     void actionBarSetsAreSavedWithTheOptions() {

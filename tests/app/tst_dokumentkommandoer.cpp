@@ -1,5 +1,6 @@
 #include "app/commandtable.h"
 #include "app/dokumentomraade.h"
+#include "app/findform.h"
 #include "app/mainform.h"
 #include "dialogs/openfilform.h"
 #include "dialogs/openform.h"
@@ -13,11 +14,14 @@
 #include "harness/testenvironment.h"
 #include "harness/treeclicks.h"
 #include "shared/strukturtree.h"
+#include "tools/egenskabsform.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -121,6 +125,61 @@ private slots:
         QCOMPARE(form.dokumenter().aktivt()->CapNavn, QStringLiteral("1: Uden navn (.html)"));
         QVERIFY(form.dokumenter().aktivt()->dokument().erAendret());
         QVERIFY(form.m_dokumentExt.isEmpty());
+    }
+
+    // "Bestem filer" shows the type list over the dialog; its "Gem" refills the dialog's
+    // list at once, and the saved list comes back in its order at the next start, in the
+    // dialog and in the text search's filter box alike.
+    void theTypesChosenInThePropertiesWindow() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        {
+            Tmainform form;
+            form.show();
+            iDialogen<Topenform>(form, [&](Topenform& dia) {
+                auto* liste = child<QTableWidget>(dia, "filliste");
+                QCOMPARE(liste->rowCount(), 11); // the standard list of a first start
+                QTest::mouseClick(child<QPushButton>(dia, "bestemKnap"), Qt::LeftButton);
+                Tegenskabsform* egenskaber = form.egenskabsform();
+                QVERIFY(egenskaber->isVisible() && egenskaber->isModal());
+                QCOMPARE(egenskaber->egenskabsBog()->currentIndex(), 2);
+                auto* typeliste = child<QTableWidget>(*egenskaber, "typeliste");
+                // The last type, "Tekstfil", moved to the top, and a new type after it all.
+                typeliste->selectRow(11);
+                for (int i = 0; i < 11; ++i)
+                    QTest::mouseClick(child<QPushButton>(*egenskaber, "Aop"), Qt::LeftButton);
+                auto* tekst = child<QLineEdit>(*egenskaber, "tekstedit");
+                tekst->setText(QStringLiteral("Noter"));
+                auto* type = child<QLineEdit>(*egenskaber, "typeedit");
+                type->setText(QStringLiteral("md"));
+                QTest::keyClick(type, Qt::Key_Return);
+                QTest::mouseClick(child<QPushButton>(*egenskaber, "saveknap"), Qt::LeftButton);
+                QCOMPARE(liste->rowCount(), 12);
+                QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Tekstfil"));
+                QCOMPARE(liste->item(11, 1)->text(), QStringLiteral(".md"));
+                QTest::mouseClick(child<QPushButton>(*egenskaber, "LukButton"), Qt::LeftButton);
+                QVERIFY(!egenskaber->isModal());
+                QVERIFY(dia.isVisible());
+            });
+            form.commands()(QStringLiteral("aNytDokument"))->trigger();
+            form.close();
+        }
+        Tmainform again;
+        again.show();
+        iDialogen<Topenform>(again, [&](Topenform& dia) {
+            auto* liste = child<QTableWidget>(dia, "filliste");
+            QCOMPARE(liste->rowCount(), 12);
+            QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Tekstfil"));
+            QCOMPARE(liste->item(1, 0)->text(), QStringLiteral("Hjemmeside"));
+            QCOMPARE(liste->item(11, 0)->text(), QStringLiteral("Noter"));
+        });
+        again.commands()(QStringLiteral("aNytDokument"))->trigger();
+        again.findform()->show();
+        auto* filter = child<QComboBox>(*again.findform(), "filterBoks");
+        QCOMPARE(filter->count(), 12);
+        QCOMPARE(filter->itemText(0), QStringLiteral("Tekstfil (*.txt)"));
+        QCOMPARE(filter->itemText(11), QStringLiteral("Noter (*.md)"));
+        again.findform()->hide();
     }
 };
 

@@ -17,14 +17,18 @@
 #include "shared/kopieringsform.h"
 #include "shared/progressform.h"
 #include "shared/spmform.h"
+#include "tools/egenskabsform.h"
 #include "tools/filinfoform.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
@@ -62,7 +66,11 @@ private slots:
         QCOMPARE(form.mapper().strukturDir, QStringLiteral("C:\\Ravnsti\\Program\\Struktur"));
         QVERIFY(form.opt().centred);
         QCOMPARE(form.styles().current(), QStringLiteral("Sky"));
-        QVERIFY(form.typeliste().isEmpty()); // no standard list is written at start
+        // A new user gets the standard types, written at once.
+        QCOMPARE(form.typeliste().types().size(), 12);
+        QStringList typer;
+        QVERIFY(TextFile::read(form.mapper().typelisteNavn, typer));
+        QCOMPARE(typer.size(), 36);
         QCOMPARE(form.minimumSize(), QSize(882, 720));
 
         form.show();
@@ -328,6 +336,93 @@ private slots:
 
     // Start-up makes none of the windows that start hidden; the first use makes one, once,
     // as a child of the main window. The file information window opens on the file chosen.
+    // A list file the user left is read as it is, even empty; a settings folder of an
+    // earlier start without one is left without types too.
+    void anExistingTypeListIsKept() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        const QString fil = QStringLiteral("C:\\Ravnsti\\anna\\Egenskaber\\typeliste.txt");
+        env.writeFile(fil, "");
+        {
+            Tmainform form;
+            QVERIFY(form.typeliste().isEmpty());
+        }
+        QVERIFY(env.readFile(fil).isEmpty());
+        QVERIFY(QFile::remove(env.host(fil)));
+        Tmainform form;
+        QVERIFY(form.typeliste().isEmpty());
+        QVERIFY(!QFileInfo::exists(env.host(fil)));
+    }
+
+    // Ctrl+E shows the properties window without blocking the main window; its first "Gem"
+    // shows the tool bar and the folder tree's lines at once, which the settings file keeps.
+    void thePropertiesWindowChangesTheMainWindow() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        {
+            Tmainform form;
+            form.show();
+            QVERIFY(form.findChildren<Tegenskabsform*>().isEmpty());
+            QVERIFY(!form.dirbox()->linjer());
+            QApplication::setActiveWindow(&form);
+            QTest::keySequence(form.dirbox(), QKeySequence(Qt::CTRL | Qt::Key_E));
+            Tegenskabsform* egenskaber = form.egenskabsform();
+            QVERIFY(egenskaber->isVisible());
+            QVERIFY(!egenskaber->isModal());
+            for (const char* navn : {"CheckBoxToolbar", "CheckBoxStrukturlinier"}) {
+                auto* box = egenskaber->findChild<QCheckBox*>(QLatin1String(navn));
+                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+            }
+            QTest::mouseClick(egenskaber->findChild<QPushButton*>("side1Gem"), Qt::LeftButton);
+            QVERIFY(!form.toolbars().mainBar()->isHidden());
+            QCOMPARE(form.commands()(QStringLiteral("aRedskabslinjen"))->text(),
+                     QStringLiteral("Skjul Redskabslinjen"));
+            QVERIFY(form.dirbox()->linjer());
+            form.close();
+        }
+        Tmainform again;
+        QVERIFY(again.dirbox()->linjer());
+        QVERIFY(again.opt().mainBarVisible);
+    }
+
+    // "Test og gem" asks the documents to close first; one the user keeps open keeps the
+    // style as it is. With none open the style changes, and the settings file keeps it.
+    void aStyleChangesOnlyWithNoDocumentOpen() {
+        TestEnvironment env;
+        NamedUser::useDataRoot(env);
+        {
+            Tmainform form;
+            form.show();
+            form.openwin(QStringLiteral("Uden navn (.txt)"), QString());
+            Twinform* vindue = form.dokumenter().aktivt();
+            vindue->infoTekst()->setFocus();
+            QTest::keyClicks(vindue->infoTekst(), QStringLiteral("tekst"));
+            form.commands()(QStringLiteral("aEgenskaber"))->trigger();
+            Tegenskabsform* egenskaber = form.egenskabsform();
+            egenskaber->egenskabsBog()->setCurrentIndex(3);
+            auto* box = egenskaber->findChild<QComboBox*>("designBox");
+            QCOMPARE(box->count(), 17);
+            QCOMPARE(box->currentText(), QStringLiteral("Sky"));
+            box->setCurrentIndex(box->findText(QStringLiteral("Luna")));
+            auto* test = egenskaber->findChild<QPushButton*>("testKnap");
+            env.prompter().answer(false); // keep the document
+            env.prompter().expectMessage(QStringLiteral("Luk alle dokumenter og prøv igen!"));
+            QTest::mouseClick(test, Qt::LeftButton);
+            QCOMPARE(form.styles().current(), QStringLiteral("Sky"));
+            QCOMPARE(form.documentCount(), 1);
+
+            env.prompter().answer(true);
+            QTest::mouseClick(test, Qt::LeftButton);
+            QCOMPARE(form.documentCount(), 0);
+            QCOMPARE(form.styles().current(), QStringLiteral("Luna"));
+            QCOMPARE(env.prompter().pending(), 0);
+            form.close();
+        }
+        QStringList lines;
+        QVERIFY(TextFile::read(kSettings, lines));
+        QCOMPARE(lines.first(), QStringLiteral("Luna"));
+    }
+
     void hiddenWindowsWaitForTheirFirstUse() {
         TestEnvironment env;
         NamedUser::useDataRoot(env);

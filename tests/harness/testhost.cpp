@@ -26,3 +26,41 @@ void TestHost::kendteMapper(QStringList& folders, QStringList& labels) {
         folders.append(folder);
     }
 }
+
+void TestHost::anvendPrivatmapper() {
+    ++privatOmbygget;
+    engine.funk.setMedtagPrivat(options.medPrivat);
+    engine.funk.setPrivatTop(options.privatOnTop);
+}
+
+void TestHost::setFavoritKapacitet(int kapacitet) {
+    kapaciteter << kapacitet;
+    options.favoritAntal = kapacitet;
+    favoritAntal = qMin(favoritAntal, kapacitet);
+}
+
+std::optional<QString> TestHost::vaelgFil(const QString& start, bool, const QString& forvalgt) {
+    filStarter << start;
+    filValg << start + QLatin1Char('|') + forvalgt;
+    return valgtFil;
+}
+
+bool TestHost::makeTypeliste() {
+    types.makeStandard();
+    ++typelisteGemt;
+    return typelisteGemmes;
+}
+
+bool TestHost::GemTypeliste(const QList<Typeliste::Type>& typer) {
+    types.setTypes(typer);
+    ++typelisteGemt;
+    return typelisteGemmes;
+}
+
+bool TestHost::newDesign(const QString& navn) {
+    designOensker << navn;
+    if (aabneVinduer)
+        return false;
+    options.designName = navn;
+    return true;
+}

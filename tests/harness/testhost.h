@@ -47,11 +47,10 @@ public:
     void updateStrukturer() override { ++strukturOpdateringer; }
     // Answers with `valgtMappe`, recording the caption.
     std::optional<QString> vaelgMappe(const QString& caption, const QString&) override;
-    // Answer with `valgtFil` and `valgtStrukturMappe`, recording the start folders.
-    std::optional<QString> vaelgFil(const QString& start, bool) override {
-        filStarter << start;
-        return valgtFil;
-    }
+    // Answer with `valgtFil` and `valgtStrukturMappe`, recording the start folders, and for
+    // files the start and the preselection as "folder|file" in `filValg`.
+    std::optional<QString> vaelgFil(const QString& start, bool,
+                                    const QString& forvalgt = {}) override;
     std::optional<QString> vaelgStrukturMappe(const QString& start) override {
         mappeStarter << start;
         return valgtStrukturMappe;
@@ -66,6 +65,18 @@ public:
     // Records the hit and answers `dokumentFindes`.
     bool visTekstFund(const TekstFund& fund, int laengde, bool fokus) override;
     QList<AabentDokument> aabneDokumenter() override { return aabne; }
+    void anvendVisning() override { ++visningAnvendt; }
+    void anvendPrivatmapper() override;
+    int favoritter() const override { return favoritAntal; }
+    // Records the capacity and keeps the first favourites only.
+    void setFavoritKapacitet(int kapacitet) override;
+    void visPersonligeMapper() override { ++personligeVist; }
+    // Both store the list in `types` and answer `typelisteGemmes`.
+    bool makeTypeliste() override;
+    bool GemTypeliste(const QList<Typeliste::Type>& typer) override;
+    QStringList designNavne() const override { return designs; }
+    // Takes the style unless `aabneVinduer` keeps it; records every name asked for.
+    bool newDesign(const QString& navn) override;
 
     QWidget window;
     TestEngine engine;
@@ -85,6 +96,19 @@ public:
     QStringList navneforslag;
     QList<AabentDokument> aabne;
     bool dokumentFindes = true;
+    // What the properties window made happen.
+    int visningAnvendt = 0;
+    int privatOmbygget = 0;
+    int favoritAntal = 0;
+    QList<int> kapaciteter;
+    int personligeVist = 0;
+    std::optional<QString> valgtFil;
+    QStringList filValg;
+    bool typelisteGemmes = true;
+    int typelisteGemt = 0;
+    QStringList designs;
+    QStringList designOensker;
+    bool aabneVinduer = false;
 
 private:
     QString m_brugernavn = QStringLiteral("anna");
