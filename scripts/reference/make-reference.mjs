@@ -329,7 +329,11 @@ async function writeHtml() {
   const tags = unique(readLines(program + 'Dir/Html/AlleKoder.txt').filter(Boolean))
   const attributeDir = program + 'Dir/Attributes/'
   const attributes = unique(
-    readdirSync(attributeDir).flatMap((file) => readLines(attributeDir + file).filter(Boolean))
+    readdirSync(attributeDir, {withFileTypes: true})
+      // The folders hold SVG's and MathML's own lists; "_forstavelser.txt" holds prefixes
+      // ("data-"), not names.
+      .filter((entry) => entry.isFile() && entry.name !== '_forstavelser.txt')
+      .flatMap((entry) => readLines(attributeDir + entry.name).filter(Boolean))
   )
   const elementText = descriptionsFor('html-elementer.txt', tags)
   const attributeText = descriptionsFor('html-attributter.txt', attributes)
@@ -359,7 +363,9 @@ async function writeHtml() {
   const elementNode = topic.group('Elementer', 'elementer')
   const attributeNode = topic.group('Attributter', 'attributter')
   const tagSet = new Set(tags.map((tag) => tag.toLowerCase()))
-  const pageKey = (name, isTag) => (isTag ? 'element-' : 'attribut-') + name.toLowerCase()
+  // A ":" in a page's name would read as a link's scheme ("xml:lang").
+  const pageKey = (name, isTag) =>
+    (isTag ? 'element-' : 'attribut-') + name.toLowerCase().replaceAll(':', '-')
 
   // Each tag under the chapter of the standard that defines it (the page of its address
   // there), in the standard's order; several chapters may share one Danish heading.

@@ -98,6 +98,9 @@ QString navnAf(const QWidget& w, const QHash<const QWidget*, QString>& labels) {
             return box->lineEdit()->placeholderText();
     if (const QString tip = talt(w.toolTip()); !tip.isEmpty())
         return tip;
+    // The button a tool bar shows for the buttons it has no room for.
+    if (w.inherits("QToolBarExtension"))
+        return QStringLiteral("Flere knapper");
     if (const QString h = hint(w); !h.isEmpty())
         return h;
     if (const auto* tabs = qobject_cast<const QTabWidget*>(&w)) {

@@ -161,8 +161,10 @@ void TestReferencer::hvertElementOgHverAttributHarSinSide() {
     QSet<QString> attributter;
     QDirIterator it(kData + QStringLiteral("/Program/Dir/Attributes"), QDir::Files);
     while (it.hasNext())
-        for (const QString& navn : linjer(it.next()))
-            attributter.insert(navn);
+        // "_forstavelser.txt" holds prefixes ("data-"), not names.
+        if (const QString fil = it.next(); !fil.endsWith(QStringLiteral("/_forstavelser.txt")))
+            for (const QString& navn : linjer(fil))
+                attributter.insert(navn);
     QVERIFY(attributter.contains(QStringLiteral("aria-label")));
     for (const QString& navn : std::as_const(attributter)) {
         QTreeWidgetItem* node = emne.find(navn);

@@ -102,7 +102,6 @@ public:
     int favoritAntal = 0;
     QList<int> kapaciteter;
     int personligeVist = 0;
-    std::optional<QString> valgtFil;
     QStringList filValg;
     bool typelisteGemmes = true;
     int typelisteGemt = 0;
