@@ -12,8 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <unistd.h>
 
 using FuzzSupport::require;
