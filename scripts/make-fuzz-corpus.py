@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""Writes the seed corpus of every fuzz target into tests/fuzz/corpus/<target>/.
+"""Writes the seed corpus of every fuzz target into tests/fuzz/corpus/<target>/, and the
+inputs that still find an open fault into tests/fuzz/findings/<target>/.
 
 Each seed is a small input of our own making, in the form the target's comment describes:
 a sound case or two and a few damaged ones. The ordinary build replays them under ctest
-(fuzz.<target>); libFuzzer starts from them. Inputs a fuzzer found are added to FOUND below,
-so that they stay in the corpus when it is written again.
+(fuzz.<target>); libFuzzer starts from them. An input a fuzzer found goes into OPEN below
+while its fault is open (the replay would fail on it), and into FOUND, which joins the corpus,
+once the fault is mended.
 
     python3 scripts/make-fuzz-corpus.py
 """
@@ -14,6 +16,7 @@ import zlib
 from pathlib import Path
 
 CORPUS = Path(__file__).resolve().parent.parent / "tests" / "fuzz" / "corpus"
+FINDINGS = CORPUS.parent / "findings"
 CRLF = b"\r\n"
 BOM = b"\xef\xbb\xbf"
 
@@ -196,17 +199,31 @@ SEEDS = {
     },
 }
 
-# Inputs the fuzzers found; each is kept so the replay meets it every time.
+# Inputs the fuzzers found whose faults are mended; the replay meets each every time.
 FOUND = {}
+
+# Inputs that find a fault still open: run one with build/tests/fuzz/<target> FILE.
+OPEN = {
+    # A ".rtf" file that holds no rich text opens as plain text but saves as rich text.
+    "fuzz_dokument": {
+        "rtf-plain-saved-as-rtf": b"\x03{\\0tf1\x8dansi\\$ fed\\b0 tekst\\pvr}",
+    },
+}
+
+
+def write(folder, inputs):
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    for name, data in inputs.items():
+        (folder / name).write_bytes(data)
 
 
 def main():
-    for target, seeds in {**SEEDS}.items():
-        folder = CORPUS / target
-        shutil.rmtree(folder, ignore_errors=True)
-        folder.mkdir(parents=True)
-        for name, data in {**seeds, **FOUND.get(target, {})}.items():
-            (folder / name).write_bytes(data)
+    for target, seeds in SEEDS.items():
+        write(CORPUS / target, {**seeds, **FOUND.get(target, {})})
+    shutil.rmtree(FINDINGS, ignore_errors=True)
+    for target, inputs in OPEN.items():
+        write(FINDINGS / target, inputs)
 
 
 if __name__ == "__main__":

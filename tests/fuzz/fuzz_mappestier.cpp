@@ -13,6 +13,18 @@ namespace {
 const QString kFil = QStringLiteral("C:\\mappeStier.txt");
 const QString kGemt = QStringLiteral("C:\\gemt.txt");
 
+// A path as it is written again: a half of a UTF-16 pair without its other half (which a
+// UTF-16 file may hold) has no UTF-8 form and becomes U+FFFD.
+QString somGemt(QString sti) {
+    for (qsizetype i = 0; i < sti.size(); ++i) {
+        if (sti[i].isHighSurrogate() && i + 1 < sti.size() && sti[i + 1].isLowSurrogate())
+            ++i;
+        else if (sti[i].isSurrogate())
+            sti[i] = QChar::ReplacementCharacter;
+    }
+    return sti;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -34,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(laest.gem(kGemt), "the paths are saved");
     PersonligeMapper igen;
     igen.hent(kGemt);
-    require(igen.stier == laest.stier, "saved paths read back the same");
+    for (int i = 0; i < PersonligeMapper::Antal; ++i)
+        require(igen.stier[i] == somGemt(laest.stier[i]), "saved paths read back the same");
     return 0;
 }
