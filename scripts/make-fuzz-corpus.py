@@ -208,6 +208,20 @@ OPEN = {
     "fuzz_dokument": {
         "rtf-plain-saved-as-rtf": b"\x03{\\0tf1\x8dansi\\$ fed\\b0 tekst\\pvr}",
     },
+    # A UTF-16 file whose lines hold lone surrogates or other code units with no place in the
+    # encoding it is written in: saved and read again, the values differ.
+    "fuzz_mappestier": {
+        "utf16-lone-halves": b'\xff\xfeC\x00\x00\x17- \x00\\\xde\xde\xde\xde\xde\xde\xde\xde\xde\xde\x00ord\r\nCoD:\\kumen\x01\x00\x00\x00\nC:\\Billeder\r\nC:/\x01C:\\Bill:\\FilC:\\S\x00\x00n\nem\r\nC:\\\xc6\x00r',
+        "utf16-ffff": b'\xff\xfeC\x00 \xdbq#\x000`\x00\x00\xff\xff`\r\x00\n\x00(',
+    },
+    "fuzz_reopen": {
+        "utf16be-odd-units": b'\xfe\xff\xa9r\t\xff\xff`\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff.\x00\x00\x00\x00\x00\x00\x00\x00\r\x9a\xf2\x00\x00\xdf&\r5\x0ca\x10\x00\r',
+    },
+    # A first line of Windows-1252 text that spells a byte-order mark ("ï»¿") is written back
+    # as those bytes, and the file then reads as UTF-8.
+    "fuzz_mappestruktur": {
+        "cp1252-spells-bom": b'\r\r\xef\xbb\xbf\n\n\xffne\rk  ke \r\n\xff\xfe',
+    },
 }
 
 

@@ -72,8 +72,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool laest = bool(TextFile::read(Alarmer::tekstfil(mapper, navn), tekst));
     require(vindue->showAlarm(QStringLiteral("Alarm"), Alarmer::tekstfil(mapper, navn)) == laest,
             "the window shows a text that reads");
+    // The editor gives a no-break space back as a plain one.
     require(!laest || vindue->findChild<QPlainTextEdit*>()->toPlainText() ==
-                          tekst.join(QLatin1Char('\n')),
+                          tekst.join(QLatin1Char('\n')).replace(QChar::Nbsp, QLatin1Char(' ')),
             "the window shows the text's lines");
     vindue->close();
     return 0;
