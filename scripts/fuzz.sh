@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every fuzz target of build-fuzz/ (made by "scripts/setup.sh --fuzz") one after the
 # other, each for the given seconds (default 600) or a million runs, whichever ends first,
-# with its dictionary from tests/fuzz/dictionaries/. Corpora and logs stay in build-fuzz/.
+# with its dictionary from tests/fuzz/dictionaries/, starting from its seed corpus in
+# tests/fuzz/corpus/ (which it leaves alone). What it adds, and the logs, stay in build-fuzz/.
 # Prints one line per target: runs, seconds, coverage, peak memory and the outcome.
 #   scripts/fuzz.sh [seconds] [target ...]
 set -uo pipefail
@@ -25,6 +26,8 @@ fi
 # after the free; with redzones and shadow that holds the memory of a long run at several
 # hundred MB. A smaller quarantine still catches a use soon after the free.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=32}
+# Undefined behaviour is a finding as well, not a line in the log the run goes past.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 
 mkdir -p "$build/corpus" "$build/logs" "$build/findings"
 status=0
@@ -38,7 +41,8 @@ for target in "${targets[@]}"; do
              -artifact_prefix="$build/findings/$target-")
     [ -f "$dict" ] && options+=(-dict="$dict")
     start=$(date +%s)
-    nice -n 10 "$build/tests/fuzz/$target" "${options[@]}" "$corpus" >"$log" 2>&1
+    nice -n 10 "$build/tests/fuzz/$target" "${options[@]}" "$corpus" \
+        "tests/fuzz/corpus/$target" >"$log" 2>&1
     rc=$?
     took=$(($(date +%s) - start))
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$')

@@ -10,7 +10,6 @@
 #include "platform/platform.h"
 
 #include <QDir>
-#include <QTreeWidgetItemIterator>
 
 using FuzzSupport::require;
 
@@ -58,11 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzSupport::writeHost(*Platform::hostPath(QStringLiteral("C:\\lastStruktur.txt")),
                            FuzzSupport::bytesOf(data + 1, size - 1));
     funk->genopbygSpecialStruktur();
-    for (QTreeWidgetItemIterator it(dirbox); *it; ++it) {
-        // Nodes without a record only wait for their folder to be opened.
-        const StrukturRec* rec = StrukturItem::recOf(*it);
-        require(!rec || Platform::files().isFolder(rec->mappe),
+    dirbox->forEachItem([](StrukturItem& node) {
+        // Nodes without a folder only wait for their parent to be opened.
+        require(node.rec.mappe.isEmpty() || Platform::files().isFolder(node.rec.mappe),
                 "every node stands for an existing folder");
-    }
+    });
     return 0;
 }

@@ -9,9 +9,12 @@
 
 #include "platform/platform.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
 
 using FuzzSupport::require;
 
@@ -25,9 +28,24 @@ QString host(QChar drive) {
     return Platform::drives().drive(drive)->hostRoot;
 }
 
+// Writes a planted file under its name's own bytes: a name that is not UTF-8 would grow past
+// the longest name a folder holds if it went through a QString (each bad byte becoming the
+// three of U+FFFD), and the harness would then fail on its own writing.
+void plant(const QByteArray& hostPath, const QByteArray& contents) {
+    const int fd = ::open(hostPath.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const bool written = fd >= 0 && ::write(fd, contents.constData(), size_t(contents.size())) ==
+                                        ssize_t(contents.size());
+    if (fd >= 0)
+        ::close(fd);
+    require(written, "a planted file of the trash can be written");
+}
+
+// Through the name's bytes as well, so that no planted name outlives its run.
 void clearFolder(const QString& path) {
-    QDir(path).removeRecursively();
-    QDir().mkpath(path);
+    const std::filesystem::path folder(QFile::encodeName(path).toStdString());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    std::filesystem::create_directories(folder, ignored);
 }
 
 } // namespace
@@ -59,15 +77,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         QByteArray contents = cut < 0 ? QByteArray() : record.mid(cut + 1);
         contents.replace("@C", QFile::encodeName(host('C')));
         contents.replace("@D", QFile::encodeName(host('D')));
-        FuzzSupport::writeHost(QFile::decodeName(info + name), contents);
+        plant(info + name, contents);
         const QByteArray stem = name.chopped(qMin<qsizetype>(name.size(), 10));
         if (name.endsWith(".trashinfo") && !stem.isEmpty() && stem != "." && stem != ".." &&
             stem != "keep.txt")
-            FuzzSupport::writeHost(QFile::decodeName(files + stem), "planted");
+            plant(files + stem, "planted");
     }
 
     Platform::recycleBin().hasItems('D');
-    Platform::recycleBin().emptyDrive('D');
+    // A planted entry may be refused with a message; what must go and stay is checked below.
+    static_cast<void>(Platform::recycleBin().emptyDrive('D'));
     require(QFileInfo(trash() + QStringLiteral("/files")).isDir() &&
                 QFileInfo(trash() + QStringLiteral("/info")).isDir(),
             "the trash keeps its own folders");

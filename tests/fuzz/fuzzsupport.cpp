@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -40,10 +41,12 @@ void start(const char* name, bool widgets, bool drives) {
     }
     static int argc = 1;
     static char* argv[] = {const_cast<char*>(name), nullptr};
+    // Never destroyed, and neither are the windows of the targets: what Qt would tear down
+    // after main() returns is gone by then, and a widget destroyed that late crashes.
     if (widgets)
-        static QApplication app(argc, argv);
+        new QApplication(argc, argv);
     else
-        static QCoreApplication app(argc, argv);
+        new QCoreApplication(argc, argv);
     Platform::setPrompter(std::make_unique<SilentPrompter>());
 }
 
@@ -57,6 +60,37 @@ void writeHost(const QString& hostPath, const QByteArray& bytes) {
     require(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                 file.write(bytes) == bytes.size(),
             "a file of the fuzz folder can be written");
+}
+
+void write(const QString& logicalPath, const QByteArray& bytes) {
+    const std::optional<QString> host = Platform::hostPath(logicalPath);
+    require(bool(host), "a logical path of the fuzz drives has a host path");
+    QDir().mkpath(QFileInfo(*host).path());
+    writeHost(*host, bytes);
+}
+
+void makeFolders(const QStringList& logicalFolders) {
+    for (const QString& folder : logicalFolders) {
+        const std::optional<QString> host = Platform::hostPath(folder);
+        require(host && QDir().mkpath(*host), "a folder of the fuzz drives can be made");
+    }
+}
+
+QList<QByteArray> parts(const uint8_t* data, size_t size, int count) {
+    const QByteArray bytes = bytesOf(data, size);
+    QList<QByteArray> cut;
+    qsizetype from = 0;
+    while (int(cut.size()) < count - 1) {
+        const qsizetype nul = bytes.indexOf('\0', from);
+        if (nul < 0)
+            break;
+        cut << bytes.mid(from, nul - from);
+        from = nul + 1;
+    }
+    cut << bytes.mid(from);
+    while (int(cut.size()) < count)
+        cut << QByteArray();
+    return cut;
 }
 
 void require(bool condition, const char* what) {

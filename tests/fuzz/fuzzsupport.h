@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 
@@ -18,6 +20,12 @@ void start(const char* name, bool widgets, bool drives = false);
 QString folder();
 // Replaces the file at a host path by these bytes.
 void writeHost(const QString& hostPath, const QByteArray& bytes);
+// Replaces the file at a logical path by these bytes, making its folder.
+void write(const QString& logicalPath, const QByteArray& bytes);
+// Makes these logical folders (and those above them).
+void makeFolders(const QStringList& logicalFolders);
+// The input cut at its first `count - 1` NUL bytes: `count` parts, the missing ones empty.
+QList<QByteArray> parts(const uint8_t* data, size_t size, int count);
 // Aborts (a finding) when the condition is false, after printing what did not hold.
 void require(bool condition, const char* what);
 
