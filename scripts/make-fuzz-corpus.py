@@ -200,14 +200,20 @@ SEEDS = {
 }
 
 # Inputs the fuzzers found whose faults are mended; the replay meets each every time.
-FOUND = {}
-
-# Inputs that find a fault still open: run one with build/tests/fuzz/<target> FILE.
-OPEN = {
-    # A ".rtf" file that holds no rich text opens as plain text but saves as rich text.
+FOUND = {
+    # A ".rtf" file that holds no rich text opens as plain text and saves as plain text.
     "fuzz_dokument": {
         "rtf-plain-saved-as-rtf": b"\x03{\\0tf1\x8dansi\\$ fed\\b0 tekst\\pvr}",
     },
+    # A first line of Windows-1252 text that spells a byte-order mark ("ï»¿") is written as
+    # marked UTF-8, so that it reads back as it was.
+    "fuzz_mappestruktur": {
+        "cp1252-spells-bom": b'\r\r\xef\xbb\xbf\n\n\xffne\rk  ke \r\n\xff\xfe',
+    },
+}
+
+# Inputs that find a fault still open: run one with build/tests/fuzz/<target> FILE.
+OPEN = {
     # A UTF-16 file whose lines hold lone surrogates or other code units with no place in the
     # encoding it is written in: saved and read again, the values differ.
     "fuzz_mappestier": {
@@ -216,11 +222,6 @@ OPEN = {
     },
     "fuzz_reopen": {
         "utf16be-odd-units": b'\xfe\xff\xa9r\t\xff\xff`\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff\xff.\x00\x00\x00\x00\x00\x00\x00\x00\r\x9a\xf2\x00\x00\xdf&\r5\x0ca\x10\x00\r',
-    },
-    # A first line of Windows-1252 text that spells a byte-order mark ("ï»¿") is written back
-    # as those bytes, and the file then reads as UTF-8.
-    "fuzz_mappestruktur": {
-        "cp1252-spells-bom": b'\r\r\xef\xbb\xbf\n\n\xffne\rk  ke \r\n\xff\xfe',
     },
 }
 

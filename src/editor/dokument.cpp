@@ -62,6 +62,7 @@ DokumentArt TDokument::artAf(const QString& ext) {
 void TDokument::nyt(const QString& ext) {
     m_filnavn.clear();
     m_ext = ext;
+    m_tekstIRtf = false;
     m_tegnsaet = Tegnsaet::Utf8;
     m_linjeskift = Linjeskift::LF;
     m_tekst->setUndoRedoEnabled(false); // also forgets what could be undone
@@ -103,7 +104,9 @@ TDokument::Indlaesning TDokument::laes(const QString& filnavn) {
                     hvilken);
 
     m_tekst->setUndoRedoEnabled(false);
-    if (art() == DokumentArt::RigTekst && erRtf(bytes)) {
+    // An ".rtf" file that holds plain text is edited and saved as the plain text it is.
+    m_tekstIRtf = art() == DokumentArt::RigTekst && !erRtf(bytes);
+    if (art() == DokumentArt::RigTekst && !m_tekstIRtf) {
         RtfLaeser::laes(bytes, *m_tekst);
     } else {
         const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
@@ -149,7 +152,7 @@ void TDokument::tekstFra(const QByteArray& bytes) {
 
 QByteArray TDokument::bytes(bool& skiftet) const {
     skiftet = false;
-    if (art() == DokumentArt::RigTekst)
+    if (art() == DokumentArt::RigTekst && !m_tekstIRtf)
         return RtfSkriver::skriv(*m_tekst);
     const QString linjeskift = m_linjeskift == Linjeskift::CRLF ? QStringLiteral("\r\n")
                                : m_linjeskift == Linjeskift::CR ? QStringLiteral("\r")

@@ -88,5 +88,6 @@ private:
     QString m_ext;
     Tegnsaet m_tegnsaet = Tegnsaet::Utf8;
     Linjeskift m_linjeskift = Linjeskift::LF;
-    bool m_henter = false; // a load is replacing the text
+    bool m_henter = false;    // a load is replacing the text
+    bool m_tekstIRtf = false; // an ".rtf" file that held plain text, kept as plain text
 };

@@ -121,7 +121,13 @@ bool TextFile::encode(const QStringList& lines, TextEncoding encoding, QByteArra
     const QString text =
         lines.isEmpty() ? QString() : lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     if (encoding == TextEncoding::Windows1252) {
-        if (auto plain = toWindows1252(text)) {
+        // Text whose first bytes would spell a byte-order mark ("ï»¿", "ÿþ", "þÿ") would read
+        // back as another encoding; it is written as marked UTF-8 instead.
+        auto plain = toWindows1252(text);
+        if (plain && (plain->startsWith("\xEF\xBB\xBF") || plain->startsWith("\xFF\xFE") ||
+                      plain->startsWith("\xFE\xFF")))
+            plain.reset();
+        if (plain) {
             bytes = *plain;
             if (used)
                 *used = TextEncoding::Windows1252;

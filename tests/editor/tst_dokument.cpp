@@ -312,6 +312,26 @@ private slots:
 
     // Only ".rtf" is rich text: it is read formatted and written as RTF; a ".rtf" that holds
     // no RTF opens as its text. Saving under another extension changes the kind.
+    // An ".rtf" file that holds plain text stays plain text through a save.
+    void rtfFilMedAlmindeligTekst() {
+        TestEnvironment env;
+        const QString rtf = QStringLiteral("C:\\t\\noter.rtf");
+        env.writeFile(rtf, "bare tekst\n");
+        TDokument d;
+        QVERIFY(d.hent(rtf).hentet);
+        tilfoej(d, QStringLiteral("!"));
+        QCOMPARE(d.gem(), TDokument::Gemning::Gemt);
+        QCOMPARE(env.readFile(rtf), QByteArray("bare tekst\n!"));
+        // Saved under another ".rtf" name it is the same plain text; a text file saved as
+        // ".rtf" becomes rich text.
+        QCOMPARE(d.gemSom(QStringLiteral("C:\\t\\ny.rtf")), TDokument::Gemning::Gemt);
+        QCOMPARE(env.readFile(QStringLiteral("C:\\t\\ny.rtf")), QByteArray("bare tekst\n!"));
+        env.writeFile(kFil, "tekst\n");
+        QVERIFY(d.hent(kFil).hentet);
+        QCOMPARE(d.gemSom(QStringLiteral("C:\\t\\rig.rtf")), TDokument::Gemning::Gemt);
+        QVERIFY(env.readFile(QStringLiteral("C:\\t\\rig.rtf")).startsWith("{\\rtf1"));
+    }
+
     void rigTekst() {
         TestEnvironment env;
         const QString rtf = QStringLiteral("C:\\t\\brev.RTF");

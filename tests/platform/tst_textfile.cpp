@@ -13,6 +13,18 @@ class TestTextFile : public QObject {
     Q_OBJECT
 
 private slots:
+    // Text whose first characters spell a byte-order mark in Windows-1252 reads back as it was.
+    void textThatSpellsAMarkReadsBack() {
+        TestEnvironment env;
+        for (const QString& first :
+             {QStringLiteral("ï»¿mappe"), QStringLiteral("ÿþ"), QStringLiteral("þÿx")}) {
+            QVERIFY(TextFile::write(QStringLiteral("C:\\liste.txt"), {first, QStringLiteral("b")}));
+            QStringList lines;
+            QVERIFY(TextFile::read(QStringLiteral("C:\\liste.txt"), lines));
+            QCOMPARE(lines, QStringList({first, QStringLiteral("b")}));
+        }
+    }
+
     void everyWindows1252ByteSurvives() {
         QByteArray all;
         for (int b = 0; b < 256; ++b)
