@@ -283,6 +283,7 @@ int main(int argc, char** argv) {
         dia.initDirectory(QStringLiteral("C:\\Musik"), true);
         modal("vaelgfil", [&dia] { dia.exec(); });
     }
+    shot("informationsvindue", [&form] { form.HelpInfo(QStringLiteral("Kopier til"), false); });
     form.OpenFilIEditor(QStringLiteral("C:\\Hjemmeside\\index.html"));
     settle(400);
     save(&form, "dokumentvindue", 600);
