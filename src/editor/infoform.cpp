@@ -13,6 +13,7 @@
 #include "shared/datafolders.h"
 #include "shared/imagelists.h"
 #include "shared/mainhost.h"
+#include "shared/skaermplads.h"
 
 #include <QAction>
 #include <QApplication>
@@ -588,9 +589,7 @@ void Tinfoform::placer() {
     resize(oensket.boundedTo(ledig.size() - QSize(40, 60)).expandedTo(minimumSize()));
     QRect ramme(QPoint(), size());
     ramme.moveCenter(midt->isVisible() ? midt->frameGeometry().center() : ledig.center());
-    ramme.moveLeft(std::max(ramme.left(), ledig.left()));
-    ramme.moveTop(std::max(ramme.top(), ledig.top()));
-    move(ramme.topLeft());
+    move(Skaermplads::inden(ramme).topLeft());
 }
 
 void Tinfoform::gemGeometri() const {

@@ -6,12 +6,11 @@
 
 #include "shared/dialogknapper.h"
 #include "shared/mainhost.h"
+#include "shared/skaermplads.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -83,21 +82,11 @@ void Tegenskabsform::hideEvent(QHideEvent* event) {
 }
 
 void Tegenskabsform::holdPaaSkaermen() {
-    const QWidget* hoved = m_host.hovedvindue()->window();
-    const QScreen* skaerm = QGuiApplication::screenAt(hoved->frameGeometry().center());
-    if (!skaerm)
-        skaerm = QGuiApplication::primaryScreen();
-    if (!skaerm)
-        return;
-    const QRect omraade = skaerm->availableGeometry();
-    // The frame's own size beyond the window's is the same however large the window is.
-    const QSize ramme = frameGeometry().size() - size();
-    const QSize plads = omraade.size() - ramme;
-    if (width() > plads.width() || height() > plads.height())
-        setFixedSize(size().boundedTo(plads));
     QRect frame(QPoint(), frameGeometry().size());
-    frame.moveCenter(hoved->frameGeometry().center());
-    frame.moveLeft(qBound(omraade.left(), frame.left(), omraade.right() - frame.width() + 1));
-    frame.moveTop(qBound(omraade.top(), frame.top(), omraade.bottom() - frame.height() + 1));
-    move(frame.topLeft());
+    frame.moveCenter(m_host.hovedvindue()->window()->frameGeometry().center());
+    const QRect inden = Skaermplads::inden(frame);
+    // The frame's own size beyond the window's is the same however large the window is.
+    if (inden.size() != frame.size())
+        setFixedSize(size() - (frame.size() - inden.size()));
+    move(inden.topLeft());
 }
