@@ -8,6 +8,7 @@
 #include "platform/programfile.h"
 #include "platform/textfile.h"
 #include "shared/imagelists.h"
+#include "shared/rubrik.h"
 
 #include <QAction>
 #include <QMenu>
@@ -144,10 +145,7 @@ void TMenuExeFiler::MakeMenu() {
         const TProgRec& rec = Prog.at(i);
         if (!Platform::files().isFile(rec.Filnavn))
             continue;
-        // "&" would mark the next letter as the item's key; the caption is shown as written.
-        QString caption = rec.Caption;
-        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* item = FMainItem->addAction(m_ikoner.at(i), caption);
+        QAction* item = FMainItem->addAction(m_ikoner.at(i), Rubrik::somTekst(rec.Caption));
         item->setObjectName(QStringLiteral("prog%1").arg(i));
         item->setStatusTip(rec.Filnavn);
         connect(item, &QAction::triggered, this, [this, i] { vaelg(i); });

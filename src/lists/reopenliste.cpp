@@ -1,6 +1,7 @@
 #include "reopenliste.h"
 
 #include "platform/platform.h"
+#include "shared/rubrik.h"
 
 #include <QAction>
 #include <QMenu>
@@ -91,10 +92,7 @@ void ReopenListe::MakeMenu() {
         const TReopenRec& rec = Ropen.at(j);
         if (FItemtype != TItemtype::itAndet && rec.Filnavn.isEmpty())
             break;
-        // "&" would mark the next letter as the item's key; the caption is shown as written.
-        QString caption = rec.Caption;
-        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* item = FMainItem->addAction(caption);
+        QAction* item = FMainItem->addAction(Rubrik::somTekst(rec.Caption));
         item->setObjectName(QStringLiteral("reopen%1").arg(j));
         item->setStatusTip(rec.Filnavn);
         if (FIkon)
